@@ -1,0 +1,46 @@
+#pragma once
+// The whole state of one running program, owned by main and passed by reference.
+// Tests build their own.
+#include "config/Settings.h"
+#include "core/BookingFile.h"
+#include "core/BookingTable.h"
+
+#include <string>
+#include <vector>
+
+namespace tivra {
+
+inline constexpr int kMaxSalar = 200;
+inline constexpr int kMaxPersonal = 200;
+inline constexpr int kMaxSchemaperioder = 50;
+
+// What the timetable's files give besides the lessons.
+struct Timetable {
+    std::string lasar;                       // the school year, empty when none
+    std::vector<std::string> schemaperioder; // named periods of the timetable
+    std::vector<std::string> personal;       // staff signatures
+};
+
+// The choice made in the main window.
+enum class Vy { Salar = 1, Annat = 2, Personal = 3, AllaBokningar = 4 };
+
+struct Selection {
+    int valdvecka = 0;
+    int idagvecka = 0;
+    int valddag = 0; // 1 = Monday; 0 = none
+    int valdsal = 0; // 1-based positions in the lists; 0 = none
+    int valtobjekt = 0;
+    int valdperson = 0;
+    Vy vy = Vy::Salar;
+};
+
+struct Program {
+    Settings settings;
+    std::vector<std::string> salar; // rooms, normalised, at most 200
+    Timetable timetable;
+    BookingTable bokningar;
+    BookingFileState fil;
+    Selection val;
+};
+
+} // namespace tivra

@@ -1,0 +1,47 @@
+#pragma once
+// The one in-memory store of lessons and bookings. Rows are numbered from 1 as the
+// booking file and the grid's box tags count them; rows 1..antallektioner are lessons,
+// the rows after them up to antalrader are bookings in file order.
+#include <array>
+#include <string>
+#include <vector>
+
+namespace tivra {
+
+inline constexpr int kMaxRows = 20000;
+
+// One row: ten text fields, numbered 1..10 as the file and the views count them.
+struct Bokning {
+    std::string signatur;  // 1
+    std::string kommentar; // 2
+    std::string langd;     // 3
+    std::string dag;       // 4
+    std::string starttid;  // 5
+    std::string objekt;    // 6  empty: a cancelled booking
+    std::string larare;    // 7
+    std::string vecka;     // 8
+    std::string notering;  // 9
+    std::string veckor;    // 10 lessons only; never stored in the booking file
+
+    std::string& field(int j);
+    const std::string& field(int j) const;
+    // Fields 1 to 9 become empty; the row stays in place until the next load.
+    void cancel();
+    bool cancelled() const { return objekt.empty(); }
+    // Fields 1..9 equal: the identity of a booking.
+    bool sameBooking(const Bokning& other) const;
+};
+
+struct BookingTable {
+    std::vector<Bokning> rows = std::vector<Bokning>(1); // rows[0] is never used
+    int antallektioner = 0;
+    int antalrader = 0;
+
+    // Row i (1..kMaxRows); grows the storage as needed.
+    Bokning& row(int i);
+    const Bokning& row(int i) const;
+    bool isLesson(int i) const { return i >= 1 && i <= antallektioner; }
+    bool isBooking(int i) const { return i > antallektioner && i <= antalrader; }
+};
+
+} // namespace tivra

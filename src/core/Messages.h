@@ -1,0 +1,34 @@
+#pragma once
+// The user-facing dialogs the logic needs: message boxes, the input box and the file
+// dialogs. Every text passed here and returned from here is Windows-1252 bytes.
+#include <stdexcept>
+#include <string>
+
+namespace tivra {
+
+enum class Icon { Critical, Exclamation, Question, Information };
+
+// Thrown by implementations of Messages::fatal that must not end the process
+// (tests, command-line modes that report an exit status instead).
+struct ProgramEnded : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class Messages {
+public:
+    virtual ~Messages() = default;
+    // A message box with an OK button.
+    virtual void show(const std::string& text, const std::string& title, Icon icon) = 0;
+    // A question with Yes and No; true for Yes.
+    virtual bool ask(const std::string& text, const std::string& title) = 0;
+    // An input box; the empty text when cancelled.
+    virtual std::string input(const std::string& prompt, const std::string& title,
+                              const std::string& defaultText) = 0;
+    // The open and save file dialogs for booking files; the empty text when cancelled.
+    virtual std::string openFileName(const std::string& folder, const std::string& filter) = 0;
+    virtual std::string saveFileName(const std::string& folder, const std::string& filter) = 0;
+    // A critical message after which the program ends; never returns.
+    [[noreturn]] virtual void fatal(const std::string& text, const std::string& title) = 0;
+};
+
+} // namespace tivra

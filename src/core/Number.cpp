@@ -1,0 +1,111 @@
+#include "core/Number.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace tivra {
+namespace {
+
+bool skipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool digit(char c) { return c >= '0' && c <= '9'; }
+
+} // namespace
+
+double textvarde(std::string_view text) {
+    std::size_t i = 0;
+    auto skip = [&] {
+        while (i < text.size() && skipped(text[i])) {
+            ++i;
+        }
+    };
+    skip();
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    double value = 0;
+    for (skip(); i < text.size() && digit(text[i]); skip()) {
+        value = value * 10 + (text[i] - '0');
+        ++i;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        double scale = 0.1;
+        for (skip(); i < text.size() && digit(text[i]); skip()) {
+            value += (text[i] - '0') * scale;
+            scale /= 10;
+            ++i;
+        }
+    }
+    return negative ? -value : value;
+}
+
+long long avrunda(double value) {
+    if (!std::isfinite(value)) {
+        return 0;
+    }
+    constexpr double limit = 9.0e18;
+    if (value > limit) {
+        return static_cast<long long>(limit);
+    }
+    if (value < -limit) {
+        return -static_cast<long long>(limit);
+    }
+    double floor = std::floor(value);
+    double diff = value - floor;
+    auto whole = static_cast<long long>(floor);
+    if (diff > 0.5) {
+        return whole + 1;
+    }
+    if (diff < 0.5) {
+        return whole;
+    }
+    return whole % 2 == 0 ? whole : whole + 1;
+}
+
+long long heltal(double value) {
+    if (!std::isfinite(value)) {
+        return 0;
+    }
+    constexpr double limit = 9.0e18;
+    if (value > limit) {
+        return static_cast<long long>(limit);
+    }
+    if (value < -limit) {
+        return -static_cast<long long>(limit);
+    }
+    return static_cast<long long>(std::floor(value));
+}
+
+std::optional<std::int16_t> int16Of(long long value) {
+    if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(value);
+}
+
+std::string decimaltext(long long value) { return std::to_string(value); }
+
+std::string decimaltext(double value) {
+    if (value == std::floor(value) && std::fabs(value) < 1e15) {
+        return std::to_string(static_cast<long long>(value));
+    }
+    // The shortest form that reads back to the same value, as people write decimals.
+    char buffer[32];
+    for (int precision = 1; precision <= 17; ++precision) {
+        std::snprintf(buffer, sizeof buffer, "%.*g", precision, value);
+        if (std::strtod(buffer, nullptr) == value) {
+            break;
+        }
+    }
+    return buffer;
+}
+
+std::string printform(long long value) { return value < 0 ? decimaltext(value) : " " + decimaltext(value); }
+
+std::string printform(double value) { return value < 0 ? decimaltext(value) : " " + decimaltext(value); }
+
+} // namespace tivra

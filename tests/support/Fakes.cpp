@@ -1,0 +1,159 @@
+#include "support/Fakes.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+namespace tivra::test {
+
+void ScriptedMessages::show(const std::string& text, const std::string& title, Icon icon) {
+    shown.push_back({Kind::Show, text, title, icon});
+}
+
+bool ScriptedMessages::ask(const std::string& text, const std::string& title) {
+    shown.push_back({Kind::Ask, text, title, Icon::Question});
+    if (answers.empty()) {
+        return false;
+    }
+    bool a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+std::string ScriptedMessages::input(const std::string& prompt, const std::string& title,
+                                    const std::string& defaultText) {
+    shown.push_back({Kind::Input, prompt + "|" + defaultText, title, Icon::Question});
+    if (inputs.empty()) {
+        return {};
+    }
+    std::string s = inputs.front();
+    inputs.pop_front();
+    return s;
+}
+
+std::string ScriptedMessages::openFileName(const std::string& folder, const std::string& filter) {
+    shown.push_back({Kind::OpenFile, folder + "|" + filter, {}, Icon::Question});
+    if (fileNames.empty()) {
+        return {};
+    }
+    std::string s = fileNames.front();
+    fileNames.pop_front();
+    return s;
+}
+
+std::string ScriptedMessages::saveFileName(const std::string& folder, const std::string& filter) {
+    shown.push_back({Kind::SaveFile, folder + "|" + filter, {}, Icon::Question});
+    if (fileNames.empty()) {
+        return {};
+    }
+    std::string s = fileNames.front();
+    fileNames.pop_front();
+    return s;
+}
+
+void ScriptedMessages::fatal(const std::string& text, const std::string& title) {
+    shown.push_back({Kind::Fatal, text, title, Icon::Critical});
+    throw ProgramEnded(text);
+}
+
+std::vector<std::string> ScriptedMessages::log() const {
+    std::vector<std::string> out;
+    for (const auto& s : shown) {
+        out.push_back(s.title + "|" + s.text);
+    }
+    return out;
+}
+
+std::optional<std::string> FaultyDisk::readAll(const std::string& path) {
+    if (onRead) {
+        if (auto r = onRead(path)) {
+            return *r;
+        }
+    }
+    return RealDisk::readAll(path);
+}
+
+bool FaultyDisk::writeAll(const std::string& path, std::string_view bytes) {
+    writes.push_back(path);
+    if (onWrite) {
+        if (auto r = onWrite(path, bytes)) {
+            return *r;
+        }
+    }
+    return RealDisk::writeAll(path, bytes);
+}
+
+bool FaultyDisk::replace(const std::string& from, const std::string& to) {
+    if (onReplace) {
+        if (auto r = onReplace(from, to)) {
+            return *r;
+        }
+    }
+    return RealDisk::replace(from, to);
+}
+
+bool FaultyDisk::isWritable(const std::string& path) {
+    if (onWritable) {
+        if (auto r = onWritable(path)) {
+            return *r;
+        }
+    }
+    return RealDisk::isWritable(path);
+}
+
+std::string FaultyDisk::createFolder(const std::string& path) {
+    if (onCreateFolder) {
+        if (auto r = onCreateFolder(path)) {
+            return *r;
+        }
+    }
+    return RealDisk::createFolder(path);
+}
+
+TempDir::TempDir() {
+    std::random_device rd;
+    auto base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        auto candidate = base / ("tivra-test-" + std::to_string(rd()));
+        if (std::filesystem::create_directory(candidate)) {
+            path_ = candidate;
+            return;
+        }
+    }
+    throw std::runtime_error("no temporary folder");
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) {
+        throw std::runtime_error("cannot write fixture " + path);
+    }
+}
+
+std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + path);
+    }
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string crlf(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& l : lines) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace tivra::test

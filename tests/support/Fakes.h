@@ -1,0 +1,94 @@
+#pragma once
+// Test doubles for the platform seams.
+#include "core/Clock.h"
+#include "core/Disk.h"
+#include "core/Messages.h"
+
+#include <chrono>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tivra::test {
+
+// Records every dialog; answers questions, input boxes and file dialogs from queues
+// (No, empty and cancelled when a queue is empty). fatal records and throws ProgramEnded.
+class ScriptedMessages : public Messages {
+public:
+    enum class Kind { Show, Ask, Input, OpenFile, SaveFile, Fatal };
+    struct Shown {
+        Kind kind;
+        std::string text;
+        std::string title;
+        Icon icon;
+    };
+
+    std::vector<Shown> shown;
+    std::deque<bool> answers;
+    std::deque<std::string> inputs;
+    std::deque<std::string> fileNames;
+
+    void show(const std::string& text, const std::string& title, Icon icon) override;
+    bool ask(const std::string& text, const std::string& title) override;
+    std::string input(const std::string& prompt, const std::string& title,
+                      const std::string& defaultText) override;
+    std::string openFileName(const std::string& folder, const std::string& filter) override;
+    std::string saveFileName(const std::string& folder, const std::string& filter) override;
+    [[noreturn]] void fatal(const std::string& text, const std::string& title) override;
+
+    // The texts of all recorded dialogs, in order, as "title|text".
+    std::vector<std::string> log() const;
+};
+
+// A clock pinned to one date, whose pauses are only counted.
+class FixedClock : public Clock {
+public:
+    explicit FixedClock(Date date) : date(date) {}
+    Date date;
+    std::vector<std::chrono::milliseconds> pauses;
+    Date today() override { return date; }
+    void pause(std::chrono::milliseconds d) override { pauses.push_back(d); }
+};
+
+// The real disk, with any operation replaceable by a test to inject a failure.
+class FaultyDisk : public RealDisk {
+public:
+    std::function<std::optional<bool>(const std::string& path, std::string_view bytes)> onWrite;
+    std::function<std::optional<std::optional<std::string>>(const std::string& path)> onRead;
+    std::function<std::optional<bool>(const std::string& from, const std::string& to)> onReplace;
+    std::function<std::optional<bool>(const std::string& path)> onWritable;
+    std::function<std::optional<std::string>(const std::string& path)> onCreateFolder;
+    std::vector<std::string> writes; // paths written, in order
+
+    std::optional<std::string> readAll(const std::string& path) override;
+    bool writeAll(const std::string& path, std::string_view bytes) override;
+    bool replace(const std::string& from, const std::string& to) override;
+    bool isWritable(const std::string& path) override;
+    std::string createFolder(const std::string& path) override;
+};
+
+// A fresh empty folder, removed with everything in it at the end of the test.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    // The path of a name inside the folder, as a text.
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Whole-file helpers for fixtures: bytes exactly as given.
+void writeBytes(const std::string& path, const std::string& bytes);
+std::string readBytes(const std::string& path);
+// Lines joined with CR LF, the last one ended too.
+std::string crlf(const std::vector<std::string>& lines);
+
+} // namespace tivra::test
