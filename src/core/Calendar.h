@@ -1,0 +1,34 @@
+#pragma once
+// Week numbers, weekdays and the date labels of the week grid and the printouts.
+#include "core/Clock.h"
+
+#include <string>
+
+namespace tivra {
+
+// "MÅN".."SÖN" and "Mån".."Sön" (Windows-1252), d = 1 (Monday) .. 7.
+const std::string& dagnamn(int d);
+const std::string& dagrubrik(int d);
+// "jan".."dec", m = 1..12.
+const std::string& manadnamn(int m);
+
+bool skottar(int year);         // the full Gregorian rule
+int veckodag(const Date& date); // 1 = Monday .. 7 = Sunday
+
+// Today's week in school-year numbers: the week of the date, plus 52 when it is
+// below startvecka.
+int idagsvecka(const Date& today, int startvecka);
+
+// What datum needs besides the week and weekday.
+struct KalenderLage {
+    std::string lasar; // the timetable's school year, empty when none
+    Date today;
+    int startvecka = 1;
+    int idagvecka = 0;
+};
+
+// The date label ("5 jan") of a weekday (1..7) of a school-year week; empty when the
+// day falls outside its year's labels.
+std::string datum(int week, int weekday, const KalenderLage& lage);
+
+} // namespace tivra

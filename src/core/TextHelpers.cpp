@@ -1,0 +1,128 @@
+#include "core/TextHelpers.h"
+
+#include "core/Number.h"
+#include "core/Text1252.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+namespace tivra {
+namespace {
+
+// The bytes that DOS code pages use for å, Å, ä, Ä, ö, Ö, read as Windows-1252.
+char repairedDosLetter(char c) {
+    switch (static_cast<unsigned char>(c)) {
+    case 134:
+    case 143:
+        return '\xC5';
+    case 132:
+    case 142:
+        return '\xC4';
+    case 148:
+    case 153:
+        return '\xD6';
+    default:
+        return c;
+    }
+}
+
+// Up to `count` characters starting at `from`, clipped to the text, so a dash at either
+// end of a week list reads what is there instead of running off the edge.
+std::string_view clipped(std::string_view text, long long from, long long count) {
+    long long begin = std::max(0LL, from);
+    long long end = std::min(static_cast<long long>(text.size()), from + count);
+    if (begin >= end) {
+        return {};
+    }
+    return text.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin));
+}
+
+std::optional<int> parsedSlot(std::string_view time) {
+    std::size_t point = time.find('.');
+    if (point == std::string_view::npos || point == 0) {
+        return std::nullopt;
+    }
+    double h = textvarde(time.substr(0, point));
+    double m = textvarde(time.substr(point + 1));
+    long long slot = avrunda(h * 12 + 1 + m / 5);
+    // Slots are 16-bit; a time far out of range stays far out of range instead of wrapping
+    // around into a plausible one.
+    slot = std::clamp<long long>(slot, std::numeric_limits<std::int16_t>::min(),
+                                 std::numeric_limits<std::int16_t>::max());
+    return static_cast<int>(slot);
+}
+
+} // namespace
+
+std::string normalisera(std::string_view text) {
+    std::string result = upper(text);
+    for (char& c : result) {
+        c = repairedDosLetter(c);
+        if (c == ',') {
+            c = ' ';
+        }
+    }
+    return result;
+}
+
+Delat delaord(std::string_view text) {
+    std::string line = trim(text);
+    std::size_t split = std::min(line.find(' '), line.size());
+    split = std::min(split, line.find(','));
+    std::string rest = split < line.size() ? trim(std::string_view(line).substr(split + 1)) : std::string();
+    std::size_t commas = rest.find_first_not_of(',');
+    rest.erase(0, commas == std::string::npos ? rest.size() : commas);
+    return Delat{trim(std::string_view(line).substr(0, split)), trim(rest)};
+}
+
+std::string tidtext(int slot) {
+    long long x = static_cast<long long>(slot) - 1;
+    // Floor division keeps the minutes in 0..55 even for a slot below 1.
+    long long m = ((x % 12) + 12) % 12;
+    long long h = (x - m) / 12;
+    std::string minutes = decimaltext(m * 5);
+    if (minutes.size() == 1) {
+        minutes = "0" + minutes;
+    }
+    std::string full = "0" + decimaltext(h) + "." + minutes;
+    return full.substr(full.size() - 5);
+}
+
+int tidslot(std::string_view time, Messages& messages) {
+    std::optional<int> slot = parsedSlot(time);
+    if (!slot) {
+        messages.show("Felaktigt tidsformat.", "", Icon::Exclamation);
+        return 0;
+    }
+    return *slot;
+}
+
+int tidslotTyst(std::string_view time) {
+    return parsedSlot(time).value_or(0);
+}
+
+bool gallervecka(int week, std::string_view veckor) {
+    if (veckor.empty()) {
+        return true;
+    }
+    long long w = week > 52 ? static_cast<long long>(week) - 52 : week;
+    std::string padded = " " + std::string(veckor) + " ";
+    if (padded.find(" " + decimaltext(w) + " ") != std::string::npos) {
+        return true;
+    }
+    std::string_view list = padded;
+    for (std::size_t dash = list.find('-'); dash != std::string_view::npos; dash = list.find('-', dash + 3)) {
+        auto at = static_cast<long long>(dash);
+        double a = textvarde(clipped(list, at - 2, 2));
+        double b = textvarde(clipped(list, at + 1, 2));
+        auto wd = static_cast<double>(w);
+        if (a <= b ? (a <= wd && wd <= b) : (wd >= a || wd <= b)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace tivra

@@ -1,0 +1,32 @@
+#pragma once
+// Names, words, clock times and lesson week lists, as the whole program reads them.
+#include "core/Messages.h"
+
+#include <string>
+#include <string_view>
+
+namespace tivra {
+
+// Upper case, the DOS-codepage letters repaired to Å, Ä, Ö, commas turned into blanks.
+std::string normalisera(std::string_view text);
+
+// The first word (ending at the first blank, or at an earlier comma) and the rest.
+struct Delat {
+    std::string ord1;
+    std::string ordrest;
+};
+Delat delaord(std::string_view text);
+
+// The slot (1 = 00.00, one per five minutes) as "hh.mm".
+std::string tidtext(int slot);
+// The slot of a time written hours, ".", minutes; 0 and the message
+// "Felaktigt tidsformat." when the text has no "." after its first character.
+int tidslot(std::string_view time, Messages& messages);
+// The same without a message; 0 when malformed.
+int tidslotTyst(std::string_view time);
+
+// Whether a lesson with the week list `veckor` (calendar weeks; empty = every week)
+// runs in the school-year week `week`.
+bool gallervecka(int week, std::string_view veckor);
+
+} // namespace tivra
