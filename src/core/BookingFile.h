@@ -5,21 +5,16 @@
 #include "core/Clock.h"
 #include "core/Disk.h"
 #include "core/Messages.h"
+#include "core/Platform.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tivra {
 
-inline constexpr int kMaxFileLines = 50000; // lines after the count line
+inline constexpr int kMaxFileLines = 50000;                  // lines after the count line
 inline constexpr int kMaxBookingsInFile = kMaxFileLines / 9; // 5555
-
-// The platform services the booking store uses.
-struct Platform {
-    Disk& disk;
-    Clock& clock;
-    Messages& messages;
-};
 
 // The state of the open booking file.
 struct BookingFileState {
@@ -35,9 +30,27 @@ enum class LoadResult {
     Failed, // the read error was shown and lasfel is set
 };
 
+// The count line: "Antal: " and the count in print form with a blank after it
+// ("Antal:  12 ").
+std::string antalrad(int count);
+
+// The whole file for `count` bookings from the image rad[1..9*count], CR LF after every line.
+std::string bookingFileBytes(int count, const std::vector<std::string>& rad);
+
+// The lines of a file's bytes. A line ends at CR LF, at a bare LF or at a bare CR, so no
+// line end ever reaches a field; the last line needs no end. The views point into `bytes`.
+std::vector<std::string_view> splitLines(std::string_view bytes);
+
+// The day's backup copy of a booking file: backupmapp + base name + ".bk" + day of month.
+// The base name is the file's name without its extension; a "." in a folder name is
+// never taken for one. With an empty backupmapp the copy lands beside the booking file.
+std::string backupnamn(const std::string& aktuellfil, const std::string& backupmapp, int day);
+
 // Reloads the open booking file into the booking rows of the table, and on the first
-// load of the run writes the day's backup copy. Ends the program (Messages::fatal) on a
-// file that does not start with "Antal:".
+// load of the run writes the day's backup copy (once a day: not when today's copy exists).
+// Ends the program (Messages::fatal) on a file that does not start with "Antal:". Any
+// other failure (missing or short file, a count that does not fit, a full table or image)
+// shows the read error, sets lasfel and leaves antalrader at antallektioner.
 LoadResult oppnabokningar(BookingTable& table, BookingFileState& file, const std::string& backupmapp,
                           Platform& platform);
 

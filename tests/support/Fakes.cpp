@@ -111,6 +111,15 @@ std::string FaultyDisk::createFolder(const std::string& path) {
     return RealDisk::createFolder(path);
 }
 
+std::optional<Date> FaultyDisk::modificationDate(const std::string& path) {
+    if (onModificationDate) {
+        if (auto r = onModificationDate(path)) {
+            return *r;
+        }
+    }
+    return RealDisk::modificationDate(path);
+}
+
 TempDir::TempDir() {
     std::random_device rd;
     auto base = std::filesystem::temp_directory_path();

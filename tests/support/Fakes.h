@@ -17,7 +17,7 @@ namespace tivra::test {
 // Records every dialog; answers questions, input boxes and file dialogs from queues
 // (No, empty and cancelled when a queue is empty). fatal records and throws ProgramEnded.
 class ScriptedMessages : public Messages {
-public:
+  public:
     enum class Kind { Show, Ask, Input, OpenFile, SaveFile, Fatal };
     struct Shown {
         Kind kind;
@@ -45,7 +45,7 @@ public:
 
 // A clock pinned to one date, whose pauses are only counted.
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(Date date) : date(date) {}
     Date date;
     std::vector<std::chrono::milliseconds> pauses;
@@ -55,12 +55,13 @@ public:
 
 // The real disk, with any operation replaceable by a test to inject a failure.
 class FaultyDisk : public RealDisk {
-public:
+  public:
     std::function<std::optional<bool>(const std::string& path, std::string_view bytes)> onWrite;
     std::function<std::optional<std::optional<std::string>>(const std::string& path)> onRead;
     std::function<std::optional<bool>(const std::string& from, const std::string& to)> onReplace;
     std::function<std::optional<bool>(const std::string& path)> onWritable;
     std::function<std::optional<std::string>(const std::string& path)> onCreateFolder;
+    std::function<std::optional<std::optional<Date>>(const std::string& path)> onModificationDate;
     std::vector<std::string> writes; // paths written, in order
 
     std::optional<std::string> readAll(const std::string& path) override;
@@ -68,11 +69,12 @@ public:
     bool replace(const std::string& from, const std::string& to) override;
     bool isWritable(const std::string& path) override;
     std::string createFolder(const std::string& path) override;
+    std::optional<Date> modificationDate(const std::string& path) override;
 };
 
 // A fresh empty folder, removed with everything in it at the end of the test.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -81,7 +83,7 @@ public:
     // The path of a name inside the folder, as a text.
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -1,0 +1,149 @@
+// The booking file at its largest (5555 bookings): loading and saving it through the
+// program, against plain stream reading and writing of the same bytes as the floor.
+#include "Generator.h"
+
+#include "core/BookingFile.h"
+#include "core/BookingSave.h"
+#include "core/Clock.h"
+#include "core/Disk.h"
+#include "core/Messages.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <stdexcept>
+
+namespace tivra::bench {
+namespace {
+
+// Any dialog in a benchmark is a fault of the benchmark.
+class NoMessages : public Messages {
+  public:
+    void show(const std::string& text, const std::string&, Icon) override { throw std::runtime_error(text); }
+    bool ask(const std::string& text, const std::string&) override { throw std::runtime_error(text); }
+    std::string input(const std::string& prompt, const std::string&, const std::string&) override {
+        throw std::runtime_error(prompt);
+    }
+    std::string openFileName(const std::string&, const std::string&) override { return {}; }
+    std::string saveFileName(const std::string&, const std::string&) override { return {}; }
+    [[noreturn]] void fatal(const std::string& text, const std::string&) override {
+        throw std::runtime_error(text);
+    }
+};
+
+// A folder holding the generated file, made once per run and removed at its end.
+class Workspace {
+  public:
+    Workspace() {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("tivra-bench-" + std::to_string(std::random_device()()));
+        std::filesystem::create_directories(folder_);
+        bytes_ = largestBookingFile();
+        std::ofstream(file(), std::ios::binary)
+            .write(bytes_.data(), static_cast<std::streamsize>(bytes_.size()));
+    }
+    ~Workspace() {
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+    }
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    std::string file() const { return (folder_ / "Bokningar.bok").string(); }
+    std::string floorFile() const { return (folder_ / "Golv.bok").string(); }
+    const std::string& bytes() const { return bytes_; }
+
+    static Workspace& get() {
+        static Workspace workspace;
+        return workspace;
+    }
+
+  private:
+    std::filesystem::path folder_;
+    std::string bytes_;
+};
+
+struct Store {
+    RealDisk disk;
+    SystemClock clock;
+    NoMessages messages;
+    Platform platform{disk, clock, messages};
+    BookingTable table;
+    BookingFileState file;
+
+    Store() {
+        file.aktuellfil = Workspace::get().file();
+        if (oppnabokningar(table, file, "", platform) != LoadResult::Loaded ||
+            table.antalrader != kMaxBookingsInFile) {
+            throw std::runtime_error("the generated booking file does not load");
+        }
+    }
+};
+
+std::size_t readLines(const std::string& path, std::vector<std::string>& lines) {
+    std::ifstream in(path, std::ios::binary);
+    std::size_t n = 0;
+    for (std::string line; std::getline(in, line); ++n) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (n >= lines.size()) {
+            lines.resize(n + 1);
+        }
+        lines[n].swap(line);
+    }
+    return n;
+}
+
+void BM_Oppnabokningar(benchmark::State& state) {
+    Store store;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(oppnabokningar(store.table, store.file, "", store.platform));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(Workspace::get().bytes().size()));
+}
+BENCHMARK(BM_Oppnabokningar)->Unit(benchmark::kMillisecond);
+
+void BM_FloorReadLines(benchmark::State& state) {
+    std::vector<std::string> lines;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readLines(Workspace::get().file(), lines));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(Workspace::get().bytes().size()));
+}
+BENCHMARK(BM_FloorReadLines)->Unit(benchmark::kMillisecond);
+
+void BM_Sparabokningar(benchmark::State& state) {
+    Store store;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(sparabokningar(store.table, store.file, store.platform));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(Workspace::get().bytes().size()));
+}
+BENCHMARK(BM_Sparabokningar)->Unit(benchmark::kMillisecond);
+
+// Writing the lines with a stream and reading them back, without any check.
+void BM_FloorWriteAndReadBack(benchmark::State& state) {
+    Store store;
+    std::vector<std::string> lines;
+    for (auto _ : state) {
+        {
+            std::ofstream out(Workspace::get().floorFile(), std::ios::binary | std::ios::trunc);
+            out << antalrad(kMaxBookingsInFile) << "\r\n";
+            for (std::size_t k = 1; k < store.file.rad.size(); ++k) {
+                out << store.file.rad[k] << "\r\n";
+            }
+        }
+        benchmark::DoNotOptimize(readLines(Workspace::get().floorFile(), lines));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(Workspace::get().bytes().size()));
+}
+BENCHMARK(BM_FloorWriteAndReadBack)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace tivra::bench

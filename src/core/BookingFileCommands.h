@@ -1,0 +1,27 @@
+#pragma once
+// The Arkiv menu's "Öppna" and "Spara som...": which booking file is open. The settings
+// file is not changed; the next start opens the booking file of the settings again.
+#include "core/BookingFile.h"
+#include "core/BookingTable.h"
+#include "core/Platform.h"
+
+#include <string>
+
+namespace tivra {
+
+// The file dialogs show booking files only, starting in the current folder.
+inline constexpr const char* kBookingFolder = ".";
+inline constexpr const char* kBookingFilter = "*.bok|*.bok";
+
+// Asks for a booking file and loads it in place of the booking rows. A cancelled dialog
+// leaves no booking file open (NoFile). No backup copy is made for a file opened here.
+LoadResult arkiv_open(BookingTable& table, BookingFileState& file, const std::string& backupmapp,
+                      Platform& platform);
+
+// Asks for a name, gives it the extension ".bok" and saves the bookings into it, asking
+// before an existing file is replaced. A cancelled dialog leaves no booking file open; "No"
+// to the question, or a save refused for its size, keeps the previous file open. Returns
+// whether the bookings were saved.
+bool arkiv_saveas(BookingTable& table, BookingFileState& file, Platform& platform);
+
+} // namespace tivra
