@@ -1,0 +1,57 @@
+#include "TimetableGenerator.h"
+
+#include "config/TimetableImport.h"
+#include "core/Disk.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace tivra {
+namespace {
+
+class NoMessages : public Messages {
+  public:
+    void show(const std::string&, const std::string&, Icon) override {}
+    bool ask(const std::string&, const std::string&) override { return false; }
+    std::string input(const std::string&, const std::string&, const std::string&) override { return {}; }
+    std::string openFileName(const std::string&, const std::string&) override { return {}; }
+    std::string saveFileName(const std::string&, const std::string&) override { return {}; }
+    [[noreturn]] void fatal(const std::string& text, const std::string&) override {
+        throw ProgramEnded(text);
+    }
+};
+
+void writeFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The start-up's import of a timetable of `lessons` lessons from real files.
+void BM_TimetableImport(benchmark::State& state) {
+    const int lessons = static_cast<int>(state.range(0));
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "tivra_timetable_bench";
+    std::filesystem::create_directories(dir);
+    writeFile(dir / "schema.ini", generateTimetableIni());
+    writeFile(dir / "schema.sca", generateTimetableSca(lessons));
+    const std::string base = (dir / "schema").string();
+
+    RealDisk disk;
+    NoMessages messages;
+    for (auto _ : state) {
+        Timetable timetable;
+        BookingTable table;
+        lasSchemaIni(base + ".ini", disk, messages, timetable);
+        if (!lasLektioner(base + ".sca", disk, timetable, table) || table.antallektioner != lessons) {
+            state.SkipWithError("the generated timetable was not imported whole");
+            break;
+        }
+        benchmark::DoNotOptimize(table.rows.data());
+    }
+    state.SetItemsProcessed(state.iterations() * lessons);
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_TimetableImport)->Arg(15000)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace tivra

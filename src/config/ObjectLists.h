@@ -1,0 +1,28 @@
+#pragma once
+// Rooms, other bookable objects and their booking periods.
+#include "core/Disk.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tivra {
+
+// The rooms of a room list file, normalised, in file order; nothing when the file
+// cannot be read or holds more than 200 rooms.
+std::optional<std::vector<std::string>> lasSalar(const std::string& path, Disk& disk);
+
+// The objects of a legacy object-list file; nothing when it cannot be read or holds
+// more than 200 objects.
+std::optional<std::vector<std::string>> lasObjektfil(const std::string& path, Disk& disk);
+
+// The period text of an object ("36-39", "40"): the first entry that is the object's
+// name, one blank, and a week or a range of two weeks; nothing when it has none.
+std::optional<std::string> periodFor(const std::vector<std::string>& perioder, const std::string& objekt);
+
+// Why the object may not be booked in the school-year week `week` ("DATASAL kan bara
+// bokas veckorna 36-39."); nothing when its period admits the week or it has none.
+std::optional<std::string> periodRefusal(const std::vector<std::string>& perioder, const std::string& objekt,
+                                         int week);
+
+} // namespace tivra
