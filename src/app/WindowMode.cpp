@@ -1,0 +1,85 @@
+#include "app/WindowMode.h"
+
+#include "config/Program.h"
+#include "core/Clock.h"
+#include "core/Disk.h"
+#include "core/Platform.h"
+#include "ui/Convert.h"
+#include "ui/Form1.h"
+#include "ui/QtMessages.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <cstdio>
+#include <memory>
+
+namespace tivra {
+namespace {
+
+void printError(const QString& text) {
+    QByteArray bytes = text.toLocal8Bit();
+    std::fprintf(stderr, "%s\n", bytes.constData());
+}
+
+// An option name as it was typed: "--dir", "-d".
+QString dashed(const QString& name) {
+    return (name.size() > 1 ? QStringLiteral("--") : QStringLiteral("-")) + name;
+}
+
+// Qt's own dialogs (file dialogs, input boxes) in Swedish, when the translation is there.
+void installSwedish(QApplication& app, QTranslator& translator) {
+    if (translator.load(QStringLiteral("qt_sv"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        app.installTranslator(&translator);
+    }
+}
+
+// Moves into the folder given with --dir; false with the message printed when that fails.
+bool enterFolder(const QStringList& arguments) {
+    QCommandLineParser parser;
+    QCommandLineOption dir(QStringLiteral("dir"), toQString("Mappen med Tivra.ini."), QStringLiteral("MAPP"));
+    parser.addOption(dir);
+    if (!parser.parse(arguments)) {
+        // Qt's own parser texts are English; the program speaks Swedish.
+        QStringList unknown = parser.unknownOptionNames();
+        printError(unknown.isEmpty() ? toQString("Ange en mapp efter --dir.")
+                                     : toQString("Ok\xE4nd flagga: ") + dashed(unknown.front()));
+        return false;
+    }
+    if (!parser.isSet(dir)) {
+        return true;
+    }
+    QString folder = parser.value(dir);
+    if (!QDir(folder).exists() || !QDir::setCurrent(folder)) {
+        printError(toQString("Mappen ") + folder + toQString(" finns inte."));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int runWindowMode(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tivra"));
+    QTranslator translator;
+    installSwedish(app, translator);
+    if (!enterFolder(QApplication::arguments())) {
+        return 2;
+    }
+
+    Program program;
+    SystemClock clock;
+    RealDisk disk;
+    QtMessages messages;
+    Platform platform{disk, clock, messages};
+    // On the heap: the window is large, and it must be gone before the state it uses.
+    auto form = std::make_unique<Form1>(program, platform);
+    form->show();
+    return QApplication::exec();
+}
+
+} // namespace tivra

@@ -1,0 +1,38 @@
+#include "ui/Form1.h"
+
+#include "ui/Convert.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+
+namespace tivra {
+namespace {
+
+void fill(QComboBox* combo, const std::vector<std::string>& entries, const std::string& text) {
+    combo->clear();
+    for (const std::string& entry : entries) {
+        combo->addItem(toQString(entry));
+    }
+    combo->setEditText(toQString(text));
+}
+
+} // namespace
+
+void Form1::Form_Load() {
+    view_ = startup(program_, platform_);
+    applyStartup(view_);
+}
+
+void Form1::applyStartup(const StartupView& view) {
+    fill(Combo3, view.dayList, view.dayText);
+    fill(Combo2, view.weekList, view.weekText);
+    fill(Combo1, view.objectList, view.objectText);
+    if (view.singleList) {
+        Option1->setEnabled(false);
+        Option2->setText(QStringLiteral("Objekt"));
+        Option2->setChecked(true);
+    }
+    Option3->setEnabled(view.option3Enabled);
+}
+
+} // namespace tivra
