@@ -1,0 +1,43 @@
+#include "view/RowReading.h"
+
+#include "core/Number.h"
+#include "core/TextHelpers.h"
+
+#include <algorithm>
+
+namespace tivra {
+
+WeekSpan weekSpan(std::string_view vecka) {
+    double w1 = textvarde(vecka);
+    std::size_t dash = vecka.find('-');
+    double w2 = dash == std::string_view::npos ? w1 : textvarde(vecka.substr(dash + 1));
+    return WeekSpan{w1, w2};
+}
+
+bool containsWord(std::string_view text, std::string_view word) {
+    for (std::size_t at = text.find(word); at != std::string_view::npos; at = text.find(word, at + 1)) {
+        std::size_t after = at + word.size();
+        bool startsWord = at == 0 || text[at - 1] == ' ';
+        bool endsWord = after == text.size() || text[after] == ' ';
+        if (startsWord && endsWord) {
+            return true;
+        }
+        if (at >= text.size()) {
+            break;
+        }
+    }
+    return false;
+}
+
+int startSlot(const Bokning& row) {
+    return tidslotTyst(row.starttid);
+}
+
+std::string endLabel(const Bokning& row) {
+    double slot = startSlot(row) + textvarde(row.langd) / 5;
+    // Far beyond any day either way: keeps the conversion to int defined for any length.
+    constexpr long long limit = 1000000000;
+    return tidtext(static_cast<int>(std::clamp(avrunda(slot), -limit, limit)));
+}
+
+} // namespace tivra

@@ -1,0 +1,196 @@
+#include "view/WeekView.h"
+
+#include "core/Number.h"
+#include "core/TextHelpers.h"
+#include "view/RowReading.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace tivra {
+namespace {
+
+enum class Caption {
+    Plain,      // signatur; time; kommentar
+    WithObject, // objekt, two blanks, signatur; time; kommentar
+};
+
+std::string captionOf(const Bokning& row, Caption style) {
+    std::string text = style == Caption::WithObject ? row.objekt + "  " + row.signatur : row.signatur;
+    text += "\r\n";
+    text += row.starttid;
+    text += " -";
+    text += endLabel(row);
+    text += "\r\n";
+    text += row.kommentar;
+    return text;
+}
+
+// Fills the pool from Label4(1) in table order and notices when it runs out.
+class BoxFiller {
+  public:
+    BoxFiller(const Program& program, const GridGeometry& grid, WeekView& view)
+        : table_(program.bokningar),
+          grid_(grid), axis_{program.settings.starttimme, program.settings.sluttimme}, view_(view) {}
+
+    // Places row r if any of it shows; false once the pool is full and drawing must stop.
+    bool offer(int r, Caption style) {
+        const Bokning& row = table_.row(r);
+        std::optional<Rect> rect =
+            placeBox(grid_, axis_, textvarde(row.dag), startSlot(row), textvarde(row.langd));
+        if (!rect) {
+            return true;
+        }
+        if (static_cast<int>(view_.boxes.size()) >= kBoxPool) {
+            view_.overflow = true;
+            return false;
+        }
+        BoxKind kind = table_.isLesson(r) ? BoxKind::Lesson : BoxKind::Booking;
+        int day = static_cast<int>(avrunda(textvarde(row.dag)));
+        view_.boxes.push_back(Box{r, day, *rect, captionOf(row, style), kind});
+        return true;
+    }
+
+  private:
+    const BookingTable& table_;
+    const GridGeometry& grid_;
+    TimeAxis axis_;
+    WeekView& view_;
+};
+
+int lastRow(const BookingTable& table) {
+    return std::clamp(table.antalrader, 0, kMaxRows);
+}
+
+// The entry at a 1-based index, or nothing for 0 or an index past the list's end.
+const std::string* entryAt(const std::vector<std::string>& list, int index) {
+    if (index < 1 || static_cast<std::size_t>(index) > list.size()) {
+        return nullptr;
+    }
+    return &list[static_cast<std::size_t>(index) - 1];
+}
+
+WeekView freshView(const Program& program, const Date& today) {
+    WeekView view;
+    view.headers = set_date(program, today);
+    return view;
+}
+
+void drawObject(const Program& program, const GridGeometry& grid, std::string_view name, WeekView& view) {
+    const BookingTable& table = program.bokningar;
+    auto week = static_cast<double>(program.val.valdvecka);
+    BoxFiller filler(program, grid, view);
+    for (int r = 1, last = lastRow(table); r <= last; ++r) {
+        const Bokning& row = table.row(r);
+        if (row.objekt.empty()) {
+            continue;
+        }
+        bool lesson = table.isLesson(r);
+        if (lesson ? !containsWord(row.objekt, name) : row.objekt != name) {
+            continue;
+        }
+        if (!gallervecka(program.val.valdvecka, row.veckor)) {
+            continue;
+        }
+        if (!lesson && !weekSpan(row.vecka).covers(week)) {
+            continue;
+        }
+        if (!filler.offer(r, Caption::Plain)) {
+            return;
+        }
+    }
+}
+
+} // namespace
+
+Rgb boxColour(BoxKind kind) {
+    return kind == BoxKind::Lesson ? kLessonColour : kBookingColour;
+}
+
+void reportOverflow(const WeekView& view, Messages& messages) {
+    if (view.overflow) {
+        messages.show(kOverflowText, kOverflowTitle, Icon::Exclamation);
+    }
+}
+
+KalenderLage kalenderLage(const Program& program, const Date& today) {
+    return KalenderLage{program.timetable.lasar, today, program.settings.startvecka, program.val.idagvecka};
+}
+
+std::array<std::string, 7> set_date(const Program& program, const Date& today) {
+    KalenderLage lage = kalenderLage(program, today);
+    std::array<std::string, 7> headers;
+    for (int d = 1; d <= 7; ++d) {
+        headers[static_cast<std::size_t>(d - 1)] = dagrubrik(d) + " " + datum(program.val.valdvecka, d, lage);
+    }
+    return headers;
+}
+
+WeekView visasalsschema(const Program& program, const GridGeometry& grid, const Date& today) {
+    const Selection& val = program.val;
+    if (val.vy == Vy::AllaBokningar) {
+        return visaallabokningar(program, grid, today);
+    }
+    if (val.vy == Vy::Personal) {
+        return visapersschema(program, grid, today);
+    }
+    WeekView view = freshView(program, today);
+    const std::string* name = nullptr;
+    if (val.vy == Vy::Salar) {
+        name = entryAt(program.salar, val.valdsal);
+    } else if (val.vy == Vy::Annat) {
+        name = entryAt(program.settings.bokaobjekt, val.valtobjekt);
+    }
+    if (name != nullptr) {
+        drawObject(program, grid, *name, view);
+    }
+    return view;
+}
+
+WeekView visapersschema(const Program& program, const GridGeometry& grid, const Date& today) {
+    const std::string* entry = entryAt(program.timetable.personal, program.val.valdperson);
+    if (entry == nullptr) {
+        WeekView view;
+        view.unchanged = true;
+        return view;
+    }
+    WeekView view = freshView(program, today);
+    const std::string sig = delaord(*entry).ord1;
+    const BookingTable& table = program.bokningar;
+    auto week = static_cast<double>(program.val.valdvecka);
+    BoxFiller filler(program, grid, view);
+    for (int r = 1, last = lastRow(table); r <= last; ++r) {
+        const Bokning& row = table.row(r);
+        bool drawn = false;
+        if (table.isLesson(r)) {
+            drawn = containsWord(row.larare, sig) && gallervecka(program.val.valdvecka, row.veckor);
+        } else {
+            // Only the first week of a booking over several weeks: the staff view lists
+            // what the person booked, once.
+            drawn = !row.objekt.empty() && row.signatur == sig && textvarde(row.vecka) == week;
+        }
+        if (drawn && !filler.offer(r, table.isLesson(r) ? Caption::Plain : Caption::WithObject)) {
+            break;
+        }
+    }
+    return view;
+}
+
+WeekView visaallabokningar(const Program& program, const GridGeometry& grid, const Date& today) {
+    WeekView view = freshView(program, today);
+    const BookingTable& table = program.bokningar;
+    auto week = static_cast<double>(program.val.valdvecka);
+    BoxFiller filler(program, grid, view);
+    for (int r = std::max(table.antallektioner, 0) + 1, last = lastRow(table); r <= last; ++r) {
+        const Bokning& row = table.row(r);
+        if (row.objekt.empty() || !weekSpan(row.vecka).covers(week)) {
+            continue;
+        }
+        if (!filler.offer(r, Caption::WithObject)) {
+            break;
+        }
+    }
+    return view;
+}
+
+} // namespace tivra
