@@ -16,6 +16,8 @@ Date SystemClock::today() {
     return Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-void SystemClock::pause(std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); }
+void SystemClock::pause(std::chrono::milliseconds duration) {
+    std::this_thread::sleep_for(duration);
+}
 
 } // namespace tivra

@@ -12,7 +12,7 @@ struct Date {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual Date today() = 0;
     // The short wait between two write attempts of a file.
@@ -21,7 +21,7 @@ public:
 
 // The system clock: local date, and a real sleep.
 class SystemClock : public Clock {
-public:
+  public:
     Date today() override;
     void pause(std::chrono::milliseconds duration) override;
 };

@@ -11,7 +11,7 @@
 namespace tivra {
 
 class Disk {
-public:
+  public:
     virtual ~Disk() = default;
     // The whole content of a file; nothing when it is missing or cannot be read.
     virtual std::optional<std::string> readAll(const std::string& path) = 0;
@@ -35,7 +35,7 @@ public:
 
 // The file system of this machine.
 class RealDisk : public Disk {
-public:
+  public:
     std::optional<std::string> readAll(const std::string& path) override;
     bool writeAll(const std::string& path, std::string_view bytes) override;
     bool replace(const std::string& from, const std::string& to) override;

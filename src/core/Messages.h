@@ -15,7 +15,7 @@ struct ProgramEnded : std::runtime_error {
 };
 
 class Messages {
-public:
+  public:
     virtual ~Messages() = default;
     // A message box with an OK button.
     virtual void show(const std::string& text, const std::string& title, Icon icon) = 0;

@@ -8,8 +8,12 @@
 namespace tivra {
 namespace {
 
-bool skipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool digit(char c) { return c >= '0' && c <= '9'; }
+bool skipped(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -81,13 +85,16 @@ long long heltal(double value) {
 }
 
 std::optional<std::int16_t> int16Of(long long value) {
-    if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max()) {
+    if (value < std::numeric_limits<std::int16_t>::min() ||
+        value > std::numeric_limits<std::int16_t>::max()) {
         return std::nullopt;
     }
     return static_cast<std::int16_t>(value);
 }
 
-std::string decimaltext(long long value) { return std::to_string(value); }
+std::string decimaltext(long long value) {
+    return std::to_string(value);
+}
 
 std::string decimaltext(double value) {
     if (value == std::floor(value) && std::fabs(value) < 1e15) {
@@ -104,8 +111,12 @@ std::string decimaltext(double value) {
     return buffer;
 }
 
-std::string printform(long long value) { return value < 0 ? decimaltext(value) : " " + decimaltext(value); }
+std::string printform(long long value) {
+    return value < 0 ? decimaltext(value) : " " + decimaltext(value);
+}
 
-std::string printform(double value) { return value < 0 ? decimaltext(value) : " " + decimaltext(value); }
+std::string printform(double value) {
+    return value < 0 ? decimaltext(value) : " " + decimaltext(value);
+}
 
 } // namespace tivra

@@ -1,0 +1,101 @@
+#include "app/CommandLine.h"
+
+#include "app/ConsoleMessages.h"
+#include "app/StateReport.h"
+#include "config/Startup.h"
+#include "core/Text1252.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonDocument>
+
+#include <cstring>
+#include <iostream>
+
+namespace tivra {
+namespace {
+
+constexpr int kStartupEnded = 2;
+
+// Runs the start-up as the window would; false when it would end the program.
+bool load(Program& program, ConsoleMessages& messages) {
+    SystemClock clock;
+    RealDisk disk;
+    Platform platform{disk, clock, messages};
+    try {
+        startup(program, platform);
+    } catch (const ProgramEnded&) {
+        return false;
+    }
+    return true;
+}
+
+int runCheck() {
+    Program program;
+    ConsoleMessages messages(std::cerr);
+    bool ok = load(program, messages);
+    for (const auto& [name, value] : checkSummary(program)) {
+        std::cout << toUtf8(name) << ": " << toUtf8(value) << '\n';
+    }
+    std::cout << std::flush;
+    return ok ? 0 : kStartupEnded;
+}
+
+int runExport() {
+    Program program;
+    ConsoleMessages messages(std::cerr);
+    bool ok = load(program, messages);
+    QByteArray json = QJsonDocument(exportJson(program)).toJson(QJsonDocument::Indented);
+    std::cout.write(json.constData(), json.size());
+    std::cout << std::flush;
+    return ok ? 0 : kStartupEnded;
+}
+
+} // namespace
+
+bool isCommandLineMode(int argc, char** argv) {
+    if (argc < 2) {
+        return false;
+    }
+    for (const char* mode : {"check", "export"}) {
+        if (std::strcmp(argv[1], mode) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int runCommandLine(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tivra"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Tivra utan fönster: kontroll och export av det som läses vid start."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("läge"), QStringLiteral("check eller export"));
+    QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("Mappen med Tivra.ini."),
+                                 QStringLiteral("MAPP"));
+    QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Skriv tillståndet som JSON."));
+    parser.addOption(dirOption);
+    parser.addOption(jsonOption);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::cerr << parser.errorText().toStdString() << '\n';
+        return kStartupEnded;
+    }
+    if (parser.isSet(dirOption) && !QDir::setCurrent(parser.value(dirOption))) {
+        std::cerr << "Mappen " << parser.value(dirOption).toStdString() << " finns inte.\n";
+        return kStartupEnded;
+    }
+    const QString mode = parser.positionalArguments().value(0);
+    if (mode == QStringLiteral("check")) {
+        return runCheck();
+    }
+    if (mode == QStringLiteral("export") && parser.isSet(jsonOption)) {
+        return runExport();
+    }
+    std::cerr << "Ange export --json.\n";
+    return kStartupEnded;
+}
+
+} // namespace tivra
