@@ -1,12 +1,12 @@
 // The booking file at its largest (5555 bookings): loading and saving it through the
 // program, against plain stream reading and writing of the same bytes as the floor.
 #include "Generator.h"
+#include "NoMessages.h"
 
 #include "core/BookingFile.h"
 #include "core/BookingSave.h"
 #include "core/Clock.h"
 #include "core/Disk.h"
-#include "core/Messages.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -16,21 +16,6 @@
 
 namespace tivra::bench {
 namespace {
-
-// Any dialog in a benchmark is a fault of the benchmark.
-class NoMessages : public Messages {
-  public:
-    void show(const std::string& text, const std::string&, Icon) override { throw std::runtime_error(text); }
-    bool ask(const std::string& text, const std::string&) override { throw std::runtime_error(text); }
-    std::string input(const std::string& prompt, const std::string&, const std::string&) override {
-        throw std::runtime_error(prompt);
-    }
-    std::string openFileName(const std::string&, const std::string&) override { return {}; }
-    std::string saveFileName(const std::string&, const std::string&) override { return {}; }
-    [[noreturn]] void fatal(const std::string& text, const std::string&) override {
-        throw std::runtime_error(text);
-    }
-};
 
 // A folder holding the generated file, made once per run and removed at its end.
 class Workspace {

@@ -18,7 +18,10 @@ int between(int low, int high, std::mt19937& random) {
 }
 
 std::string twoDigits(int value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
+    // Appended, not "0" + temporary, which GCC 12 at -O3 flags falsely under -Wrestrict.
+    std::string out = value < 10 ? "0" : "";
+    out += std::to_string(value);
+    return out;
 }
 
 std::string signatureOf(std::mt19937& random) {

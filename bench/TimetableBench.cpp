@@ -1,3 +1,4 @@
+#include "NoMessages.h"
 #include "TimetableGenerator.h"
 
 #include "config/TimetableImport.h"
@@ -10,18 +11,6 @@
 
 namespace tivra {
 namespace {
-
-class NoMessages : public Messages {
-  public:
-    void show(const std::string&, const std::string&, Icon) override {}
-    bool ask(const std::string&, const std::string&) override { return false; }
-    std::string input(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::string openFileName(const std::string&, const std::string&) override { return {}; }
-    std::string saveFileName(const std::string&, const std::string&) override { return {}; }
-    [[noreturn]] void fatal(const std::string& text, const std::string&) override {
-        throw ProgramEnded(text);
-    }
-};
 
 void writeFile(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -37,7 +26,7 @@ void BM_TimetableImport(benchmark::State& state) {
     const std::string base = (dir / "schema").string();
 
     RealDisk disk;
-    NoMessages messages;
+    bench::NoMessages messages;
     for (auto _ : state) {
         Timetable timetable;
         BookingTable table;

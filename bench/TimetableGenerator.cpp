@@ -1,6 +1,8 @@
 #include "TimetableGenerator.h"
 
 #include <array>
+#include <initializer_list>
+#include <string_view>
 
 namespace tivra {
 
@@ -16,6 +18,14 @@ const std::array<const char*, 6>& weekLists() {
     return lists;
 }
 
+// One line of a file from its pieces, CR LF after it.
+void appendLine(std::string& out, std::initializer_list<std::string_view> pieces) {
+    for (std::string_view piece : pieces) {
+        out += piece;
+    }
+    out += "\r\n";
+}
+
 } // namespace
 
 std::string generateTimetableSca(int lessons) {
@@ -28,20 +38,21 @@ std::string generateTimetableSca(int lessons) {
         int day = (i / 200) % 5;
         int slot = (i / 1000) % 24;
         int minutes = 8 * 60 + slot * 20;
-        out += "Kurs" + std::to_string(i % 97) + "\r\n";
-        out += "grupp" + std::to_string(i % 31) + "\r\n";
-        out += "s" + std::to_string(i % 150) + (i % 10 == 0 ? ",s" + std::to_string((i + 7) % 150) : "") +
-               "\r\n";
-        out += "R" + std::to_string(room) + (i % 25 == 0 ? " R" + std::to_string((room + 100) % 200) : "") +
-               "\r\n";
-        out += i % 4 == 0 ? "20\r\n" : "20 min\r\n";
-        out += std::string(dayNames()[static_cast<std::size_t>(day)]) + " " + std::to_string(minutes / 60) +
-               "." + (minutes % 60 < 10 ? "0" : "") + std::to_string(minutes % 60) + "\r\n";
+        // Appended piece by piece: "x" + temporary trips a false -Wrestrict in GCC 12 at -O3.
+        appendLine(out, {"Kurs", std::to_string(i % 97)});
+        appendLine(out, {"grupp", std::to_string(i % 31)});
+        appendLine(out, {"s", std::to_string(i % 150), i % 10 == 0 ? ",s" : "",
+                         i % 10 == 0 ? std::to_string((i + 7) % 150) : ""});
+        appendLine(out, {"R", std::to_string(room), i % 25 == 0 ? " R" : "",
+                         i % 25 == 0 ? std::to_string((room + 100) % 200) : ""});
+        appendLine(out, {i % 4 == 0 ? "20" : "20 min"});
+        appendLine(out, {dayNames()[static_cast<std::size_t>(day)], " ", std::to_string(minutes / 60), ".",
+                         minutes % 60 < 10 ? "0" : "", std::to_string(minutes % 60)});
         if (i % 7 == 0) {
-            out += std::string("VECKOR: ") + weekLists()[static_cast<std::size_t>(i % 6)] + "\r\n";
+            appendLine(out, {"VECKOR: ", weekLists()[static_cast<std::size_t>(i % 6)]});
         }
         if (i % 11 == 0) {
-            out += "NOT: Prov VECKOR: 38  - 40\r\n";
+            appendLine(out, {"NOT: Prov VECKOR: 38  - 40"});
         }
         out += "\r\n";
     }
@@ -50,6 +61,30 @@ std::string generateTimetableSca(int lessons) {
 
 std::string generateTimetableIni() {
     return "[Schema]\r\nL\xC4S\xC5R: 2026/27\r\nPERIOD: HT=34-51\r\nPERIOD: VT=2-24\r\n";
+}
+
+std::string generateRoomList(int rooms) {
+    std::string out;
+    for (int r = 0; r < rooms; ++r) {
+        // The timetable's room list has the room first and a description after it.
+        appendLine(out, {"R", std::to_string(r), " Sal ", std::to_string(r)});
+    }
+    return out;
+}
+
+std::string generateStaffList(int staff) {
+    static const std::array<const char*, 6> names{"Anna Berg",
+                                                  "\xC5sa \xD6"
+                                                  "berg",
+                                                  "Per Lind",
+                                                  "M\xE4rta Nord",
+                                                  "Ulf Sj\xF6",
+                                                  "Eva Str\xF6m"};
+    std::string out;
+    for (int k = 0; k < staff; ++k) {
+        appendLine(out, {"s", std::to_string(k), ", ", names[static_cast<std::size_t>(k) % names.size()]});
+    }
+    return out;
 }
 
 } // namespace tivra

@@ -89,7 +89,10 @@ Bokning lektion(const Lektionspost& post, int dag, const Timetable& timetable) {
     std::size_t min = langd.find("min");
     row.langd = min == std::string_view::npos ? std::string(langd) : trim(langd.substr(0, min));
     row.dag = std::to_string(dag);
-    row.starttid = std::string(lastChars("0" + trim(from(post.line[5], 3)), 5));
+    // Appending rather than "0" + temporary: the latter trips a false -Wrestrict in GCC 12 -O3.
+    std::string starttid = "0";
+    starttid += trim(from(post.line[5], 3));
+    row.starttid = std::string(lastChars(starttid, 5));
     row.notering = trim(post.notering);
     if (!post.veckor.empty()) {
         row.veckor = ordnaveckor(ersattperioder(post.veckor, timetable.schemaperioder));

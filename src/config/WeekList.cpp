@@ -7,16 +7,16 @@
 namespace tivra {
 
 std::string ersattperioder(std::string_view text, const std::vector<std::string>& schemaperioder) {
-    std::string s = " " + normalisera(text) + " ";
+    std::string s = blankPadded(normalisera(text));
     for (const std::string& entry : schemaperioder) {
         std::size_t q = entry.find('=');
         if (q == std::string::npos || q == 0) {
             continue;
         }
-        std::string name = " " + entry.substr(0, q) + " ";
+        std::string name = blankPadded(std::string_view(entry).substr(0, q));
         std::size_t at = s.find(name);
         if (at != std::string::npos) {
-            s.replace(at, name.size(), " " + entry.substr(q + 1) + " ");
+            s.replace(at, name.size(), blankPadded(std::string_view(entry).substr(q + 1)));
         }
     }
     return trim(s);

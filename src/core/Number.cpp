@@ -15,6 +15,19 @@ bool digit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Appending to the blank instead of inserting it before a temporary keeps GCC 12 at -O3
+// from a false -Wrestrict alarm inside std::string.
+std::string withSignBlank(bool negative, std::string digits) {
+    if (negative) {
+        return digits;
+    }
+    std::string out;
+    out.reserve(digits.size() + 1);
+    out += ' ';
+    out += digits;
+    return out;
+}
+
 } // namespace
 
 double textvarde(std::string_view text) {
@@ -112,11 +125,11 @@ std::string decimaltext(double value) {
 }
 
 std::string printform(long long value) {
-    return value < 0 ? decimaltext(value) : " " + decimaltext(value);
+    return withSignBlank(value < 0, decimaltext(value));
 }
 
 std::string printform(double value) {
-    return value < 0 ? decimaltext(value) : " " + decimaltext(value);
+    return withSignBlank(value < 0, decimaltext(value));
 }
 
 } // namespace tivra

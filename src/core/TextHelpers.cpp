@@ -86,7 +86,11 @@ std::string tidtext(int slot) {
     if (minutes.size() == 1) {
         minutes = "0" + minutes;
     }
-    std::string full = "0" + decimaltext(h) + "." + minutes;
+    // Built by appending: "0" + temporary trips a false -Wrestrict in GCC 12 at -O3.
+    std::string full = "0";
+    full += decimaltext(h);
+    full += '.';
+    full += minutes;
     return full.substr(full.size() - 5);
 }
 
@@ -103,13 +107,23 @@ int tidslotTyst(std::string_view time) {
     return parsedSlot(time).value_or(0);
 }
 
+std::string blankPadded(std::string_view text) {
+    // Appending, not " " + text + " ": GCC 12 at -O3 warns falsely (-Wrestrict) on the latter.
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += ' ';
+    out += text;
+    out += ' ';
+    return out;
+}
+
 bool gallervecka(int week, std::string_view veckor) {
     if (veckor.empty()) {
         return true;
     }
     long long w = week > 52 ? static_cast<long long>(week) - 52 : week;
-    std::string padded = " " + std::string(veckor) + " ";
-    if (padded.find(" " + decimaltext(w) + " ") != std::string::npos) {
+    std::string padded = blankPadded(veckor);
+    if (padded.find(blankPadded(decimaltext(w))) != std::string::npos) {
         return true;
     }
     std::string_view list = padded;

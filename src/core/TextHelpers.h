@@ -25,6 +25,10 @@ int tidslot(std::string_view time, Messages& messages);
 // The same without a message; 0 when malformed.
 int tidslotTyst(std::string_view time);
 
+// The text with one blank before and after, so that a search for " word " finds whole
+// words only, the first and last included.
+std::string blankPadded(std::string_view text);
+
 // Whether a lesson with the week list `veckor` (calendar weeks; empty = every week)
 // runs in the school-year week `week`.
 bool gallervecka(int week, std::string_view veckor);

@@ -255,6 +255,41 @@ TEST_F(Startup, MissingLessonsDisableTheStaffViewAndSkipTheStaffFile) {
     EXPECT_TRUE(program.timetable.personal.empty());
 }
 
+TEST_F(Startup, MissingOrUnreadableTimetableSettingsAndStaffAreSilent) {
+    settings({"SCHEMA: HT24"});
+    writeBytes("HT24.sal", crlf({"B12"}));
+    writeBytes("HT24.sca", crlf({"MA1", "9A", "AB", "B12", "60 min", "TIS 9.00", "VECKOR: HT", ""}));
+    // Given neither ".ini" nor ".sig": no school year, no periods, no staff, but the
+    // lessons load (their period name unreplaced) and the staff view stays on.
+    StartupView view = run();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(program.timetable.lasar, "");
+    EXPECT_TRUE(program.timetable.schemaperioder.empty());
+    ASSERT_EQ(program.bokningar.antallektioner, 1);
+    EXPECT_EQ(program.bokningar.antalrader, 1);
+    EXPECT_EQ(program.bokningar.row(1).veckor, "HT");
+    EXPECT_TRUE(program.timetable.personal.empty());
+    EXPECT_TRUE(view.option3Enabled);
+    EXPECT_FALSE(view.singleList);
+
+    // Given both files present but failing to read: the same quiet outcome.
+    writeBytes("HT24.ini", crlf({"L\xC4S\xC5R: 2024/25", "PERIOD: HT=34-51"}));
+    writeBytes("HT24.sig", crlf({"ab, Anna Berg"}));
+    disk.onRead = [](const std::string& path) -> std::optional<std::optional<std::string>> {
+        if (path == "HT24.ini" || path == "HT24.sig") {
+            return std::optional<std::string>();
+        }
+        return std::nullopt;
+    };
+    view = run();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(program.timetable.lasar, "");
+    EXPECT_EQ(program.bokningar.antallektioner, 1);
+    EXPECT_EQ(program.bokningar.row(1).veckor, "HT");
+    EXPECT_TRUE(program.timetable.personal.empty());
+    EXPECT_TRUE(view.option3Enabled);
+}
+
 TEST_F(Startup, LegacyObjectFileReplacesBokaObjectsWithANotice) {
     settings({"BOKNINGSOBJEKT: gamla.txt", "BOKA: kanon"});
     writeBytes("gamla.txt", crlf({"projektor", "", "vagn"}));
