@@ -19,8 +19,8 @@
 namespace tivra {
 namespace {
 
-// The designed left edge of the first day box; the booking fields stand left of it.
-constexpr double kGridLeftTwips = 3840;
+// The booking fields stand left of the first day box.
+constexpr double kGridLeftTwips = kDayBoxLeft;
 // The designed client size of the window.
 constexpr double kWindowWidthTwips = 15600;
 constexpr double kWindowHeightTwips = 8400;
@@ -45,11 +45,14 @@ QLineEdit* textBox(const char* name, QWidget* parent) {
     return edit;
 }
 
-// An editable list box whose typed text is never added to its list.
+// An editable list box whose typed text is never added to its list. Every keystroke is
+// a choice (a week, a room, a day), so nothing may complete the text behind the user's
+// back: "5" must stay week 5, not become the 52 of the list.
 QComboBox* comboBox(const char* name, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
     combo->setEditable(true);
+    combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setValidator(new Cp1252Validator(combo));
     return combo;
@@ -109,27 +112,41 @@ void Form1::buildMenus() {
 }
 
 void Form1::buildControls() {
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("client"));
-    auto* row = new QHBoxLayout(central);
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    auto* row = new QHBoxLayout(client_);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    row->addWidget(buildBookingColumn());
+    bookingColumn_ = buildBookingColumn();
+    row->addWidget(bookingColumn_);
 
+    // The grid's own controls stand at absolute positions (buildGrid); the layout only
+    // keeps their space free and puts the details line under them.
     auto* right = new QVBoxLayout;
-    right->setContentsMargins(0, 0, px(120), px(120));
-    weekGrid_ = new QWidget(central);
+    right->setContentsMargins(0, 0, px(120), px(60));
+    right->setSpacing(px(60));
+    weekGrid_ = new QWidget(client_);
     weekGrid_->setObjectName(QStringLiteral("weekGrid"));
-    weekGrid_->setMinimumHeight(px(5370 + 330 + 60));
-    right->addWidget(weekGrid_, 1);
-    Label5 = new QLabel(central);
+    weekGrid_->setFixedHeight(px(kDayBoxTop + kDayBoxHeight));
+    right->addWidget(weekGrid_);
+    Label5 = new QLabel(client_);
     Label5->setObjectName(QStringLiteral("Label5"));
+    // Comments and notes are the users' own text: never read as markup.
+    Label5->setTextFormat(Qt::PlainText);
     Label5->setWordWrap(true);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label5->setMinimumHeight(px(900));
-    right->addWidget(Label5);
+    right->addWidget(Label5, 1);
     row->addLayout(right, 1);
-    setCentralWidget(central);
+    setCentralWidget(client_);
+
+    // The bare window: moving over it clears the details line.
+    for (QWidget* background : {client_, bookingColumn_, weekGrid_}) {
+        background->setMouseTracking(true);
+        background->installEventFilter(this);
+    }
+    buildGrid();
+    connectChoice();
 }
 
 QWidget* Form1::buildBookingColumn() {
@@ -212,6 +229,8 @@ QWidget* Form1::buildBookingColumn() {
 
     grid->setRowStretch(r++, 1);
     Command4 = button("Command4", "Skriv ut", "Skriv ut vald sal / valt objekt", column);
+    // Printing comes with its dialog, as in the Arkiv menu.
+    Command4->setEnabled(false);
     grid->addWidget(Command4, r++, 0, 1, 4);
     Command5 = button("Command5", "Avsluta", nullptr, column);
     grid->addWidget(Command5, r++, 0, 1, 4);

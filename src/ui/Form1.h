@@ -2,12 +2,24 @@
 // The main window. It lives for the whole run: building it runs the start-up, and
 // closing it ends the program. The code is split by concern: Form1.cpp builds the
 // controls and menus, Form1Startup.cpp applies the start-up, Form1Menu.cpp holds the
-// Arkiv commands.
+// Arkiv commands, Form1Grid.cpp the week grid and its redraw, Form1Choice.cpp the
+// handlers of the controls that choose view, object, week and day.
+//
+// Control arrays keep one widget per element, named with its index in parentheses:
+// "Label2(1)".."Label2(7)", "Label3(1)".."Label3(7)", "Label4(0)".."Label4(100)", so a
+// test finds an element with findChild<GridBox*>("Label4(3)"). The accessors Label2(d),
+// Label3(d) and Label4(n) take the same index as the names. The grid's controls are
+// children of the client area (centralWidget()) and stand at their designed positions in
+// twips from its top-left, converted to pixels by ui/Twips.h.
 #include "config/Program.h"
 #include "config/Startup.h"
 #include "core/Platform.h"
+#include "view/GridGeometry.h"
 
 #include <QMainWindow>
+
+#include <array>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -21,6 +33,9 @@ class QWidget;
 
 namespace tivra {
 
+class GridBox;
+struct WeekView;
+
 class Form1 : public QMainWindow {
     Q_OBJECT
 
@@ -33,10 +48,23 @@ class Form1 : public QMainWindow {
     // What the start-up reported, as the window applied it.
     const StartupView& startupView() const { return view_; }
 
-    // The area right of the booking fields where the week grid is drawn. Its left edge
-    // lies 3840 twips from the window's left edge and its top at the top of the client
-    // area, so positions inside it are the window's designed positions less that left.
+    // The space the layout keeps free for the week grid, right of the booking fields.
     QWidget* weekGrid() const { return weekGrid_; }
+
+    // The grid's control arrays: day boxes and headers d = 1..7 (Monday..Sunday), lesson
+    // and booking boxes n = 0..100 (Label4(0) never shows a row).
+    GridBox* Label2(int d) const;
+    GridBox* Label3(int d) const;
+    GridBox* Label4(int n) const;
+
+    // Redraws the week for the current choice (view kind, object, week) from the table.
+    void visasalsschema();
+    // How many redraws have run since the window was built, so a test can tell which
+    // events redraw.
+    int redrawCount() const { return redrawCount_; }
+    // Puts the marking rectangle over slots s1 (inclusive) to s2 (exclusive) of the day
+    // of the day field, or hides it when there is no day.
+    void visaShape1(int s1, int s2);
 
   public slots:
     void arkiv_open();
@@ -44,9 +72,28 @@ class Form1 : public QMainWindow {
     void Arkiv_avsluta();
     void Command5_Click();
 
+    // The choice of view kind, object, week and day.
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Combo1_Change();
+    void Combo2_Change();
+    void Command1_Click();
+    void Command2_Click();
+    void Combo3_Change();
+    void Label3_Click(int d);
+
+    // The details line: the row of the box under the pointer, or nothing over the bare
+    // window.
+    void Label4_MouseMove(int n);
+    void Form_MouseMove();
+
   protected:
     // The close box (Form_QueryUnload): ends the program at once, nothing is asked.
     void closeEvent(QCloseEvent* event) override;
+    // Pointer moves over the window's bare background.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildMenus();
@@ -57,6 +104,18 @@ class Form1 : public QMainWindow {
     void applyStartup(const StartupView& view);
     // Ends the program: closes the window and leaves the event loop.
     void endProgram();
+
+    // The grid (Form1Grid.cpp).
+    void buildGrid();
+    void layoutGrid();
+    void set_date(const std::array<std::string, 7>& headers);
+    void showBoxes(const WeekView& view);
+    void stackShortestOnTop(const WeekView& view);
+    // The choice (Form1Choice.cpp).
+    void connectChoice();
+    void chooseList(Vy vy);
+    void writeWeekField(int w);
+    void storeWeekFromField();
 
     Program& program_;
     Platform& platform_;
@@ -98,8 +157,18 @@ class Form1 : public QMainWindow {
     QPushButton* Command4 = nullptr; // "Skriv ut"
     QPushButton* Command5 = nullptr; // "Avsluta"
 
+    QWidget* client_ = nullptr;
+    QWidget* bookingColumn_ = nullptr;
     QWidget* weekGrid_ = nullptr;
     QLabel* Label5 = nullptr; // details line under the grid
+
+    // The week grid.
+    std::array<GridBox*, 7> label2_{};   // day boxes
+    std::array<GridBox*, 7> label3_{};   // day headers
+    std::array<GridBox*, 101> label4_{}; // lesson and booking boxes
+    GridBox* Shape1 = nullptr;           // marking rectangle
+    std::optional<GridGeometry> grid_;   // laid out once at start-up
+    int redrawCount_ = 0;
 };
 
 } // namespace tivra

@@ -7,9 +7,13 @@
 
 namespace tivra {
 
-// The week view redraws from the table; until it exists there is nothing more to show.
 void Form1::arkiv_open() {
-    tivra::arkiv_open(program_.bokningar, program_.fil, program_.settings.backupmapp, platform_);
+    // A cancelled dialog leaves the table as it was; after a load, even a failed one, the
+    // grid shows what the table now holds.
+    if (tivra::arkiv_open(program_.bokningar, program_.fil, program_.settings.backupmapp, platform_) !=
+        LoadResult::NoFile) {
+        visasalsschema();
+    }
 }
 
 void Form1::arkiv_saveas() {

@@ -4,11 +4,14 @@
 
 #include <QComboBox>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace tivra {
 namespace {
 
+// Start-up has made the choice already: filling the field must not choose again.
 void fill(QComboBox* combo, const std::vector<std::string>& entries, const std::string& text) {
+    QSignalBlocker quiet(combo);
     combo->clear();
     for (const std::string& entry : entries) {
         combo->addItem(toQString(entry));
@@ -28,11 +31,17 @@ void Form1::applyStartup(const StartupView& view) {
     fill(Combo2, view.weekList, view.weekText);
     fill(Combo1, view.objectList, view.objectText);
     if (view.singleList) {
+        QSignalBlocker quiet(Option2);
         Option1->setEnabled(false);
         Option2->setText(QStringLiteral("Objekt"));
         Option2->setChecked(true);
     }
     Option3->setEnabled(view.option3Enabled);
+    layoutGrid();
+    // A fault in the layout or list steps ends start-up before the first drawing.
+    if (!view.ended) {
+        visasalsschema();
+    }
 }
 
 } // namespace tivra

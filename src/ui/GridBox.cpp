@@ -1,0 +1,105 @@
+#include "ui/GridBox.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace tivra {
+namespace {
+
+// Space between the border and the caption.
+constexpr int kCaptionMargin = 2;
+
+} // namespace
+
+GridBox::GridBox(QWidget* parent) : QWidget(parent) {
+    // Only the box's own rectangle is painted; whatever stands behind shows elsewhere.
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void GridBox::setFill(const QColor& colour) {
+    if (colour != fill_) {
+        fill_ = colour;
+        update();
+    }
+}
+
+void GridBox::setBorder(int width) {
+    if (width != border_) {
+        border_ = width;
+        update();
+    }
+}
+
+void GridBox::setCaption(const QString& caption) {
+    if (caption != caption_) {
+        caption_ = caption;
+        update();
+    }
+}
+
+void GridBox::setAlignment(Qt::Alignment alignment) {
+    alignment_ = alignment;
+    update();
+}
+
+void GridBox::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    QRect box = rect();
+    if (fill_.isValid()) {
+        painter.fillRect(box, fill_);
+    }
+    if (border_ > 0) {
+        QPen pen(palette().color(QPalette::WindowText), border_);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        // A pen of width w is centred on the line: inset by half of it to stay inside.
+        double half = border_ / 2.0;
+        painter.drawRect(QRectF(box).adjusted(half, half, -half, -half));
+    }
+    if (!caption_.isEmpty()) {
+        QRect text = box.adjusted(border_ + kCaptionMargin, border_, -border_ - kCaptionMargin, -border_);
+        painter.setClipRect(text);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(text, static_cast<int>(alignment_), fittingCaption(text.size()));
+    }
+}
+
+// A half line is unreadable: a short box shows the lines that fit whole (the first
+// one always, as far as it goes), and a line too long for the width ends in "...".
+QString GridBox::fittingCaption(const QSize& space) const {
+    QFontMetrics metrics(font());
+    QStringList lines = caption_.split(QLatin1Char('\n'));
+    qsizetype fit =
+        std::clamp<qsizetype>(space.height() / std::max(1, metrics.lineSpacing()), 1, lines.size());
+    lines.resize(fit);
+    for (QString& line : lines) {
+        line = metrics.elidedText(line, Qt::ElideRight, space.width());
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void GridBox::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void GridBox::mouseReleaseEvent(QMouseEvent* event) {
+    bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) {
+        emit clicked();
+    }
+}
+
+void GridBox::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    emit pointerMoved();
+}
+
+} // namespace tivra

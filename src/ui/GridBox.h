@@ -1,0 +1,54 @@
+#pragma once
+// A box of the week grid: a day box, a day header, a lesson or booking box, or the
+// marking rectangle. It paints itself (fill, border, the caption's lines that fit), which
+// keeps a redraw of the whole pool cheap, and carries the text tag in which a lesson or
+// booking box records the row of the booking table it shows.
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+namespace tivra {
+
+class GridBox : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit GridBox(QWidget* parent = nullptr);
+
+    // An invalid colour leaves the box transparent.
+    void setFill(const QColor& colour);
+    QColor fill() const { return fill_; }
+    // Border width in pixels; 0 for none.
+    void setBorder(int width);
+    int border() const { return border_; }
+    // Lines separated by "\n".
+    void setCaption(const QString& caption);
+    QString caption() const { return caption_; }
+    void setAlignment(Qt::Alignment alignment);
+    void setTag(const QString& tag) { tag_ = tag; }
+    QString tag() const { return tag_; }
+
+  signals:
+    // A press and release of the left button inside the box.
+    void clicked();
+    // The pointer moved over the box (with mouse tracking on, also without a button).
+    void pointerMoved();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    QString fittingCaption(const QSize& space) const;
+
+    QColor fill_;
+    int border_ = 0;
+    QString caption_;
+    Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
+    QString tag_;
+    bool pressed_ = false;
+};
+
+} // namespace tivra
