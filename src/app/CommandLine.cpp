@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/BookCommand.h"
 #include "app/ConsoleMessages.h"
 #include "app/StateReport.h"
 #include "config/Startup.h"
@@ -58,7 +59,7 @@ bool isCommandLineMode(int argc, char** argv) {
     if (argc < 2) {
         return false;
     }
-    for (const char* mode : {"check", "export"}) {
+    for (const char* mode : {"check", "export", "book"}) {
         if (std::strcmp(argv[1], mode) == 0) {
             return true;
         }
@@ -73,12 +74,14 @@ int runCommandLine(int argc, char** argv) {
     parser.setApplicationDescription(
         QStringLiteral("Tivra utan fönster: kontroll och export av det som läses vid start."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("läge"), QStringLiteral("check eller export"));
+    parser.addPositionalArgument(QStringLiteral("läge"), QStringLiteral("check, export eller book"));
     QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("Mappen med Tivra.ini."),
                                  QStringLiteral("MAPP"));
     QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Skriv tillståndet som JSON."));
     parser.addOption(dirOption);
     parser.addOption(jsonOption);
+    BookOptions bookOptions;
+    bookOptions.addTo(parser);
     if (!parser.parse(QCoreApplication::arguments())) {
         std::cerr << parser.errorText().toStdString() << '\n';
         return kStartupEnded;
@@ -90,6 +93,9 @@ int runCommandLine(int argc, char** argv) {
     const QString mode = parser.positionalArguments().value(0);
     if (mode == QStringLiteral("check")) {
         return runCheck();
+    }
+    if (mode == QStringLiteral("book")) {
+        return runBook(parser, bookOptions);
     }
     if (mode == QStringLiteral("export") && parser.isSet(jsonOption)) {
         return runExport();

@@ -2,6 +2,7 @@
 // The command-line modes: the same start-up as the window, without a display.
 //   tivra check [--dir FOLDER]
 //   tivra export --json [--dir FOLDER]
+//   tivra book ... (app/BookCommand.h)
 
 namespace tivra {
 

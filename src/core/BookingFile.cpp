@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace tivra {
 namespace {
@@ -133,6 +134,7 @@ LoadResult oppnabokningar(BookingTable& table, BookingFileState& file, const std
         return LoadResult::NoFile;
     }
     file.lasfel = false;
+    file.loadedBytes.clear();
     std::optional<std::string> bytes = platform.disk.readAll(file.aktuellfil);
     table.antalrader = table.antallektioner;
     auto fail = [&] {
@@ -155,11 +157,25 @@ LoadResult oppnabokningar(BookingTable& table, BookingFileState& file, const std
     }
     fillRows(table, file, lines, *n);
     table.antalrader = table.antallektioner + *n;
+    lines.clear(); // they point into the bytes, which move now
+    file.loadedBytes = std::move(*bytes);
     if (file.forstalasning) {
         file.forstalasning = false;
         dailyBackup(file, backupmapp, *n, platform);
     }
     return LoadResult::Loaded;
+}
+
+void restoreLoaded(BookingTable& table, BookingFileState& file) {
+    table.antalrader = table.antallektioner;
+    if (file.loadedBytes.empty()) {
+        return;
+    }
+    std::vector<std::string_view> lines = splitLines(file.loadedBytes);
+    // These bytes passed every check of the load that kept them.
+    int n = announcedCount(firstItem(lines.front())).value_or(0);
+    fillRows(table, file, lines, n);
+    table.antalrader = table.antallektioner + n;
 }
 
 } // namespace tivra

@@ -22,6 +22,10 @@ struct BookingFileState {
     bool lasfel = false;          // the last load failed
     bool forstalasning = false;   // the next load is the first of this run
     std::vector<std::string> rad; // the file image: rad[1..9N] are the lines after the count
+    // The file's bytes as the last successful load found them; empty after a failed load.
+    // A change compares the file with them just before replacing it, to notice a copy of
+    // the program that wrote meanwhile without taking the lock.
+    std::string loadedBytes;
 };
 
 enum class LoadResult {
@@ -53,5 +57,10 @@ std::string backupnamn(const std::string& aktuellfil, const std::string& backupm
 // shows the read error, sets lasfel and leaves antalrader at antallektioner.
 LoadResult oppnabokningar(BookingTable& table, BookingFileState& file, const std::string& backupmapp,
                           Platform& platform);
+
+// Puts the booking rows and the image back as the last successful load left them (from
+// file.loadedBytes, without reading the file again): a change that no file took is
+// taken back. With no successful load there are no booking rows.
+void restoreLoaded(BookingTable& table, BookingFileState& file);
 
 } // namespace tivra

@@ -31,6 +31,19 @@ void fillImage(const BookingTable& table, BookingFileState& file, int live) {
     }
 }
 
+// Fills the image from the live rows; false (with the message shown) when the file
+// cannot hold them all.
+bool imageFits(const BookingTable& table, BookingFileState& file, Messages& messages, int& live) {
+    live = liveBookings(table);
+    if (live > kMaxBookingsInFile) {
+        messages.show("Bokningsfilen rymmer h\xF6gst 5555 bokningar. \xC4ndringarna ej sparade.",
+                      "Spara bokningar", Icon::Exclamation);
+        return false;
+    }
+    fillImage(table, file, live);
+    return true;
+}
+
 } // namespace
 
 bool laggTillRad(BookingTable& table, const Bokning& booking, Messages& messages) {
@@ -48,14 +61,28 @@ bool sparabokningar(BookingTable& table, BookingFileState& file, Platform& platf
     if (file.aktuellfil.empty()) {
         return arkiv_saveas(table, file, platform);
     }
-    int live = liveBookings(table);
-    if (live > kMaxBookingsInFile) {
-        platform.messages.show("Bokningsfilen rymmer h\xF6gst 5555 bokningar. \xC4ndringarna ej sparade.",
-                               "Spara bokningar", Icon::Exclamation);
+    int live = 0;
+    if (!imageFits(table, file, platform.messages, live)) {
         return false;
     }
-    fillImage(table, file, live);
     return skrivfil(file.aktuellfil, live, file.rad, platform);
+}
+
+SaveResult saveIfUnchanged(BookingTable& table, BookingFileState& file, Platform& platform) {
+    if (file.aktuellfil.empty()) {
+        return arkiv_saveas(table, file, platform) ? SaveResult::Saved : SaveResult::NotSaved;
+    }
+    int live = 0;
+    if (!imageFits(table, file, platform.messages, live)) {
+        return SaveResult::NotSaved;
+    }
+    switch (writeIfUnchanged(file.aktuellfil, live, file.rad, file.loadedBytes, platform)) {
+    case GuardedWrite::Written:
+        return SaveResult::Saved;
+    case GuardedWrite::Overtaken:
+        return SaveResult::Overtaken;
+    }
+    return SaveResult::NotSaved;
 }
 
 } // namespace tivra

@@ -18,4 +18,14 @@ bool laggTillRad(BookingTable& table, const Bokning& booking, Messages& messages
 // file was written; a file that cannot be written ends the program.
 bool sparabokningar(BookingTable& table, BookingFileState& file, Platform& platform);
 
+enum class SaveResult {
+    Saved,
+    NotSaved,  // refused with a message, or no file chosen; the file is as it was
+    Overtaken, // another copy wrote the file since the last load; nothing was written
+};
+
+// sparabokningar for a change made on the rows of the last load: an open booking file is
+// replaced only while it still holds the bytes that load found (file.loadedBytes).
+SaveResult saveIfUnchanged(BookingTable& table, BookingFileState& file, Platform& platform);
+
 } // namespace tivra

@@ -1,7 +1,6 @@
 #include "core/BookingWrite.h"
 
 #include "core/BookingFile.h"
-#include "core/Number.h"
 
 #include <chrono>
 #include <cstdint>
@@ -24,55 +23,77 @@ std::string temporaryName(const std::string& path) {
     return path + ".tmp" + suffix;
 }
 
-// The count line must announce `count` and the lines after it must equal the image.
-bool readsBack(const std::optional<std::string>& bytes, int count, const std::vector<std::string>& rad) {
-    if (!bytes) {
-        return false;
-    }
-    std::vector<std::string_view> lines = splitLines(*bytes);
-    auto needed = static_cast<std::size_t>(9 * count);
-    if (lines.empty() || lines[0].substr(0, 6) != "Antal:" || textvarde(lines[0].substr(6)) != count ||
-        lines.size() < needed + 1) {
-        return false;
-    }
-    for (std::size_t k = 1; k <= needed; ++k) {
-        if (lines[k] != rad[k]) {
-            return false;
-        }
-    }
-    return true;
+// What was read back must be exactly what was written: then its count line announces
+// the count and every line equals the image.
+bool readsBack(const std::optional<std::string>& readBack, const std::string& written) {
+    return readBack && *readBack == written;
 }
 
-bool writeAttempt(const std::string& path, const std::string& bytes, int count,
-                  const std::vector<std::string>& rad, Disk& disk) {
+enum class Attempt { Written, Failed, Overtaken };
+
+Attempt writeAttempt(const std::string& path, const std::string& bytes, const std::string* expected,
+                     Disk& disk) {
     std::string temporary = temporaryName(path);
     // A protected target stays protected: the rename must not get around it.
-    bool written = disk.writeAll(temporary, bytes) && readsBack(disk.readAll(temporary), count, rad) &&
-                   disk.isWritable(path) && disk.replace(temporary, path);
-    if (!written) {
-        disk.remove(temporary);
+    Attempt result = Attempt::Failed;
+    if (disk.writeAll(temporary, bytes) && readsBack(disk.readAll(temporary), bytes) &&
+        disk.isWritable(path)) {
+        if (expected && disk.readAll(path) != *expected) {
+            result = Attempt::Overtaken;
+        } else if (disk.replace(temporary, path)) {
+            return Attempt::Written;
+        }
     }
-    return written;
+    disk.remove(temporary);
+    return result;
+}
+
+// Up to four attempts; nothing when all of them failed.
+std::optional<GuardedWrite> writeWithRetries(const std::string& path, int count,
+                                             const std::vector<std::string>& rad, const std::string* expected,
+                                             Platform& platform) {
+    const std::string bytes = bookingFileBytes(count, rad);
+    for (int attempt = 1; attempt <= kWriteAttempts; ++attempt) {
+        switch (writeAttempt(path, bytes, expected, platform.disk)) {
+        case Attempt::Written:
+            return GuardedWrite::Written;
+        case Attempt::Overtaken:
+            return GuardedWrite::Overtaken;
+        case Attempt::Failed:
+            break;
+        }
+        platform.clock.pause(std::chrono::milliseconds(200));
+    }
+    return std::nullopt;
+}
+
+// Ends the program: a booking file that cannot be written must not be worked on.
+void writeFailed(const std::string& path, Messages& messages) {
+    messages.fatal("Fel vid skrivning av " + path + ". Meddela administrat\xF6ren. Programmet avslutas.",
+                   "Allvarligt fel");
 }
 
 } // namespace
 
 bool skrivfil(const std::string& path, int count, const std::vector<std::string>& rad, Platform& platform,
               WriteRole role) {
-    const std::string bytes = bookingFileBytes(count, rad);
-    for (int attempt = 1; attempt <= kWriteAttempts; ++attempt) {
-        if (writeAttempt(path, bytes, count, rad, platform.disk)) {
-            return true;
-        }
-        platform.clock.pause(std::chrono::milliseconds(200));
+    if (writeWithRetries(path, count, rad, nullptr, platform)) {
+        return true;
     }
     if (role == WriteRole::Backup) {
         return false;
     }
-    platform.messages.fatal("Fel vid skrivning av " + path +
-                                ". Meddela administrat\xF6ren. Programmet avslutas.",
-                            "Allvarligt fel");
+    writeFailed(path, platform.messages);
     return false; // not reached: fatal ends the program
+}
+
+GuardedWrite writeIfUnchanged(const std::string& path, int count, const std::vector<std::string>& rad,
+                              const std::string& expected, Platform& platform) {
+    if (std::optional<GuardedWrite> result = writeWithRetries(path, count, rad, &expected, platform)) {
+        return *result;
+    }
+    writeFailed(path, platform.messages);
+    return GuardedWrite::Overtaken; // not reached: fatal ends the program
 }
 
 } // namespace tivra

@@ -24,4 +24,17 @@ enum class WriteRole {
 bool skrivfil(const std::string& path, int count, const std::vector<std::string>& rad, Platform& platform,
               WriteRole role = WriteRole::BookingFile);
 
+enum class GuardedWrite {
+    Written,
+    Overtaken, // the file no longer held the expected bytes; it was left as it was
+};
+
+// skrivfil for a booking file that other copies of the program may write: just before
+// the written and checked content takes the file's place, the file's current bytes are
+// compared with `expected` (what this change loaded). When they differ, somebody wrote
+// meanwhile: nothing is replaced and the caller must start over from a reload. A file
+// that cannot be written ends the program as with skrivfil.
+GuardedWrite writeIfUnchanged(const std::string& path, int count, const std::vector<std::string>& rad,
+                              const std::string& expected, Platform& platform);
+
 } // namespace tivra

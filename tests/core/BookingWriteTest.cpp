@@ -112,3 +112,22 @@ TEST_F(WriteTest, RefusedReplaceFailsTheAttemptAndABackupFailsQuietly) {
 
 } // namespace
 } // namespace tivra::test
+
+namespace tivra::test {
+namespace {
+
+TEST_F(WriteTest, AGuardedWriteLeavesAFileThatChangedMeanwhileAsTheOtherWriterLeftIt) {
+    EXPECT_EQ(writeIfUnchanged(file.aktuellfil, 2, rad, old, platform), GuardedWrite::Written);
+    EXPECT_EQ(readBytes(file.aktuellfil), expected());
+
+    const std::string theirs = crlf(fileLines("Antal:  1 ", {bookingLines("ANNAN", "SAL 9", "40")}));
+    writeBytes(file.aktuellfil, theirs);
+    EXPECT_EQ(writeIfUnchanged(file.aktuellfil, 2, rad, old, platform), GuardedWrite::Overtaken);
+    EXPECT_EQ(readBytes(file.aktuellfil), theirs);
+    EXPECT_TRUE(leftovers().empty());
+    EXPECT_TRUE(clock.pauses.empty()) << "another writer is not a failed write";
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+} // namespace
+} // namespace tivra::test

@@ -1,0 +1,134 @@
+#include "booking/Boka.h"
+
+#include "booking/Overlap.h"
+#include "config/ObjectLists.h"
+#include "core/BookingSave.h"
+#include "core/Number.h"
+#include "core/Text1252.h"
+#include "core/TextHelpers.h"
+
+#include <algorithm>
+#include <optional>
+#include <variant>
+
+namespace tivra {
+namespace {
+
+constexpr const char kTitle[] = "Boka";
+
+bool contains(const std::vector<std::string>& list, const std::string& name) {
+    return std::find(list.begin(), list.end(), name) != list.end();
+}
+
+// The object must be an entry of the list its option names; the name is not trimmed, so
+// "SAL 1 " is no room.
+std::optional<std::string> objectRefusal(const Program& program, Vy vy, const std::string& objekt) {
+    switch (vy) {
+    case Vy::Salar:
+        return contains(program.salar, objekt) ? std::nullopt : std::optional<std::string>("V\xE4lj sal.");
+    case Vy::Annat:
+        return contains(program.settings.bokaobjekt, objekt)
+                   ? std::nullopt
+                   : std::optional<std::string>("V\xE4lj bokningsobjekt.");
+    default:
+        return "V\xE4lj sal eller annat objekt.";
+    }
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// hh.mm with hours 0 to 24 and minutes up to 55. The digits are required as well: a text
+// such as "ab.cd" would otherwise pass as midnight.
+bool wellFormedTime(const std::string& time) {
+    return time.size() == 5 && time[2] == '.' && isDigit(time[0]) && isDigit(time[1]) && isDigit(time[3]) &&
+           isDigit(time[4]) && textvarde(time) >= 0 && textvarde(time) <= 24 &&
+           textvarde(std::string_view(time).substr(3)) <= 55;
+}
+
+// The new row from the fields, or the refusal of the first field that fails its check.
+std::variant<Bokning, std::string> newRow(const Program& program, const BookingFields& fields) {
+    std::string objekt = normalisera(fields.objekt);
+    if (std::optional<std::string> refusal = objectRefusal(program, fields.vy, objekt)) {
+        return *refusal;
+    }
+    if (std::optional<std::string> refusal =
+            periodRefusal(program.settings.perioder, objekt, program.val.valdvecka)) {
+        return *refusal;
+    }
+    std::string start = trim(fields.starttid);
+    if (start.empty()) {
+        return std::string("Ange starttid f\xF6r bokningen.");
+    }
+    if (start.size() == 4) {
+        start = "0" + start;
+    }
+    if (!wellFormedTime(start)) {
+        return std::string("Skriv tiden i formen 9.00.");
+    }
+    double langd = textvarde(fields.langd);
+    if (langd < 5 || langd > 1440) {
+        return std::string("Ange bokningstidens l\xE4ngd i minuter.");
+    }
+    std::string signatur = normalisera(trim(fields.signatur));
+    if (signatur.empty()) {
+        return std::string("Skriv din signatur.");
+    }
+    // A booking on day 0 would be stored where no day box can ever show it.
+    if (fields.valddag < 1 || fields.valddag > 7) {
+        return std::string("V\xE4lj dag.");
+    }
+    Bokning row;
+    row.signatur = signatur;
+    row.kommentar = trim(fields.kommentar);
+    row.langd = decimaltext(langd);
+    row.dag = decimaltext(static_cast<long long>(fields.valddag));
+    row.starttid = tidtext(tidslotTyst(start));
+    row.objekt = objekt;
+    row.vecka = decimaltext(static_cast<long long>(program.val.valdvecka));
+    return row;
+}
+
+// Rows of the object, day and week whose time overlaps the new booking's, in row order:
+// a booking refuses, a lesson is asked about unless a Yes to it was given already.
+Verdict scan(const Program& program, const Bokning& booking, const Answers& answers) {
+    const BookingTable& table = program.bokningar;
+    const int week = program.val.valdvecka;
+    const double day = textvarde(booking.dag);
+    const Span mine = rowSpan(booking);
+    for (int r = 1; r <= table.antalrader; ++r) {
+        const Bokning& row = table.row(r);
+        if (!namesObject(row.objekt, booking.objekt) || !gallervecka(week, row.veckor) ||
+            textvarde(row.dag) != day || !admitsWeek(row, week) || !overlaps(rowSpan(row), mine)) {
+            continue;
+        }
+        if (table.isBooking(r)) {
+            return Verdict::refuse("Angiven tid redan bokad.", kTitle);
+        }
+        // Lesson rows are never reloaded, so the row number names the lesson.
+        std::string key = "lektion " + std::to_string(r);
+        if (!answers.contains(key)) {
+            return Verdict::ask(kLessonQuestion, kTitle, key);
+        }
+    }
+    return Verdict::go();
+}
+
+} // namespace
+
+ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironment& env) {
+    std::variant<Bokning, std::string> checked = newRow(program, fields);
+    if (const std::string* refusal = std::get_if<std::string>(&checked)) {
+        env.platform.messages.show(*refusal, kTitle, Icon::Exclamation);
+        return ChangeResult::Refused;
+    }
+    const Bokning& booking = std::get<Bokning>(checked);
+    ChangeSteps steps{
+        [&](const Program& p, const Answers& answers) { return scan(p, booking, answers); },
+        [&](Program& p, Messages& messages) { return laggTillRad(p.bokningar, booking, messages); },
+    };
+    return runChange(kTitle, program, env, steps);
+}
+
+} // namespace tivra

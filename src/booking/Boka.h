@@ -1,0 +1,32 @@
+#pragma once
+// "Boka": the booking fields become a new booking of the shown week, after every check,
+// a reload of the booking file and a scan for bookings and lessons in the way.
+#include "booking/ChangeSequence.h"
+#include "config/Program.h"
+
+#include <string>
+
+namespace tivra {
+
+// What the window (or the command line) collected when "Boka" was pressed.
+struct BookingFields {
+    std::string objekt;    // the object field (Combo1) as it stands, not trimmed
+    Vy vy = Vy::Salar;     // the chosen kind: a room, another object, or a view that books nothing
+    int valddag = 0;       // 1 = Monday .. 7 = Sunday; 0 = no day chosen
+    std::string starttid;  // Text1, h.mm or hh.mm
+    std::string langd;     // Text2, minutes
+    std::string kommentar; // Text3
+    std::string signatur;  // Text4
+};
+
+// Books the fields for the shown week (program.val.valdvecka). Every refusal is an
+// exclamation titled "Boka"; a lesson in the way is asked about, once per lesson. On
+// Saved the booking is the last row of the table and in the file; the caller hides the
+// marking and redraws, whatever the result (the rows were reloaded).
+ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironment& env);
+
+// "Angiven tid upptagen av lektion. Vill du ändå göra bokningen?"
+inline constexpr const char* kLessonQuestion =
+    "Angiven tid upptagen av lektion. Vill du \xE4nd\xE5 g\xF6ra bokningen?";
+
+} // namespace tivra

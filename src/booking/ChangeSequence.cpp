@@ -1,0 +1,231 @@
+#include "booking/ChangeSequence.h"
+
+#include "core/BookingSave.h"
+
+#include <algorithm>
+#include <exception>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace tivra {
+namespace {
+
+// How often a change starts over after another copy wrote the file under it.
+constexpr int kStartOvers = 3;
+
+// Holds the lock for one run and gives it back at the latest when the run ends.
+class LockGuard {
+  public:
+    explicit LockGuard(BookingLock& lock) : lock_(lock) {}
+    ~LockGuard() { release(); }
+    LockGuard(const LockGuard&) = delete;
+    LockGuard& operator=(const LockGuard&) = delete;
+
+    LockResult take(const std::string& bookingFile, std::chrono::milliseconds wait) {
+        LockResult result = lock_.tryLock(lockFileName(bookingFile), wait);
+        held_ = result == LockResult::Taken;
+        return result;
+    }
+    void release() {
+        if (held_) {
+            held_ = false;
+            lock_.unlock();
+        }
+    }
+
+  private:
+    BookingLock& lock_;
+    bool held_ = false;
+};
+
+// The messages of a run: what is raised under the lock waits until the lock is given
+// back, so nobody waits for the file while a box is on screen.
+class HeldMessages : public Messages {
+  public:
+    HeldMessages(Messages& screen, LockGuard& guard) : screen_(screen), guard_(guard) {}
+
+    // Gives the lock back and shows what waited, in order.
+    void release() {
+        guard_.release();
+        std::vector<Held> waiting = std::exchange(held_, {});
+        for (const Held& h : waiting) {
+            screen_.show(h.text, h.title, h.icon);
+        }
+    }
+
+    void show(const std::string& text, const std::string& title, Icon icon) override {
+        held_.push_back({text, title, icon});
+    }
+    bool ask(const std::string& text, const std::string& title) override {
+        release();
+        return screen_.ask(text, title);
+    }
+    std::string input(const std::string& prompt, const std::string& title,
+                      const std::string& defaultText) override {
+        release();
+        return screen_.input(prompt, title, defaultText);
+    }
+    std::string openFileName(const std::string& folder, const std::string& filter) override {
+        release();
+        return screen_.openFileName(folder, filter);
+    }
+    std::string saveFileName(const std::string& folder, const std::string& filter) override {
+        release();
+        return screen_.saveFileName(folder, filter);
+    }
+    // The program may end without unwinding: the lock must not outlive it.
+    [[noreturn]] void fatal(const std::string& text, const std::string& title) override {
+        release();
+        screen_.fatal(text, title);
+        std::terminate(); // not reached: fatal never returns
+    }
+
+  private:
+    struct Held {
+        std::string text;
+        std::string title;
+        Icon icon;
+    };
+    Messages& screen_;
+    LockGuard& guard_;
+    std::vector<Held> held_;
+};
+
+// The booking rows before a change, to take it back when no file takes it. With a file
+// open they are the rows of the load just made; without one they are copied, which is
+// rare enough not to matter.
+class RowsBefore {
+  public:
+    explicit RowsBefore(const Program& program) {
+        if (program.fil.aktuellfil.empty()) {
+            const BookingTable& table = program.bokningar;
+            antalrader_ = table.antalrader;
+            rows_.assign(table.rows.begin() + table.antallektioner + 1,
+                         table.rows.begin() + table.antalrader + 1);
+        }
+    }
+    void restore(Program& program) const {
+        if (!antalrader_) {
+            restoreLoaded(program.bokningar, program.fil);
+            return;
+        }
+        BookingTable& table = program.bokningar;
+        std::copy(rows_.begin(), rows_.end(), table.rows.begin() + table.antallektioner + 1);
+        table.antalrader = *antalrader_;
+    }
+
+  private:
+    std::optional<int> antalrader_;
+    std::vector<Bokning> rows_;
+};
+
+enum class RunEnd { Finished, Asked, Overtaken };
+
+struct Run {
+    RunEnd end = RunEnd::Finished;
+    ChangeResult result = ChangeResult::Refused;
+    Verdict question;
+};
+
+Run finished(ChangeResult result) {
+    return {RunEnd::Finished, result, {}};
+}
+
+std::string busyText(const LockHolder& holder) {
+    return "Bokningsfilen anv\xE4nds av " + holder.user + " p\xE5 " + holder.host +
+           ". F\xF6rs\xF6k igen om en stund.";
+}
+
+SaveResult save(Program& program, bool compare, Platform& platform) {
+    if (compare && !program.fil.aktuellfil.empty()) {
+        return saveIfUnchanged(program.bokningar, program.fil, platform);
+    }
+    return sparabokningar(program.bokningar, program.fil, platform) ? SaveResult::Saved
+                                                                    : SaveResult::NotSaved;
+}
+
+// One pass from the lock to the save.
+Run runOnce(const std::string& title, Program& program, ChangeEnvironment& env, const ChangeSteps& steps,
+            const Answers& answers) {
+    Messages& screen = env.platform.messages;
+    LockGuard guard(env.lock);
+    HeldMessages held(screen, guard);
+    Platform locked{env.platform.disk, env.platform.clock, held};
+    const bool open = !program.fil.aktuellfil.empty();
+    if (open) {
+        LockResult taken = guard.take(program.fil.aktuellfil, env.lockWait);
+        if (taken != LockResult::Taken) {
+            screen.show(taken == LockResult::HeldByOther ? busyText(env.lock.holder()) : kNotSaved, title,
+                        Icon::Exclamation);
+            return finished(ChangeResult::Refused);
+        }
+    }
+    if (oppnabokningar(program.bokningar, program.fil, program.settings.backupmapp, locked) ==
+        LoadResult::Failed) {
+        held.release();
+        screen.show(kNotSaved, title, Icon::Exclamation);
+        return finished(ChangeResult::Refused);
+    }
+    Verdict verdict = steps.check(program, answers);
+    if (verdict.kind != Verdict::Kind::Go) {
+        held.release();
+        switch (verdict.kind) {
+        case Verdict::Kind::Refuse:
+            screen.show(verdict.text, verdict.title, Icon::Exclamation);
+            return finished(ChangeResult::Refused);
+        case Verdict::Kind::Ask:
+            return {RunEnd::Asked, ChangeResult::Declined, std::move(verdict)};
+        default:
+            return finished(ChangeResult::Unchanged);
+        }
+    }
+    RowsBefore before(program);
+    SaveResult saved = SaveResult::NotSaved;
+    const bool applied = steps.apply(program, held);
+    if (applied) {
+        saved = save(program, env.compareBeforeReplace, locked);
+    }
+    held.release();
+    if (saved == SaveResult::Saved) {
+        return finished(ChangeResult::Saved);
+    }
+    before.restore(program);
+    if (saved == SaveResult::Overtaken) {
+        return {RunEnd::Overtaken, ChangeResult::Refused, {}};
+    }
+    if (applied && !open) {
+        // No file took the change: it is not kept, so the screen shows only what a file holds.
+        screen.show(kNotSaved, title, Icon::Exclamation);
+    }
+    return finished(ChangeResult::Refused);
+}
+
+} // namespace
+
+ChangeResult runChange(const std::string& title, Program& program, ChangeEnvironment& env,
+                       const ChangeSteps& steps) {
+    Answers answers;
+    int startOvers = 0;
+    for (;;) {
+        Run run = runOnce(title, program, env, steps, answers);
+        switch (run.end) {
+        case RunEnd::Finished:
+            return run.result;
+        case RunEnd::Asked:
+            if (!env.platform.messages.ask(run.question.text, run.question.title)) {
+                return ChangeResult::Declined;
+            }
+            answers.insert(run.question.key);
+            break;
+        case RunEnd::Overtaken:
+            if (++startOvers > kStartOvers) {
+                env.platform.messages.show(kNotSaved, title, Icon::Exclamation);
+                return ChangeResult::Refused;
+            }
+            break;
+        }
+    }
+}
+
+} // namespace tivra

@@ -1,0 +1,111 @@
+#include "ui/QtBookingLock.h"
+
+#include "core/Disk.h"
+#include "ui/Convert.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QThread>
+
+namespace tivra {
+namespace {
+
+constexpr int kStaleAfterMs = 30000;
+
+QString loginName() {
+    QString name = qEnvironmentVariable("USER");
+    return name.isEmpty() ? qEnvironmentVariable("USERNAME") : name;
+}
+
+// QLockFile records the process, its program and the host, but no user. The holder
+// writes its user beside the lock, under its process id, so that a note left by an
+// earlier holder is never taken for the present one's.
+QString userNoteName(const QString& lockFile) {
+    return lockFile + QStringLiteral(".user");
+}
+
+void writeUserNote(const QString& lockFile, const QString& user) {
+    QFile note(userNoteName(lockFile));
+    if (note.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        note.write(QByteArray::number(QCoreApplication::applicationPid()) + '\n' + user.toUtf8() + '\n');
+    }
+}
+
+QString userInNote(const QString& lockFile, qint64 pid) {
+    QFile note(userNoteName(lockFile));
+    if (!note.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QList<QByteArray> lines = note.readAll().split('\n');
+    if (lines.size() < 2 || lines[0].toLongLong() != pid) {
+        return {};
+    }
+    return QString::fromUtf8(lines[1]);
+}
+
+// A name from another machine may hold letters the code page lacks.
+std::string bytesOf(const QString& text) {
+    std::string bytes;
+    for (QChar c : text) {
+        bytes += fromQString(QString(c)).value_or("?");
+    }
+    return bytes;
+}
+
+const char* const kSomeoneElse = "en annan anv\xE4ndare";
+
+} // namespace
+
+QtBookingLock::QtBookingLock(QString user) : user_(user.isEmpty() ? loginName() : std::move(user)) {}
+
+QtBookingLock::~QtBookingLock() = default;
+
+LockHolder QtBookingLock::recordedHolder(const QString& lockFile) {
+    QLockFile file(lockFile);
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!file.getLockInfo(&pid, &host, &application)) {
+        return {kSomeoneElse, "en annan dator"};
+    }
+    QString user = userInNote(lockFile, pid);
+    return {user.isEmpty() ? std::string(kSomeoneElse) : bytesOf(user), bytesOf(host)};
+}
+
+LockResult QtBookingLock::tryLock(const std::string& lockFile, std::chrono::milliseconds timeout) {
+    unlock();
+    path_ = QString::fromStdString(nativePath(lockFile));
+    file_ = std::make_unique<QLockFile>(path_);
+    file_->setStaleLockTime(kStaleAfterMs);
+    QDeadlineTimer deadline(timeout);
+    // QLockFile's own wait doubles its pauses up to seconds; with several copies queueing
+    // for a lock held a few milliseconds, short pauses with a random part serve them all.
+    for (;;) {
+        if (file_->tryLock(0)) {
+            writeUserNote(path_, user_);
+            return LockResult::Taken;
+        }
+        if (file_->error() != QLockFile::LockFailedError) {
+            return LockResult::Failed;
+        }
+        if (deadline.hasExpired()) {
+            holder_ = recordedHolder(path_);
+            return LockResult::HeldByOther;
+        }
+        QThread::msleep(QRandomGenerator::global()->bounded(5, 25));
+    }
+}
+
+void QtBookingLock::unlock() {
+    if (file_) {
+        if (file_->isLocked()) {
+            QFile::remove(userNoteName(path_));
+        }
+        file_->unlock();
+        file_.reset();
+    }
+}
+
+} // namespace tivra
