@@ -147,6 +147,9 @@ void Form1::buildControls() {
     }
     buildGrid();
     connectChoice();
+    connectMarking();
+    connectTimeFields();
+    connectBooking();
 }
 
 QWidget* Form1::buildBookingColumn() {

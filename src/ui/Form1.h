@@ -3,7 +3,9 @@
 // closing it ends the program. The code is split by concern: Form1.cpp builds the
 // controls and menus, Form1Startup.cpp applies the start-up, Form1Menu.cpp holds the
 // Arkiv commands, Form1Grid.cpp the week grid and its redraw, Form1Choice.cpp the
-// handlers of the controls that choose view, object, week and day.
+// handlers of the controls that choose view, object, week and day, Form1Marking.cpp the
+// marking of a time span on the day boxes, Form1TimeFields.cpp the start, end and length
+// fields and "Töm", Form1Booking.cpp "Boka".
 //
 // Control arrays keep one widget per element, named with its index in parentheses:
 // "Label2(1)".."Label2(7)", "Label3(1)".."Label3(7)", "Label4(0)".."Label4(100)", so a
@@ -15,8 +17,10 @@
 #include "config/Startup.h"
 #include "core/Platform.h"
 #include "view/GridGeometry.h"
+#include "view/Marking.h"
 
 #include <QMainWindow>
+#include <QPointF>
 
 #include <array>
 #include <optional>
@@ -89,6 +93,20 @@ class Form1 : public QMainWindow {
     void Label4_MouseMove(int n);
     void Form_MouseMove();
 
+    // Marking a time span on day box `index` (1..7); `pos` in the box's pixels, outside
+    // the box too while the drag goes on.
+    void Label2_MouseDown(int index, QPointF pos);
+    void Label2_MouseMove(int index, QPointF pos);
+    void Label2_MouseUp(int index, QPointF pos);
+
+    // The time fields keep start, end and length consistent while the user types.
+    void Text1_Change();
+    void Text2_Change();
+    void Text5_Change();
+    void Command6_Click(); // "Töm"
+
+    void Command3_Click(); // "Boka"
+
   protected:
     // The close box (Form_QueryUnload): ends the program at once, nothing is asked.
     void closeEvent(QCloseEvent* event) override;
@@ -116,6 +134,11 @@ class Form1 : public QMainWindow {
     void chooseList(Vy vy);
     void writeWeekField(int w);
     void storeWeekFromField();
+    // The booking fields (Form1Marking.cpp, Form1TimeFields.cpp, Form1Booking.cpp).
+    void connectMarking();
+    void connectTimeFields();
+    void connectBooking();
+    TimeAxis timeAxis() const;
 
     Program& program_;
     Platform& platform_;
@@ -168,6 +191,7 @@ class Form1 : public QMainWindow {
     std::array<GridBox*, 101> label4_{}; // lesson and booking boxes
     GridBox* Shape1 = nullptr;           // marking rectangle
     std::optional<GridGeometry> grid_;   // laid out once at start-up
+    Markering marking_;                  // the drag on the day boxes
     int redrawCount_ = 0;
 };
 

@@ -85,6 +85,7 @@ QString GridBox::fittingCaption(const QSize& space) const {
 void GridBox::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();
+    emit mousePressed(event->position());
 }
 
 void GridBox::mouseReleaseEvent(QMouseEvent* event) {
@@ -92,6 +93,7 @@ void GridBox::mouseReleaseEvent(QMouseEvent* event) {
         pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
+    emit mouseReleased(event->position());
     if (click) {
         emit clicked();
     }
@@ -100,6 +102,7 @@ void GridBox::mouseReleaseEvent(QMouseEvent* event) {
 void GridBox::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     emit pointerMoved();
+    emit mouseMoved(event->position(), event->buttons());
 }
 
 } // namespace tivra

@@ -33,6 +33,12 @@ class GridBox : public QWidget {
     void clicked();
     // The pointer moved over the box (with mouse tracking on, also without a button).
     void pointerMoved();
+    // The same three events with the pointer's position in the box's pixels. Any button
+    // counts. While a button is held the box keeps receiving the moves and the release,
+    // even outside its rectangle (the position then lies outside it too).
+    void mousePressed(QPointF pos);
+    void mouseMoved(QPointF pos, Qt::MouseButtons buttons);
+    void mouseReleased(QPointF pos);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
