@@ -60,16 +60,30 @@ double textvarde(std::string_view text) {
     return negative ? -value : value;
 }
 
-long long avrunda(double value) {
+namespace {
+
+// Values beyond what a long long holds are pinned near its ends; a text of a hundred
+// digits must not make the conversion undefined.
+constexpr double kLimit = 9.0e18;
+
+std::optional<long long> outOfRange(double value) {
     if (!std::isfinite(value)) {
         return 0;
     }
-    constexpr double limit = 9.0e18;
-    if (value > limit) {
-        return static_cast<long long>(limit);
+    if (value > kLimit) {
+        return static_cast<long long>(kLimit);
     }
-    if (value < -limit) {
-        return -static_cast<long long>(limit);
+    if (value < -kLimit) {
+        return -static_cast<long long>(kLimit);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+long long avrunda(double value) {
+    if (auto pinned = outOfRange(value)) {
+        return *pinned;
     }
     double floor = std::floor(value);
     double diff = value - floor;
@@ -84,15 +98,8 @@ long long avrunda(double value) {
 }
 
 long long heltal(double value) {
-    if (!std::isfinite(value)) {
-        return 0;
-    }
-    constexpr double limit = 9.0e18;
-    if (value > limit) {
-        return static_cast<long long>(limit);
-    }
-    if (value < -limit) {
-        return -static_cast<long long>(limit);
+    if (auto pinned = outOfRange(value)) {
+        return *pinned;
     }
     return static_cast<long long>(std::floor(value));
 }
