@@ -1,11 +1,7 @@
 #include "app/BookCommand.h"
 
-#include "app/ConsoleMessages.h"
-#include "booking/Boka.h"
-#include "config/Startup.h"
+#include "app/ChangeCommand.h"
 #include "core/Text1252.h"
-#include "ui/Convert.h"
-#include "ui/QtBookingLock.h"
 #include "view/Choice.h"
 
 #include <iostream>
@@ -17,22 +13,11 @@ namespace {
 
 constexpr int kBooked = 0;
 constexpr int kRefused = 1;
-constexpr int kEnded = 2;
 
 QCommandLineOption valued(const char* name, const char* help, const char* valueName) {
     return QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help),
                               QString::fromUtf8(valueName));
 }
-
-bool unsafeWritesForTests() {
-    return qEnvironmentVariable("TIVRA_TEST_UNSAFE_WRITES") == QStringLiteral("1");
-}
-
-// The arguments in the code page of the files; false (with the reason printed) when one
-// holds a character the booking file cannot store.
-struct Arguments {
-    std::string object, week, day, start, length, signature, comment;
-};
 
 bool convert(const QCommandLineParser& parser, const QCommandLineOption& option, std::string& into) {
     std::optional<std::string> bytes = fromUtf8(parser.value(option).toStdString());
@@ -45,21 +30,19 @@ bool convert(const QCommandLineParser& parser, const QCommandLineOption& option,
     return true;
 }
 
-std::optional<Arguments> arguments(const QCommandLineParser& parser, const BookOptions& o) {
-    Arguments a;
+} // namespace
+
+std::optional<BookArguments> bookArguments(const QCommandLineParser& parser, const BookOptions& o) {
+    BookArguments a;
     bool ok = convert(parser, o.object, a.object) && convert(parser, o.week, a.week) &&
               convert(parser, o.day, a.day) && convert(parser, o.start, a.start) &&
               convert(parser, o.length, a.length) && convert(parser, o.signature, a.signature) &&
               convert(parser, o.comment, a.comment);
-    return ok ? std::optional<Arguments>(std::move(a)) : std::nullopt;
+    return ok ? std::optional<BookArguments>(std::move(a)) : std::nullopt;
 }
 
-// The fields as the window would hold them after the user chose the week and the day.
-BookingFields fieldsFor(Program& program, const StartupView& view, const Arguments& a, bool other) {
-    if (!a.week.empty()) {
-        program.val.valdvecka =
-            correctedWeek(a.week, program.settings.startvecka, program.settings.slutvecka);
-    }
+BookingFields bookingFields(const Program& program, const StartupView& view, const BookArguments& a,
+                            bool other) {
     BookingFields fields;
     fields.objekt = a.object;
     fields.vy = other ? Vy::Annat : Vy::Salar;
@@ -70,8 +53,6 @@ BookingFields fieldsFor(Program& program, const StartupView& view, const Argumen
     fields.signatur = a.signature;
     return fields;
 }
-
-} // namespace
 
 BookOptions::BookOptions()
     : object(valued("object", "Salen, eller med --other det andra objektet.", "NAMN")),
@@ -92,27 +73,20 @@ void BookOptions::addTo(QCommandLineParser& parser) const {
 }
 
 int runBook(const QCommandLineParser& parser, const BookOptions& options) {
-    std::optional<Arguments> args = arguments(parser, options);
+    std::optional<BookArguments> args = bookArguments(parser, options);
     if (!args) {
         return kRefused;
     }
-    RealDisk disk;
-    SystemClock clock;
-    ConsoleMessages messages(std::cerr, parser.isSet(options.yes));
-    Platform platform{disk, clock, messages};
-    Program program;
-    try {
-        StartupView view = startup(program, platform);
-        BookingFields fields = fieldsFor(program, view, *args, parser.isSet(options.other));
-        const bool unsafe = unsafeWritesForTests();
-        QtBookingLock sharedLock;
-        NoBookingLock noLock;
-        ChangeEnvironment env{platform, unsafe ? static_cast<BookingLock&>(noLock) : sharedLock};
-        env.compareBeforeReplace = !unsafe;
-        return boka(program, fields, env) == ChangeResult::Saved ? kBooked : kRefused;
-    } catch (const ProgramEnded&) {
-        return kEnded;
-    }
+    return runChangeCommand(
+        parser.isSet(options.yes), [&](Program& program, const StartupView& view, ChangeEnvironment& env) {
+            // The week as the week field would take it.
+            if (!args->week.empty()) {
+                program.val.valdvecka =
+                    correctedWeek(args->week, program.settings.startvecka, program.settings.slutvecka);
+            }
+            BookingFields fields = bookingFields(program, view, *args, parser.isSet(options.other));
+            return boka(program, fields, env) == ChangeResult::Saved ? kBooked : kRefused;
+        });
 }
 
 } // namespace tivra

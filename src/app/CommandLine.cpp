@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/BookCommand.h"
+#include "app/CancelCommand.h"
 #include "app/ConsoleMessages.h"
 #include "app/StateReport.h"
 #include "config/Startup.h"
@@ -59,7 +60,7 @@ bool isCommandLineMode(int argc, char** argv) {
     if (argc < 2) {
         return false;
     }
-    for (const char* mode : {"check", "export", "book"}) {
+    for (const char* mode : {"check", "export", "book", "cancel"}) {
         if (std::strcmp(argv[1], mode) == 0) {
             return true;
         }
@@ -74,7 +75,7 @@ int runCommandLine(int argc, char** argv) {
     parser.setApplicationDescription(
         QStringLiteral("Tivra utan fönster: kontroll och export av det som läses vid start."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("läge"), QStringLiteral("check, export eller book"));
+    parser.addPositionalArgument(QStringLiteral("läge"), QStringLiteral("check, export, book eller cancel"));
     QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("Mappen med Tivra.ini."),
                                  QStringLiteral("MAPP"));
     QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Skriv tillståndet som JSON."));
@@ -96,6 +97,9 @@ int runCommandLine(int argc, char** argv) {
     }
     if (mode == QStringLiteral("book")) {
         return runBook(parser, bookOptions);
+    }
+    if (mode == QStringLiteral("cancel")) {
+        return runCancel(parser, bookOptions);
     }
     if (mode == QStringLiteral("export") && parser.isSet(jsonOption)) {
         return runExport();

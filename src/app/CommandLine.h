@@ -3,6 +3,7 @@
 //   tivra check [--dir FOLDER]
 //   tivra export --json [--dir FOLDER]
 //   tivra book ... (app/BookCommand.h)
+//   tivra cancel ... (app/CancelCommand.h)
 
 namespace tivra {
 

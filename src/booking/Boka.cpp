@@ -47,6 +47,12 @@ bool wellFormedTime(const std::string& time) {
            textvarde(std::string_view(time).substr(3)) <= 55;
 }
 
+// The start time as typed, with the leading zero of an hour before ten added.
+std::string paddedStart(const std::string& typed) {
+    std::string start = trim(typed);
+    return start.size() == 4 ? "0" + start : start;
+}
+
 // The new row from the fields, or the refusal of the first field that fails its check.
 std::variant<Bokning, std::string> newRow(const Program& program, const BookingFields& fields) {
     std::string objekt = normalisera(fields.objekt);
@@ -57,12 +63,9 @@ std::variant<Bokning, std::string> newRow(const Program& program, const BookingF
             periodRefusal(program.settings.perioder, objekt, program.val.valdvecka)) {
         return *refusal;
     }
-    std::string start = trim(fields.starttid);
+    std::string start = paddedStart(fields.starttid);
     if (start.empty()) {
         return std::string("Ange starttid f\xF6r bokningen.");
-    }
-    if (start.size() == 4) {
-        start = "0" + start;
     }
     if (!wellFormedTime(start)) {
         return std::string("Skriv tiden i formen 9.00.");
@@ -71,23 +74,14 @@ std::variant<Bokning, std::string> newRow(const Program& program, const BookingF
     if (langd < 5 || langd > 1440) {
         return std::string("Ange bokningstidens l\xE4ngd i minuter.");
     }
-    std::string signatur = normalisera(trim(fields.signatur));
-    if (signatur.empty()) {
+    if (normalisera(trim(fields.signatur)).empty()) {
         return std::string("Skriv din signatur.");
     }
     // A booking on day 0 would be stored where no day box can ever show it.
     if (fields.valddag < 1 || fields.valddag > 7) {
         return std::string("V\xE4lj dag.");
     }
-    Bokning row;
-    row.signatur = signatur;
-    row.kommentar = trim(fields.kommentar);
-    row.langd = decimaltext(langd);
-    row.dag = decimaltext(static_cast<long long>(fields.valddag));
-    row.starttid = tidtext(tidslotTyst(start));
-    row.objekt = objekt;
-    row.vecka = decimaltext(static_cast<long long>(program.val.valdvecka));
-    return row;
+    return storedRow(fields, decimaltext(static_cast<long long>(program.val.valdvecka)));
 }
 
 // Rows of the object, day and week whose time overlaps the new booking's, in row order:
@@ -116,6 +110,19 @@ Verdict scan(const Program& program, const Bokning& booking, const Answers& answ
 }
 
 } // namespace
+
+Bokning storedRow(const BookingFields& fields, const std::string& vecka) {
+    std::string start = paddedStart(fields.starttid);
+    Bokning row;
+    row.signatur = normalisera(trim(fields.signatur));
+    row.kommentar = trim(fields.kommentar);
+    row.langd = decimaltext(textvarde(fields.langd));
+    row.dag = decimaltext(static_cast<long long>(fields.valddag));
+    row.starttid = wellFormedTime(start) ? tidtext(tidslotTyst(start)) : std::string();
+    row.objekt = normalisera(fields.objekt);
+    row.vecka = vecka;
+    return row;
+}
 
 ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironment& env) {
     std::variant<Bokning, std::string> checked = newRow(program, fields);

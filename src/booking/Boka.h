@@ -19,6 +19,13 @@ struct BookingFields {
     std::string signatur;  // Text4
 };
 
+// The fields as a booking row stores them: the object and the signature normalised, the
+// comment trimmed, the length as a plain number, the day as its number, the start time
+// on the nearest five minutes as hh.mm (empty when it is no time of the form 9.00), and
+// the week field `vecka` as given. Checks nothing else: `tivra cancel` reads its options
+// through this too, so it finds what `tivra book` stored.
+Bokning storedRow(const BookingFields& fields, const std::string& vecka);
+
 // Books the fields for the shown week (program.val.valdvecka). Every refusal is an
 // exclamation titled "Boka"; a lesson in the way is asked about, once per lesson. On
 // Saved the booking is the last row of the table and in the file; the caller hides the

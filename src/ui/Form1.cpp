@@ -150,6 +150,7 @@ void Form1::buildControls() {
     connectMarking();
     connectTimeFields();
     connectBooking();
+    connectAvbok();
 }
 
 QWidget* Form1::buildBookingColumn() {

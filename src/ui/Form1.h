@@ -5,7 +5,8 @@
 // Arkiv commands, Form1Grid.cpp the week grid and its redraw, Form1Choice.cpp the
 // handlers of the controls that choose view, object, week and day, Form1Marking.cpp the
 // marking of a time span on the day boxes, Form1TimeFields.cpp the start, end and length
-// fields and "Töm", Form1Booking.cpp "Boka".
+// fields and "Töm", Form1Booking.cpp "Boka", Form1Avbok.cpp the pop-up menu of a booking
+// box ("Redigera", "Flera veckor", "Avboka").
 //
 // Control arrays keep one widget per element, named with its index in parentheses:
 // "Label2(1)".."Label2(7)", "Label3(1)".."Label3(7)", "Label4(0)".."Label4(100)", so a
@@ -69,6 +70,8 @@ class Form1 : public QMainWindow {
     // Puts the marking rectangle over slots s1 (inclusive) to s2 (exclusive) of the day
     // of the day field, or hides it when there is no day.
     void visaShape1(int s1, int s2);
+    // The row of the lesson or booking box last pressed; the pop-up menu acts on it.
+    int valdrad() const { return valdrad_; }
 
   public slots:
     void arkiv_open();
@@ -107,6 +110,13 @@ class Form1 : public QMainWindow {
 
     void Command3_Click(); // "Boka"
 
+    // A press of `button` on lesson or booking box n chooses its row; a right press on a
+    // booking box opens the pop-up menu there (`pos` in the box's pixels).
+    void Label4_MouseDown(int n, Qt::MouseButton button, QPointF pos);
+    void Redigera_Click();
+    void Flera_veckor_Click();
+    void Avboka_Click();
+
   protected:
     // The close box (Form_QueryUnload): ends the program at once, nothing is asked.
     void closeEvent(QCloseEvent* event) override;
@@ -138,6 +148,9 @@ class Form1 : public QMainWindow {
     void connectMarking();
     void connectTimeFields();
     void connectBooking();
+    void connectAvbok();
+    // Runs a change of the booking rows and redraws when the table may show otherwise.
+    template <typename Change> void runBookingChange(Change change);
     TimeAxis timeAxis() const;
 
     Program& program_;
@@ -193,6 +206,10 @@ class Form1 : public QMainWindow {
     std::optional<GridGeometry> grid_;   // laid out once at start-up
     Markering marking_;                  // the drag on the day boxes
     int redrawCount_ = 0;
+
+    // The pop-up menu of the booking boxes.
+    QMenu* Avbok = nullptr;
+    int valdrad_ = 0; // the row behind the box last pressed
 };
 
 } // namespace tivra

@@ -86,6 +86,7 @@ void GridBox::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();
     emit mousePressed(event->position());
+    emit buttonPressed(event->button(), event->position());
 }
 
 void GridBox::mouseReleaseEvent(QMouseEvent* event) {

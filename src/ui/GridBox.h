@@ -39,6 +39,8 @@ class GridBox : public QWidget {
     void mousePressed(QPointF pos);
     void mouseMoved(QPointF pos, Qt::MouseButtons buttons);
     void mouseReleased(QPointF pos);
+    // A press of any button, naming it: a lesson or booking box chooses its row with it.
+    void buttonPressed(Qt::MouseButton button, QPointF pos);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,105 @@
+#include "booking/Avboka.h"
+
+#include "core/Calendar.h"
+#include "core/Number.h"
+
+#include <algorithm>
+
+namespace tivra {
+namespace {
+
+constexpr const char kTitle[] = "Avboka";
+
+bool listed(const std::vector<std::string>& list, const std::string& name) {
+    return std::find(list.begin(), list.end(), name) != list.end();
+}
+
+} // namespace
+
+std::optional<Bokning> snapshotOf(const BookingTable& table, int valdrad) {
+    if (!table.isBooking(valdrad) || table.row(valdrad).cancelled()) {
+        return std::nullopt;
+    }
+    Bokning snapshot = table.row(valdrad);
+    snapshot.veckor.clear(); // field 10 is no part of a booking's identity
+    return snapshot;
+}
+
+int findBooking(const BookingTable& table, const Bokning& snapshot) {
+    for (int r = table.antallektioner + 1; r <= table.antalrader; ++r) {
+        if (table.row(r).sameBooking(snapshot)) {
+            return r;
+        }
+    }
+    return 0;
+}
+
+ChangeResult avbokaBokning(Program& program, const Bokning& snapshot, ChangeEnvironment& env) {
+    // A snapshot of nothing would match the first cancelled row.
+    if (snapshot.cancelled()) {
+        return ChangeResult::Unchanged;
+    }
+    int found = 0;
+    ChangeSteps steps{
+        [&](const Program& p, const Answers&) {
+            found = findBooking(p.bokningar, snapshot);
+            return found ? Verdict::go() : Verdict::stop();
+        },
+        [&](Program& p, Messages&) {
+            p.bokningar.row(found).cancel();
+            return true;
+        },
+    };
+    return runChange(kTitle, program, env, steps);
+}
+
+ChangeResult avboka(Program& program, int valdrad, bool redigering, ChangeEnvironment& env) {
+    std::optional<Bokning> snapshot = snapshotOf(program.bokningar, valdrad);
+    if (!snapshot) {
+        return ChangeResult::Unchanged;
+    }
+    if (!redigering && !env.platform.messages.ask(kCancelQuestion, kTitle)) {
+        return ChangeResult::Declined;
+    }
+    return avbokaBokning(program, *snapshot, env);
+}
+
+std::optional<EditFields> editFieldsOf(const Program& program, int valdrad) {
+    const BookingTable& table = program.bokningar;
+    if (!table.isBooking(valdrad)) {
+        return std::nullopt;
+    }
+    const Bokning& row = table.row(valdrad);
+    EditFields fields;
+    if (listed(program.salar, row.objekt)) {
+        fields.vy = Vy::Salar;
+    } else if (listed(program.settings.bokaobjekt, row.objekt)) {
+        fields.vy = Vy::Annat;
+    } else {
+        return std::nullopt;
+    }
+    fields.objekt = row.objekt;
+    fields.dag = dagnamn(static_cast<int>(avrunda(textvarde(row.dag))));
+    fields.starttid = row.starttid;
+    fields.langd = row.langd;
+    fields.kommentar = row.kommentar;
+    fields.signatur = row.signatur;
+    return fields;
+}
+
+ChangeResult redigera(Program& program, int valdrad, ChangeEnvironment& env,
+                      const std::function<void(const EditFields&)>& fill) {
+    std::optional<EditFields> fields = editFieldsOf(program, valdrad);
+    std::optional<Bokning> snapshot = snapshotOf(program.bokningar, valdrad);
+    if (!fields || !snapshot) {
+        return ChangeResult::Unchanged;
+    }
+    fill(*fields);
+    ChangeResult result = avbokaBokning(program, *snapshot, env);
+    if (result == ChangeResult::Saved) {
+        env.platform.messages.show(kEditInformation, "Redigera bokningsdata", Icon::Information);
+    }
+    return result;
+}
+
+} // namespace tivra

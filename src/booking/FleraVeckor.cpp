@@ -1,0 +1,134 @@
+#include "booking/FleraVeckor.h"
+
+#include "booking/Avboka.h"
+#include "booking/Boka.h"
+#include "booking/Overlap.h"
+#include "config/ObjectLists.h"
+#include "core/Number.h"
+#include "core/TextHelpers.h"
+
+namespace tivra {
+namespace {
+
+constexpr const char kAskTitle[] = "Bokning flera veckor";
+
+long long wholeWeek(std::string_view text) {
+    return avrunda(textvarde(text));
+}
+
+// The week as the user counts it: the next calendar year's weeks start again at 1.
+std::string calendarWeek(long long w) {
+    return decimaltext(w > 52 ? w - 52 : w);
+}
+
+// The other rows of the booking's object and day, in row order, for every week of the
+// range: a booking in the way refuses, a lesson is asked about unless already answered.
+Verdict scan(const Program& program, int r, const WeekRange& weeks, const Answers& answers) {
+    const BookingTable& table = program.bokningar;
+    const Bokning& mine = table.row(r);
+    const double day = textvarde(mine.dag);
+    const Span span = rowSpan(mine);
+    for (int k = 1; k <= table.antalrader; ++k) {
+        const Bokning& row = table.row(k);
+        if (k == r || !namesObject(row.objekt, mine.objekt) || textvarde(row.dag) != day ||
+            !overlaps(rowSpan(row), span)) {
+            continue;
+        }
+        for (long long w = weeks.first; w <= weeks.last; ++w) {
+            const int week = static_cast<int>(w);
+            if (!gallervecka(week, row.veckor) || !admitsWeek(row, week)) {
+                continue;
+            }
+            if (table.isBooking(k)) {
+                return Verdict::refuse("Angiven tid redan bokad vecka " + calendarWeek(w) + ".", "Boka");
+            }
+            std::string key = "lektion " + std::to_string(k) + " vecka " + std::to_string(w);
+            if (!answers.contains(key)) {
+                return Verdict::ask(kLessonQuestion, "Boka", key);
+            }
+        }
+    }
+    return Verdict::go();
+}
+
+// Why the object may not be booked in some week of the range, as "Boka" says it.
+std::optional<std::string> rangeRefusal(const Program& program, const std::string& objekt,
+                                        const WeekRange& weeks) {
+    for (long long w = weeks.first; w <= weeks.last; ++w) {
+        if (std::optional<std::string> refusal =
+                periodRefusal(program.settings.perioder, objekt, static_cast<int>(w))) {
+            return refusal;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+WeeksAnswer readWeeks(const std::string& answer, int startvecka, int slutvecka) {
+    long long first = wholeWeek(answer);
+    if (first < 1) {
+        return {};
+    }
+    long long last = first;
+    if (std::size_t dash = answer.find('-'); dash != std::string::npos) {
+        last = wholeWeek(std::string_view(answer).substr(dash + 1));
+    }
+    if (first < startvecka) {
+        first += 52;
+    }
+    if (last < startvecka) {
+        last += 52;
+    }
+    if (first > last || last > slutvecka) {
+        return {WeeksAnswer::Kind::Invalid, {}};
+    }
+    return {WeeksAnswer::Kind::Range, {first, last}};
+}
+
+std::string weekField(const WeekRange& range) {
+    std::string field = decimaltext(range.first);
+    if (range.last != range.first) {
+        field += "-" + decimaltext(range.last);
+    }
+    return field;
+}
+
+ChangeResult fleraVeckor(Program& program, int valdrad, ChangeEnvironment& env) {
+    std::optional<Bokning> snapshot = snapshotOf(program.bokningar, valdrad);
+    if (!snapshot) {
+        return ChangeResult::Unchanged;
+    }
+    Messages& messages = env.platform.messages;
+    const Settings& settings = program.settings;
+    std::string answer =
+        messages.input("Skriv veckor i formen 45-5", kAskTitle, calendarWeek(program.val.valdvecka) + "-");
+    WeeksAnswer weeks = readWeeks(answer, settings.startvecka, settings.slutvecka);
+    if (weeks.kind == WeeksAnswer::Kind::Nothing) {
+        return ChangeResult::Unchanged;
+    }
+    if (weeks.kind == WeeksAnswer::Kind::Invalid) {
+        messages.show("Ange giltiga veckor.", kAskTitle, Icon::Exclamation);
+        return ChangeResult::Refused;
+    }
+    // The range may not reach past the object's booking period, any more than a single
+    // booking may.
+    if (std::optional<std::string> refusal = rangeRefusal(program, snapshot->objekt, weeks.range)) {
+        messages.show(*refusal, "Boka", Icon::Exclamation);
+        return ChangeResult::Refused;
+    }
+    int found = 0;
+    ChangeSteps steps{
+        [&](const Program& p, const Answers& answers) {
+            found = findBooking(p.bokningar, *snapshot);
+            return found ? scan(p, found, weeks.range, answers) : Verdict::stop();
+        },
+        [&](Program& p, Messages&) {
+            p.bokningar.row(found).vecka = weekField(weeks.range);
+            return true;
+        },
+    };
+    return runChange("Avboka", program, env, steps);
+}
+
+} // namespace tivra

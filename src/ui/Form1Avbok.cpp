@@ -1,0 +1,92 @@
+// The pop-up menu of a booking box: "Redigera", "Flera veckor" and "Avboka" act on the
+// row of the box last pressed. The rules live in booking/Avboka and booking/FleraVeckor;
+// the window fills its fields for an edit and redraws.
+//
+// The menu opens with popup(), not exec(): while it is open it takes the pointer, so no
+// other box can be pressed before an item is chosen, and nothing blocks in between.
+#include "ui/Form1.h"
+
+#include "booking/Avboka.h"
+#include "booking/FleraVeckor.h"
+#include "core/Number.h"
+#include "ui/Convert.h"
+#include "ui/GridBox.h"
+#include "ui/WaitCursorLock.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+
+namespace tivra {
+namespace {
+
+QAction* menuItem(QMenu* menu, const char* name, const char* text) {
+    QAction* action = menu->addAction(toQString(text));
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+} // namespace
+
+void Form1::connectAvbok() {
+    Avbok = new QMenu(this);
+    Avbok->setObjectName(QStringLiteral("Avbok"));
+    connect(menuItem(Avbok, "Redigera", "Redigera"), &QAction::triggered, this, &Form1::Redigera_Click);
+    connect(menuItem(Avbok, "Flera_veckor", "Flera veckor"), &QAction::triggered, this,
+            &Form1::Flera_veckor_Click);
+    connect(menuItem(Avbok, "Avboka", "Avboka"), &QAction::triggered, this, &Form1::Avboka_Click);
+    for (int n = 0; n <= kBoxPool; ++n) {
+        connect(Label4(n), &GridBox::buttonPressed, this,
+                [this, n](Qt::MouseButton button, QPointF pos) { Label4_MouseDown(n, button, pos); });
+    }
+}
+
+void Form1::Label4_MouseDown(int n, Qt::MouseButton button, QPointF pos) {
+    // The tag holds the row as decimal text; an empty tag reads as row 0.
+    GridBox* box = Label4(n);
+    valdrad_ = static_cast<int>(heltal(textvarde(fromQString(box->tag()).value_or(std::string()))));
+    if (valdrad_ > program_.bokningar.antallektioner && button == Qt::RightButton) {
+        Avbok->popup(box->mapToGlobal(pos.toPoint()));
+    }
+}
+
+// The change reloads the booking rows: the week is drawn anew when it saved, or when the
+// reload brought another content than the screen shows. A change that ended before the
+// reload leaves the grid alone (the overview would repeat its message).
+template <typename Change> void Form1::runBookingChange(Change change) {
+    const std::string loaded = program_.fil.loadedBytes;
+    WaitCursorLock lock;
+    ChangeEnvironment env{platform_, lock};
+    if (change(env) == ChangeResult::Saved || program_.fil.loadedBytes != loaded) {
+        visasalsschema();
+    }
+}
+
+void Form1::Avboka_Click() {
+    Shape1->hide();
+    runBookingChange([this](ChangeEnvironment& env) { return avboka(program_, valdrad_, false, env); });
+}
+
+void Form1::Redigera_Click() {
+    // The fields are set as a user would set them, so their handlers keep the object
+    // list, the day and the end time in step.
+    auto fill = [this](const EditFields& f) {
+        QRadioButton* option = f.vy == Vy::Salar ? Option1 : Option2;
+        option->setChecked(true);
+        Combo1->setEditText(toQString(f.objekt));
+        Combo3->setEditText(toQString(f.dag));
+        Text1->setText(toQString(f.starttid));
+        Text2->setText(toQString(f.langd));
+        Text3->setText(toQString(f.kommentar));
+        Text4->setText(toQString(f.signatur));
+        Shape1->hide();
+    };
+    runBookingChange([&](ChangeEnvironment& env) { return redigera(program_, valdrad_, env, fill); });
+}
+
+void Form1::Flera_veckor_Click() {
+    runBookingChange([this](ChangeEnvironment& env) { return fleraVeckor(program_, valdrad_, env); });
+}
+
+} // namespace tivra

@@ -1,0 +1,19 @@
+#pragma once
+// The booking lock of the window: the pointer shows that the program waits while another
+// copy holds the lock, and only then, so no dialog of the change ever shows a busy
+// pointer.
+#include "ui/QtBookingLock.h"
+
+namespace tivra {
+
+class WaitCursorLock : public BookingLock {
+  public:
+    LockResult tryLock(const std::string& lockFile, std::chrono::milliseconds timeout) override;
+    void unlock() override { lock_.unlock(); }
+    LockHolder holder() const override { return lock_.holder(); }
+
+  private:
+    QtBookingLock lock_;
+};
+
+} // namespace tivra

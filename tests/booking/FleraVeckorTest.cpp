@@ -1,0 +1,125 @@
+#include "booking/FleraVeckor.h"
+#include "BokaFixture.h"
+#include "core/BookingFile.h"
+
+namespace tivra::test {
+namespace {
+
+class FleraVeckorTest : public BokaTest {
+  protected:
+    void use(const std::vector<std::vector<std::string>>& bookings) {
+        writeBytes(program.fil.aktuellfil, bookingFile(bookings));
+        ASSERT_EQ(oppnabokningar(program.bokningar, program.fil, program.settings.backupmapp, platform),
+                  LoadResult::Loaded);
+    }
+    // Answers the weeks question with `answer` for row `valdrad`.
+    ChangeResult extend(int valdrad, const std::string& answer) {
+        messages.inputs = {answer};
+        return fleraVeckor(program, valdrad, env);
+    }
+    void schoolYear() {
+        program.settings.startvecka = 34;
+        program.settings.slutvecka = 76;
+    }
+    const std::string invalid = "Bokning flera veckor|Ange giltiga veckor.";
+    static std::vector<std::string> mine(const std::string& vecka) {
+        return booked("AB", "SAL 1", "2", "10.00", "60", vecka);
+    }
+};
+
+TEST_F(FleraVeckorTest, TheAnswerBecomesTheWeekFieldInSchoolYearNumbers) {
+    program.val.valdvecka = 45;
+    use({mine("45")});
+    EXPECT_EQ(extend(1, "45-48"), ChangeResult::Saved);
+    EXPECT_EQ(messages.log(),
+              std::vector<std::string>{"Bokning flera veckor|Skriv veckor i formen 45-5|45-"});
+    EXPECT_EQ(file(), bookingFile({mine("45-48")}));
+    EXPECT_EQ(extend(1, "45"), ChangeResult::Saved);
+    EXPECT_EQ(file(), bookingFile({mine("45")}));
+
+    // Refusals of the answer come before the file is even locked.
+    const int locks = lock.taken;
+    messages.shown.clear();
+    EXPECT_EQ(extend(1, "48-45"), ChangeResult::Refused);
+    EXPECT_EQ(extend(1, "45-5"), ChangeResult::Refused) << "week 5 of this year lies before 45";
+    EXPECT_EQ(extend(1, ""), ChangeResult::Unchanged);
+    EXPECT_EQ(extend(1, "v45"), ChangeResult::Unchanged);
+    EXPECT_EQ(messages.log(),
+              (std::vector<std::string>{"Bokning flera veckor|Skriv veckor i formen 45-5|45-", invalid,
+                                        "Bokning flera veckor|Skriv veckor i formen 45-5|45-", invalid,
+                                        "Bokning flera veckor|Skriv veckor i formen 45-5|45-",
+                                        "Bokning flera veckor|Skriv veckor i formen 45-5|45-"}));
+    EXPECT_EQ(messages.shown[1].icon, Icon::Exclamation);
+    EXPECT_EQ(lock.taken, locks);
+    EXPECT_EQ(file(), bookingFile({mine("45")}));
+
+    // Weeks after New Year count on from 53; the default shows the calendar week.
+    schoolYear();
+    program.val.valdvecka = 57;
+    messages.shown.clear();
+    EXPECT_EQ(extend(1, "45-5"), ChangeResult::Saved);
+    EXPECT_EQ(messages.log().front(), "Bokning flera veckor|Skriv veckor i formen 45-5|5-");
+    EXPECT_EQ(file(), bookingFile({mine("45-57")}));
+    EXPECT_EQ(extend(1, "45-30"), ChangeResult::Refused) << "45-82 passes slutvecka 76";
+    EXPECT_EQ(messages.log().back(), invalid);
+
+    // A reload that fails extends nothing.
+    writeBytes(program.fil.aktuellfil, "Antal: 2\r\nbara\r\n");
+    EXPECT_EQ(extend(1, "45-50"), ChangeResult::Refused);
+    EXPECT_EQ(messages.log().back(), "Avboka|\xC4ndringarna ej sparade.");
+}
+
+TEST_F(FleraVeckorTest, ABookingInOneWeekRefusesTheWholeRangeNamingItsCalendarWeek) {
+    schoolYear();
+    use({mine("45"), booked("X", "SAL 1", "2", "10.30", "30", "57"),
+         booked("T", "SAL 1", "2", "11.00", "60", "50"), booked("D", "SAL 1", "3", "10.00", "60", "46"),
+         booked("S", "SAL 12", "2", "10.00", "60", "47")});
+    const std::string before = file();
+    EXPECT_EQ(extend(1, "45-6"), ChangeResult::Refused);
+    EXPECT_EQ(messages.log().back(), "Boka|Angiven tid redan bokad vecka 5.");
+    EXPECT_EQ(messages.shown.back().icon, Icon::Exclamation);
+    EXPECT_EQ(file(), before);
+
+    // Touching ends, another day and SAL 12 are no conflict; the old week need not be in the range.
+    EXPECT_EQ(extend(1, "46-4"), ChangeResult::Saved);
+    EXPECT_EQ(program.bokningar.row(1).vecka, "46-56");
+}
+
+TEST_F(FleraVeckorTest, ALessonIsAskedAboutOncePerWeekItRunsInOfTheRange) {
+    schoolYear();
+    program.val.valdvecka = 45;
+    addLesson("SAL 2 SAL 1", "2", "10.30", "45", "46-47 2"); // calendar weeks 46, 47 and 2
+    addLesson("SAL 1", "2", "09.00", "60", "48");            // ends as the booking starts
+    use({mine("45")});
+    const std::string lesson = std::string("Boka|") + kLessonQuestion;
+
+    messages.answers = {true, true, true};
+    EXPECT_EQ(extend(3, "45-3"), ChangeResult::Saved);
+    EXPECT_EQ(messages.log(), (std::vector<std::string>{"Bokning flera veckor|Skriv veckor i formen 45-5|45-",
+                                                        lesson, lesson, lesson}));
+    EXPECT_EQ(messages.heldDuring, std::vector<bool>(3, false));
+    EXPECT_EQ(file(), bookingFile({mine("45-55")}));
+
+    messages.shown.clear();
+    messages.answers = {true, false};
+    EXPECT_EQ(extend(3, "45-3"), ChangeResult::Declined);
+    EXPECT_EQ(messages.log().size(), 3U);
+    EXPECT_EQ(file(), bookingFile({mine("45-55")}));
+}
+
+// A range is a booking of each of its weeks: it may not reach outside the object's
+// booking period any more than "Boka" may.
+TEST_F(FleraVeckorTest, TheRangeStaysInsideTheObjectsBookingPeriod) {
+    std::vector<std::string> datorsal = booked("AB", "DATORSAL", "1", "08.00", "60", "12");
+    use({datorsal});
+    EXPECT_EQ(extend(1, "12-21"), ChangeResult::Refused);
+    EXPECT_EQ(messages.log().back(), "Boka|DATORSAL kan bara bokas veckorna 12-20.");
+    EXPECT_EQ(messages.shown.back().icon, Icon::Exclamation);
+    EXPECT_EQ(lock.taken, 0);
+    EXPECT_EQ(extend(1, "12-20"), ChangeResult::Saved);
+    datorsal[7] = "12-20";
+    EXPECT_EQ(file(), bookingFile({datorsal}));
+}
+
+} // namespace
+} // namespace tivra::test
