@@ -5,7 +5,7 @@
 #include "booking/Boka.h"
 #include "ui/Convert.h"
 #include "ui/GridBox.h"
-#include "ui/QtBookingLock.h"
+#include "ui/WaitCursorLock.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -53,7 +53,7 @@ void Form1::Command3_Click() {
     fields.signatur = textOf(Text4->text());
 
     std::vector<std::string> before = bookingRows(program_.bokningar);
-    QtBookingLock lock;
+    WaitCursorLock lock;
     ChangeEnvironment env{platform_, lock};
     ChangeResult result = boka(program_, fields, env);
     // The fields keep what the user typed, ready for a similar booking.

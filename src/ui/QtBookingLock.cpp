@@ -4,8 +4,10 @@
 #include "ui/Convert.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QThread>
 
@@ -54,6 +56,20 @@ std::string bytesOf(const QString& text) {
     return bytes;
 }
 
+// A copy killed between creating the lock file and writing into it leaves an empty file
+// that QLockFile would take for a live lock until it is 30 seconds old. A live copy
+// fills the file at once, so an empty one older than this was abandoned.
+constexpr qint64 kAbandonedEmptyMs = 1000;
+
+bool removeAbandonedEmptyLock(const QString& lockFile) {
+    QFileInfo info(lockFile);
+    if (!info.exists() || info.size() != 0) {
+        return false;
+    }
+    qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
+    return age > kAbandonedEmptyMs && QFile::remove(lockFile);
+}
+
 const char* const kSomeoneElse = "en annan anv\xE4ndare";
 
 } // namespace
@@ -89,6 +105,9 @@ LockResult QtBookingLock::tryLock(const std::string& lockFile, std::chrono::mill
         }
         if (file_->error() != QLockFile::LockFailedError) {
             return LockResult::Failed;
+        }
+        if (removeAbandonedEmptyLock(path_)) {
+            continue;
         }
         if (deadline.hasExpired()) {
             holder_ = recordedHolder(path_);

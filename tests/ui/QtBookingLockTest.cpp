@@ -38,6 +38,15 @@ TEST(QtBookingLock, ALockLeftByAProcessThatEndedIsBrokenAtOnce) {
     EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
     bo.unlock();
 
+    // A copy killed before it wrote into its lock leaves an empty file: abandoned once it
+    // is a moment old, but not while its maker may still be writing.
+    test::writeBytes(lockFile, "");
+    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::HeldByOther);
+    std::filesystem::last_write_time(lockFile,
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::seconds(5));
+    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
+    bo.unlock();
+
     // A lock file that cannot be made at all is no lock held by somebody else.
     EXPECT_EQ(bo.tryLock(dir.file("saknas/Bokningar.bok.lock"), milliseconds(0)), LockResult::Failed);
 }
