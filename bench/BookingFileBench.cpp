@@ -1,5 +1,7 @@
 // The booking file at its largest (5555 bookings): loading and saving it through the
-// program, against plain stream reading and writing of the same bytes as the floor.
+// program, against plain stream reading and writing of the same bytes as the floor. These
+// floors go line by line (getline, and a stream insert per line), as a program that keeps
+// the file as lines meets it; the whole-file floor is BM_BokaFloor's.
 #include "Generator.h"
 #include "NoMessages.h"
 

@@ -3,6 +3,9 @@
 #include "core/BookingFileCommands.h"
 #include "core/BookingWrite.h"
 
+#include <optional>
+#include <string>
+
 namespace tivra {
 namespace {
 
@@ -16,32 +19,33 @@ int liveBookings(const BookingTable& table) {
     return live;
 }
 
-// Fields 1 to 9 of the live rows, in table order, into rad[1..9*live].
+// Fields 1 to 9 of the live rows, in table order, into rad[1..9*live]. Assigned over the
+// image's strings, which mostly hold the same lines already, so nothing is allocated.
 void fillImage(const BookingTable& table, BookingFileState& file, int live) {
     file.rad.resize(static_cast<std::size_t>(9 * live) + 1);
-    std::size_t k = 1;
+    std::string* out = file.rad.data() + 1;
     for (int i = table.antallektioner + 1; i <= table.antalrader; ++i) {
         const Bokning& row = table.row(i);
         if (row.cancelled()) {
             continue;
         }
-        for (int j = 1; j <= 9; ++j, ++k) {
-            file.rad[k] = row.field(j);
+        for (std::size_t j = 0; j < 9; ++j) {
+            setCell(*out++, row.*kBokningFields[j]);
         }
     }
 }
 
-// Fills the image from the live rows; false (with the message shown) when the file
-// cannot hold them all.
-bool imageFits(const BookingTable& table, BookingFileState& file, Messages& messages, int& live) {
-    live = liveBookings(table);
+// The file's bytes for the live rows, with the image filled from them; nothing (with the
+// message shown) when the file cannot hold them all.
+std::optional<std::string> imageBytes(const BookingTable& table, BookingFileState& file, Messages& messages) {
+    int live = liveBookings(table);
     if (live > kMaxBookingsInFile) {
         messages.show("Bokningsfilen rymmer h\xF6gst 5555 bokningar. \xC4ndringarna ej sparade.",
                       "Spara bokningar", Icon::Exclamation);
-        return false;
+        return std::nullopt;
     }
     fillImage(table, file, live);
-    return true;
+    return bookingFileBytes(live, file.rad);
 }
 
 } // namespace
@@ -61,22 +65,19 @@ bool sparabokningar(BookingTable& table, BookingFileState& file, Platform& platf
     if (file.aktuellfil.empty()) {
         return arkiv_saveas(table, file, platform);
     }
-    int live = 0;
-    if (!imageFits(table, file, platform.messages, live)) {
-        return false;
-    }
-    return skrivfil(file.aktuellfil, live, file.rad, platform);
+    std::optional<std::string> bytes = imageBytes(table, file, platform.messages);
+    return bytes && skrivfilBytes(file.aktuellfil, *bytes, platform);
 }
 
 SaveResult saveIfUnchanged(BookingTable& table, BookingFileState& file, Platform& platform) {
     if (file.aktuellfil.empty()) {
         return arkiv_saveas(table, file, platform) ? SaveResult::Saved : SaveResult::NotSaved;
     }
-    int live = 0;
-    if (!imageFits(table, file, platform.messages, live)) {
+    std::optional<std::string> bytes = imageBytes(table, file, platform.messages);
+    if (!bytes) {
         return SaveResult::NotSaved;
     }
-    switch (writeIfUnchanged(file.aktuellfil, live, file.rad, file.loadedBytes, platform)) {
+    switch (writeBytesIfUnchanged(file.aktuellfil, *bytes, file.loadedBytes, platform)) {
     case GuardedWrite::Written:
         return SaveResult::Saved;
     case GuardedWrite::Overtaken:

@@ -9,30 +9,10 @@ std::string& Bokning::field(int j) {
 }
 
 const std::string& Bokning::field(int j) const {
-    switch (j) {
-    case 1:
-        return signatur;
-    case 2:
-        return kommentar;
-    case 3:
-        return langd;
-    case 4:
-        return dag;
-    case 5:
-        return starttid;
-    case 6:
-        return objekt;
-    case 7:
-        return larare;
-    case 8:
-        return vecka;
-    case 9:
-        return notering;
-    case 10:
-        return veckor;
-    default:
+    if (j < 1 || j > static_cast<int>(kBokningFields.size())) {
         throw std::out_of_range("Bokning field " + std::to_string(j));
     }
+    return this->*kBokningFields[static_cast<std::size_t>(j - 1)];
 }
 
 void Bokning::cancel() {
@@ -55,6 +35,9 @@ Bokning& BookingTable::row(int i) {
         throw std::out_of_range("booking table row " + std::to_string(i));
     }
     if (static_cast<std::size_t>(i) >= rows.size()) {
+        if (rows.capacity() < static_cast<std::size_t>(kMaxRows) + 1) {
+            rows.reserve(static_cast<std::size_t>(kMaxRows) + 1);
+        }
         rows.resize(static_cast<std::size_t>(i) + 1);
     }
     return rows[static_cast<std::size_t>(i)];

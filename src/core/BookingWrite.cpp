@@ -49,10 +49,8 @@ Attempt writeAttempt(const std::string& path, const std::string& bytes, const st
 }
 
 // Up to four attempts; nothing when all of them failed.
-std::optional<GuardedWrite> writeWithRetries(const std::string& path, int count,
-                                             const std::vector<std::string>& rad, const std::string* expected,
-                                             Platform& platform) {
-    const std::string bytes = bookingFileBytes(count, rad);
+std::optional<GuardedWrite> writeWithRetries(const std::string& path, const std::string& bytes,
+                                             const std::string* expected, Platform& platform) {
     for (int attempt = 1; attempt <= kWriteAttempts; ++attempt) {
         switch (writeAttempt(path, bytes, expected, platform.disk)) {
         case Attempt::Written:
@@ -77,7 +75,11 @@ void writeFailed(const std::string& path, Messages& messages) {
 
 bool skrivfil(const std::string& path, int count, const std::vector<std::string>& rad, Platform& platform,
               WriteRole role) {
-    if (writeWithRetries(path, count, rad, nullptr, platform)) {
+    return skrivfilBytes(path, bookingFileBytes(count, rad), platform, role);
+}
+
+bool skrivfilBytes(const std::string& path, const std::string& bytes, Platform& platform, WriteRole role) {
+    if (writeWithRetries(path, bytes, nullptr, platform)) {
         return true;
     }
     if (role == WriteRole::Backup) {
@@ -89,7 +91,12 @@ bool skrivfil(const std::string& path, int count, const std::vector<std::string>
 
 GuardedWrite writeIfUnchanged(const std::string& path, int count, const std::vector<std::string>& rad,
                               const std::string& expected, Platform& platform) {
-    if (std::optional<GuardedWrite> result = writeWithRetries(path, count, rad, &expected, platform)) {
+    return writeBytesIfUnchanged(path, bookingFileBytes(count, rad), expected, platform);
+}
+
+GuardedWrite writeBytesIfUnchanged(const std::string& path, const std::string& bytes,
+                                   const std::string& expected, Platform& platform) {
+    if (std::optional<GuardedWrite> result = writeWithRetries(path, bytes, &expected, platform)) {
         return *result;
     }
     writeFailed(path, platform.messages);

@@ -24,6 +24,10 @@ enum class WriteRole {
 bool skrivfil(const std::string& path, int count, const std::vector<std::string>& rad, Platform& platform,
               WriteRole role = WriteRole::BookingFile);
 
+// skrivfil for the whole file's bytes, as bookingFileBytes gives them.
+bool skrivfilBytes(const std::string& path, const std::string& bytes, Platform& platform,
+                   WriteRole role = WriteRole::BookingFile);
+
 enum class GuardedWrite {
     Written,
     Overtaken, // the file no longer held the expected bytes; it was left as it was
@@ -36,5 +40,9 @@ enum class GuardedWrite {
 // that cannot be written ends the program as with skrivfil.
 GuardedWrite writeIfUnchanged(const std::string& path, int count, const std::vector<std::string>& rad,
                               const std::string& expected, Platform& platform);
+
+// writeIfUnchanged for the whole file's bytes, as bookingFileBytes gives them.
+GuardedWrite writeBytesIfUnchanged(const std::string& path, const std::string& bytes,
+                                   const std::string& expected, Platform& platform);
 
 } // namespace tivra

@@ -3,6 +3,7 @@
 #include "core/Text1252.h"
 
 #include <chrono>
+#include <cstdint>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -42,16 +43,30 @@ std::string nativePath(const std::string& path) {
 }
 
 std::optional<std::string> RealDisk::readAll(const std::string& path) {
-    std::ifstream in(toPath(path), std::ios::binary);
+    fs::path p = toPath(path);
+    std::ifstream in(p, std::ios::binary);
     if (!in) {
         return std::nullopt;
     }
-    std::ostringstream content;
-    content << in.rdbuf();
+    // A regular file is read in one call straight into a string of its length; a stream
+    // copy grows its buffer step by step and copies the bytes each time.
+    std::string content;
+    std::error_code ec;
+    std::uintmax_t size = fs::file_size(p, ec);
+    if (!ec && size > 0) {
+        content.resize(static_cast<std::size_t>(size));
+        in.read(content.data(), static_cast<std::streamsize>(size));
+        content.resize(static_cast<std::size_t>(in.gcount()));
+        in.clear(in.rdstate() & std::ios::badbit);
+    }
+    // What the length did not tell: a file that grew meanwhile, or one without a length.
+    std::ostringstream rest;
+    rest << in.rdbuf();
+    content += std::move(rest).view();
     if (in.bad()) {
         return std::nullopt;
     }
-    return std::move(content).str();
+    return content;
 }
 
 bool RealDisk::writeAll(const std::string& path, std::string_view bytes) {
