@@ -93,7 +93,7 @@ Verdict scan(const Program& program, const Bokning& booking, const Answers& answ
     const Span mine = rowSpan(booking);
     for (int r = 1; r <= table.antalrader; ++r) {
         const Bokning& row = table.row(r);
-        if (!namesObject(row.objekt, booking.objekt) || !gallervecka(week, row.veckor) ||
+        if (!containsWord(row.objekt, booking.objekt) || !gallervecka(week, row.veckor) ||
             textvarde(row.dag) != day || !admitsWeek(row, week) || !overlaps(rowSpan(row), mine)) {
             continue;
         }

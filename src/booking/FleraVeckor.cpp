@@ -30,7 +30,7 @@ Verdict scan(const Program& program, int r, const WeekRange& weeks, const Answer
     const Span span = rowSpan(mine);
     for (int k = 1; k <= table.antalrader; ++k) {
         const Bokning& row = table.row(k);
-        if (k == r || !namesObject(row.objekt, mine.objekt) || textvarde(row.dag) != day ||
+        if (k == r || !containsWord(row.objekt, mine.objekt) || textvarde(row.dag) != day ||
             !overlaps(rowSpan(row), span)) {
             continue;
         }
@@ -89,7 +89,8 @@ WeeksAnswer readWeeks(const std::string& answer, int startvecka, int slutvecka) 
 std::string weekField(const WeekRange& range) {
     std::string field = decimaltext(range.first);
     if (range.last != range.first) {
-        field += "-" + decimaltext(range.last);
+        field += '-';
+        field += decimaltext(range.last);
     }
     return field;
 }

@@ -22,14 +22,6 @@ bool overlaps(const Span& a, const Span& b) {
     return (a.start - b.end) * (a.end - b.start) < 0;
 }
 
-bool namesObject(std::string_view rowObjekt, std::string_view objekt) {
-    std::string haystack = " ";
-    haystack.append(rowObjekt).append(" ");
-    std::string needle = " ";
-    needle.append(objekt).append(" ");
-    return haystack.find(needle) != std::string::npos;
-}
-
 bool admitsWeek(const Bokning& row, int week) {
     long long first = avrunda(textvarde(row.vecka));
     long long last = first;

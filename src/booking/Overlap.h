@@ -21,10 +21,6 @@ Span rowSpan(const Bokning& row);
 // is no conflict.
 bool overlaps(const Span& a, const Span& b);
 
-// Whether the row's object field names the object as a whole word. A lesson lists its
-// rooms separated by blanks, so SAL 1 is found in "SAL 1 SAL 2" but not in "SAL 12".
-bool namesObject(std::string_view rowObjekt, std::string_view objekt);
-
 // Whether the row's week field admits the school-year week: empty (a lesson) admits every
 // week, "36" that week, "45-57" the weeks from 45 to 57.
 bool admitsWeek(const Bokning& row, int week);

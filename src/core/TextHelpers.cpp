@@ -139,4 +139,19 @@ bool gallervecka(int week, std::string_view veckor) {
     return false;
 }
 
+bool containsWord(std::string_view text, std::string_view word) {
+    for (std::size_t at = text.find(word); at != std::string_view::npos; at = text.find(word, at + 1)) {
+        std::size_t after = at + word.size();
+        bool startsWord = at == 0 || text[at - 1] == ' ';
+        bool endsWord = after == text.size() || text[after] == ' ';
+        if (startsWord && endsWord) {
+            return true;
+        }
+        if (at >= text.size()) {
+            break;
+        }
+    }
+    return false;
+}
+
 } // namespace tivra

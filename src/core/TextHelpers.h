@@ -33,4 +33,10 @@ std::string blankPadded(std::string_view text);
 // runs in the school-year week `week`.
 bool gallervecka(int week, std::string_view veckor);
 
+// Whether `word` stands in `text` between blanks or the ends of the text: the same as
+// finding " " + word + " " in " " + text + " ", without building either. A lesson lists
+// its rooms and teachers separated by blanks, so SAL 1 is found in "SAL 1 SAL 2" but not
+// in "SAL 12".
+bool containsWord(std::string_view text, std::string_view word);
+
 } // namespace tivra

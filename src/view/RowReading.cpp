@@ -14,21 +14,6 @@ WeekSpan weekSpan(std::string_view vecka) {
     return WeekSpan{w1, w2};
 }
 
-bool containsWord(std::string_view text, std::string_view word) {
-    for (std::size_t at = text.find(word); at != std::string_view::npos; at = text.find(word, at + 1)) {
-        std::size_t after = at + word.size();
-        bool startsWord = at == 0 || text[at - 1] == ' ';
-        bool endsWord = after == text.size() || text[after] == ' ';
-        if (startsWord && endsWord) {
-            return true;
-        }
-        if (at >= text.size()) {
-            break;
-        }
-    }
-    return false;
-}
-
 int startSlot(const Bokning& row) {
     return tidslotTyst(row.starttid);
 }

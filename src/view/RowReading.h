@@ -17,10 +17,6 @@ struct WeekSpan {
 };
 WeekSpan weekSpan(std::string_view vecka);
 
-// Whether `word` stands in `text` between blanks or the ends of the text: the same as
-// finding " " + word + " " in " " + text + " ", without building either.
-bool containsWord(std::string_view text, std::string_view word);
-
 // The start of the row as a slot; 0 for a time without "." after its first character.
 // Silent: a redraw never stops at a message.
 int startSlot(const Bokning& row);
