@@ -5,6 +5,7 @@
 #include "booking/BookingLock.h"
 #include "booking/ChangeSequence.h"
 #include "config/Program.h"
+#include "core/BookingFile.h"
 #include "support/Fakes.h"
 
 #include <gtest/gtest.h>
@@ -13,60 +14,48 @@
 
 namespace tivra::test {
 
+// Counts the dialogs shown while it was held: the sequence must give it back first.
 class FakeLock : public BookingLock {
   public:
+    explicit FakeLock(const ScriptedMessages& messages) : messages_(messages) {}
     LockResult answer = LockResult::Taken;
     LockHolder recorded;
     bool held = false;
     int taken = 0;
-    std::vector<std::string> files;
-    std::vector<std::chrono::milliseconds> waits;
+    std::size_t dialogsWhileHeld = 0;
+    std::vector<std::string> calls; // "lock file|timeout in ms"
 
     LockResult tryLock(const std::string& lockFile, std::chrono::milliseconds timeout) override {
-        files.push_back(lockFile);
-        waits.push_back(timeout);
-        if (answer == LockResult::Taken) {
-            held = true;
-            ++taken;
-        }
+        calls.push_back(lockFile + "|" + std::to_string(timeout.count()));
+        held = answer == LockResult::Taken;
+        taken += held ? 1 : 0;
+        shownAtLock_ = messages_.shown.size();
         return answer;
     }
-    void unlock() override { held = false; }
+    void unlock() override {
+        dialogsWhileHeld += held ? messages_.shown.size() - shownAtLock_ : 0;
+        held = false;
+    }
     LockHolder holder() const override { return recorded; }
-};
-
-// Records, for every dialog, whether the lock was held while it was on screen.
-class LockWatchingMessages : public ScriptedMessages {
-  public:
-    explicit LockWatchingMessages(const FakeLock& lock) : lock_(lock) {}
-    std::vector<bool> heldDuring;
-
-    void show(const std::string& text, const std::string& title, Icon icon) override {
-        heldDuring.push_back(lock_.held);
-        ScriptedMessages::show(text, title, icon);
-    }
-    bool ask(const std::string& text, const std::string& title) override {
-        heldDuring.push_back(lock_.held);
-        return ScriptedMessages::ask(text, title);
-    }
-    [[noreturn]] void fatal(const std::string& text, const std::string& title) override {
-        heldDuring.push_back(lock_.held);
-        ScriptedMessages::fatal(text, title);
-    }
 
   private:
-    const FakeLock& lock_;
+    const ScriptedMessages& messages_;
+    std::size_t shownAtLock_ = 0;
 };
 
+using Lines = std::vector<std::string>;
+inline const std::string kRefusedTaken = "Boka|Angiven tid redan bokad.";
+inline const std::string kBokaNotSaved = "Boka|\xC4ndringarna ej sparade.";
+inline const std::string kBrokenFile = "Antal: 2\r\nbara\r\n";
+
 // Nine lines of a booking as the file holds it.
-inline std::vector<std::string> booked(const std::string& sig, const std::string& objekt,
-                                       const std::string& dag, const std::string& start,
-                                       const std::string& langd, const std::string& vecka) {
+inline Lines booked(const std::string& sig, const std::string& objekt, const std::string& dag,
+                    const std::string& start, const std::string& langd, const std::string& vecka) {
     return {sig, "", langd, dag, start, objekt, "", vecka, ""};
 }
 
-inline std::string bookingFile(const std::vector<std::vector<std::string>>& bookings) {
-    std::vector<std::string> lines{"Antal:  " + std::to_string(bookings.size()) + " "};
+inline std::string bookingFile(const std::vector<Lines>& bookings) {
+    Lines lines{"Antal:  " + std::to_string(bookings.size()) + " "};
     for (const auto& b : bookings) {
         lines.insert(lines.end(), b.begin(), b.end());
     }
@@ -78,8 +67,8 @@ class BokaTest : public ::testing::Test {
     TempDir dir;
     FaultyDisk disk;
     FixedClock clock{Date{2025, 3, 4}};
-    FakeLock lock;
-    LockWatchingMessages messages{lock};
+    ScriptedMessages messages;
+    FakeLock lock{messages};
     Platform platform{disk, clock, messages};
     ChangeEnvironment env{platform, lock};
     Program program;
@@ -93,32 +82,40 @@ class BokaTest : public ::testing::Test {
         writeBytes(program.fil.aktuellfil, "Antal: 0\r\n");
     }
 
+    // Every change gives the lock back, and shows no dialog while it holds it.
+    void TearDown() override {
+        EXPECT_FALSE(lock.held);
+        EXPECT_EQ(lock.dialogsWhileHeld, 0U);
+    }
+
+    // The booking file holds these bookings, and the table has just loaded them.
+    void use(const std::vector<Lines>& bookings) {
+        writeBytes(program.fil.aktuellfil, bookingFile(bookings));
+        ASSERT_EQ(oppnabokningar(program.bokningar, program.fil, program.settings.backupmapp, platform),
+                  LoadResult::Loaded);
+    }
+
     // A lesson row: rooms, teachers, weeks as the timetable gives them.
-    void addLesson(const std::string& rooms, const std::string& dag, const std::string& start,
-                   const std::string& langd, const std::string& veckor = "") {
+    void addLesson(const std::string& rooms, const std::string& start, const std::string& langd,
+                   const std::string& veckor = "") {
         BookingTable& t = program.bokningar;
-        Bokning& row = t.row(t.antallektioner + 1);
-        row = Bokning{"MA1", "", langd, dag, start, rooms, "AB", "", "", veckor};
+        t.row(t.antallektioner + 1) = Bokning{"MA1", "", langd, "2", start, rooms, "AB", "", "", veckor};
         t.antalrader = ++t.antallektioner;
     }
 
-    // The fields for a booking of SAL 1 on Tuesday, as a user fills them.
+    // The fields for a booking on Tuesday, as a user fills them.
     static BookingFields fields(const std::string& start = "10.00", const std::string& langd = "60",
                                 const std::string& objekt = "SAL 1") {
-        BookingFields f;
-        f.objekt = objekt;
-        f.vy = Vy::Salar;
-        f.valddag = 2;
-        f.starttid = start;
-        f.langd = langd;
-        f.signatur = "abc";
-        return f;
+        return {.objekt = objekt,
+                .valddag = 2,
+                .starttid = start,
+                .langd = langd,
+                .kommentar = {},
+                .signatur = "abc"};
     }
 
     ChangeResult book(const BookingFields& f) { return boka(program, f, env); }
-
     std::string file() const { return readBytes(program.fil.aktuellfil); }
-    const Bokning& lastRow() const { return program.bokningar.row(program.bokningar.antalrader); }
 };
 
 } // namespace tivra::test

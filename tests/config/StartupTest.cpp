@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tivra {
@@ -29,22 +30,38 @@ class InFolder {
     fs::path previous_;
 };
 
-// 14 February 2024 is a Wednesday in calendar week 7; 11 September 2024 a Wednesday in week 37.
-constexpr Date kFebruary{2024, 2, 14};
-constexpr Date kSeptember{2024, 9, 11};
+const std::string kStart = "Fel vid programstart|";
 
 class Startup : public ::testing::Test {
   protected:
     test::TempDir dir;
     InFolder inside{dir.path()};
     test::ScriptedMessages messages;
-    test::FixedClock clock{kSeptember};
+    test::FixedClock clock{Date{2024, 9, 11}}; // a Wednesday in calendar week 37
     test::FaultyDisk disk;
     Platform platform{disk, clock, messages};
     Program program;
+    StartupView view;
 
     void settings(const Strings& lines) { writeBytes("Tivra.ini", crlf(lines)); }
-    StartupView run() { return startup(program, platform); }
+    // Start-up from scratch; the messages it shows.
+    Strings run() {
+        messages.shown.clear();
+        view = startup(program, platform);
+        return messages.log();
+    }
+    // The single-list mode, the staff view and the print dialog's room row.
+    std::tuple<bool, bool, bool> modes() const {
+        return {view.singleList, view.option3Enabled, view.printRoomRowEnabled};
+    }
+    // The timetable files of HT24: rooms, school year and periods, one lesson, staff.
+    void timetable() {
+        settings({"SCHEMA: HT24.SCH", "BOKA: kanon"});
+        writeBytes("HT24.sal", crlf({"A 101 Fysiksal", "b12", ""}));
+        writeBytes("HT24.ini", crlf({"L\xC4S\xC5R: 2024/25", "PERIOD: HT=34-51"}));
+        writeBytes("HT24.sca", crlf({"MA1", "9A", "AB", "B12", "60 min", "TIS 9.00", "VECKOR: HT", ""}));
+        writeBytes("HT24.sig", crlf({"ab, Anna Berg"}));
+    }
 };
 
 Strings weeks(int from, int to) {
@@ -56,93 +73,71 @@ Strings weeks(int from, int to) {
 }
 
 TEST_F(Startup, AnEmptyFolderStartsWithDefaultsSilently) {
-    StartupView view = run();
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(run().empty());
     EXPECT_FALSE(view.ended);
-    EXPECT_EQ(program.settings.starttimme, 8);
-    EXPECT_EQ(program.settings.sluttimme, 16);
+    EXPECT_EQ(std::tuple(program.settings.starttimme, program.settings.sluttimme), std::tuple(8, 16));
     EXPECT_EQ(view.weekList, weeks(1, 52));
-    EXPECT_EQ(program.val.valdvecka, 37);
-    EXPECT_EQ(program.val.idagvecka, 37);
-    EXPECT_EQ(view.weekText, "37");
+    EXPECT_EQ(std::tuple(program.val.valdvecka, program.val.idagvecka, view.weekText),
+              std::tuple(37, 37, "37"));
     EXPECT_EQ(view.dayList, (Strings{"M\xC5N", "TIS", "ONS", "TOR", "FRE"}));
-    EXPECT_EQ(view.dayText, "ONS");
-    EXPECT_EQ(program.val.valddag, 3);
+    EXPECT_EQ(std::tuple(view.dayText, program.val.valddag), std::tuple("ONS", 3));
     // No room list: one list called "Objekt", empty, and no staff view.
-    EXPECT_TRUE(view.singleList);
-    EXPECT_FALSE(view.option3Enabled);
-    EXPECT_FALSE(view.printRoomRowEnabled);
+    EXPECT_EQ(modes(), std::tuple(true, false, false));
     EXPECT_EQ(program.val.vy, Vy::Annat);
-    EXPECT_TRUE(view.objectList.empty());
-    EXPECT_EQ(view.objectText, "");
-    EXPECT_EQ(program.val.valtobjekt, 0);
-    EXPECT_EQ(view.bookings, LoadResult::NoFile);
-    EXPECT_EQ(program.fil.aktuellfil, "");
+    EXPECT_EQ(std::tuple(view.objectList.size(), view.objectText, program.val.valtobjekt),
+              std::tuple(0u, "", 0));
+    EXPECT_EQ(std::tuple(view.bookings, program.fil.aktuellfil), std::tuple(LoadResult::NoFile, ""));
 }
 
 TEST_F(Startup, PeriodOverTheNewYearListsBothYearsAndCountsOnFrom52) {
     settings({"STARTVECKA: 34", "SLUTVECKA: 76", "BOKA: kanon", "BOKA: vagn"});
-    clock.date = kFebruary;
-    StartupView view = run();
+    clock.date = Date{2024, 2, 14}; // a Wednesday in calendar week 7
+    EXPECT_TRUE(run().empty());
     Strings expected = weeks(34, 52);
     for (const auto& w : weeks(1, 24)) {
         expected.push_back(w);
     }
     EXPECT_EQ(view.weekList, expected);
-    EXPECT_EQ(program.val.valdvecka, 7 + 52);
-    EXPECT_EQ(program.val.idagvecka, 59);
-    EXPECT_EQ(view.weekText, "7");
+    EXPECT_EQ(std::tuple(program.val.valdvecka, program.val.idagvecka, view.weekText),
+              std::tuple(59, 59, "7"));
     // The BOKA: objects are the only list; the first one is chosen.
     EXPECT_EQ(view.objectList, (Strings{"KANON", "VAGN"}));
-    EXPECT_EQ(view.objectText, "KANON");
-    EXPECT_EQ(program.val.valtobjekt, 1);
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(std::tuple(view.objectText, program.val.valtobjekt), std::tuple("KANON", 1));
 }
 
 TEST_F(Startup, WeekendsAddTheirDaysAndTodaysSundayIsShownOnlyWithThem) {
     clock.date = Date{2024, 9, 15}; // a Sunday
-    StartupView view = run();
-    EXPECT_EQ(view.dayList.size(), 5u);
-    EXPECT_EQ(view.dayText, "");
-    EXPECT_EQ(program.val.valddag, 0);
+    run();
+    EXPECT_EQ(std::tuple(view.dayList.size(), view.dayText, program.val.valddag), std::tuple(5u, "", 0));
 
     settings({"HELG: 1"});
-    view = run();
+    run();
     EXPECT_EQ(view.dayList.size(), 7u);
-    EXPECT_EQ(view.dayList.back(), "S\xD6N");
-    EXPECT_EQ(view.dayText, "S\xD6N");
-    EXPECT_EQ(program.val.valddag, 7);
+    EXPECT_EQ(std::tuple(view.dayList.back(), view.dayText, program.val.valddag),
+              std::tuple("S\xD6N", "S\xD6N", 7));
 
     // An unsupported weekend value gives five days rather than a failed start.
     settings({"HELG: 3"});
-    view = run();
+    run();
     EXPECT_FALSE(view.ended);
     EXPECT_EQ(view.dayList.size(), 5u);
 }
 
-TEST_F(Startup, BackupFolderIsCreatedAndGetsTheSeparator) {
-    settings({"BACKUP: kopior"});
-    run();
-    EXPECT_TRUE(fs::is_directory(dir.path() / "kopior"));
-    EXPECT_EQ(program.settings.backupmapp, std::string("kopior") + mappavskiljare());
-    EXPECT_TRUE(messages.shown.empty());
+TEST_F(Startup, BackupFolderIsCreatedAndGetsTheSeparatorOrIsReportedAndLeftBare) {
+    const std::string separator(1, mappavskiljare());
+    for (const auto& [line, folder] : std::vector<std::pair<std::string, std::string>>{
+             {"kopior", "kopior" + separator}, {"kopior\\", "kopior\\"}, {"kopior/", "kopior/"}}) {
+        settings({"BACKUP: " + line});
+        EXPECT_TRUE(run().empty());
+        EXPECT_TRUE(fs::is_directory(dir.path() / "kopior"));
+        EXPECT_EQ(program.settings.backupmapp, folder);
+    }
 
-    // A folder already ending in either separator keeps its text.
-    settings({"BACKUP: kopior\\"});
-    run();
-    EXPECT_EQ(program.settings.backupmapp, "kopior\\");
-    settings({"BACKUP: kopior/"});
-    run();
-    EXPECT_EQ(program.settings.backupmapp, "kopior/");
-}
-
-TEST_F(Startup, BackupFolderThatCannotBeCreatedIsReportedAndLeftBare) {
     settings({"BACKUP: saknas"});
     disk.onCreateFolder = [](const std::string&) { return std::optional<std::string>("Permission denied"); };
-    StartupView view = run();
-    EXPECT_FALSE(view.ended);
-    EXPECT_EQ(messages.log(), Strings{"Skapa backupmapp|Kan inte skapa saknas.\r\nPermission denied"});
+    EXPECT_EQ(run(), Strings{"Skapa backupmapp|Kan inte skapa saknas.\r\nPermission denied"});
     EXPECT_EQ(messages.shown[0].icon, Icon::Exclamation);
+    EXPECT_FALSE(view.ended);
     EXPECT_EQ(program.settings.backupmapp, "saknas");
 }
 
@@ -150,165 +145,117 @@ TEST_F(Startup, HoursThatMakeNoDayAreReplacedForThisRun) {
     const Strings cases[] = {
         {"STARTTID: 16", "SLUTTID: 8"}, {"STARTTID: 9", "SLUTTID: 9"}, {"SLUTTID: 25"}, {"STARTTID: -1"}};
     for (const auto& lines : cases) {
-        messages.shown.clear();
         settings(lines);
-        StartupView view = run();
+        ASSERT_EQ(run().size(), 1u) << lines[0];
         EXPECT_FALSE(view.ended);
-        EXPECT_EQ(program.settings.starttimme, 8);
-        EXPECT_EQ(program.settings.sluttimme, 16);
-        ASSERT_EQ(messages.shown.size(), 1u) << lines[0];
-        EXPECT_EQ(messages.shown[0].title, "Fel vid programstart");
-        EXPECT_EQ(messages.shown[0].icon, Icon::Exclamation);
+        EXPECT_EQ(std::tuple(program.settings.starttimme, program.settings.sluttimme), std::tuple(8, 16));
+        EXPECT_EQ(std::tuple(messages.shown[0].title, messages.shown[0].icon),
+                  std::tuple("Fel vid programstart", Icon::Exclamation));
     }
     EXPECT_EQ(messages.shown[0].text,
               "Felaktiga tider i Tivra.ini: STARTTID -1 och SLUTTID 16. Tiderna 8 och 16 anv\xE4nds.");
     // The file is not rewritten.
     EXPECT_EQ(test::readBytes("Tivra.ini"), crlf({"STARTTID: -1"}));
 
-    messages.shown.clear();
     settings({"STARTTID: 0", "SLUTTID: 24"});
-    run();
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(run().empty());
     EXPECT_EQ(program.settings.sluttimme, 24);
 }
 
 TEST_F(Startup, AbsurdWeeksEndStartUpWithAMessage) {
     settings({"STARTVECKA: 1", "SLUTVECKA: 30000", "BOKNINGSFIL: bok.bok", "BOKA: kanon"});
     writeBytes("bok.bok", crlf({"Antal:  0"}));
-    StartupView view = run();
+    EXPECT_EQ(run(), Strings{kStart + "Felaktiga veckor i Tivra.ini: STARTVECKA 1 och SLUTVECKA 30000."});
     EXPECT_TRUE(view.ended);
-    EXPECT_EQ(
-        messages.log(),
-        Strings{"Fel vid programstart|Felaktiga veckor i Tivra.ini: STARTVECKA 1 och SLUTVECKA 30000."});
     // Nothing after the lists was done.
-    EXPECT_TRUE(view.weekList.empty());
-    EXPECT_EQ(program.fil.aktuellfil, "");
-    EXPECT_TRUE(view.objectList.empty());
+    EXPECT_EQ(std::tuple(view.weekList.size(), program.fil.aktuellfil, view.objectList.size()),
+              std::tuple(0u, "", 0u));
 
     // An empty but sane range is not a fault: the list is just empty.
-    messages.shown.clear();
     settings({"STARTVECKA: 40", "SLUTVECKA: 30"});
-    view = run();
+    EXPECT_TRUE(run().empty());
     EXPECT_FALSE(view.ended);
     EXPECT_TRUE(view.weekList.empty());
-    EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(Startup, BookingFileIsLoadedAtStart) {
-    settings({"BOKNINGSFIL: bok.bok", "BOKA: kanon"});
+TEST_F(Startup, RoomListTimetableAndBookingFileFillTheChoice) {
+    timetable();
+    settings({"SCHEMA: HT24.SCH", "BOKNINGSFIL: bok.bok", "BOKA: kanon"});
     writeBytes("bok.bok", crlf({"Antal:  1", "AB", "Prov", "60", "2", "09.00", "KANON", "", "37", ""}));
-    StartupView view = run();
-    EXPECT_EQ(view.bookings, LoadResult::Loaded);
-    EXPECT_EQ(program.fil.aktuellfil, "bok.bok");
-    EXPECT_FALSE(program.fil.lasfel);
-    ASSERT_EQ(program.bokningar.antalrader, 1);
-    EXPECT_EQ(program.bokningar.row(1).objekt, "KANON");
-    EXPECT_EQ(program.bokningar.row(1).starttid, "09.00");
-}
-
-TEST_F(Startup, RoomListAndTimetableFillTheChoice) {
-    settings({"SCHEMA: HT24.SCH", "BOKA: kanon"});
-    writeBytes("HT24.sal", crlf({"A 101 Fysiksal", "b12", ""}));
-    writeBytes("HT24.ini", crlf({"L\xC4S\xC5R: 2024/25"}));
-    writeBytes("HT24.sca", crlf({"MA1", "9A", "AB", "B12", "60 min", "TIS 9.00", ""}));
-    writeBytes("HT24.sig", crlf({"ab, Anna Berg"}));
-    StartupView view = run();
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(run().empty());
     EXPECT_EQ(program.settings.schemafil, "HT24");
-    EXPECT_FALSE(view.singleList);
-    EXPECT_TRUE(view.option3Enabled);
-    EXPECT_TRUE(view.printRoomRowEnabled);
+    EXPECT_EQ(modes(), std::tuple(false, true, true));
     EXPECT_EQ(view.objectList, (Strings{"A", "B12"}));
-    EXPECT_EQ(view.objectText, "A");
-    EXPECT_EQ(program.val.vy, Vy::Salar);
-    EXPECT_EQ(program.val.valdsal, 1);
+    EXPECT_EQ(std::tuple(view.objectText, program.val.vy, program.val.valdsal),
+              std::tuple("A", Vy::Salar, 1));
     EXPECT_EQ(program.timetable.lasar, "2024/25");
-    EXPECT_EQ(program.bokningar.antallektioner, 1);
     EXPECT_EQ(program.timetable.personal, Strings{"AB Anna Berg"});
+    EXPECT_EQ(std::tuple(view.bookings, program.fil.aktuellfil, program.fil.lasfel),
+              std::tuple(LoadResult::Loaded, "bok.bok", false));
+    const BookingTable& table = program.bokningar;
+    ASSERT_EQ(std::tuple(table.antallektioner, table.antalrader), std::tuple(1, 2));
+    EXPECT_EQ(std::tuple(table.row(1).veckor, table.row(2).objekt, table.row(2).starttid),
+              std::tuple("34-51", "KANON", "09.00"));
 }
 
-TEST_F(Startup, MissingRoomListGivesOneListButKeepsTheTimetable) {
-    settings({"SCHEMA: HT24.SCH", "BOKA: kanon"});
-    writeBytes("HT24.sca", crlf({"MA1", "9A", "AB", "B12", "60 min", "TIS 9.00", ""}));
-    StartupView view = run();
-    EXPECT_EQ(messages.log(),
-              Strings{"\xD6ppna salslista|Kan inte \xF6ppna HT24.sal.\r\nRedigera vid behov Tivra.ini."});
-    EXPECT_EQ(messages.shown[0].icon, Icon::Exclamation);
-    EXPECT_TRUE(view.singleList);
-    EXPECT_TRUE(view.option3Enabled);
-    EXPECT_FALSE(view.printRoomRowEnabled);
-    EXPECT_EQ(view.objectList, Strings{"KANON"});
-    EXPECT_EQ(program.val.vy, Vy::Annat);
-    EXPECT_EQ(program.bokningar.antallektioner, 1);
-}
-
-TEST_F(Startup, MissingLessonsDisableTheStaffViewAndSkipTheStaffFile) {
-    settings({"SCHEMA: HT24"});
-    writeBytes("HT24.sal", crlf({"B12"}));
-    writeBytes("HT24.sig", crlf({"AB Anna Berg"}));
-    StartupView view = run();
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_FALSE(view.singleList);
-    EXPECT_FALSE(view.option3Enabled);
-    EXPECT_EQ(program.bokningar.antallektioner, 0);
-    EXPECT_EQ(program.bokningar.antalrader, 0);
-    EXPECT_TRUE(program.timetable.personal.empty());
-}
-
-TEST_F(Startup, MissingOrUnreadableTimetableSettingsAndStaffAreSilent) {
-    settings({"SCHEMA: HT24"});
-    writeBytes("HT24.sal", crlf({"B12"}));
-    writeBytes("HT24.sca", crlf({"MA1", "9A", "AB", "B12", "60 min", "TIS 9.00", "VECKOR: HT", ""}));
-    // Given neither ".ini" nor ".sig": no school year, no periods, no staff, but the
-    // lessons load (their period name unreplaced) and the staff view stays on.
-    StartupView view = run();
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(program.timetable.lasar, "");
-    EXPECT_TRUE(program.timetable.schemaperioder.empty());
-    ASSERT_EQ(program.bokningar.antallektioner, 1);
-    EXPECT_EQ(program.bokningar.antalrader, 1);
-    EXPECT_EQ(program.bokningar.row(1).veckor, "HT");
-    EXPECT_TRUE(program.timetable.personal.empty());
-    EXPECT_TRUE(view.option3Enabled);
-    EXPECT_FALSE(view.singleList);
-
-    // Given both files present but failing to read: the same quiet outcome.
-    writeBytes("HT24.ini", crlf({"L\xC4S\xC5R: 2024/25", "PERIOD: HT=34-51"}));
-    writeBytes("HT24.sig", crlf({"ab, Anna Berg"}));
-    disk.onRead = [](const std::string& path) -> std::optional<std::optional<std::string>> {
-        if (path == "HT24.ini" || path == "HT24.sig") {
-            return std::optional<std::string>();
-        }
-        return std::nullopt;
+TEST_F(Startup, EachMissingTimetableFileDegradesOnlyItsOwnPart) {
+    struct Stage {
+        Strings missing, unreadable, log;
+        std::tuple<bool, bool, bool> modes;
+        std::tuple<int, std::string, std::string, std::size_t> timetable; // lessons, lasar, veckor, staff
     };
-    view = run();
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(program.timetable.lasar, "");
-    EXPECT_EQ(program.bokningar.antallektioner, 1);
-    EXPECT_EQ(program.bokningar.row(1).veckor, "HT");
-    EXPECT_TRUE(program.timetable.personal.empty());
-    EXPECT_TRUE(view.option3Enabled);
+    const Strings noRooms{"\xD6ppna salslista|Kan inte \xF6ppna HT24.sal.\r\nRedigera vid behov Tivra.ini."};
+    const Stage stages[] = {// No room list: reported; one list of the other objects, the timetable kept.
+                            {{"HT24.sal"}, {}, noRooms, {true, true, false}, {1, "2024/25", "34-51", 1}},
+                            // No lessons: silent; no staff view, and the staff file is not read.
+                            {{"HT24.sca"}, {}, {}, {false, false, true}, {0, "2024/25", "", 0}},
+                            // No ".ini" or ".sig", or both unreadable: silent; no school year and the period
+                            // name left as it stands, or no staff.
+                            {{"HT24.ini"}, {}, {}, {false, true, true}, {1, "", "HT", 1}},
+                            {{"HT24.sig"}, {}, {}, {false, true, true}, {1, "2024/25", "34-51", 0}},
+                            {{}, {"HT24.ini", "HT24.sig"}, {}, {false, true, true}, {1, "", "HT", 0}}};
+    for (const Stage& s : stages) {
+        SCOPED_TRACE(s.missing.empty() ? s.unreadable[0] : s.missing[0]);
+        timetable();
+        for (const auto& name : s.missing) {
+            fs::remove(name);
+        }
+        disk.onRead = [&](const std::string& path) -> std::optional<std::optional<std::string>> {
+            if (std::find(s.unreadable.begin(), s.unreadable.end(), path) != s.unreadable.end()) {
+                return std::optional<std::string>();
+            }
+            return std::nullopt;
+        };
+        EXPECT_EQ(run(), s.log);
+        for (const auto& shown : messages.shown) {
+            EXPECT_EQ(shown.icon, Icon::Exclamation);
+        }
+        EXPECT_EQ(modes(), s.modes);
+        const bool single = std::get<0>(s.modes);
+        EXPECT_EQ(view.objectList, (single ? Strings{"KANON"} : Strings{"A", "B12"}));
+        EXPECT_EQ(program.val.vy, single ? Vy::Annat : Vy::Salar);
+        const BookingTable& table = program.bokningar;
+        EXPECT_EQ(table.antalrader, table.antallektioner);
+        EXPECT_EQ(std::tuple(table.antallektioner, program.timetable.lasar,
+                             table.antallektioner > 0 ? table.row(1).veckor : "",
+                             program.timetable.personal.size()),
+                  s.timetable);
+    }
 }
 
 TEST_F(Startup, LegacyObjectFileReplacesBokaObjectsWithANotice) {
     settings({"BOKNINGSOBJEKT: gamla.txt", "BOKA: kanon"});
     writeBytes("gamla.txt", crlf({"projektor", "", "vagn"}));
-    StartupView view = run();
-    EXPECT_EQ(
-        messages.log(),
-        Strings{
-            "Nyhet|Fr\xE5n och med version 1.32 \xE4r listan p\xE5 bokningsobjekt inkluderad i Tivra.ini.\r\n"
-            "Spara om Tivra.ini. gamla.txt kan sedan tas bort."});
+    EXPECT_EQ(run(),
+              Strings{"Nyhet|Fr\xE5n och med version 1.32 \xE4r listan p\xE5 bokningsobjekt inkluderad i "
+                      "Tivra.ini.\r\nSpara om Tivra.ini. gamla.txt kan sedan tas bort."});
     EXPECT_EQ(messages.shown[0].icon, Icon::Information);
     EXPECT_EQ(view.objectList, (Strings{"PROJEKTOR", "VAGN"}));
     EXPECT_EQ(program.settings.bokaobjekt, view.objectList);
 
     // Unreadable: the BOKA: objects stay and there is no notice.
-    messages.shown.clear();
     settings({"BOKNINGSOBJEKT: saknas.txt", "BOKA: kanon"});
-    view = run();
-    EXPECT_EQ(messages.log(),
-              Strings{"\xD6ppna lista p\xE5 bokningsobjekt|Fel vid l\xE4sning av saknas.txt"});
+    EXPECT_EQ(run(), Strings{"\xD6ppna lista p\xE5 bokningsobjekt|Fel vid l\xE4sning av saknas.txt"});
     EXPECT_EQ(messages.shown[0].icon, Icon::Exclamation);
     EXPECT_EQ(view.objectList, Strings{"KANON"});
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A booking file in a fresh folder, with the fakes wired into one Platform.
 #include "core/BookingFile.h"
+#include "core/BookingSave.h"
 #include "core/BookingTable.h"
 #include "core/Platform.h"
 #include "support/Fakes.h"
@@ -12,29 +13,29 @@
 
 namespace tivra::test {
 
+using Lines = std::vector<std::string>;
+
 // Nine lines of one booking, fields 1 to 9.
-inline std::vector<std::string> bookingLines(const std::string& signatur, const std::string& objekt,
-                                             const std::string& vecka) {
+inline Lines bookingLines(const std::string& signatur, const std::string& objekt, const std::string& vecka) {
     return {signatur, "Prov i fysik", "45", "2", "08.15", objekt, "", vecka, ""};
 }
 
 inline Bokning bookingRow(const std::string& signatur, const std::string& objekt, const std::string& vecka) {
-    Bokning b;
-    auto lines = bookingLines(signatur, objekt, vecka);
-    for (int j = 1; j <= 9; ++j) {
-        b.field(j) = lines[static_cast<std::size_t>(j - 1)];
-    }
-    return b;
+    return {signatur, "Prov i fysik", "45", "2", "08.15", objekt, "", vecka, "", ""};
 }
 
 // The lines of a booking file: the count line, then the bookings' lines.
-inline std::vector<std::string> fileLines(const std::string& countLine,
-                                          const std::vector<std::vector<std::string>>& bookings) {
-    std::vector<std::string> lines{countLine};
+inline Lines fileLines(const std::string& countLine, const std::vector<Lines>& bookings) {
+    Lines lines{countLine};
     for (const auto& b : bookings) {
         lines.insert(lines.end(), b.begin(), b.end());
     }
     return lines;
+}
+
+// The same as the bytes of a file, every line ended by CR LF.
+inline std::string fileBytes(const std::string& countLine, const std::vector<Lines>& bookings) {
+    return crlf(fileLines(countLine, bookings));
 }
 
 class BookingFixture : public ::testing::Test {
@@ -49,9 +50,14 @@ class BookingFixture : public ::testing::Test {
 
     BookingFixture() { file.aktuellfil = dir.file("Bokningar.bok"); }
 
+    LoadResult load(const std::string& backupmapp = "") {
+        return oppnabokningar(table, file, backupmapp, platform);
+    }
+    bool save() { return sparabokningar(table, file, platform); }
+
     // Temporary files left in the folder by a writer.
-    std::vector<std::string> leftovers() const {
-        std::vector<std::string> names;
+    Lines leftovers() const {
+        Lines names;
         for (const auto& e : std::filesystem::recursive_directory_iterator(dir.path())) {
             if (e.path().filename().string().find(".tmp") != std::string::npos) {
                 names.push_back(e.path().filename().string());

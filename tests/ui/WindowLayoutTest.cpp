@@ -1,70 +1,24 @@
 // The main window as a person sees it at its default size, on the demo school: nothing
 // overlaps, no caption is cut, the grid sits right of the booking fields and the details
-// line under the grid. With TIVRA_SHOT_DIR set, each view is also saved there as a PNG.
-#include "support/Fakes.h"
-#include "ui/Convert.h"
-#include "ui/CurrentFolder.h"
-#include "ui/Form1.h"
-#include "ui/GridBox.h"
+// line under the grid; a span marked and booked there. With TIVRA_SHOT_DIR set, each view
+// is also saved there as a PNG.
+#include "ui/StartedWindow.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QTest>
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <memory>
 
 namespace tivra {
 namespace {
 
-using test::CurrentFolder;
-using test::FixedClock;
-using test::ScriptedMessages;
-using test::TempDir;
+using namespace test;
 
-// The demo school copied to a fresh folder, opened on Wednesday of week 49 of 2026.
-struct DemoSchool {
-    explicit DemoSchool(bool weekend) {
-        std::filesystem::copy(std::filesystem::path(TIVRA_SOURCE_DIR) / "examples" / "demo-skola", dir.path(),
-                              std::filesystem::copy_options::recursive);
-        if (weekend) {
-            std::string ini = test::readBytes(dir.file("Tivra.ini"));
-            std::string from = "HELG:  0";
-            ini.replace(ini.find(from), from.size(), "HELG:  1");
-            test::writeBytes(dir.file("Tivra.ini"), ini);
-        }
-        inFolder = std::make_unique<CurrentFolder>(dir.path());
-        form = std::make_unique<Form1>(program, platform);
-        form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    }
-
-    void type(const char* combo, const char* cp1252) const {
-        QLineEdit* edit = form->findChild<QComboBox*>(QLatin1String(combo))->lineEdit();
-        edit->selectAll();
-        QTest::keyClicks(edit, toQString(cp1252));
-    }
-    void choose(const char* option) const { form->findChild<QRadioButton*>(QLatin1String(option))->click(); }
-    void shot(const char* name) const {
-        QByteArray folder = qgetenv("TIVRA_SHOT_DIR");
-        if (!folder.isEmpty()) {
-            form->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(name));
-        }
-    }
-
-    TempDir dir;
-    std::unique_ptr<CurrentFolder> inFolder;
-    Program program;
-    RealDisk disk;
-    FixedClock clock{Date{2026, 12, 2}};
-    ScriptedMessages messages;
-    Platform platform{disk, clock, messages};
-    std::unique_ptr<Form1> form;
-};
+// The demo school is opened on Wednesday of week 49 of 2026; with weekends, on a copy of
+// its settings that shows them.
+const Date kDemoDay{2026, 12, 2};
+Files withHelg() {
+    std::string ini = readBytes((demoSchool() / "Tivra.ini").string());
+    return {{"Tivra.ini", ini.replace(ini.find("HELG:  0"), 8, "HELG:  1")}};
+}
 
 // A control's rectangle in the client area's coordinates.
 QRect inClient(const Form1& form, const QWidget* w) {
@@ -88,16 +42,16 @@ void expectNothingOverlaps(const Form1& form) {
     QRect days = inClient(form, form.Label3(1)).united(inClient(form, form.Label2(5)));
     for (int i = 0; i < controls.size(); ++i) {
         QRect a = inClient(form, controls[i]);
-        EXPECT_TRUE(client->rect().contains(a)) << controls[i]->objectName().toStdString();
-        EXPECT_FALSE(a.intersects(days)) << controls[i]->objectName().toStdString();
+        std::string name = controls[i]->objectName().toStdString();
+        EXPECT_TRUE(client->rect().contains(a) && !a.intersects(days)) << name;
         for (int j = i + 1; j < controls.size(); ++j) {
             EXPECT_FALSE(a.intersects(inClient(form, controls[j])))
-                << controls[i]->objectName().toStdString() << " " << controls[j]->objectName().toStdString();
+                << name << " " << controls[j]->objectName().toStdString();
         }
         // A caption on one line must not be cut.
         auto* label = qobject_cast<QLabel*>(controls[i]);
         if (label != nullptr && !label->wordWrap()) {
-            EXPECT_LE(label->sizeHint().width(), label->width()) << label->objectName().toStdString();
+            EXPECT_LE(label->sizeHint().width(), label->width()) << name;
         }
     }
     QRect details = inClient(form, form.findChild<QLabel*>(QStringLiteral("Label5")));
@@ -107,8 +61,24 @@ void expectNothingOverlaps(const Form1& form) {
 }
 
 TEST(WindowLayout, DemoSchoolViewsFitTheDefaultWindow) {
-    DemoSchool s(false);
+    StartedWindow s({}, kDemoDay, true);
     expectNothingOverlaps(*s.form);
+    // Thursday in the first room, between two lessons, from 12.00 for an hour and a half
+    // of the 8 to 17 day: marked, then booked.
+    auto at = [&](double h) { return s.at(4, (h - 8) / 9); };
+    s.press(at(12));
+    s.move(at(13));
+    s.move(at(13.5));
+    s.shot("marking.png");
+    s.release(at(13.5));
+    EXPECT_EQ(s.texts({"Text1", "Text2"}), "12.00|90");
+    s.type("Text3", "\xC5k till \xD6rebro");
+    s.type("Text4", "eh");
+    s.click("Command3");
+    EXPECT_TRUE(s.messages.shown.empty()) << s.messages.log().front();
+    EXPECT_FALSE(s.shape1()->isVisible());
+    s.shot("booked.png");
+
     s.type("Combo1", "A102");
     EXPECT_EQ(s.program.val.valdsal, 2);
     QTest::mouseMove(s.form->Label4(1));
@@ -122,7 +92,7 @@ TEST(WindowLayout, DemoSchoolViewsFitTheDefaultWindow) {
     expectNothingOverlaps(*s.form);
     EXPECT_TRUE(s.messages.shown.empty());
 
-    DemoSchool weekend(true);
+    StartedWindow weekend(withHelg(), kDemoDay, true);
     EXPECT_TRUE(weekend.form->Label2(7)->isVisible());
     weekend.type("Combo1", "A102");
     expectNothingOverlaps(*weekend.form);

@@ -1,10 +1,11 @@
 #pragma once
 // A program state built row by row for the week view tests.
 #include "config/Program.h"
-#include "view/GridGeometry.h"
+#include "view/WeekView.h"
 
-#include <stdexcept>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace tivra::test {
 
@@ -19,60 +20,51 @@ struct RowSpec {
     std::string vecka = "40";
     std::string notering{};
     std::string veckor{};
+    Bokning row() const {
+        return {signatur, kommentar, langd, dag, starttid, objekt, larare, vecka, notering, veckor};
+    }
 };
 
-inline Bokning rowOf(const RowSpec& s) {
-    return Bokning{s.signatur, s.kommentar, s.langd, s.dag,      s.starttid,
-                   s.objekt,   s.larare,    s.vecka, s.notering, s.veckor};
-}
-
-// A school with a period over the new year (34..76), hours 8 to 16 and four rooms.
-// Lessons must be added before bookings, as the import puts them first.
+// A school with a period over the new year (34..76), hours 8 to 16 and four rooms, drawn
+// 15000 twips wide. Lessons must be added before bookings, as the import puts them first.
 struct ViewProgram {
     Program program;
     Date today{2025, 9, 1};
 
     explicit ViewProgram(int helg = 0) {
-        program.settings.starttimme = 8;
-        program.settings.sluttimme = 16;
-        program.settings.startvecka = 34;
-        program.settings.slutvecka = 76;
-        program.settings.helg = helg;
+        Settings& s = program.settings;
+        s.starttimme = 8, s.sluttimme = 16, s.startvecka = 34, s.slutvecka = 76, s.helg = helg;
         program.salar = {"B1", "B12", "B14", "B14A"};
         program.timetable.lasar = "25/26";
+        program.timetable.personal = {"A Ada", "AB Anna Berg", "CD Carl Dahl"};
         program.val.valdvecka = 40;
         program.val.idagvecka = 36;
     }
-
     int lesson(RowSpec s) {
         s.vecka.clear();
-        BookingTable& t = program.bokningar;
-        if (t.antalrader != t.antallektioner) {
-            throw std::logic_error("lessons come before bookings");
-        }
-        t.row(++t.antalrader) = rowOf(s);
-        t.antallektioner = t.antalrader;
-        return t.antalrader;
+        int r = booking(s);
+        program.bokningar.antallektioner = r;
+        return r;
     }
     int booking(const RowSpec& s) {
         BookingTable& t = program.bokningar;
-        t.row(++t.antalrader) = rowOf(s);
+        t.row(++t.antalrader) = s.row();
         return t.antalrader;
     }
     void room(const std::string& name) {
         program.val.vy = Vy::Salar;
-        for (std::size_t i = 0; i < program.salar.size(); ++i) {
-            if (program.salar[i] == name) {
-                program.val.valdsal = static_cast<int>(i) + 1;
-            }
-        }
+        auto at = std::find(program.salar.begin(), program.salar.end(), name);
+        program.val.valdsal = static_cast<int>(at - program.salar.begin()) + 1;
     }
-    void week(int w) { program.val.valdvecka = w; }
+    GridGeometry grid() const { return GridGeometry(15000, program.settings.helg); }
+    WeekView view() const { return visasalsschema(program, grid(), today); }
+    std::vector<int> shown() const {
+        std::vector<int> rows;
+        for (const Box& b : view().boxes) {
+            rows.push_back(b.rad);
+        }
+        return rows;
+    }
 };
-
-// 15000 twips wide: with five days W = (14700 - 3840) / 5.4.
-inline GridGeometry gridFor(int helg) {
-    return GridGeometry(15000, helg);
-}
 
 } // namespace tivra::test

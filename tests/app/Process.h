@@ -1,0 +1,123 @@
+#pragma once
+// The real program run as its own process, as an administrator would run it from a shell
+// on a machine without a display; and the small school the booking commands work on.
+#include "support/Fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fcntl.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace tivra::test {
+
+// Starts `tivra mode --dir folder args...` with `env` added to the environment, which has
+// no display. Standard error is appended to the file `err`, standard output goes to `out`.
+inline pid_t start(const std::string& mode, const TempDir& folder, const std::vector<std::string>& args,
+                   const std::string& err, const std::vector<std::string>& env = {},
+                   const std::string& out = "/dev/null") {
+    std::vector<std::string> argv{TIVRA_EXECUTABLE, mode, "--dir", folder.path().string()};
+    argv.insert(argv.end(), args.begin(), args.end());
+    // Earlier entries win: no display, then the test's own, then the rest as it is.
+    std::vector<std::string> envp{"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM="};
+    envp.insert(envp.end(), env.begin(), env.end());
+    for (char** e = environ; *e != nullptr; ++e) {
+        envp.emplace_back(*e);
+    }
+    auto pointers = [](std::vector<std::string>& texts) {
+        std::vector<char*> p;
+        for (std::string& t : texts) {
+            p.push_back(t.data());
+        }
+        p.push_back(nullptr);
+        return p;
+    };
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+    pid_t pid = 0;
+    EXPECT_EQ(
+        posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers(argv).data(), pointers(envp).data()),
+        0);
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+// The exit status, or -1 when the process was killed.
+inline int finish(pid_t pid) {
+    int raw = 0;
+    waitpid(pid, &raw, 0);
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+    // The status and standard error, as "status: err".
+    std::string said() const { return std::to_string(status) + ": " + err; }
+};
+
+// Runs the program to its end.
+inline Outcome run(const std::string& mode, const TempDir& folder, const std::vector<std::string>& args = {},
+                   const std::vector<std::string>& env = {}) {
+    TempDir scratch;
+    int status = finish(start(mode, folder, args, scratch.file("err"), env, scratch.file("out")));
+    return {status, readBytes(scratch.file("out")), readBytes(scratch.file("err"))};
+}
+
+using Booking = std::vector<std::string>; // the nine lines of one booking
+
+inline std::string fileOf(const std::vector<Booking>& bookings) {
+    std::vector<std::string> lines{"Antal:  " + std::to_string(bookings.size()) + " "};
+    for (const Booking& b : bookings) {
+        lines.insert(lines.end(), b.begin(), b.end());
+    }
+    return crlf(lines);
+}
+
+// The bookings of a file, sorted.
+inline std::vector<Booking> bookingsIn(const std::string& bytes) {
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2) {
+        lines.push_back(bytes.substr(at, end - at));
+    }
+    std::vector<Booking> out;
+    for (std::size_t k = 1; k + 9 <= lines.size(); k += 9) {
+        out.emplace_back(lines.begin() + static_cast<std::ptrdiff_t>(k),
+                         lines.begin() + static_cast<std::ptrdiff_t>(k + 9));
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// A school of the eight rooms R0..R7 without a timetable, with these bookings.
+inline void school(const TempDir& dir, const std::vector<Booking>& bookings) {
+    writeBytes(dir.file("Tivra.ini"),
+               crlf({"SCHEMA: liten", "BOKNINGSFIL: liten.bok", "STARTVECKA:  1 ", "SLUTVECKA:  52 "}));
+    writeBytes(dir.file("liten.sal"), crlf({"R0", "R1", "R2", "R3", "R4", "R5", "R6", "R7"}));
+    writeBytes(dir.file("liten.bok"), fileOf(bookings));
+}
+
+// A booking of room `room`, day 1..5, whole hour `hour`, 30 minutes, commented "K" + sig.
+inline Booking booking(const std::string& sig, int room, int day, int hour, int week) {
+    std::string start = (hour < 10 ? "0" : "") + std::to_string(hour) + ".00";
+    std::string object = "R" + std::to_string(room);
+    return {sig, "K" + sig, "30", std::to_string(day), start, object, "", std::to_string(week), ""};
+}
+
+// The options that name a booking to `tivra book` or `tivra cancel`.
+inline std::vector<std::string> optionsFor(const Booking& b) {
+    const char* const days[] = {"M\xC3\x85N", "TIS", "ONS", "TOR", "FRE"}; // UTF-8, as typed
+    std::string day = days[std::stoi(b[3]) - 1];
+    return {"--object",    b[5], "--day",     day, "--start", b[4], "--length", b[2], "--week", b[7], //
+            "--signature", b[0], "--comment", b[1]};
+}
+
+} // namespace tivra::test

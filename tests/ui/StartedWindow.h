@@ -1,0 +1,202 @@
+#pragma once
+// The main window as the program starts it: in a fresh current folder holding the given
+// files, on a pinned date, shown; with the helpers the widget tests drive it by, as a
+// user would (controls found by name, keys, the pointer through the window).
+#include "support/Fakes.h"
+#include "ui/Convert.h"
+#include "ui/Form1.h"
+#include "ui/GridBox.h"
+#include "view/WeekView.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tivra::test {
+
+using Files = std::vector<std::pair<std::string, std::string>>;
+// The nine lines of one booking: signature, comment, length, day, start, object, "",
+// weeks, "".
+using Booking = std::vector<std::string>;
+
+// Wednesday of week 40 in the school year 2026/27.
+inline const Date kWeek40{2026, 9, 30};
+
+inline std::string bookingFile(const std::vector<Booking>& bookings) {
+    std::vector<std::string> lines{"Antal:  " + std::to_string(bookings.size()) + " "};
+    for (const Booking& b : bookings) {
+        lines.insert(lines.end(), b.begin(), b.end());
+    }
+    return crlf(lines);
+}
+
+// A school with the rooms B14 and B12, the objects KANON 1 and 2, one lesson (Ma1 in B14
+// on Tuesday 08.15 for 45 minutes, AB), two staff members, a period over the new year
+// (34..76) and these bookings in skolan.bok.
+inline Files school(const std::string& helg, const std::vector<Booking>& bookings) {
+    return {{"Tivra.ini", crlf({"SCHEMA: skolan.sch", "BOKNINGSFIL: skolan.bok", "STARTVECKA:  34",
+                                "SLUTVECKA:  76", "HELG:  " + helg, "BOKA: KANON 1", "BOKA: KANON 2"})},
+            {"skolan.sal", crlf({"B14", "B12"})},
+            {"skolan.ini", crlf({"L\xC4S\xC5R: 2026/27"})},
+            {"skolan.sca", crlf({"Ma1", "NA1a", "ab", "B14", "45 min", "TIS 8.15", ""})},
+            {"skolan.sig", crlf({"ab, Anna Berg", "cd, Carl Dahl"})},
+            {"skolan.bok", bookingFile(bookings)}};
+}
+
+inline std::filesystem::path demoSchool() {
+    return std::filesystem::path(TIVRA_SOURCE_DIR) / "examples" / "demo-skola";
+}
+
+inline QString q(const char* cp1252) {
+    return toQString(cp1252);
+}
+
+// The texts in the files' code page, joined by "|" ("?" for one the files cannot hold).
+inline std::string joined(const QStringList& texts) {
+    std::string out;
+    for (const QString& t : texts) {
+        out += fromQString(t).value_or("?") + "|";
+    }
+    return out.empty() ? out : out.substr(0, out.size() - 1);
+}
+
+// Sends one key per character, Å Ä Ö and characters without a key too.
+inline void keys(QWidget* w, const QString& text) {
+    for (QChar c : text) {
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+    }
+}
+
+// Start-up reads its files from the current folder: the window lives in its own folder,
+// and the test goes back to the one it came from at the end.
+struct StartedWindow {
+    // A copy of the demo school first with `demo`, then the files over it.
+    StartedWindow(const Files& files, Date today, bool demo = false) : clock(today) {
+        if (demo) {
+            std::filesystem::copy(demoSchool(), dir.path(), std::filesystem::copy_options::recursive);
+        }
+        for (const auto& [name, bytes] : files) {
+            writeBytes(dir.file(name), bytes);
+        }
+        std::filesystem::current_path(dir.path());
+        form = std::make_unique<Form1>(program, platform);
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    ~StartedWindow() {
+        form.reset();
+        std::filesystem::current_path(saved);
+    }
+
+    template <typename T> T* child(const char* name) const {
+        T* w = form->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    // A text field, or the typing field of a list.
+    QLineEdit* field(const char* name) const {
+        auto* list = form->findChild<QComboBox*>(QLatin1String(name));
+        return list != nullptr ? list->lineEdit() : child<QLineEdit>(name);
+    }
+    QString text(const char* name) const { return field(name)->text(); }
+    std::string texts(std::initializer_list<const char*> names) const {
+        QStringList all;
+        for (const char* name : names) {
+            all << text(name);
+        }
+        return joined(all);
+    }
+    std::string items(const char* list) const {
+        QStringList all;
+        for (int i = 0; i < child<QComboBox>(list)->count(); ++i) {
+            all << child<QComboBox>(list)->itemText(i);
+        }
+        return joined(all);
+    }
+    // Replaces the field's text by typing it; an empty text clears the field.
+    void type(const char* name, const char* cp1252) const {
+        QLineEdit* e = field(name);
+        e->setFocus();
+        e->selectAll();
+        if (*cp1252 == '\0') {
+            e->clear();
+        }
+        keys(e, toQString(cp1252));
+    }
+    void click(const char* button) const { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+    void choose(const char* option) const { child<QRadioButton>(option)->click(); }
+    GridBox* shape1() const { return child<GridBox>("Shape1"); }
+
+    // The lesson and booking boxes shown, and the one that shows row r.
+    std::vector<GridBox*> shown() const {
+        std::vector<GridBox*> out;
+        for (int n = 1; n <= kBoxPool; ++n) {
+            if (form->Label4(n)->isVisible()) {
+                out.push_back(form->Label4(n));
+            }
+        }
+        return out;
+    }
+    GridBox* boxOf(int r) const {
+        for (GridBox* box : shown()) {
+            if (box->tag() == QString::number(r)) {
+                return box;
+            }
+        }
+        return nullptr;
+    }
+
+    // A point in the window at `fraction` of day box d's height (beyond the box outside
+    // 0..1), across the middle of column `column` (the box's own by default).
+    QPoint at(int d, double fraction, int column = 0) const {
+        GridBox* across = form->Label2(column == 0 ? d : column);
+        return QPoint(across->mapTo(form.get(), QPoint(across->width() / 2, 0)).x(),
+                      form->Label2(d)->mapTo(form.get(), QPoint(0, 0)).y() +
+                          static_cast<int>(std::lround(fraction * form->Label2(d)->height())));
+    }
+    void press(QPoint p, Qt::MouseButton b = Qt::LeftButton) const {
+        QTest::mousePress(form->windowHandle(), b, {}, p);
+    }
+    void move(QPoint p) const { QTest::mouseMove(form->windowHandle(), p); }
+    void release(QPoint p, Qt::MouseButton b = Qt::LeftButton) const {
+        QTest::mouseRelease(form->windowHandle(), b, {}, p);
+    }
+    // A press and release in the middle of the widget.
+    void press(QWidget* w, Qt::MouseButton b) const {
+        press(w->mapTo(form.get(), w->rect().center()), b);
+        release(w->mapTo(form.get(), w->rect().center()), b);
+    }
+    void drag(QPoint from, QPoint to) const {
+        press(from);
+        move((from + to) / 2);
+        move(to);
+        release(to);
+    }
+    // Saves the window as a PNG when TIVRA_SHOT_DIR names a folder.
+    void shot(const char* name) const {
+        QByteArray folder = qgetenv("TIVRA_SHOT_DIR");
+        if (!folder.isEmpty()) {
+            form->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(name));
+        }
+    }
+
+    std::filesystem::path saved = std::filesystem::current_path();
+    TempDir dir;
+    Program program;
+    RealDisk disk;
+    FixedClock clock;
+    ScriptedMessages messages;
+    Platform platform{disk, clock, messages};
+    std::unique_ptr<Form1> form;
+};
+
+} // namespace tivra::test
