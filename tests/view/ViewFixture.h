@@ -9,7 +9,7 @@
 
 namespace tivra::test {
 
-struct RowSpec {
+struct RowFields {
     std::string signatur = "AB";
     std::string kommentar{};
     std::string langd = "45";
@@ -40,13 +40,13 @@ struct ViewProgram {
         program.val.valdvecka = 40;
         program.val.idagvecka = 36;
     }
-    int lesson(RowSpec s) {
+    int lesson(RowFields s) {
         s.vecka.clear();
         int r = booking(s);
         program.bokningar.antallektioner = r;
         return r;
     }
-    int booking(const RowSpec& s) {
+    int booking(const RowFields& s) {
         BookingTable& t = program.bokningar;
         t.row(++t.antalrader) = s.row();
         return t.antalrader;
