@@ -5,6 +5,7 @@
 #include "Generator.h"
 #include "NoMessages.h"
 #include "TimetableGenerator.h"
+#include "support/InFolder.h"
 
 #include "config/Startup.h"
 #include "core/BookingFile.h"
@@ -92,17 +93,7 @@ class School {
     fs::path folder_;
 };
 
-// Start-up reads its files from the current folder.
-class InFolder {
-  public:
-    explicit InFolder(const fs::path& folder) : previous_(fs::current_path()) { fs::current_path(folder); }
-    ~InFolder() { fs::current_path(previous_); }
-    InFolder(const InFolder&) = delete;
-    InFolder& operator=(const InFolder&) = delete;
-
-  private:
-    fs::path previous_;
-};
+using test::InFolder;
 
 struct Run {
     RealDisk disk;

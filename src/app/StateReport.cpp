@@ -1,5 +1,6 @@
 #include "app/StateReport.h"
 
+#include "core/Calendar.h"
 #include "core/Text1252.h"
 
 #include <QJsonArray>
@@ -59,10 +60,6 @@ QJsonObject settingsObject(const Settings& s) {
     return o;
 }
 
-int shownWeek(int week) {
-    return week > 52 ? week - 52 : week;
-}
-
 } // namespace
 
 std::vector<std::pair<std::string, std::string>> checkSummary(const Program& p) {
@@ -76,7 +73,7 @@ std::vector<std::pair<std::string, std::string>> checkSummary(const Program& p) 
         {"L\xE4s\xE5r", p.timetable.lasar},
         {"Bokningsfil", p.fil.aktuellfil},
         {"Bokningar", std::to_string(t.antalrader - t.antallektioner)},
-        {"Vecka", std::to_string(shownWeek(p.val.valdvecka))},
+        {"Vecka", shownWeek(p.val.valdvecka)},
     };
 }
 

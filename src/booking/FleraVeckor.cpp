@@ -4,6 +4,7 @@
 #include "booking/Boka.h"
 #include "booking/Overlap.h"
 #include "config/ObjectLists.h"
+#include "core/Calendar.h"
 #include "core/Number.h"
 #include "core/TextHelpers.h"
 
@@ -14,11 +15,6 @@ constexpr const char kAskTitle[] = "Bokning flera veckor";
 
 long long wholeWeek(std::string_view text) {
     return avrunda(textvarde(text));
-}
-
-// The week as the user counts it: the next calendar year's weeks start again at 1.
-std::string calendarWeek(long long w) {
-    return decimaltext(w > 52 ? w - 52 : w);
 }
 
 // The other rows of the booking's object and day, in row order, for every week of the
@@ -40,7 +36,8 @@ Verdict scan(const Program& program, int r, const WeekRange& weeks, const Answer
                 continue;
             }
             if (table.isBooking(k)) {
-                return Verdict::refuse("Angiven tid redan bokad vecka " + calendarWeek(w) + ".", "Boka");
+                return Verdict::refuse(
+                    "Angiven tid redan bokad vecka " + shownWeek(static_cast<double>(w)) + ".", "Boka");
             }
             std::string key = "lektion " + std::to_string(k) + " vecka " + std::to_string(w);
             if (!answers.contains(key)) {
@@ -103,7 +100,7 @@ ChangeResult fleraVeckor(Program& program, int valdrad, ChangeEnvironment& env) 
     Messages& messages = env.platform.messages;
     const Settings& settings = program.settings;
     std::string answer =
-        messages.input("Skriv veckor i formen 45-5", kAskTitle, calendarWeek(program.val.valdvecka) + "-");
+        messages.input("Skriv veckor i formen 45-5", kAskTitle, shownWeek(program.val.valdvecka) + "-");
     WeeksAnswer weeks = readWeeks(answer, settings.startvecka, settings.slutvecka);
     if (weeks.kind == WeeksAnswer::Kind::Nothing) {
         return ChangeResult::Unchanged;

@@ -87,10 +87,6 @@ void hoursCheck(Run& run) {
     s.sluttimme = kDefaultEnd;
 }
 
-std::string shownWeek(int week) {
-    return decimaltext(static_cast<long long>(week > 52 ? week - 52 : week));
-}
-
 // Stage 0, today's week and the day list.
 void todayAndDays(Run& run) {
     const Settings& s = run.settings();

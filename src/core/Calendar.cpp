@@ -168,4 +168,8 @@ std::string datum(int week, int weekday, const KalenderLage& lage) {
     return dayLabel(n, leapYear(year));
 }
 
+std::string shownWeek(double week) {
+    return decimaltext(week > 52 ? week - 52 : week);
+}
+
 } // namespace tivra

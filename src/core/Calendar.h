@@ -15,6 +15,10 @@ const std::string& manadnamn(int m);
 bool skottar(int year);         // the full Gregorian rule
 int veckodag(const Date& date); // 1 = Monday .. 7 = Sunday
 
+// The week as the user counts it, in plain digits: the weeks of the next calendar year,
+// stored from 53 on, start again at 1.
+std::string shownWeek(double week);
+
 // Today's week in school-year numbers: the week of the date, plus 52 when it is
 // below startvecka.
 int idagsvecka(const Date& today, int startvecka);

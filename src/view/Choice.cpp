@@ -27,10 +27,6 @@ int* storedIndex(Selection& val, Vy vy) {
 
 } // namespace
 
-std::string shownWeek(int w) {
-    return decimaltext(static_cast<long long>(w > 52 ? w - 52 : w));
-}
-
 int correctedWeek(std::string_view text, int startvecka, int slutvecka) {
     // The stored week is 16-bit; a number beyond that is as far out of the period as one
     // that fits, and is corrected the same way.

@@ -3,6 +3,7 @@
 // Each function updates the stored choice and tells the window what to show; the window
 // redraws through visasalsschema when asked to.
 #include "config/Program.h"
+#include "core/Calendar.h"
 
 #include <string>
 #include <string_view>
@@ -10,8 +11,6 @@
 
 namespace tivra {
 
-// The week as the user sees it: w - 52 above 52, plain digits.
-std::string shownWeek(int w);
 // A typed week: its whole number, +52 below startvecka (next calendar year), held to
 // slutvecka above it.
 int correctedWeek(std::string_view text, int startvecka, int slutvecka);

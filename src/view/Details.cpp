@@ -1,5 +1,6 @@
 #include "view/Details.h"
 
+#include "core/Calendar.h"
 #include "core/Number.h"
 #include "view/RowReading.h"
 
@@ -7,10 +8,6 @@
 
 namespace tivra {
 namespace {
-
-std::string shownWeek(double w) {
-    return decimaltext(w > 52 ? w - 52 : w);
-}
 
 std::string weekSuffix(const BookingTable& table, int r) {
     const Bokning& row = table.row(r);

@@ -2,6 +2,7 @@
 
 #include "core/Path.h"
 #include "support/Fakes.h"
+#include "support/InFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,17 +19,7 @@ using test::crlf;
 using test::writeBytes;
 using Strings = std::vector<std::string>;
 
-// The settings file is read by its bare name, so a test runs inside its own folder.
-class InFolder {
-  public:
-    explicit InFolder(const fs::path& folder) : previous_(fs::current_path()) { fs::current_path(folder); }
-    ~InFolder() { fs::current_path(previous_); }
-    InFolder(const InFolder&) = delete;
-    InFolder& operator=(const InFolder&) = delete;
-
-  private:
-    fs::path previous_;
-};
+using test::InFolder;
 
 const std::string kStart = "Fel vid programstart|";
 
