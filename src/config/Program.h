@@ -4,6 +4,7 @@
 #include "config/Settings.h"
 #include "core/BookingFile.h"
 #include "core/BookingTable.h"
+#include "core/Calendar.h"
 
 #include <string>
 #include <vector>
@@ -42,5 +43,10 @@ struct Program {
     BookingFileState fil;
     Selection val;
 };
+
+// What datum reads from the program, with today's date from the clock.
+inline KalenderLage kalenderLage(const Program& program, const Date& today) {
+    return KalenderLage{program.timetable.lasar, today, program.settings.startvecka, program.val.idagvecka};
+}
 
 } // namespace tivra

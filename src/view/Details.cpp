@@ -2,7 +2,7 @@
 
 #include "core/Calendar.h"
 #include "core/Number.h"
-#include "view/RowReading.h"
+#include "core/RowRules.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
 #include "view/WeekView.h"
 
 #include "core/Number.h"
+#include "core/RowRules.h"
 #include "core/TextHelpers.h"
-#include "view/RowReading.h"
 
 #include <algorithm>
 #include <string_view>
@@ -78,21 +78,9 @@ WeekView freshView(const Program& program, const Date& today) {
 
 void drawObject(const Program& program, const GridGeometry& grid, std::string_view name, WeekView& view) {
     const BookingTable& table = program.bokningar;
-    auto week = static_cast<double>(program.val.valdvecka);
     BoxFiller filler(program, grid, view);
     for (int r = 1, last = lastRow(table); r <= last; ++r) {
-        const Bokning& row = table.row(r);
-        if (row.objekt.empty()) {
-            continue;
-        }
-        bool lesson = table.isLesson(r);
-        if (lesson ? !containsWord(row.objekt, name) : row.objekt != name) {
-            continue;
-        }
-        if (!gallervecka(program.val.valdvecka, row.veckor)) {
-            continue;
-        }
-        if (!lesson && !weekSpan(row.vecka).covers(week)) {
+        if (!rowOfObject(table, r, name) || !rowInWeek(table, r, program.val.valdvecka)) {
             continue;
         }
         if (!filler.offer(r, Caption::Plain)) {
@@ -111,10 +99,6 @@ void reportOverflow(const WeekView& view, Messages& messages) {
     if (view.overflow) {
         messages.show(kOverflowText, kOverflowTitle, Icon::Exclamation);
     }
-}
-
-KalenderLage kalenderLage(const Program& program, const Date& today) {
-    return KalenderLage{program.timetable.lasar, today, program.settings.startvecka, program.val.idagvecka};
 }
 
 std::array<std::string, 7> set_date(const Program& program, const Date& today) {

@@ -52,8 +52,6 @@ inline constexpr const char* kOverflowTitle = "Visa bokningar";
 // The message of a full pool, when the view had one.
 void reportOverflow(const WeekView& view, Messages& messages);
 
-// What datum reads from the program, with today's date from the clock.
-KalenderLage kalenderLage(const Program& program, const Date& today);
 // The day headers for the chosen week: "Mån 5 jan" and so on.
 std::array<std::string, 7> set_date(const Program& program, const Date& today);
 

@@ -1,6 +1,6 @@
 #include "view/Details.h"
 
-#include "view/RowReading.h"
+#include "core/RowRules.h"
 #include "view/ViewFixture.h"
 
 #include <gtest/gtest.h>

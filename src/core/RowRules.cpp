@@ -1,4 +1,4 @@
-#include "view/RowReading.h"
+#include "core/RowRules.h"
 
 #include "core/Number.h"
 #include "core/TextHelpers.h"
@@ -12,6 +12,27 @@ WeekSpan weekSpan(std::string_view vecka) {
     std::size_t dash = vecka.find('-');
     double w2 = dash == std::string_view::npos ? w1 : textvarde(vecka.substr(dash + 1));
     return WeekSpan{w1, w2};
+}
+
+WeekSpan wholeWeekSpan(std::string_view vecka) {
+    WeekSpan span = weekSpan(vecka);
+    return WeekSpan{static_cast<double>(avrunda(span.w1)), static_cast<double>(avrunda(span.w2))};
+}
+
+bool rowOfObject(const BookingTable& table, int r, std::string_view name) {
+    const Bokning& row = table.row(r);
+    if (row.objekt.empty()) {
+        return false;
+    }
+    return table.isLesson(r) ? containsWord(row.objekt, name) : row.objekt == name;
+}
+
+bool rowInWeek(const BookingTable& table, int r, int week) {
+    const Bokning& row = table.row(r);
+    if (!gallervecka(week, row.veckor)) {
+        return false;
+    }
+    return table.isLesson(r) || weekSpan(row.vecka).covers(static_cast<double>(week));
 }
 
 int startSlot(const Bokning& row) {

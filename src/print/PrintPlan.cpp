@@ -1,0 +1,123 @@
+#include "print/PrintPlan.h"
+
+#include "core/Number.h"
+#include "core/RowRules.h"
+#include "core/TextHelpers.h"
+#include "print/BookingList.h"
+#include "print/WeekSchedule.h"
+
+#include <algorithm>
+
+namespace tivra {
+namespace {
+
+// The highest school-year week: the second year's week 52. A period past it would only
+// print empty pages by the hundred.
+constexpr long long kLastWeek = 104;
+
+long long schoolWeek(long long week, int startvecka) {
+    return week > 0 && week < startvecka ? week + 52 : week;
+}
+
+// One list of the dialog: the names typed, or all of them.
+struct Listing {
+    std::string typed; // normalised: names between blanks
+    bool all = false;
+    bool lists(const std::string& name) const { return all || containsWord(typed, name); }
+};
+
+// Marks the entries of the two lists that have a booking in the period; a booking found
+// among the rooms is not looked for among the other objects.
+void markBooked(const Program& program, const PrintPlan& weeks, const Listing& rooms, const Listing& others,
+                std::vector<bool>& roomMarks, std::vector<bool>& otherMarks) {
+    const BookingTable& table = program.bokningar;
+    const std::vector<std::string>& bokaobjekt = program.settings.bokaobjekt;
+    for (int r = std::max(table.antallektioner, 0) + 1, last = std::min(table.antalrader, kMaxRows);
+         r <= last; ++r) {
+        const Bokning& row = table.row(r);
+        if (row.cancelled() || !wholeWeekSpan(row.vecka).meets(weeks.forstavecka, weeks.sistavecka)) {
+            continue;
+        }
+        if (rooms.lists(row.objekt)) {
+            auto room = std::find(program.salar.begin(), program.salar.end(), row.objekt);
+            if (room != program.salar.end()) {
+                roomMarks[static_cast<std::size_t>(room - program.salar.begin())] = true;
+                continue;
+            }
+        }
+        if (others.lists(row.objekt)) {
+            auto other = std::find(bokaobjekt.begin(), bokaobjekt.end(), row.objekt);
+            if (other != bokaobjekt.end()) {
+                otherMarks[static_cast<std::size_t>(other - bokaobjekt.begin())] = true;
+            }
+        }
+    }
+}
+
+void addJobs(const std::vector<std::string>& names, const std::vector<bool>& marks, const Listing& listing,
+             const PrintChoice& choice, PrintPlan& plan) {
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        if (marks[k] || (choice.avenObokade && listing.lists(names[k]))) {
+            plan.jobs.push_back(PrintJob{names[k], choice.listor, choice.veckoscheman});
+        }
+    }
+}
+
+} // namespace
+
+std::optional<PrintPlan> printWeeks(const std::string& veckor, int startvecka, Messages& messages) {
+    long long first = avrunda(textvarde(veckor));
+    if (first < 1 || first > 53) {
+        messages.show("Ange vecka/veckor.", kPrintTitle, Icon::Exclamation);
+        return std::nullopt;
+    }
+    first = schoolWeek(first, startvecka);
+    long long last = first;
+    if (std::size_t dash = veckor.find('-'); dash != std::string::npos) {
+        last = schoolWeek(avrunda(textvarde(std::string_view(veckor).substr(dash + 1))), startvecka);
+    }
+    if (last < first || last > kLastWeek) {
+        messages.show("Ange giltiga veckor.", kPrintTitle, Icon::Exclamation);
+        return std::nullopt;
+    }
+    PrintPlan plan;
+    plan.forstavecka = static_cast<int>(first);
+    plan.sistavecka = static_cast<int>(last);
+    return plan;
+}
+
+std::optional<PrintPlan> planera(const Program& program, const PrintChoice& choice, Messages& messages) {
+    std::optional<PrintPlan> plan = printWeeks(choice.veckor, program.settings.startvecka, messages);
+    if (!plan || !(choice.listor || choice.veckoscheman)) {
+        return plan;
+    }
+    const Listing rooms{normalisera(choice.salar), choice.allaSalar};
+    const Listing others{normalisera(choice.objekt), choice.allaObjekt};
+    const std::vector<std::string>& bokaobjekt = program.settings.bokaobjekt;
+    std::vector<bool> roomMarks(program.salar.size());
+    std::vector<bool> otherMarks(bokaobjekt.size());
+    if (!choice.avenObokade) {
+        markBooked(program, *plan, rooms, others, roomMarks, otherMarks);
+    }
+    addJobs(program.salar, roomMarks, rooms, choice, *plan);
+    addJobs(bokaobjekt, otherMarks, others, choice, *plan);
+    return plan;
+}
+
+PrintNotes renderPlan(const PrintPlan& plan, const Program& program, const Date& today,
+                      PrintSurface& surface) {
+    Printout out{surface, program, today, {}};
+    for (const PrintJob& job : plan.jobs) {
+        if (job.lista) {
+            skrivut(out, job.objekt, plan.forstavecka, plan.sistavecka);
+            surface.newPage();
+        }
+        if (job.schema) {
+            skrivut_grafiskt(out, job.objekt, plan.forstavecka, plan.sistavecka);
+        }
+    }
+    surface.endDoc();
+    return out.notes;
+}
+
+} // namespace tivra

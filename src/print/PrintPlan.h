@@ -1,0 +1,56 @@
+#pragma once
+// The print dialog's "OK" without its window, in two halves: the plan (the checks with
+// their messages, which objects and weeks, in which order) and the render of a plan on a
+// surface, which shows no message, so that a print preview can repaint it at will.
+#include "config/Program.h"
+#include "core/Messages.h"
+#include "print/Printout.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tivra {
+
+// The dialog's values, Windows-1252 as typed.
+struct PrintChoice {
+    std::string veckor;        // Text1: "36", "46-8"
+    std::string salar;         // Text2: rooms, separated by blanks or commas
+    std::string objekt;        // Text3: other objects
+    bool allaSalar = false;    // Check1
+    bool allaObjekt = false;   // Check2
+    bool avenObokade = false;  // Check3
+    bool listor = true;        // Check4
+    bool veckoscheman = false; // Check5
+};
+
+// One object of the document: its list, then its week schedules.
+struct PrintJob {
+    std::string objekt; // as stored in the room or object list
+    bool lista = false;
+    bool schema = false;
+};
+
+struct PrintPlan {
+    int forstavecka = 0; // school-year weeks
+    int sistavecka = 0;
+    std::vector<PrintJob> jobs; // rooms in list order, then the other objects
+    bool empty() const { return jobs.empty(); }
+};
+
+inline constexpr const char* kPrintTitle = "Skriv ut";
+
+// The weeks of Text1 in school-year numbers; nothing, after its message, when they are
+// refused.
+std::optional<PrintPlan> printWeeks(const std::string& veckor, int startvecka, Messages& messages);
+
+// The checks and the choice of objects. Nothing, after a message, when the weeks are
+// refused; an empty plan when there is nothing to print, which starts no document.
+std::optional<PrintPlan> planera(const Program& program, const PrintChoice& choice, Messages& messages);
+
+// Draws the plan's document on the surface and ends it. Shows nothing; what it noticed
+// is in the result, for reportPrintNotes.
+PrintNotes renderPlan(const PrintPlan& plan, const Program& program, const Date& today,
+                      PrintSurface& surface);
+
+} // namespace tivra

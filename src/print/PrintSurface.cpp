@@ -1,1 +1,0 @@
-#include "print/PrintSurface.h"

@@ -1,0 +1,39 @@
+#include "print/Printout.h"
+
+#include "core/Number.h"
+#include "core/RowRules.h"
+
+namespace tivra {
+namespace {
+
+std::string twoDigits(int value) {
+    std::string digits = decimaltext(static_cast<long long>(value));
+    return digits.size() < 2 ? "0" + digits : digits;
+}
+
+} // namespace
+
+std::string datumtext(const Date& date) {
+    return twoDigits(date.day) + "-" + twoDigits(date.month) + "-" +
+           decimaltext(static_cast<long long>(date.year));
+}
+
+std::string taltext(long long value) {
+    return printform(value) + " ";
+}
+
+int printedStartSlot(Printout& out, const Bokning& row) {
+    int slot = startSlot(row);
+    if (slot == 0) {
+        out.notes.felaktigTid = true;
+    }
+    return slot;
+}
+
+void reportPrintNotes(const PrintNotes& notes, Messages& messages) {
+    if (notes.felaktigTid) {
+        messages.show("Felaktigt tidsformat.", "Skriv ut", Icon::Exclamation);
+    }
+}
+
+} // namespace tivra

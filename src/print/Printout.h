@@ -1,0 +1,39 @@
+#pragma once
+// What one printed document is drawn with: the surface, the program's state and today's
+// date, and what the drawing noticed on the way. A render never shows a message (a print
+// preview repaints the same document many times); the caller reports the notes once,
+// after the document is ended.
+#include "config/Program.h"
+#include "core/Clock.h"
+#include "core/Messages.h"
+#include "print/PrintSurface.h"
+
+#include <string>
+
+namespace tivra {
+
+struct PrintNotes {
+    bool felaktigTid = false; // a printed row's start time could not be read
+};
+
+struct Printout {
+    PrintSurface& surface;
+    const Program& program;
+    Date today;
+    PrintNotes notes;
+};
+
+// Today's date as the printouts head their pages: "05-12-2026".
+std::string datumtext(const Date& date);
+
+// A number as the printouts write it: a blank, the digits, a blank (" 5 ").
+std::string taltext(long long value);
+
+// The start slot of a row that is printed; a time that cannot be read is noted and
+// counts as 0, so the row is drawn from the top of the axis.
+int printedStartSlot(Printout& out, const Bokning& row);
+
+// The notes of a finished document as messages, each once.
+void reportPrintNotes(const PrintNotes& notes, Messages& messages);
+
+} // namespace tivra

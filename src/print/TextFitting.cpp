@@ -1,0 +1,62 @@
+#include "print/TextFitting.h"
+
+#include "core/Number.h"
+#include "core/Text1252.h"
+
+#include <algorithm>
+
+namespace tivra {
+namespace {
+
+// The number of characters n = length × width / printed width, whole part, kept within
+// the text.
+std::size_t proportionalLength(std::size_t length, double width, double printed) {
+    double n = static_cast<double>(length) * width / printed;
+    return static_cast<std::size_t>(std::clamp<long long>(heltal(n), 0, static_cast<long long>(length)));
+}
+
+} // namespace
+
+std::string kortatext(PrintSurface& surface, const std::string& text, double width) {
+    double printed = surface.textWidth(text);
+    if (printed <= width) {
+        return text;
+    }
+    return text.substr(0, proportionalLength(text.size(), width, printed));
+}
+
+Delat delarad(PrintSurface& surface, const std::string& text, double width) {
+    if (text.empty()) {
+        return {};
+    }
+    std::string candidate = text;
+    std::string tail;
+    if (std::size_t cr = text.find('\r'); cr != std::string::npos) {
+        candidate = text.substr(0, cr);
+        tail = text.substr(std::min(cr + 2, text.size()));
+    }
+    const double room = width - 0.003 * surface.pageWidth();
+    Delat result;
+    double printed = surface.textWidth(candidate);
+    if (room > printed) {
+        result.ord1 = candidate;
+    } else {
+        std::size_t m = proportionalLength(candidate.size(), width, printed);
+        while (m > 0 && surface.textWidth(candidate.substr(0, m)) > room) {
+            --m;
+        }
+        std::size_t blank = m == 0 ? std::string::npos : candidate.rfind(' ', m - 1);
+        // Without a blank the line stops one character short of what fits. At least one
+        // character always goes, so the text gets shorter with every line even in a box
+        // too narrow for any.
+        std::size_t cut = blank != std::string::npos ? blank + 1 : (m > 1 ? m - 1 : 1);
+        result.ord1 = trim(std::string_view(candidate).substr(0, cut));
+        result.ordrest = trim(std::string_view(candidate).substr(cut));
+    }
+    if (!tail.empty()) {
+        result.ordrest = result.ordrest.empty() ? tail : result.ordrest + "\r\n" + tail;
+    }
+    return result;
+}
+
+} // namespace tivra

@@ -1,0 +1,222 @@
+#include "print/WeekSchedule.h"
+
+#include "core/Calendar.h"
+#include "core/Number.h"
+#include "core/RowRules.h"
+#include "print/TextFitting.h"
+
+#include <algorithm>
+
+namespace tivra {
+namespace {
+
+double whole(double value) {
+    return static_cast<double>(avrunda(value));
+}
+
+class SchedulePage {
+  public:
+    SchedulePage(Printout& out, const std::string& objekt)
+        : out_(out), s_(out.surface), settings_(out.program.settings), objekt_(objekt),
+          g_(scheduleGeometry(s_.pageWidth(), s_.pageHeight(), settings_)) {}
+
+    void draw(int w) {
+        title(w);
+        grid();
+        axis();
+        dayHeadings(w);
+        boxes(w);
+        if (legend_) {
+            legend();
+        }
+        s_.newPage();
+    }
+
+  private:
+    void title(int w) {
+        const double W = s_.pageWidth();
+        const double H = s_.pageHeight();
+        s_.setFontSize(12);
+        s_.moveTo(g_.x0, 0.02 * H);
+        s_.writeLine(settings_.skola);
+        s_.setFontSize(16);
+        s_.moveTo(g_.x0, 0.04 * H);
+        s_.writeOn("Bokningar av " + objekt_ + "  vecka" + taltext(w > 52 ? w - 52 : w));
+        s_.setCurrentX(0.85 * W);
+        s_.setFontSize(10);
+        s_.writeLine(datumtext(out_.today));
+    }
+
+    void grid() {
+        s_.line(g_.x0, g_.Y0, g_.x0, g_.Y2);
+        for (int i = 0; i <= g_.n; ++i) {
+            s_.line(X(i), g_.Y0, X(i), g_.Y2);
+        }
+        s_.line(g_.x0, g_.Y0, X(g_.n), g_.Y0);
+        s_.line(X(0), g_.Y1, X(g_.n), g_.Y1);
+        s_.line(g_.x0, g_.Y2, X(g_.n), g_.Y2);
+    }
+
+    void axis() {
+        const double W = s_.pageWidth();
+        s_.setFontSize(8);
+        const double halfDigit = s_.textHeight("0") / 2;
+        for (int h = g_.starttimme; h < g_.starttimme + g_.timmar; ++h) {
+            double y = whole(g_.Y1 + (h - g_.starttimme) * g_.hpx);
+            s_.line(g_.x0 + 0.04 * W, y, X(0), y);
+            std::string label = decimaltext(static_cast<long long>(h)) + ".00";
+            s_.moveTo(g_.x0 + 0.038 * W - s_.textWidth(label), y - halfDigit);
+            s_.writeLine(label);
+            for (int mark = 1; mark <= 5; ++mark) {
+                y = whole(y + g_.hpx / 6);
+                s_.line(g_.x0 + (mark == 3 ? 0.04 : 0.045) * W, y, X(0), y);
+            }
+        }
+    }
+
+    void dayHeadings(int w) {
+        s_.setFontSize(10);
+        const double y = g_.Y0 + (g_.Y1 - g_.Y0 - s_.textHeight("M")) / 2;
+        const KalenderLage lage = kalenderLage(out_.program, out_.today);
+        for (int d = 1; d <= g_.n; ++d) {
+            std::string heading = dagrubrik(d) + " " + datum(w, d, lage);
+            s_.moveTo(X(d - 1) + (g_.cw - s_.textWidth(heading)) / 2, y);
+            s_.writeOn(heading);
+        }
+    }
+
+    // Lessons first, then bookings, in table order: a booking lies over the lesson it
+    // shares time with.
+    void boxes(int w) {
+        s_.setFontSize(8);
+        const BookingTable& table = out_.program.bokningar;
+        for (int r = 1, last = std::min(table.antalrader, kMaxRows); r <= last; ++r) {
+            if (!rowOfObject(table, r, objekt_) || !rowInWeek(table, r, w)) {
+                continue;
+            }
+            double dag = textvarde(table.row(r).dag);
+            // A day outside the columns has no place on the page.
+            if (dag != static_cast<double>(static_cast<int>(dag)) || dag < 1 || dag > g_.n) {
+                continue;
+            }
+            box(table, r, static_cast<int>(dag));
+        }
+    }
+
+    void box(const BookingTable& table, int r, int d) {
+        const Bokning& row = table.row(r);
+        // Clipped to the axis; the end label below still tells the real end.
+        const double first = g_.starttimme * 60.0;
+        const double end = (g_.starttimme + g_.timmar) * 60.0;
+        double S = (printedStartSlot(out_, row) - 1) * 5.0;
+        double L = textvarde(row.langd);
+        if (S < first) {
+            L = std::max(0.0, L - (first - S));
+            S = first;
+        }
+        if (S > end) {
+            L = 0;
+        } else if (S + L > end) {
+            L = end - S;
+        }
+        const double T = g_.top(S);
+        const double B = g_.height(L);
+        const double left = X(d - 1);
+        const bool lesson = table.isLesson(r);
+        legend_ = legend_ || lesson;
+        s_.filledBox(left, T, X(d), T + B, lesson ? settings_.toninglektion : settings_.toning);
+        s_.box(left, T, X(d), T + B);
+
+        const double pad = 0.02 * g_.cw;
+        const double timeWidth = s_.textWidth(row.starttid);
+        s_.moveTo(left + pad, T + pad);
+        s_.writeOn(kortatext(s_, row.signatur, 0.95 * g_.cw - timeWidth));
+        s_.setCurrentX(left + 0.98 * g_.cw - timeWidth);
+        s_.writeLine(row.starttid);
+
+        const double digit = s_.textHeight("0");
+        const double limit = T + B - 2 * digit - pad;
+        const double width = whole(0.98 * g_.cw);
+        for (std::string text = boxText(row); !text.empty() && s_.currentY() < limit;) {
+            Delat parts = delarad(s_, text, width);
+            s_.setCurrentX(left + pad);
+            s_.writeLine(parts.ord1);
+            text = std::move(parts.ordrest);
+        }
+
+        std::string ends = endLabel(row);
+        s_.moveTo(left + 0.98 * g_.cw - s_.textWidth(ends), T + B - digit - pad);
+        s_.writeLine(ends);
+    }
+
+    // The comment, then on a line of its own the weeks of a lesson and the note up to
+    // its "%%".
+    static std::string boxText(const Bokning& row) {
+        std::string weeks = row.veckor.empty() ? std::string() : "Veckor: " + row.veckor + ". ";
+        std::string note = row.notering.substr(0, row.notering.find("%%"));
+        if (row.kommentar.empty()) {
+            return weeks + note;
+        }
+        if (weeks.empty() && note.empty()) {
+            return row.kommentar;
+        }
+        return row.kommentar + "\r\n" + weeks + note;
+    }
+
+    void legend() {
+        s_.setFontSize(8);
+        const double x0 = g_.x0;
+        const double cw = g_.cw;
+        const double Y2 = g_.Y2;
+        s_.filledBox(x0, Y2 + 0.2 * cw, x0 + 0.25 * cw, Y2 + 0.35 * cw, settings_.toninglektion);
+        s_.box(x0, Y2 + 0.2 * cw, x0 + 0.25 * cw, Y2 + 0.35 * cw);
+        s_.moveTo(x0 + 0.4 * cw, Y2 + 0.2 * cw);
+        s_.writeLine("Schemalagd lektion");
+        s_.filledBox(x0, Y2 + 0.45 * cw, x0 + 0.25 * cw, Y2 + 0.6 * cw, settings_.toning);
+        s_.box(x0, Y2 + 0.45 * cw, x0 + 0.25 * cw, Y2 + 0.6 * cw);
+        s_.moveTo(x0 + 0.4 * cw, Y2 + 0.45 * cw);
+        s_.writeLine("Bokning");
+    }
+
+    double X(int i) const { return g_.X[static_cast<std::size_t>(i)]; }
+
+    Printout& out_;
+    PrintSurface& s_;
+    const Settings& settings_;
+    const std::string& objekt_;
+    ScheduleGeometry g_;
+    bool legend_ = false; // once a lesson is drawn, every later page of the call has it
+};
+
+} // namespace
+
+ScheduleGeometry scheduleGeometry(double W, double H, const Settings& settings) {
+    ScheduleGeometry g;
+    g.n = settings.helg == 1 ? 7 : 5;
+    g.cw = whole(0.8 * W / g.n);
+    g.x0 = whole(0.08 * W);
+    g.X[0] = whole(0.13 * W);
+    for (int i = 1; i <= g.n; ++i) {
+        g.X[static_cast<std::size_t>(i)] = g.X[static_cast<std::size_t>(i - 1)] + g.cw;
+    }
+    g.Y0 = whole(0.08 * H);
+    g.Y1 = whole(0.1 * H);
+    g.Y2 = whole(0.8 * H);
+    g.starttimme = settings.starttimme;
+    // Start-up never lets the hours cross; should they, the axis keeps one hour rather
+    // than dividing by nothing.
+    g.timmar = std::max(1, settings.sluttimme - settings.starttimme);
+    g.hpx = (g.Y2 - g.Y1) / g.timmar;
+    return g;
+}
+
+void skrivut_grafiskt(Printout& out, const std::string& objekt, int forsta, int sista) {
+    out.surface.setLineWidth(out.program.settings.linjebredd);
+    out.surface.setFontName(out.program.settings.font1);
+    SchedulePage page(out, objekt);
+    for (int w = forsta; w <= sista; ++w) {
+        page.draw(w);
+    }
+}
+
+} // namespace tivra
