@@ -1,0 +1,93 @@
+#include "print/BookingList.h"
+#include "PrintFixture.h"
+
+#include <algorithm>
+
+namespace tivra::test {
+namespace {
+
+using BookingList = PrintFixture;
+
+std::vector<std::string> body(const RecordingSurface& surface, int page = 1) {
+    std::vector<std::string> texts = surface.texts(page);
+    return std::vector<std::string>(texts.begin() + (page == 1 ? 3 : 1), texts.end());
+}
+
+TEST_F(BookingList, SortsByFirstWeekDayAndTimeAndNamesEachWeekAndDayOnce) {
+    lesson("B12", "1", "08.00", "60");
+    booking("B12", "12", "2", "13.00", "60", "AB", "Sent");
+    booking("B12", "12", "2", "08.00", "60", "CDEFGHIJ", "Tidigt");
+    booking("B12", "12", "1", "10.00", "30", "EF", std::string(100, 'x'));
+    booking("B12", "36", "1", "08.00", "45", "GH", "Enstaka");
+    booking("B12", "34-40", "1", "14.00", "60", "IJ", "L\xE5ng");
+    booking("B14", "12", "1", "09.00", "60", "KL", "Annan sal");
+    booking("B12", "12", "3", "09.00", "60", "MN", "Avbokad").cancel();
+    Printout out = printout();
+    skrivut(out, "B12", 12, 36);
+
+    EXPECT_EQ(surface.texts(1).at(0), "Skolan");
+    EXPECT_EQ(surface.texts(1).at(1), "Bokningar av B12");
+    EXPECT_EQ(surface.texts(1).at(2), "05-12-2026");
+    const std::vector<std::string> expected{
+        "V  12 ", "M\xC5N", "10.00 - 10.30", "EF", std::string(60, 'x'), // cut to 11906 / 2 wide
+        "TIS", "08.00 - 09.00", "CDEFGH", "Tidigt", "13.00 - 14.00", "AB", "Sent",
+        // weeks 34-40 under each of its weeks, before a later first week at an earlier time
+        "V  34 ", "M\xC5N", "14.00 - 15.00", "IJ", "L\xE5ng", "V  35 ", "M\xC5N", "14.00 - 15.00", "IJ",
+        "L\xE5ng", "V  36 ", "M\xC5N", "14.00 - 15.00", "IJ", "L\xE5ng", "08.00 - 08.45", "GH", "Enstaka"};
+    EXPECT_EQ(body(surface), expected);
+    // The date stands on the title's line, the day names and times in their columns.
+    EXPECT_EQ(surface.find("05-12-2026")->y1, surface.find("Bokningar av B12")->y1);
+    EXPECT_DOUBLE_EQ(surface.find("TIS")->x1, 0.2 * surface.W);
+    EXPECT_DOUBLE_EQ(surface.find("Tidigt")->x1, 0.44 * surface.W);
+    EXPECT_EQ(surface.pages(), 1);
+}
+
+TEST_F(BookingList, HeadsTheWeeksOfAPeriodOverTheNewYearAsTheUserCountsThem) {
+    program.settings.startvecka = 33;
+    booking("B12", "51-54", "1", "08.00");
+    booking("B12", "53", "3", "08.00");
+    Printout out = printout();
+    skrivut(out, "B12", 51, 54);
+    std::vector<std::string> weeks;
+    for (const std::string& text : surface.texts(1)) {
+        if (text.starts_with("V ") || text == "M\xC5N" || text == "ONS") {
+            weeks.push_back(text);
+        }
+    }
+    EXPECT_EQ(weeks, (std::vector<std::string>{"V  51 ", "M\xC5N", "V  52 ", "M\xC5N", "V  1 ", "M\xC5N",
+                                               "ONS", "V  2 ", "M\xC5N"}));
+}
+
+TEST_F(BookingList, ListsEveryBookingOverAsManyPagesAsItTakes) {
+    for (int i = 0; i < 2500; ++i) {
+        booking("B12", "5", "1", "08.00", "60", "S" + std::to_string(i));
+    }
+    Printout out = printout();
+    skrivut(out, "B12", 5, 5);
+    std::vector<Drawn> texts = surface.all(Drawn::Kind::Text);
+    EXPECT_EQ(
+        std::count_if(texts.begin(), texts.end(), [](const Drawn& d) { return d.text == "08.00 - 09.00"; }),
+        2500);
+    EXPECT_EQ(
+        std::count_if(texts.begin(), texts.end(), [](const Drawn& d) { return d.text.starts_with("V "); }),
+        1);
+    EXPECT_EQ(surface.texts(2).front(), "Bokningar av B12, sida  2 ");
+    EXPECT_EQ(body(surface, 2).front(), "08.00 - 09.00"); // neither week nor day again
+    for (const Drawn& d : texts) {
+        ASSERT_LE(d.y1, 0.92 * surface.H + 240) << d.text << " on page " << d.page;
+    }
+}
+
+TEST_F(BookingList, BreaksPagesByThePageHeightTheDeviceReports) {
+    surface.H = 12240; // Letter in landscape
+    for (int i = 0; i < 60; ++i) {
+        booking("B12", "5", "1", "08.00");
+    }
+    Printout out = printout();
+    skrivut(out, "B12", 5, 5);
+    EXPECT_EQ(surface.pages(), 2);
+    EXPECT_LE(surface.all(Drawn::Kind::Text, 1).back().y1, 0.92 * 12240);
+}
+
+} // namespace
+} // namespace tivra::test

@@ -1,0 +1,123 @@
+#include "print/PrintPlan.h"
+#include "PrintFixture.h"
+#include "support/Fakes.h"
+
+namespace tivra::test {
+namespace {
+
+class PrintPlanTest : public PrintFixture {
+  protected:
+    PrintPlanTest() {
+        lesson("B2", "1", "08.00", "60");
+        booking("B12", "36", "1", "08.00");
+        booking("B14", "30-40", "2", "08.00");
+        booking("KANON 1", "36", "3", "08.00");
+        booking("B1", "50", "1", "08.00");
+    }
+    // The objects of the plan, or the message that refused it.
+    std::vector<std::string> objects(const PrintChoice& choice) {
+        ScriptedMessages messages;
+        std::optional<PrintPlan> plan = planera(program, choice, messages);
+        if (!plan) {
+            return {messages.shown.at(0).text};
+        }
+        EXPECT_TRUE(messages.shown.empty());
+        std::vector<std::string> names;
+        for (const PrintJob& job : plan->jobs) {
+            names.push_back(job.objekt);
+        }
+        return names;
+    }
+};
+
+TEST_F(PrintPlanTest, WeeksOfTheDialog) {
+    struct Case {
+        std::string text;
+        int startvecka;
+        int first;
+        int last; // 0: refused
+        std::string message;
+    };
+    const Case cases[] = {
+        {"53", 1, 53, 53, ""},
+        {"54", 1, 0, 0, "Ange vecka/veckor."},
+        {"0", 1, 0, 0, "Ange vecka/veckor."},
+        {"", 1, 0, 0, "Ange vecka/veckor."},
+        {"16-", 1, 0, 0, "Ange giltiga veckor."},
+        {"16-24", 33, 68, 76, ""},
+        {"46-8", 33, 46, 60, ""},
+        {"46-8", 1, 0, 0, "Ange giltiga veckor."},
+        {"5", 33, 57, 57, ""},
+        {"1-200", 1, 0, 0, "Ange giltiga veckor."}, // hundreds of empty pages
+    };
+    for (const Case& c : cases) {
+        ScriptedMessages messages;
+        std::optional<PrintPlan> plan = printWeeks(c.text, c.startvecka, messages);
+        if (c.message.empty()) {
+            ASSERT_TRUE(plan) << c.text;
+            EXPECT_EQ(plan->forstavecka, c.first) << c.text;
+            EXPECT_EQ(plan->sistavecka, c.last) << c.text;
+        } else {
+            EXPECT_FALSE(plan) << c.text;
+            EXPECT_EQ(messages.log(), (std::vector<std::string>{"Skriv ut|" + c.message})) << c.text;
+        }
+    }
+}
+
+TEST_F(PrintPlanTest, ObjectsChosenByNameMarkAndKind) {
+    using Names = std::vector<std::string>;
+    PrintChoice period;
+    period.veckor = "35-36";
+    auto with = [&](auto change) {
+        PrintChoice choice = period;
+        change(choice);
+        return objects(choice);
+    };
+    EXPECT_EQ(with([](PrintChoice& c) { c.salar = "b12,b14"; }), (Names{"B12", "B14"})); // 30-40 meets 35-36
+    EXPECT_EQ(with([](PrintChoice& c) { c.salar = " B12   B14 "; }), (Names{"B12", "B14"}));
+    EXPECT_EQ(with([](PrintChoice& c) { c.salar = "B1"; }), Names{}); // not B12
+    EXPECT_EQ(with([](PrintChoice& c) { c.allaSalar = true; }),
+              (Names{"B12", "B14"})); // lessons alone: not B2
+    EXPECT_EQ(with([](PrintChoice& c) { c.objekt = "kanon 1"; }), Names{"KANON 1"});
+    EXPECT_EQ(with([](PrintChoice& c) { c.salar = "KANON 1"; }), Names{}); // not a room
+    EXPECT_EQ(with([](PrintChoice& c) {
+                  c.allaSalar = true;
+                  c.avenObokade = true;
+              }),
+              (Names{"B1", "B12", "B14", "B2"}));
+    EXPECT_EQ(with([](PrintChoice& c) {
+                  c.allaSalar = true;
+                  c.listor = false;
+              }),
+              Names{});
+    EXPECT_EQ(with([](PrintChoice& c) { c.veckor = "54"; }), Names{"Ange vecka/veckor."});
+}
+
+TEST_F(PrintPlanTest, OneDocumentOfListsAndSchedulesObjectAfterObject) {
+    PrintChoice choice;
+    choice.veckor = "36-37";
+    choice.salar = "B12 B14";
+    choice.veckoscheman = true;
+    booking("B12", "36", "1", "8", "60"); // unreadable start, listed and drawn
+    ScriptedMessages messages;
+    std::optional<PrintPlan> plan = planera(program, choice, messages);
+    ASSERT_TRUE(plan);
+    PrintNotes notes = renderPlan(*plan, program, Date{2026, 12, 5}, surface);
+    EXPECT_EQ(surface.pages(), 6);
+    std::vector<std::string> titles;
+    for (int page = 1; page <= 6; ++page) {
+        titles.push_back(surface.texts(page).at(1));
+    }
+    EXPECT_EQ(titles, (std::vector<std::string>{
+                          "Bokningar av B12", "Bokningar av B12  vecka 36 ", "Bokningar av B12  vecka 37 ",
+                          "Bokningar av B14", "Bokningar av B14  vecka 36 ", "Bokningar av B14  vecka 37 "}));
+    EXPECT_EQ(surface.endDocs(), 1);
+    EXPECT_EQ(surface.drawn.back().kind, Drawn::Kind::EndDoc);
+    EXPECT_EQ(surface.drawn.back().page, 6); // no empty sheet after the last schedule
+    EXPECT_TRUE(messages.shown.empty());     // the render says nothing itself
+    reportPrintNotes(notes, messages);
+    EXPECT_EQ(messages.log(), (std::vector<std::string>{"Skriv ut|Felaktigt tidsformat."}));
+}
+
+} // namespace
+} // namespace tivra::test

@@ -1,0 +1,141 @@
+#include "print/WeekSchedule.h"
+#include "PrintFixture.h"
+
+#include <algorithm>
+#include <set>
+
+namespace tivra::test {
+namespace {
+
+using WeekSchedule = PrintFixture;
+
+// A4 portrait: W 11906, H 16838; hours 8 to 16.
+TEST_F(WeekSchedule, GridAxisAndHeadingsForFiveAndSevenDays) {
+    ScheduleGeometry five = scheduleGeometry(11906, 16838, program.settings);
+    EXPECT_EQ(five.n, 5);
+    EXPECT_EQ(five.cw, 1905); // 0.16 W
+    EXPECT_EQ(five.x0, 952);
+    EXPECT_EQ(five.X[0], 1548);
+    EXPECT_EQ(five.X[5], 1548 + 5 * 1905);
+    EXPECT_EQ(five.Y0, 1347);
+    EXPECT_EQ(five.Y1, 1684);
+    EXPECT_EQ(five.Y2, 13470);
+    EXPECT_DOUBLE_EQ(five.hpx, (13470 - 1684) / 8.0); // 0.0875 H an hour
+    program.settings.helg = 1;
+    ScheduleGeometry seven = scheduleGeometry(11906, 16838, program.settings);
+    EXPECT_EQ(seven.n, 7);
+    EXPECT_EQ(seven.cw, 1361);
+    program.settings.helg = 0;
+
+    Printout out = printout();
+    skrivut_grafiskt(out, "B12", 36, 36);
+    // Labels 8.00 to 15.00, right-aligned at x0 + 0.038 W; none at the end of the day.
+    std::vector<std::string> labels;
+    for (const Drawn& d : surface.all(Drawn::Kind::Text)) {
+        if (d.text.ends_with(".00") && d.size == 8) {
+            labels.push_back(d.text);
+            EXPECT_DOUBLE_EQ(d.x1 + static_cast<double>(d.text.size()) * 80, 952 + 0.038 * 11906);
+        }
+    }
+    EXPECT_EQ(labels, (std::vector<std::string>{"8.00", "9.00", "10.00", "11.00", "12.00", "13.00", "14.00",
+                                                "15.00"}));
+    // Per hour: the hour and the half hour from x0 + 0.04 W, four more marks from x0 + 0.045 W.
+    int longMarks = 0;
+    int shortMarks = 0;
+    for (const Drawn& d : surface.all(Drawn::Kind::Line)) {
+        if (d.y1 == d.y2 && d.x2 == 1548) {
+            longMarks += d.x1 == 952 + 0.04 * 11906;
+            shortMarks += d.x1 == 952 + 0.045 * 11906;
+        }
+    }
+    EXPECT_EQ(longMarks, 16);
+    EXPECT_EQ(shortMarks, 32);
+    EXPECT_TRUE(surface.find("Bokningar av B12  vecka 36 "));
+    const Drawn* friday = surface.find("Fre 4 sep"); // centred in its column
+    ASSERT_TRUE(friday);
+    EXPECT_DOUBLE_EQ(friday->x1, 1548 + 4 * 1905 + (1905 - 900) / 2.0);
+    EXPECT_EQ(surface.pages(), 1);
+}
+
+TEST_F(WeekSchedule, BoxesClippedToTheDayKeepTheirRealTimes) {
+    program.settings.helg = 0;
+    booking("B12", "36", "1", "07.30", "60", "TIDIG");
+    booking("B12", "36", "2", "15.30", "60", "SEN");
+    booking("B12", "36", "3", "16.30", "60", "EFTER");
+    booking("B12", "36", "6", "10.00", "60", "L\xD6RDAG");
+    booking("B12", "37", "1", "10.00", "60", "N\xC4STA");
+    Printout out = printout();
+    skrivut_grafiskt(out, "B12", 36, 36);
+    std::vector<Drawn> fills = surface.all(Drawn::Kind::Fill);
+    ASSERT_EQ(fills.size(), 3u); // not Saturday without weekends, not week 37
+    const double hour = (13470 - 1684) / 8.0;
+    EXPECT_DOUBLE_EQ(fills[0].y1, 1684); // from the top line, for the 30 minutes left
+    EXPECT_DOUBLE_EQ(fills[0].y2 - fills[0].y1, hour / 2);
+    EXPECT_DOUBLE_EQ(fills[1].y2, 13470);       // cut at the bottom line
+    EXPECT_DOUBLE_EQ(fills[2].y1, fills[2].y2); // after the day: height 0, below the grid
+    EXPECT_GT(fills[2].y1, 13470);
+    EXPECT_EQ(fills[1].x1, 1548 + 1905); // Tuesday's column
+    EXPECT_EQ(fills[1].x2, 1548 + 2 * 1905);
+    EXPECT_EQ(fills[0].grey, 230);
+    EXPECT_TRUE(surface.find("08.30")); // the end label of the unclipped booking
+    EXPECT_FALSE(surface.find("Schemalagd lektion"));
+
+    surface = RecordingSurface();
+    program.settings.helg = 1;
+    Printout weekend = printout();
+    skrivut_grafiskt(weekend, "B12", 36, 36);
+    EXPECT_EQ(surface.all(Drawn::Kind::Fill).size(), 4u);
+    EXPECT_TRUE(surface.find("L\xD6RDAG"));
+}
+
+TEST_F(WeekSchedule, LessonsInTheirRoomsAndWeeksWithTextAndLegend) {
+    Bokning& matte = lesson("B12 B14", "1", "08.00", "60", "2-4");
+    matte.signatur = "MA1";
+    matte.kommentar = "Matte";
+    matte.notering = "Not%%dold";
+    booking("B14", "3", "1", "08.30", "60", "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    for (const char* room : {"B12", "B1"}) {
+        surface = RecordingSurface();
+        Printout out = printout();
+        skrivut_grafiskt(out, room, 3, 3);
+        // B12: the lesson and the legend's two boxes; B1: nothing.
+        EXPECT_EQ(surface.all(Drawn::Kind::Fill).size(), room == std::string("B12") ? 3u : 0u) << room;
+    }
+    surface = RecordingSurface();
+    Printout out = printout();
+    skrivut_grafiskt(out, "B14", 1, 5);
+    ASSERT_EQ(surface.pages(), 5);
+    std::set<int> legendPages;
+    for (const Drawn& d : surface.all(Drawn::Kind::Text)) {
+        if (d.text == "Schemalagd lektion") {
+            legendPages.insert(d.page);
+        }
+    }
+    EXPECT_EQ(legendPages, (std::set<int>{2, 3, 4, 5})); // from the first lesson on, lesson or not
+    std::vector<Drawn> week3 = surface.all(Drawn::Kind::Fill, 3);
+    ASSERT_EQ(week3.size(), 2u + 2u); // the lesson, the booking over it, and the legend's two
+    EXPECT_EQ(week3[0].grey, 245);
+    EXPECT_EQ(week3[1].grey, 230);
+    std::vector<std::string> texts = surface.texts(3);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Matte"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Veckor: 2-4. Not"), texts.end());
+    // The signature is cut to leave room for the start time, which keeps its place.
+    const Drawn* cut = surface.find("ABCDEFGHIJKLMNOPQ", 3); // 26 × 1409.75 / 2080 = 17.6
+    ASSERT_TRUE(cut);
+    EXPECT_DOUBLE_EQ(surface.find("08.30", 3)->x1, 1548 + 0.98 * 1905 - 400);
+    EXPECT_TRUE(surface.all(Drawn::Kind::Fill, 5).size() == 2u); // only the legend in week 5
+}
+
+TEST_F(WeekSchedule, AnUnreadableStartTimeIsNotedAndDrawnFromTheTop) {
+    booking("B12", "36", "1", "8", "60");
+    program.settings.sluttimme = program.settings.starttimme; // hours that cannot be
+    Printout out = printout();
+    skrivut_grafiskt(out, "B12", 36, 36);
+    EXPECT_TRUE(out.notes.felaktigTid);
+    std::vector<Drawn> fills = surface.all(Drawn::Kind::Fill);
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_DOUBLE_EQ(fills[0].y1, 1684);
+}
+
+} // namespace
+} // namespace tivra::test

@@ -1,0 +1,136 @@
+#include "support/RecordingSurface.h"
+
+namespace tivra::test {
+
+void RecordingSurface::moveTo(double x, double y) {
+    x_ = x;
+    y_ = y;
+}
+
+Drawn& RecordingSurface::record(Drawn::Kind kind) {
+    if (pending_ && kind != Drawn::Kind::EndDoc) {
+        pending_ = false;
+        ++sheets_;
+    }
+    Drawn d;
+    d.kind = kind;
+    d.page = sheets_;
+    d.lineWidth = lineWidth_;
+    drawn.push_back(d);
+    return drawn.back();
+}
+
+void RecordingSurface::write(const std::string& text, bool endLine) {
+    if (!text.empty()) {
+        Drawn& d = record(Drawn::Kind::Text);
+        d.x1 = x_;
+        d.y1 = y_;
+        d.text = text;
+        d.size = size_;
+        d.font = font_;
+        d.endLine = endLine;
+    }
+    if (endLine) {
+        x_ = 0;
+        y_ += textHeight(text);
+    } else {
+        x_ += textWidth(text);
+    }
+}
+
+double RecordingSurface::textWidth(const std::string& text) {
+    return static_cast<double>(text.size()) * size_ * 10;
+}
+
+double RecordingSurface::textHeight(const std::string& /*text*/) {
+    return size_ * 24;
+}
+
+void RecordingSurface::line(double x1, double y1, double x2, double y2) {
+    Drawn& d = record(Drawn::Kind::Line);
+    d.x1 = x1, d.y1 = y1, d.x2 = x2, d.y2 = y2;
+}
+
+void RecordingSurface::box(double x1, double y1, double x2, double y2) {
+    Drawn& d = record(Drawn::Kind::Box);
+    d.x1 = x1, d.y1 = y1, d.x2 = x2, d.y2 = y2;
+}
+
+void RecordingSurface::filledBox(double x1, double y1, double x2, double y2, int grey) {
+    Drawn& d = record(Drawn::Kind::Fill);
+    d.x1 = x1, d.y1 = y1, d.x2 = x2, d.y2 = y2;
+    d.grey = grey;
+}
+
+void RecordingSurface::newPage() {
+    pending_ = true;
+    x_ = y_ = 0;
+}
+
+void RecordingSurface::endDoc() {
+    record(Drawn::Kind::EndDoc);
+}
+
+int RecordingSurface::endDocs() const {
+    return static_cast<int>(all(Drawn::Kind::EndDoc).size());
+}
+
+std::vector<std::string> RecordingSurface::texts(int page) const {
+    std::vector<std::string> out;
+    for (const Drawn& d : all(Drawn::Kind::Text, page)) {
+        out.push_back(d.text);
+    }
+    return out;
+}
+
+const Drawn* RecordingSurface::find(const std::string& text, int page) const {
+    for (const Drawn& d : drawn) {
+        if (d.kind == Drawn::Kind::Text && d.text == text && (page == 0 || d.page == page)) {
+            return &d;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<Drawn> RecordingSurface::all(Drawn::Kind kind, int page) const {
+    std::vector<Drawn> out;
+    for (const Drawn& d : drawn) {
+        if (d.kind == kind && (page == 0 || d.page == page)) {
+            out.push_back(d);
+        }
+    }
+    return out;
+}
+
+void replay(const std::vector<Drawn>& drawn, PrintSurface& surface) {
+    int page = 1;
+    for (const Drawn& d : drawn) {
+        if (d.page != page) {
+            surface.newPage();
+            page = d.page;
+        }
+        surface.setLineWidth(d.lineWidth);
+        switch (d.kind) {
+        case Drawn::Kind::Text:
+            surface.setFontName(d.font);
+            surface.setFontSize(d.size);
+            surface.moveTo(d.x1, d.y1);
+            surface.write(d.text, d.endLine);
+            break;
+        case Drawn::Kind::Line:
+            surface.line(d.x1, d.y1, d.x2, d.y2);
+            break;
+        case Drawn::Kind::Box:
+            surface.box(d.x1, d.y1, d.x2, d.y2);
+            break;
+        case Drawn::Kind::Fill:
+            surface.filledBox(d.x1, d.y1, d.x2, d.y2, d.grey);
+            break;
+        case Drawn::Kind::EndDoc:
+            surface.endDoc();
+            break;
+        }
+    }
+}
+
+} // namespace tivra::test
