@@ -128,6 +128,7 @@ bool QtPrintSurface::readyToDraw() {
             return false;
         }
         state_ = State::Drawing;
+        begun_ = true;
     }
     if (state_ != State::Drawing) {
         return false;

@@ -36,7 +36,7 @@ class QtPrintSurface : public PrintSurface {
     // drawn after that. True before the first drawing, when nothing was asked of it yet.
     bool ok() const { return state_ != State::Refused; }
     // Whether anything was drawn, that is whether a job or file was started.
-    bool started() const { return state_ == State::Drawing || state_ == State::Ended; }
+    bool started() const { return begun_; }
 
     double pageWidth() override;
     double pageHeight() override;
@@ -79,6 +79,7 @@ class QtPrintSurface : public PrintSurface {
     QPagedPaintDevice& device_;
     QPainter painter_;
     State state_ = State::Waiting;
+    bool begun_ = false;
     double dotsPerTwipX_;
     double dotsPerTwipY_;
     double x_ = 0;
