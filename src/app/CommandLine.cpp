@@ -3,6 +3,7 @@
 #include "app/BookCommand.h"
 #include "app/CancelCommand.h"
 #include "app/ConsoleMessages.h"
+#include "app/PrintCommand.h"
 #include "app/StateReport.h"
 #include "config/Startup.h"
 #include "core/Text1252.h"
@@ -10,18 +11,55 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QJsonDocument>
 
 #include <cstring>
 #include <iostream>
+#include <memory>
 
 namespace tivra {
 namespace {
 
 constexpr int kStartupEnded = 2;
 
-// Runs the start-up as the window would; false when it would end the program.
-bool load(Program& program, ConsoleMessages& messages) {
+int runCheck() {
+    Program program;
+    ConsoleMessages messages(std::cerr);
+    bool ok = loadForCommandLine(program, messages);
+    for (const auto& [name, value] : checkSummary(program)) {
+        std::cout << toUtf8(name) << ": " << toUtf8(value) << '\n';
+    }
+    std::cout << std::flush;
+    return ok ? 0 : kStartupEnded;
+}
+
+int runExport() {
+    Program program;
+    ConsoleMessages messages(std::cerr);
+    bool ok = loadForCommandLine(program, messages);
+    QByteArray json = QJsonDocument(exportJson(program)).toJson(QJsonDocument::Indented);
+    std::cout.write(json.constData(), json.size());
+    std::cout << std::flush;
+    return ok ? 0 : kStartupEnded;
+}
+
+// Printing measures text with the fonts of a GUI application; from a script there is no
+// display, and no window is ever shown, so the platform without one does.
+std::unique_ptr<QCoreApplication> application(int& argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "print") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+} // namespace
+
+bool loadForCommandLine(Program& program, Messages& messages) {
     SystemClock clock;
     RealDisk disk;
     Platform platform{disk, clock, messages};
@@ -33,34 +71,11 @@ bool load(Program& program, ConsoleMessages& messages) {
     return true;
 }
 
-int runCheck() {
-    Program program;
-    ConsoleMessages messages(std::cerr);
-    bool ok = load(program, messages);
-    for (const auto& [name, value] : checkSummary(program)) {
-        std::cout << toUtf8(name) << ": " << toUtf8(value) << '\n';
-    }
-    std::cout << std::flush;
-    return ok ? 0 : kStartupEnded;
-}
-
-int runExport() {
-    Program program;
-    ConsoleMessages messages(std::cerr);
-    bool ok = load(program, messages);
-    QByteArray json = QJsonDocument(exportJson(program)).toJson(QJsonDocument::Indented);
-    std::cout.write(json.constData(), json.size());
-    std::cout << std::flush;
-    return ok ? 0 : kStartupEnded;
-}
-
-} // namespace
-
 bool isCommandLineMode(int argc, char** argv) {
     if (argc < 2) {
         return false;
     }
-    for (const char* mode : {"check", "export", "book", "cancel"}) {
+    for (const char* mode : {"check", "export", "book", "cancel", "print"}) {
         if (std::strcmp(argv[1], mode) == 0) {
             return true;
         }
@@ -69,13 +84,14 @@ bool isCommandLineMode(int argc, char** argv) {
 }
 
 int runCommandLine(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app = application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tivra"));
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Tivra utan fönster: kontroll och export av det som läses vid start."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("läge"), QStringLiteral("check, export, book eller cancel"));
+    parser.addPositionalArgument(QStringLiteral("läge"),
+                                 QStringLiteral("check, export, book, cancel eller print"));
     QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("Mappen med Tivra.ini."),
                                  QStringLiteral("MAPP"));
     QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Skriv tillståndet som JSON."));
@@ -83,10 +99,16 @@ int runCommandLine(int argc, char** argv) {
     parser.addOption(jsonOption);
     BookOptions bookOptions;
     bookOptions.addTo(parser);
+    PrintOptions printOptions;
+    printOptions.addTo(parser);
     if (!parser.parse(QCoreApplication::arguments())) {
         std::cerr << parser.errorText().toStdString() << '\n';
         return kStartupEnded;
     }
+    // A PDF named on the command line is where the user stood, not in --dir.
+    const QString pdfPath = parser.isSet(printOptions.pdf)
+                                ? QFileInfo(parser.value(printOptions.pdf)).absoluteFilePath()
+                                : QString();
     if (parser.isSet(dirOption) && !QDir::setCurrent(parser.value(dirOption))) {
         std::cerr << "Mappen " << parser.value(dirOption).toStdString() << " finns inte.\n";
         return kStartupEnded;
@@ -97,6 +119,9 @@ int runCommandLine(int argc, char** argv) {
     }
     if (mode == QStringLiteral("book")) {
         return runBook(parser, bookOptions);
+    }
+    if (mode == QStringLiteral("print")) {
+        return runPrint(parser, printOptions, pdfPath);
     }
     if (mode == QStringLiteral("cancel")) {
         return runCancel(parser, bookOptions);

@@ -4,11 +4,18 @@
 //   tivra export --json [--dir FOLDER]
 //   tivra book ... (app/BookCommand.h)
 //   tivra cancel ... (app/CancelCommand.h)
+//   tivra print ... (app/PrintCommand.h)
+#include "config/Program.h"
+#include "core/Messages.h"
 
 namespace tivra {
 
 // Whether the arguments ask for a command-line mode rather than the window.
 bool isCommandLineMode(int argc, char** argv);
+
+// Runs the start-up as the window would, in the current folder; false when it would end
+// the program.
+bool loadForCommandLine(Program& program, Messages& messages);
 
 // Runs the mode the arguments name; returns the exit status.
 int runCommandLine(int argc, char** argv);

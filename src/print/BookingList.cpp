@@ -65,8 +65,8 @@ class ListWriter {
         s_.setFontSize(16);
         s_.setCurrentX(0.15 * s_.pageWidth());
         s_.writeOn("Bokningar av " + objekt_);
-        s_.setCurrentX(0.75 * s_.pageWidth());
         s_.setFontSize(10);
+        moveToColumn(s_, 0.75 * s_.pageWidth());
         s_.writeLine(datumtext(out_.today));
         s_.writeLine("");
         s_.setFontSize(10);
@@ -90,14 +90,14 @@ class ListWriter {
         }
         if (!dayNamed_) {
             dayNamed_ = true;
-            s_.setCurrentX(0.2 * s_.pageWidth());
+            moveToColumn(s_, 0.2 * s_.pageWidth());
             s_.writeOn(dagnamn(d));
         }
-        s_.setCurrentX(0.25 * s_.pageWidth());
+        moveToColumn(s_, 0.25 * s_.pageWidth());
         s_.writeOn(std::string(entry.timeText()));
-        s_.setCurrentX(0.35 * s_.pageWidth());
+        moveToColumn(s_, 0.35 * s_.pageWidth());
         s_.writeOn(entry.signatur);
-        s_.setCurrentX(0.44 * s_.pageWidth());
+        moveToColumn(s_, 0.44 * s_.pageWidth());
         s_.writeLine(fittedComment(*entry.kommentar));
     }
 

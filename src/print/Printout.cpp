@@ -3,6 +3,8 @@
 #include "core/Number.h"
 #include "core/RowRules.h"
 
+#include <algorithm>
+
 namespace tivra {
 namespace {
 
@@ -20,6 +22,11 @@ std::string datumtext(const Date& date) {
 
 std::string taltext(long long value) {
     return printform(value) + " ";
+}
+
+void moveToColumn(PrintSurface& surface, double x) {
+    double reached = surface.currentX();
+    surface.setCurrentX(reached > 0 ? std::max(x, reached + surface.textWidth(" ")) : x);
 }
 
 int printedStartSlot(Printout& out, const Bokning& row) {

@@ -29,6 +29,11 @@ std::string datumtext(const Date& date);
 // A number as the printouts write it: a blank, the digits, a blank (" 5 ").
 std::string taltext(long long value);
 
+// Moves to the column x on the current line, or, when what stands on the line already
+// reaches it, one blank past that: a wide time or a long name pushes the next column
+// along instead of running into it.
+void moveToColumn(PrintSurface& surface, double x);
+
 // The start slot of a row that is printed; a time that cannot be read is noted and
 // counts as 0, so the row is drawn from the top of the axis.
 int printedStartSlot(Printout& out, const Bokning& row);

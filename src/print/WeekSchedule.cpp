@@ -42,8 +42,8 @@ class SchedulePage {
         s_.setFontSize(16);
         s_.moveTo(g_.x0, 0.04 * H);
         s_.writeOn("Bokningar av " + objekt_ + "  vecka" + taltext(w > 52 ? w - 52 : w));
-        s_.setCurrentX(0.85 * W);
         s_.setFontSize(10);
+        moveToColumn(s_, 0.85 * W);
         s_.writeLine(datumtext(out_.today));
     }
 
@@ -128,13 +128,21 @@ class SchedulePage {
         s_.box(left, T, X(d), T + B);
 
         const double pad = 0.02 * g_.cw;
-        const double timeWidth = s_.textWidth(row.starttid);
+        const double digit = s_.textHeight("0");
+        std::string ends = endLabel(row);
+        // A box too short for the end time under the first line gets both times on it;
+        // the end label would otherwise be written over the start time.
+        const bool oneLine = B < 2 * digit + 2 * pad;
+        const std::string times = oneLine ? row.starttid + "-" + ends : row.starttid;
+        const double timeWidth = s_.textWidth(times);
         s_.moveTo(left + pad, T + pad);
         s_.writeOn(kortatext(s_, row.signatur, 0.95 * g_.cw - timeWidth));
         s_.setCurrentX(left + 0.98 * g_.cw - timeWidth);
-        s_.writeLine(row.starttid);
+        s_.writeLine(times);
+        if (oneLine) {
+            return;
+        }
 
-        const double digit = s_.textHeight("0");
         const double limit = T + B - 2 * digit - pad;
         const double width = whole(0.98 * g_.cw);
         for (std::string text = boxText(row); !text.empty() && s_.currentY() < limit;) {
@@ -144,7 +152,6 @@ class SchedulePage {
             text = std::move(parts.ordrest);
         }
 
-        std::string ends = endLabel(row);
         s_.moveTo(left + 0.98 * g_.cw - s_.textWidth(ends), T + B - digit - pad);
         s_.writeLine(ends);
     }

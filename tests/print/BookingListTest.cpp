@@ -39,6 +39,8 @@ TEST_F(BookingList, SortsByFirstWeekDayAndTimeAndNamesEachWeekAndDayOnce) {
     EXPECT_EQ(surface.find("05-12-2026")->y1, surface.find("Bokningar av B12")->y1);
     EXPECT_DOUBLE_EQ(surface.find("TIS")->x1, 0.2 * surface.W);
     EXPECT_DOUBLE_EQ(surface.find("Tidigt")->x1, 0.44 * surface.W);
+    // A time wider than its column pushes the signature one blank along.
+    EXPECT_DOUBLE_EQ(surface.find("CDEFGH")->x1, 0.25 * surface.W + 1300 + 100);
     EXPECT_EQ(surface.pages(), 1);
 }
 

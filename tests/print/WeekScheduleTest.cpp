@@ -64,10 +64,11 @@ TEST_F(WeekSchedule, BoxesClippedToTheDayKeepTheirRealTimes) {
     booking("B12", "36", "3", "16.30", "60", "EFTER");
     booking("B12", "36", "6", "10.00", "60", "L\xD6RDAG");
     booking("B12", "37", "1", "10.00", "60", "N\xC4STA");
+    booking("B12", "36", "4", "10.00", "15", "KORT");
     Printout out = printout();
     skrivut_grafiskt(out, "B12", 36, 36);
     std::vector<Drawn> fills = surface.all(Drawn::Kind::Fill);
-    ASSERT_EQ(fills.size(), 3u); // not Saturday without weekends, not week 37
+    ASSERT_EQ(fills.size(), 4u); // not Saturday without weekends, not week 37
     const double hour = (13470 - 1684) / 8.0;
     EXPECT_DOUBLE_EQ(fills[0].y1, 1684); // from the top line, for the 30 minutes left
     EXPECT_DOUBLE_EQ(fills[0].y2 - fills[0].y1, hour / 2);
@@ -77,14 +78,15 @@ TEST_F(WeekSchedule, BoxesClippedToTheDayKeepTheirRealTimes) {
     EXPECT_EQ(fills[1].x1, 1548 + 1905); // Tuesday's column
     EXPECT_EQ(fills[1].x2, 1548 + 2 * 1905);
     EXPECT_EQ(fills[0].grey, 230);
-    EXPECT_TRUE(surface.find("08.30")); // the end label of the unclipped booking
+    EXPECT_TRUE(surface.find("08.30"));       // the end label of the unclipped booking
+    EXPECT_TRUE(surface.find("10.00-10.15")); // too short for two lines: both times on one
     EXPECT_FALSE(surface.find("Schemalagd lektion"));
 
     surface = RecordingSurface();
     program.settings.helg = 1;
     Printout weekend = printout();
     skrivut_grafiskt(weekend, "B12", 36, 36);
-    EXPECT_EQ(surface.all(Drawn::Kind::Fill).size(), 4u);
+    EXPECT_EQ(surface.all(Drawn::Kind::Fill).size(), 5u);
     EXPECT_TRUE(surface.find("L\xD6RDAG"));
 }
 

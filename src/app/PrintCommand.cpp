@@ -1,0 +1,189 @@
+#include "app/PrintCommand.h"
+
+#include "app/CommandLine.h"
+#include "app/ConsoleMessages.h"
+#include "core/Calendar.h"
+#include "core/Text1252.h"
+#include "print/PrintPlan.h"
+#include "ui/QtPrintSurface.h"
+
+#include <QFile>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <utility>
+
+namespace tivra {
+namespace {
+
+constexpr int kPrinted = 0;
+constexpr int kRefused = 1;
+constexpr int kWrongUse = 2;
+
+QCommandLineOption valued(const char* name, const char* help, const char* valueName) {
+    return QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help),
+                              QString::fromUtf8(valueName));
+}
+QCommandLineOption flag(const char* name, const char* help) {
+    return QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help));
+}
+
+std::optional<std::string> bytesOf(const QCommandLineParser& parser, const QCommandLineOption& option) {
+    std::optional<std::string> bytes = fromUtf8(parser.value(option).toStdString());
+    if (!bytes) {
+        std::cerr << "Argumentet till --" << option.names().front().toStdString()
+                  << " har tecken som Tivra inte kan skriva ut.\n";
+    }
+    return bytes;
+}
+
+std::optional<PrintChoice> choiceOf(const QCommandLineParser& parser, const PrintOptions& o,
+                                    const Program& program) {
+    PrintChoice choice;
+    std::optional<std::string> weeks = bytesOf(parser, o.weeks);
+    std::optional<std::string> rooms = bytesOf(parser, o.rooms);
+    std::optional<std::string> objects = bytesOf(parser, o.objects);
+    if (!weeks || !rooms || !objects) {
+        return std::nullopt;
+    }
+    // As the dialog loads its week box: the week shown at start, as the user counts it.
+    choice.veckor = parser.isSet(o.weeks) ? *weeks : shownWeek(program.val.valdvecka);
+    choice.salar = *rooms;
+    choice.objekt = *objects;
+    choice.allaSalar = parser.isSet(o.allRooms);
+    choice.allaObjekt = parser.isSet(o.allObjects);
+    choice.avenObokade = parser.isSet(o.unbooked);
+    choice.veckoscheman = parser.isSet(o.schedules);
+    choice.listor = parser.isSet(o.lists) || !choice.veckoscheman;
+    return choice;
+}
+
+std::optional<QPageLayout> layoutOf(const QCommandLineParser& parser, const PrintOptions& o) {
+    static const std::pair<const char*, QPageSize::PageSizeId> sizes[] = {
+        {"A4", QPageSize::A4},         {"A3", QPageSize::A3},       {"A5", QPageSize::A5},
+        {"LETTER", QPageSize::Letter}, {"LEGAL", QPageSize::Legal},
+    };
+    QPageSize::PageSizeId size = QPageSize::A4;
+    if (parser.isSet(o.pageSize)) {
+        const QString asked = parser.value(o.pageSize).toUpper();
+        auto known = std::find_if(std::begin(sizes), std::end(sizes),
+                                  [&](const auto& s) { return asked == QString::fromLatin1(s.first); });
+        if (known == std::end(sizes)) {
+            std::cerr << "Okänt pappersformat: " << asked.toStdString()
+                      << ". Välj A4, A3, A5, Letter eller Legal.\n";
+            return std::nullopt;
+        }
+        size = known->second;
+    }
+    return pdfPageLayout(size, parser.isSet(o.landscape) ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+int render(const PrintPlan& plan, const Program& program, QPagedPaintDevice& device, Messages& messages) {
+    QtPrintSurface surface(device);
+    PrintNotes notes = renderPlan(plan, program, SystemClock().today(), surface);
+    if (!surface.ok()) {
+        std::cerr << "Utskriften kunde inte startas.\n";
+        return kRefused;
+    }
+    reportPrintNotes(notes, messages);
+    return kPrinted;
+}
+
+std::filesystem::path fsPath(const QString& path) {
+    QByteArray utf8 = path.toUtf8();
+    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.constData()),
+                                               static_cast<std::size_t>(utf8.size())));
+}
+
+// Into a file beside the target, then renamed over it: a run that fails half-way never
+// leaves half a PDF, nor removes the one that was there.
+int toPdf(const PrintPlan& plan, const Program& program, const QString& path, const QPageLayout& layout,
+          Messages& messages) {
+    const QString partial = path + QStringLiteral(".tmp");
+    int status = kRefused;
+    {
+        std::unique_ptr<QPdfWriter> writer = makePdfWriter(partial, layout);
+        status = render(plan, program, *writer, messages);
+    }
+    std::error_code error;
+    if (status == kPrinted) {
+        std::filesystem::rename(fsPath(partial), fsPath(path), error);
+        if (error) {
+            std::cerr << "Filen " << path.toStdString() << " kunde inte skrivas.\n";
+            status = kRefused;
+        }
+    }
+    QFile::remove(partial);
+    return status;
+}
+
+int toPrinter(const PrintPlan& plan, const Program& program, const QString& name, const QPageLayout& layout,
+              Messages& messages) {
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        std::cerr << "Ingen skrivare är installerad. Använd --pdf FIL.\n";
+        return kRefused;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (!name.isEmpty()) {
+        printer.setPrinterName(name);
+    }
+    printer.setPageLayout(layout);
+    return render(plan, program, printer, messages);
+}
+
+} // namespace
+
+PrintOptions::PrintOptions()
+    : weeks(valued("weeks", "Veckan eller veckorna, som 36 eller 46-8.", "VECKOR")),
+      rooms(valued("rooms", "Salarna, åtskilda av blanksteg eller komman.", "SALAR")),
+      allRooms(flag("all-rooms", "Alla salar.")),
+      objects(valued("objects", "De andra objekten, åtskilda av blanksteg eller komman.", "OBJEKT")),
+      allObjects(flag("all-objects", "Alla andra objekt.")), lists(flag("lists", "Skriv ut listor.")),
+      schedules(flag("schedules", "Skriv ut veckoscheman.")),
+      unbooked(flag("unbooked", "Skriv ut även om inga bokningar.")),
+      pdf(valued("pdf", "Skriv till en PDF-fil i stället för skrivaren.", "FIL")),
+      pageSize(valued("page-size", "Pappersformat: A4, A3, A5, Letter eller Legal.", "FORMAT")),
+      landscape(flag("landscape", "Liggande sidor.")),
+      printer(valued("printer", "Skrivarens namn.", "NAMN")) {}
+
+void PrintOptions::addTo(QCommandLineParser& parser) const {
+    for (const QCommandLineOption* option : {&weeks, &rooms, &allRooms, &objects, &allObjects, &lists,
+                                             &schedules, &unbooked, &pdf, &pageSize, &landscape, &printer}) {
+        parser.addOption(*option);
+    }
+}
+
+int runPrint(const QCommandLineParser& parser, const PrintOptions& options, const QString& pdfPath) {
+    std::optional<QPageLayout> layout = layoutOf(parser, options);
+    if (!layout) {
+        return kWrongUse;
+    }
+    Program program;
+    ConsoleMessages messages(std::cerr);
+    if (!loadForCommandLine(program, messages)) {
+        return kWrongUse;
+    }
+    std::optional<PrintChoice> choice = choiceOf(parser, options, program);
+    if (!choice) {
+        return kRefused;
+    }
+    std::optional<PrintPlan> plan = planera(program, *choice, messages);
+    if (!plan) {
+        return kRefused;
+    }
+    if (plan->empty()) {
+        std::cerr << "Inget att skriva ut.\n";
+        return kRefused;
+    }
+    if (!pdfPath.isEmpty()) {
+        return toPdf(*plan, program, pdfPath, *layout, messages);
+    }
+    return toPrinter(*plan, program, parser.value(options.printer), *layout, messages);
+}
+
+} // namespace tivra
