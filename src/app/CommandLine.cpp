@@ -47,11 +47,20 @@ int runExport() {
 
 // Printing measures text with the fonts of a GUI application; from a script there is no
 // display, and no window is ever shown, so the platform without one does.
+// Qt's own notes on that environment (no runtime folder, no session) would only bury
+// the program's messages in a script's log; what is critical still shows.
+void quietNotes(QtMsgType type, const QMessageLogContext& /*context*/, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << text.toStdString() << '\n';
+    }
+}
+
 std::unique_ptr<QCoreApplication> application(int& argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "print") == 0) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
+        qInstallMessageHandler(quietNotes);
         return std::make_unique<QGuiApplication>(argc, argv);
     }
     return std::make_unique<QCoreApplication>(argc, argv);

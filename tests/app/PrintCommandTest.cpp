@@ -1,0 +1,76 @@
+// `tivra print` run as a process without a display, as a script would run it each week.
+#include "app/Process.h"
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <filesystem>
+
+namespace tivra {
+namespace {
+
+using namespace test;
+
+// What a poppler tool says of a PDF, as UTF-8.
+std::string poppler(const char* tool, const std::string& pdf) {
+    QProcess process;
+    QStringList args{QString::fromStdString(pdf)};
+    if (std::string(tool) == "pdftotext") {
+        args << QStringLiteral("-");
+    }
+    process.start(QString::fromLatin1(tool), args);
+    process.waitForFinished();
+    return process.readAllStandardOutput().toStdString();
+}
+
+class PrintCommand : public ::testing::Test {
+  protected:
+    PrintCommand() {
+        std::filesystem::copy(std::string(TIVRA_SOURCE_DIR) + "/examples/demo-skola", school.path(),
+                              std::filesystem::copy_options::recursive);
+    }
+    TempDir school;
+    TempDir out;
+};
+
+TEST_F(PrintCommand, WritesTheDemoSchoolsListsAndSchedulesToAPdf) {
+    const std::string pdf = out.file("veckan.pdf");
+    Outcome r = run("print", school,
+                    {"--weeks", "49-50", "--objects", "l\xC3\xA4rarrummet, datorvagn 2", "--lists",
+                     "--schedules", "--pdf", pdf});
+    EXPECT_EQ(r.said(), "0: ");
+    // Two objects: a list and two week pages each.
+    EXPECT_NE(poppler("pdfinfo", pdf).find("Pages:           6\n"), std::string::npos)
+        << poppler("pdfinfo", pdf);
+    std::string text = poppler("pdftotext", pdf);
+    for (const char* shown :
+         {"Sjöängens skola", "Bokningar av LÄRARRUMMET", "Bokningar av DATORVAGN 2 vecka 50", "Mån 7 dec"}) {
+        EXPECT_NE(text.find(shown), std::string::npos) << shown;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.path()), {}), 1)
+        << "no partial file left";
+}
+
+TEST_F(PrintCommand, RefusalsWriteNoFile) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string said;
+    };
+    const Case cases[] = {
+        {{"--weeks", "54", "--all-rooms"}, "1: Skriv ut: Ange vecka/veckor.\n"},
+        {{"--weeks", "16-"}, "1: Skriv ut: Ange giltiga veckor.\n"},
+        {{"--weeks", "50", "--rooms", "B1"}, "1: Inget att skriva ut.\n"},
+        {{"--all-rooms", "--page-size", "B9"},
+         "2: Okänt pappersformat: B9. Välj A4, A3, A5, Letter eller Legal.\n"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--pdf", out.file("x.pdf")});
+        EXPECT_EQ(run("print", school, args).said(), c.said);
+        EXPECT_FALSE(std::filesystem::exists(out.file("x.pdf")));
+    }
+}
+
+} // namespace
+} // namespace tivra
