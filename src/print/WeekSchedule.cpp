@@ -6,6 +6,7 @@
 #include "print/TextFitting.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tivra {
 namespace {
@@ -18,7 +19,15 @@ class SchedulePage {
   public:
     SchedulePage(Printout& out, const std::string& objekt)
         : out_(out), s_(out.surface), settings_(out.program.settings), objekt_(objekt),
-          g_(scheduleGeometry(s_.pageWidth(), s_.pageHeight(), settings_)) {}
+          g_(scheduleGeometry(s_.pageWidth(), s_.pageHeight(), settings_)) {
+        // The object's rows are found once for all its weeks.
+        const BookingTable& table = out.program.bokningar;
+        for (int r = 1, last = std::min(table.antalrader, kMaxRows); r <= last; ++r) {
+            if (rowOfObject(table, r, objekt_)) {
+                rows_.push_back(r);
+            }
+        }
+    }
 
     void draw(int w) {
         title(w);
@@ -90,8 +99,8 @@ class SchedulePage {
     void boxes(int w) {
         s_.setFontSize(8);
         const BookingTable& table = out_.program.bokningar;
-        for (int r = 1, last = std::min(table.antalrader, kMaxRows); r <= last; ++r) {
-            if (!rowOfObject(table, r, objekt_) || !rowInWeek(table, r, w)) {
+        for (int r : rows_) {
+            if (!rowInWeek(table, r, w)) {
                 continue;
             }
             double dag = textvarde(table.row(r).dag);
@@ -192,7 +201,8 @@ class SchedulePage {
     const Settings& settings_;
     const std::string& objekt_;
     ScheduleGeometry g_;
-    bool legend_ = false; // once a lesson is drawn, every later page of the call has it
+    std::vector<int> rows_; // in table order
+    bool legend_ = false;   // once a lesson is drawn, every later page of the call has it
 };
 
 } // namespace

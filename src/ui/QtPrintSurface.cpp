@@ -64,7 +64,7 @@ void QtPrintSurface::write(const std::string& text, bool endLine) {
             painter_.drawText(QPointF(x_ * dotsPerTwipX_, y_ * dotsPerTwipY_ + f.ascent), shown);
         }
         if (!endLine) {
-            x_ += f.metrics.horizontalAdvance(shown) / dotsPerTwipX_;
+            x_ += advance(text) / dotsPerTwipX_;
         }
     }
     if (endLine) {
@@ -74,7 +74,18 @@ void QtPrintSurface::write(const std::string& text, bool endLine) {
 }
 
 double QtPrintSurface::textWidth(const std::string& text) {
-    return font().metrics.horizontalAdvance(toQString(text)) / dotsPerTwipX_;
+    return advance(text) / dotsPerTwipX_;
+}
+
+double QtPrintSurface::advance(const std::string& text) {
+    Font& f = font();
+    // The same few texts (times, signatures, labels) are measured page after page, and
+    // shaping them again costs more than looking them up.
+    auto [known, added] = f.advances.try_emplace(text, 0.0);
+    if (added) {
+        known->second = f.metrics.horizontalAdvance(toQString(text));
+    }
+    return known->second;
 }
 
 double QtPrintSurface::textHeight(const std::string&) {
@@ -143,7 +154,7 @@ bool QtPrintSurface::readyToDraw() {
     return true;
 }
 
-const QtPrintSurface::Font& QtPrintSurface::font() {
+QtPrintSurface::Font& QtPrintSurface::font() {
     if (font_ == nullptr) {
         auto key = std::make_pair(fontName_, fontSize_);
         auto found = fonts_.find(key);
@@ -152,7 +163,7 @@ const QtPrintSurface::Font& QtPrintSurface::font() {
             QFont f(toQString(fontName_));
             f.setPointSizeF(fontSize_ > 0 ? fontSize_ : 1);
             QFontMetricsF metrics(f, &device_);
-            found = fonts_.emplace(key, Font{f, metrics, metrics.ascent(), metrics.height()}).first;
+            found = fonts_.emplace(key, Font{f, metrics, metrics.ascent(), metrics.height(), {}}).first;
         }
         font_ = &found->second;
     }

@@ -16,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <utility>
 
 class QPagedPaintDevice;
@@ -67,12 +68,15 @@ class QtPrintSurface : public PrintSurface {
         QFontMetricsF metrics;
         double ascent;
         double height;
+        std::unordered_map<std::string, double> advances; // device dots
     };
 
     // Begins the painter or makes the page asked for, as the next drawing needs; false
     // when nothing may be drawn.
     bool readyToDraw();
-    const Font& font();
+    Font& font();
+    // The width of a text in the current font, in device dots.
+    double advance(const std::string& text);
     QPointF dots(double x, double y) const;
     QRectF dotRect(double x1, double y1, double x2, double y2) const;
 
@@ -90,7 +94,7 @@ class QtPrintSurface : public PrintSurface {
     std::string fontName_ = "Arial";
     double fontSize_ = 10;
     std::map<std::pair<std::string, double>, Font> fonts_;
-    const Font* font_ = nullptr;
+    Font* font_ = nullptr;
     const Font* painterFont_ = nullptr;
     int lineWidth_ = 1;
 };
