@@ -16,6 +16,7 @@ std::vector<std::string> body(const RecordingSurface& surface, int page = 1) {
 TEST_F(BookingList, SortsByFirstWeekDayAndTimeAndNamesEachWeekAndDayOnce) {
     lesson("B12", "1", "08.00", "60");
     booking("B12", "12", "2", "13.00", "60", "AB", "Sent");
+    booking("B12", "12", "2", "13.00", "60", "AB2", "Samma tid");
     booking("B12", "12", "2", "08.00", "60", "CDEFGHIJ", "Tidigt");
     booking("B12", "12", "1", "10.00", "30", "EF", std::string(100, 'x'));
     booking("B12", "36", "1", "08.00", "45", "GH", "Enstaka");
@@ -30,7 +31,8 @@ TEST_F(BookingList, SortsByFirstWeekDayAndTimeAndNamesEachWeekAndDayOnce) {
     EXPECT_EQ(surface.texts(1).at(2), "05-12-2026");
     const std::vector<std::string> expected{
         "V  12 ", "M\xC5N", "10.00 - 10.30", "EF", std::string(60, 'x'), // cut to 11906 / 2 wide
-        "TIS", "08.00 - 09.00", "CDEFGH", "Tidigt", "13.00 - 14.00", "AB", "Sent",
+        "TIS", "08.00 - 09.00", "CDEFGH", "Tidigt", "13.00 - 14.00", "AB", "Sent", "13.00 - 14.00", "AB2",
+        "Samma tid", // equal keys in table order
         // weeks 34-40 under each of its weeks, before a later first week at an earlier time
         "V  34 ", "M\xC5N", "14.00 - 15.00", "IJ", "L\xE5ng", "V  35 ", "M\xC5N", "14.00 - 15.00", "IJ",
         "L\xE5ng", "V  36 ", "M\xC5N", "14.00 - 15.00", "IJ", "L\xE5ng", "08.00 - 08.45", "GH", "Enstaka"};
