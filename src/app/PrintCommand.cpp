@@ -83,15 +83,15 @@ std::optional<QPageLayout> layoutOf(const QCommandLineParser& parser, const Prin
     return pdfPageLayout(size, parser.isSet(o.landscape) ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
-int render(const PrintPlan& plan, const Program& program, QPagedPaintDevice& device, Messages& messages) {
+// False when the device refused the document.
+bool render(const PrintPlan& plan, const Program& program, QPagedPaintDevice& device, Messages& messages) {
     QtPrintSurface surface(device);
     PrintNotes notes = renderPlan(plan, program, SystemClock().today(), surface);
     if (!surface.ok()) {
-        std::cerr << "Utskriften kunde inte startas.\n";
-        return kRefused;
+        return false;
     }
     reportPrintNotes(notes, messages);
-    return kPrinted;
+    return true;
 }
 
 std::filesystem::path fsPath(const QString& path) {
@@ -105,21 +105,21 @@ std::filesystem::path fsPath(const QString& path) {
 int toPdf(const PrintPlan& plan, const Program& program, const QString& path, const QPageLayout& layout,
           Messages& messages) {
     const QString partial = path + QStringLiteral(".tmp");
-    int status = kRefused;
+    bool written = false;
     {
         std::unique_ptr<QPdfWriter> writer = makePdfWriter(partial, layout);
-        status = render(plan, program, *writer, messages);
+        written = render(plan, program, *writer, messages);
     }
     std::error_code error;
-    if (status == kPrinted) {
+    if (written) {
         std::filesystem::rename(fsPath(partial), fsPath(path), error);
-        if (error) {
-            std::cerr << "Filen " << path.toStdString() << " kunde inte skrivas.\n";
-            status = kRefused;
-        }
     }
     QFile::remove(partial);
-    return status;
+    if (!written || error) {
+        std::cerr << "Filen " << path.toStdString() << " kunde inte skrivas.\n";
+        return kRefused;
+    }
+    return kPrinted;
 }
 
 int toPrinter(const PrintPlan& plan, const Program& program, const QString& name, const QPageLayout& layout,
@@ -133,7 +133,11 @@ int toPrinter(const PrintPlan& plan, const Program& program, const QString& name
         printer.setPrinterName(name);
     }
     printer.setPageLayout(layout);
-    return render(plan, program, printer, messages);
+    if (!render(plan, program, printer, messages)) {
+        std::cerr << "Utskriften kunde inte startas.\n";
+        return kRefused;
+    }
+    return kPrinted;
 }
 
 } // namespace

@@ -70,6 +70,9 @@ TEST_F(PrintCommand, RefusalsWriteNoFile) {
         EXPECT_EQ(run("print", school, args).said(), c.said);
         EXPECT_FALSE(std::filesystem::exists(out.file("x.pdf")));
     }
+    const std::string nowhere = out.file("saknas/x.pdf");
+    EXPECT_EQ(run("print", school, {"--weeks", "50", "--all-rooms", "--pdf", nowhere}).said(),
+              "1: Filen " + nowhere + " kunde inte skrivas.\n");
 }
 
 } // namespace
