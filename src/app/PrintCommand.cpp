@@ -5,15 +5,12 @@
 #include "core/Calendar.h"
 #include "core/Text1252.h"
 #include "print/PrintPlan.h"
+#include "ui/PrintOutput.h"
 #include "ui/QtPrintSurface.h"
 
-#include <QFile>
-#include <QPdfWriter>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include <algorithm>
-#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <utility>
@@ -83,39 +80,23 @@ std::optional<QPageLayout> layoutOf(const QCommandLineParser& parser, const Prin
     return pdfPageLayout(size, parser.isSet(o.landscape) ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
-// False when the device refused the document.
-bool render(const PrintPlan& plan, const Program& program, QPagedPaintDevice& device, Messages& messages) {
-    QtPrintSurface surface(device);
-    PrintNotes notes = renderPlan(plan, program, SystemClock().today(), surface);
-    if (!surface.ok()) {
-        return false;
+// Sends the plan to the output; the notes are reported once the document is done.
+PrintResult send(const PrintPlan& plan, const Program& program, PrintOutput& output, Messages& messages) {
+    PrintNotes notes;
+    PrintResult result = output.print([&](PrintSurface& surface) {
+        notes = renderPlan(plan, program, SystemClock().today(), surface);
+        return true;
+    });
+    if (result == PrintResult::Done) {
+        reportPrintNotes(notes, messages);
     }
-    reportPrintNotes(notes, messages);
-    return true;
+    return result;
 }
 
-std::filesystem::path fsPath(const QString& path) {
-    QByteArray utf8 = path.toUtf8();
-    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.constData()),
-                                               static_cast<std::size_t>(utf8.size())));
-}
-
-// Into a file beside the target, then renamed over it: a run that fails half-way never
-// leaves half a PDF, nor removes the one that was there.
 int toPdf(const PrintPlan& plan, const Program& program, const QString& path, const QPageLayout& layout,
           Messages& messages) {
-    const QString partial = path + QStringLiteral(".tmp");
-    bool written = false;
-    {
-        std::unique_ptr<QPdfWriter> writer = makePdfWriter(partial, layout);
-        written = render(plan, program, *writer, messages);
-    }
-    std::error_code error;
-    if (written) {
-        std::filesystem::rename(fsPath(partial), fsPath(path), error);
-    }
-    QFile::remove(partial);
-    if (!written || error) {
+    PdfOutput output(path, layout);
+    if (send(plan, program, output, messages) != PrintResult::Done) {
         std::cerr << "Filen " << path.toStdString() << " kunde inte skrivas.\n";
         return kRefused;
     }
@@ -124,16 +105,17 @@ int toPdf(const PrintPlan& plan, const Program& program, const QString& path, co
 
 int toPrinter(const PrintPlan& plan, const Program& program, const QString& name, const QPageLayout& layout,
               Messages& messages) {
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+    QPrinter printer(QPrinter::HighResolution);
+    PrinterOutput output(printer);
+    if (!output.available()) {
         std::cerr << "Ingen skrivare är installerad. Använd --pdf FIL.\n";
         return kRefused;
     }
-    QPrinter printer(QPrinter::HighResolution);
     if (!name.isEmpty()) {
         printer.setPrinterName(name);
     }
     printer.setPageLayout(layout);
-    if (!render(plan, program, printer, messages)) {
+    if (send(plan, program, output, messages) != PrintResult::Done) {
         std::cerr << "Utskriften kunde inte startas.\n";
         return kRefused;
     }

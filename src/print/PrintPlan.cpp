@@ -104,16 +104,30 @@ std::optional<PrintPlan> planera(const Program& program, const PrintChoice& choi
     return plan;
 }
 
-PrintNotes renderPlan(const PrintPlan& plan, const Program& program, const Date& today,
-                      PrintSurface& surface) {
-    Printout out{surface, program, today, {}};
+int planSteps(const PrintPlan& plan) {
+    int steps = 0;
+    for (const PrintJob& job : plan.jobs) {
+        steps += (job.lista ? 1 : 0) + (job.schema ? plan.sistavecka - plan.forstavecka + 1 : 0);
+    }
+    return steps;
+}
+
+PrintNotes renderPlan(const PrintPlan& plan, const Program& program, const Date& today, PrintSurface& surface,
+                      const GoOn& goOn) {
+    Printout out{surface, program, today, {}, goOn};
     for (const PrintJob& job : plan.jobs) {
         if (job.lista) {
             skrivut(out, job.objekt, plan.forstavecka, plan.sistavecka);
             surface.newPage();
+            if (!out.nextStep()) {
+                return out.notes;
+            }
         }
         if (job.schema) {
             skrivut_grafiskt(out, job.objekt, plan.forstavecka, plan.sistavecka);
+            if (out.notes.avbruten) {
+                return out.notes;
+            }
         }
     }
     surface.endDoc();

@@ -48,9 +48,13 @@ std::optional<PrintPlan> printWeeks(const std::string& veckor, int startvecka, M
 // refused; an empty plan when there is nothing to print, which starts no document.
 std::optional<PrintPlan> planera(const Program& program, const PrintChoice& choice, Messages& messages);
 
+// The lists and week pages of the plan: the steps a progress bar counts.
+int planSteps(const PrintPlan& plan);
+
 // Draws the plan's document on the surface and ends it. Shows nothing; what it noticed
-// is in the result, for reportPrintNotes.
-PrintNotes renderPlan(const PrintPlan& plan, const Program& program, const Date& today,
-                      PrintSurface& surface);
+// is in the result, for reportPrintNotes. `goOn` is asked after every step; when it says
+// no, drawing stops and the document is left unended, for the caller to withdraw.
+PrintNotes renderPlan(const PrintPlan& plan, const Program& program, const Date& today, PrintSurface& surface,
+                      const GoOn& goOn = {});
 
 } // namespace tivra

@@ -8,19 +8,32 @@
 #include "core/Messages.h"
 #include "print/PrintSurface.h"
 
+#include <functional>
 #include <string>
 
 namespace tivra {
 
 struct PrintNotes {
     bool felaktigTid = false; // a printed row's start time could not be read
+    bool avbruten = false;    // the user stopped the document part-way; it was not ended
 };
+
+// Asked after each list and each week page: false stops the document there.
+using GoOn = std::function<bool()>;
 
 struct Printout {
     PrintSurface& surface;
     const Program& program;
     Date today;
     PrintNotes notes;
+    GoOn goOn;
+    // After a list or a page: whether to go on, noting a stop.
+    bool nextStep() {
+        if (goOn && !notes.avbruten && !goOn()) {
+            notes.avbruten = true;
+        }
+        return !notes.avbruten;
+    }
 };
 
 // Today's date as the printouts head their pages: "05-12-2026".

@@ -231,8 +231,9 @@ void skrivut_grafiskt(Printout& out, const std::string& objekt, int forsta, int 
     out.surface.setLineWidth(out.program.settings.linjebredd);
     out.surface.setFontName(out.program.settings.font1);
     SchedulePage page(out, objekt);
-    for (int w = forsta; w <= sista; ++w) {
+    for (int w = forsta; w <= sista && !out.notes.avbruten; ++w) {
         page.draw(w);
+        out.nextStep();
     }
 }
 

@@ -119,6 +119,18 @@ void QtPrintSurface::newPage() {
     moveTo(0, 0);
 }
 
+void QtPrintSurface::abort() {
+    if (state_ == State::Drawing) {
+        if (auto* printer = dynamic_cast<QPrinter*>(&device_)) {
+            printer->abort();
+        }
+        if (painter_.isActive()) {
+            painter_.end();
+        }
+        state_ = State::Ended;
+    }
+}
+
 void QtPrintSurface::endDoc() {
     if (state_ == State::Drawing) {
         painter_.end();

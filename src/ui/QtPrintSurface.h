@@ -60,6 +60,9 @@ class QtPrintSurface : public PrintSurface {
 
     void newPage() override;
     void endDoc() override;
+    // Withdraws a document stopped part-way: a printer's job is cancelled and nothing
+    // more is drawn. A PDF's file is the caller's to remove.
+    void abort();
 
   private:
     enum class State { Waiting, Drawing, Refused, Ended };

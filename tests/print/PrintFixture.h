@@ -48,7 +48,7 @@ class PrintFixture : public ::testing::Test {
         return row;
     }
 
-    Printout printout() { return Printout{surface, program, Date{2026, 12, 5}, {}}; }
+    Printout printout() { return Printout{surface, program, Date{2026, 12, 5}, {}, {}}; }
 
     Program program;
     RecordingSurface surface;

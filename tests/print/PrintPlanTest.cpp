@@ -117,6 +117,14 @@ TEST_F(PrintPlanTest, OneDocumentOfListsAndSchedulesObjectAfterObject) {
     EXPECT_TRUE(messages.shown.empty());     // the render says nothing itself
     reportPrintNotes(notes, messages);
     EXPECT_EQ(messages.log(), (std::vector<std::string>{"Skriv ut|Felaktigt tidsformat."}));
+
+    // Stopped after its second step: two sheets, and the document is not ended.
+    EXPECT_EQ(planSteps(*plan), 6);
+    RecordingSurface stopped;
+    int steps = 0;
+    EXPECT_TRUE(renderPlan(*plan, program, Date{2026, 12, 5}, stopped, [&] { return ++steps < 2; }).avbruten);
+    EXPECT_EQ(stopped.pages(), 2);
+    EXPECT_EQ(stopped.endDocs(), 0);
 }
 
 } // namespace
