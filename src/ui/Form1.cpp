@@ -1,6 +1,10 @@
 #include "ui/Form1.h"
 
 #include "ui/Convert.h"
+#include "ui/Form3.h"
+#include "ui/Form4.h"
+#include "ui/Form5.h"
+#include "ui/PrintOutput.h"
 #include "ui/Twips.h"
 
 #include <QAction>
@@ -12,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -81,6 +86,7 @@ Form1::Form1(Program& program, Platform& platform, QWidget* parent)
     setWindowTitle(QStringLiteral("Tivra"));
     buildMenus();
     buildControls();
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     setTabOrder();
     resize(px(kWindowWidthTwips), px(kWindowHeightTwips) + menuBar()->sizeHint().height());
     Form_Load();
@@ -94,21 +100,25 @@ void Form1::buildMenus() {
     arkiv_open_ = menuEntry(Arkiv, "arkiv_open", "\xD6ppna", true);
     arkiv_saveas_ = menuEntry(Arkiv, "arkiv_saveas", "Spara som...", true);
     Arkiv->addSeparator();
-    // The settings dialog, the print dialog and the printer choice come with their windows.
+    // The settings dialog comes with its window.
     Arkiv_ini = menuEntry(Arkiv, "Arkiv_ini", "Tivra.ini", false);
-    Arkiv_skrivut = menuEntry(Arkiv, "Arkiv_skrivut", "Skriv ut", false);
-    Arkiv_skrivare = menuEntry(Arkiv, "Arkiv_skrivare", "Skrivare", false);
+    Arkiv_skrivut = menuEntry(Arkiv, "Arkiv_skrivut", "Skriv ut", true);
+    Arkiv_skrivare = menuEntry(Arkiv, "Arkiv_skrivare", "Skrivare", true);
     Arkiv->addSeparator();
     Arkiv_avsluta_ = menuEntry(Arkiv, "Arkiv_avsluta", "Avsluta", true);
 
     help = menuBar()->addMenu(toQString("&Hj\xE4lp"));
     help->setObjectName(QStringLiteral("help"));
-    help_help = menuEntry(help, "help_help", "Hj\xE4lpavsnitt", false);
-    help_om = menuEntry(help, "help_om", "Om programmet", false);
+    help_help = menuEntry(help, "help_help", "Hj\xE4lpavsnitt", true);
+    help_om = menuEntry(help, "help_om", "Om programmet", true);
 
     connect(arkiv_open_, &QAction::triggered, this, &Form1::arkiv_open);
     connect(arkiv_saveas_, &QAction::triggered, this, &Form1::arkiv_saveas);
     connect(Arkiv_avsluta_, &QAction::triggered, this, &Form1::Arkiv_avsluta);
+    connect(Arkiv_skrivut, &QAction::triggered, this, &Form1::Arkiv_skrivut_Click);
+    connect(Arkiv_skrivare, &QAction::triggered, this, &Form1::Arkiv_skrivare_Click);
+    connect(help_help, &QAction::triggered, this, &Form1::help_help_Click);
+    connect(help_om, &QAction::triggered, this, &Form1::help_om_Click);
 }
 
 void Form1::buildControls() {
@@ -233,8 +243,6 @@ QWidget* Form1::buildBookingColumn() {
 
     grid->setRowStretch(r++, 1);
     Command4 = button("Command4", "Skriv ut", "Skriv ut vald sal / valt objekt", column);
-    // Printing comes with its dialog, as in the Arkiv menu.
-    Command4->setEnabled(false);
     grid->addWidget(Command4, r++, 0, 1, 4);
     Command5 = button("Command5", "Avsluta", nullptr, column);
     grid->addWidget(Command5, r++, 0, 1, 4);

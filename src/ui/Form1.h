@@ -6,7 +6,8 @@
 // handlers of the controls that choose view, object, week and day, Form1Marking.cpp the
 // marking of a time span on the day boxes, Form1TimeFields.cpp the start, end and length
 // fields and "Töm", Form1Booking.cpp "Boka", Form1Avbok.cpp the pop-up menu of a booking
-// box ("Redigera", "Flera veckor", "Avboka").
+// box ("Redigera", "Flera veckor", "Avboka"), Form1Print.cpp the ways into printing and
+// help.
 //
 // Control arrays keep one widget per element, named with its index in parentheses:
 // "Label2(1)".."Label2(7)", "Label3(1)".."Label3(7)", "Label4(0)".."Label4(100)", so a
@@ -22,8 +23,10 @@
 
 #include <QMainWindow>
 #include <QPointF>
+#include <QPointer>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -32,13 +35,18 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QWidget;
 
 namespace tivra {
 
+class Form3;
+class Form4;
+class Form5;
 class GridBox;
+class PrintOutput;
 struct WeekView;
 
 class Form1 : public QMainWindow {
@@ -72,6 +80,13 @@ class Form1 : public QMainWindow {
     void visaShape1(int s1, int s2);
     // The row of the lesson or booking box last pressed; the pop-up menu acts on it.
     int valdrad() const { return valdrad_; }
+
+    // The print dialog, built on first use and again after the user closed it.
+    Form4* form4();
+    // Where the print dialog's "OK" sends documents: the run's printer unless replaced.
+    void setPrintOutput(std::unique_ptr<PrintOutput> output);
+    // The help pop-up shared by the dialogs.
+    Form5* form5();
 
   public slots:
     void arkiv_open();
@@ -117,6 +132,13 @@ class Form1 : public QMainWindow {
     void Flera_veckor_Click();
     void Avboka_Click();
 
+    // Printing and help (Form1Print.cpp).
+    void Arkiv_skrivut_Click();
+    void Arkiv_skrivare_Click();
+    void Command4_Click(); // "Skriv ut": the shown object's week schedule
+    void help_help_Click();
+    void help_om_Click();
+
   protected:
     // The close box (Form_QueryUnload): ends the program at once, nothing is asked.
     void closeEvent(QCloseEvent* event) override;
@@ -132,6 +154,8 @@ class Form1 : public QMainWindow {
     void applyStartup(const StartupView& view);
     // Ends the program: closes the window and leaves the event loop.
     void endProgram();
+    // The run's printer, made on first use.
+    QPrinter& printer();
 
     // The grid (Form1Grid.cpp).
     void buildGrid();
@@ -210,6 +234,13 @@ class Form1 : public QMainWindow {
     // The pop-up menu of the booking boxes.
     QMenu* Avbok = nullptr;
     int valdrad_ = 0; // the row behind the box last pressed
+
+    // Printing and help.
+    std::unique_ptr<QPrinter> printer_; // the printer of this run, as Arkiv "Skrivare" set it
+    std::unique_ptr<PrintOutput> printOutput_;
+    QPointer<Form4> form4_;
+    QPointer<Form3> form3_;
+    QPointer<Form5> form5_;
 };
 
 } // namespace tivra

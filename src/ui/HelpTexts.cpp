@@ -1,0 +1,91 @@
+#include "ui/HelpTexts.h"
+
+namespace tivra {
+namespace {
+
+constexpr const char* kBreak = "\r\n\r\n";
+
+// Paragraphs joined by an empty line; `last` says whether the last one is followed by one too.
+template <std::size_t N> std::string paragraphs(const char* const (&parts)[N], bool last) {
+    std::string text;
+    for (std::size_t i = 0; i < N; ++i) {
+        text += parts[i];
+        if (i + 1 < N || last) {
+            text += kBreak;
+        }
+    }
+    return text;
+}
+
+const char* const kOversikt[] = {"Programmet anv\xE4nds f\xF6r bokning av salar och andra objekt. ",
+                                 "Om det anv\xE4nds tillsammans med Timora visas vid bokningar salsschemat. "
+                                 "\xC4ven personalscheman kan visas."};
+
+const char* const kAdministrator[] = {
+    "Programmet beh\xF6ver ha tillg\xE5ng till en salslista och/eller en lista \xF6ver \xF6vriga "
+    "bokningsobjekt.",
+    "Om programmet anv\xE4nds tillsammans med Timora ska programmet ha tillg\xE5ng till Timoras schemafiler. "
+    "Timoras salslista kommer d\xE5 att anv\xE4ndas. Anv\xE4nds inte Timora skapas salslistan som en textfil "
+    "i t ex Anteckningar med en sal per rad. Ge filen filtill\xE4gget .sal. ",
+    "Man kan \xE4ven v\xE4lja att l\xE4gga alla bokningsobjekt i samma lista, se nedan.",
+    "Anv\xE4nds programmet tillsammans med Timora, om man d\xE4r inte valt veckovis schemal\xE4ggning men "
+    "vissa lektioner \xE4nd\xE5 \xE4ger rum vissa veckor, kan man vid skapandet av dem i rutan Not ange "
+    "veckor i formen VECKOR: 2-4 8-11. Denna information anv\xE4nds d\xE5 av Tivra.",
+    "Vid f\xF6rsta programstart och inf\xF6r nytt l\xE4s\xE5r v\xE4ljs Arkiv / Tivra.ini. Tivra.ini \xE4r en "
+    "fil d\xE4r programmets inst\xE4llningar sparas. H\xE4r listas \xE4ven andra bokningsobjekt \xE4n salar. "
+    "Se hj\xE4lpen till denna dialogruta. Ange speciellt namnet p\xE5 bokningsfilen som sedan automatiskt "
+    "l\xE4ses in vid programstart.",
+    "Vid dagens f\xF6rsta inl\xE4sning av bokningarna skapar programmet en kopia med filtill\xE4gget bk0 - "
+    "bk9, d\xE4r siffran \xE4r datumets entalssiffra. Mappen f\xF6r denna backup anges i Tivra.ini. Vid "
+    "behov kan bokningsfilen \xE5terst\xE4llas fr\xE5n den kopia som bed\xF6ms l\xE4mplig. Kopiera kopian "
+    "till bokningsfilens plats och \xE4ndra filtil\xE4gget till bok."};
+
+const char* const kBoka[] = {
+    "V\xE4lj Salar eller Annat. Finns bara en lista heter det enda valet Objekt. Skriv salen eller objektet "
+    "i rutan eller v\xE4lj fr\xE5n listan. V\xE4lj vecka. Befintliga bokningar (och/eller schemalagda tider "
+    "f\xF6r salar) visas i schemat. Peka p\xE5 bokning f\xF6r visning av bokningsdata i rutan under schemat.",
+    "Fyll i bokningsdata i de olika rutorna. Tidsomfattningen kan \xE4ven markeras direkt i dagsrutan. "
+    "Klicka Boka. Bokningarna sparas omedelbart, s\xE5 klicka bara Avsluta n\xE4r du \xE4r klar. ",
+    "H\xF6gerklicka p\xE5 en bokning i schemat f\xF6r att avboka eller \xE4ndra bokningsdata.",
+    "Ska bokning g\xF6ras f\xF6r flera veckor g\xF6rs f\xF6rst bokning f\xF6r startveckan enligt ovan. "
+    "H\xF6gerklicka p\xE5 bokningen i schemat och v\xE4lj 'Flera veckor' fr\xE5n popup-menyn.",
+    "V\xE4ljs 'Visa alla bokningar' visas f\xF6r vald vecka alla bokningar av salar och andra objekt i samma "
+    "schema. Detta ger en \xF6verblick \xF6ver vilka tider bokningar f\xF6rekommer. \xC4ven personalscheman "
+    "kan visas vid anv\xE4ndning tillsammans med Timora.",
+    "Bokningar kan skrivas ut som listor eller som veckoscheman. Anv\xE4nd knappen 'Skriv ut vald' eller "
+    "menyvalet Arkiv/Skriv ut. Utskrifter g\xF6rs till i Windows vald standardskrivare. Denna kan \xE4ndras "
+    "via Arkiv/Skrivare."};
+
+const char* const kSkrivUt[] = {
+    "Ange vilka salar och/eller andra objekt som ska skrivas ut. Eller kryssa rutan/rutorna Alla.",
+    "Kryssa \xF6nskad(e) typ(er) av utskrift(er). En lista \xE4r en l\xF6pande f\xF6rteckning vecka f\xF6r "
+    "vecka \xF6ver bokningar. Veckoscheman \xE4r grafiska scheman, en sida per vecka.",
+    "Kryssa om utskrift \xF6nskas \xE4ven f\xF6r obokade objekt.",
+    "Ange period f\xF6r utskrifterna. \xD6nskas utskrift f\xF6r en f\xF6ljd av veckor skrivs denna i formen "
+    "16-24, \xE4ven perioden 46-8 \xE4r till\xE5ten."};
+
+} // namespace
+
+std::string oversiktText() {
+    return paragraphs(kOversikt, false);
+}
+
+std::string administratorText() {
+    return paragraphs(kAdministrator, false);
+}
+
+std::string bokaText() {
+    return paragraphs(kBoka, true);
+}
+
+std::string skrivUtHelpText() {
+    return paragraphs(kSkrivUt, false);
+}
+
+std::string aboutText() {
+    return std::string("\r\n") + "Ett program f\xF6r bokning av salar och utrustning.\r\n" +
+           "Titta g\xE4rna efter nya versioner av Tivra: se projektets README.\r\n" +
+           "Kontakt: se README-filen som f\xF6ljer med Tivra.";
+}
+
+} // namespace tivra

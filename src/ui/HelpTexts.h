@@ -1,0 +1,20 @@
+#pragma once
+// The texts of the help window, the print dialog's help and the about box, as
+// Windows-1252 bytes with CR LF between paragraphs.
+#include <string>
+
+namespace tivra {
+
+// The three tabs of the help window: "Översikt", "Till administratören", "Boka".
+std::string oversiktText();
+std::string administratorText();
+std::string bokaText();
+
+// The print dialog's "Hjälp".
+std::string skrivUtHelpText();
+
+// The about box: an empty line, what the program is, where new versions are told of,
+// and whom to ask.
+std::string aboutText();
+
+} // namespace tivra
