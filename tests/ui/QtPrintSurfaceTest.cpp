@@ -2,6 +2,7 @@
 
 #include "support/Fakes.h"
 #include "ui/Convert.h"
+#include "ui/PrintOutput.h"
 
 #include <QPdfWriter>
 #include <QProcess>
@@ -82,6 +83,35 @@ TEST(QtPrintSurface, MeasuresThePrintableAreaAndTextInTwips) {
     surface.writeLine(" bokad");
     EXPECT_EQ(surface.currentX(), 0);
     EXPECT_DOUBLE_EQ(surface.currentY(), surface.textHeight(""));
+}
+
+} // namespace
+} // namespace tivra
+
+namespace tivra {
+namespace {
+
+TEST(PdfOutput, AStoppedDocumentLeavesTheOldFileAndNoPartOfTheNew) {
+    test::TempDir dir;
+    const std::string path = dir.file("veckan.pdf");
+    test::writeBytes(path, "gammal");
+    PdfOutput pdf(QString::fromStdString(path), pdfPageLayout());
+    auto draw = [](bool finish) {
+        return [finish](PrintSurface& surface) {
+            surface.writeLine("Sida 1");
+            surface.newPage();
+            surface.writeLine("Sida 2");
+            if (finish) {
+                surface.endDoc();
+            }
+            return finish;
+        };
+    };
+    EXPECT_EQ(pdf.print(draw(false)), PrintResult::Cancelled);
+    EXPECT_EQ(test::readBytes(path), "gammal");
+    EXPECT_EQ(pdf.print(draw(true)), PrintResult::Done);
+    EXPECT_TRUE(test::readBytes(path).starts_with("%PDF"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 } // namespace
