@@ -10,27 +10,6 @@
 
 namespace tivra {
 
-namespace {
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// "36" or "36-39": one or two runs of digits joined by one "-", nothing else.
-bool isWeekOrRange(std::string_view text) {
-    std::size_t dash = text.find('-');
-    std::string_view first = text.substr(0, dash);
-    auto digitsOnly = [](std::string_view part) {
-        return !part.empty() && std::all_of(part.begin(), part.end(), isDigit);
-    };
-    if (dash == std::string_view::npos) {
-        return digitsOnly(first);
-    }
-    return digitsOnly(first) && digitsOnly(text.substr(dash + 1));
-}
-
-} // namespace
-
 std::optional<std::vector<std::string>> lasSalar(const std::string& path, Disk& disk) {
     std::optional<std::string> bytes = disk.readAll(path);
     if (!bytes) {
@@ -79,16 +58,15 @@ std::optional<std::vector<std::string>> lasObjektfil(const std::string& path, Di
 }
 
 std::optional<std::string> periodFor(const std::vector<std::string>& perioder, const std::string& objekt) {
-    // The period must be all that follows the name, so that KANON does not take the
-    // period of KANON 1 (whose rest "1 36-39" is no week).
+    std::optional<BookingPeriod> period = periodOf(perioder, objekt);
+    return period ? std::optional<std::string>(period->weeks()) : std::nullopt;
+}
+
+std::optional<BookingPeriod> periodOf(const std::vector<std::string>& perioder, const std::string& objekt) {
     for (const std::string& entry : perioder) {
-        if (entry.size() <= objekt.size() + 1 || entry.compare(0, objekt.size(), objekt) != 0 ||
-            entry[objekt.size()] != ' ') {
-            continue;
-        }
-        std::string_view rest = std::string_view(entry).substr(objekt.size() + 1);
-        if (isWeekOrRange(rest)) {
-            return std::string(rest);
+        std::optional<BookingPeriod> period = lasPeriod(entry);
+        if (period && period->objekt == objekt) {
+            return period;
         }
     }
     return std::nullopt;
@@ -96,22 +74,11 @@ std::optional<std::string> periodFor(const std::vector<std::string>& perioder, c
 
 std::optional<std::string> periodRefusal(const std::vector<std::string>& perioder, const std::string& objekt,
                                          int week) {
-    std::optional<std::string> period = periodFor(perioder, objekt);
-    if (!period) {
+    std::optional<BookingPeriod> period = periodOf(perioder, objekt);
+    if (!period || (period->forsta <= week && week <= period->sista)) {
         return std::nullopt;
     }
-    long long a = avrunda(textvarde(*period));
-    long long b = a;
-    std::string word = "vecka ";
-    std::size_t dash = period->find('-');
-    if (dash != std::string::npos) {
-        b = avrunda(textvarde(std::string_view(*period).substr(dash + 1)));
-        word = "veckorna ";
-    }
-    if (a <= week && week <= b) {
-        return std::nullopt;
-    }
-    return objekt + " kan bara bokas " + word + *period + ".";
+    return objekt + " kan bara bokas " + (period->range ? "veckorna " : "vecka ") + period->weeks() + ".";
 }
 
 } // namespace tivra

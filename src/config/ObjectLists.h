@@ -1,5 +1,6 @@
 #pragma once
 // Rooms, other bookable objects and their booking periods.
+#include "config/BookingPeriod.h"
 #include "core/Disk.h"
 
 #include <optional>
@@ -16,8 +17,10 @@ std::optional<std::vector<std::string>> lasSalar(const std::string& path, Disk& 
 // more than 200 objects.
 std::optional<std::vector<std::string>> lasObjektfil(const std::string& path, Disk& disk);
 
-// The period text of an object ("36-39", "40"): the first entry that is the object's
-// name, one blank, and a week or a range of two weeks; nothing when it has none.
+// The period of an object: the first entry that reads as a period of exactly that
+// object (config/BookingPeriod.h); nothing when it has none.
+std::optional<BookingPeriod> periodOf(const std::vector<std::string>& perioder, const std::string& objekt);
+// Its weeks as the messages name them ("36-39", "40").
 std::optional<std::string> periodFor(const std::vector<std::string>& perioder, const std::string& objekt);
 
 // Why the object may not be booked in the school-year week `week` ("DATASAL kan bara

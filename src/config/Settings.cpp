@@ -175,17 +175,13 @@ std::string settingsText(const Settings& s) {
 bool writeSettingsFile(const Settings& settings, Disk& disk, const std::string& path) {
     std::string text = settingsText(settings);
     std::string temporary = path + ".tmp";
-    if (!disk.writeAll(temporary, text)) {
-        // The old file is still whole; leave it so.
-        disk.remove(temporary);
-        return false;
-    }
-    if (disk.replace(temporary, path)) {
+    // Written beside, read back, then put in place in one step: the old file stays whole
+    // until the new one is, and is never left half rewritten.
+    if (disk.writeAll(temporary, text) && disk.readAll(temporary) == text && disk.replace(temporary, path)) {
         return true;
     }
     disk.remove(temporary);
-    // Some network shares refuse to replace a file; writing it in place is then the only way.
-    return disk.writeAll(path, text);
+    return false;
 }
 
 } // namespace tivra

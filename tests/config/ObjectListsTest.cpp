@@ -70,6 +70,10 @@ TEST(Periods, RestrictOnlyTheirObjectToTheirWeeks) {
     EXPECT_EQ(periodFor(perioder, "KANON 1"), "36-39");
     EXPECT_EQ(periodFor(perioder, "KANON"), "45");
     EXPECT_FALSE(periodFor({"KANON 1 36-39"}, "KANON"));
+    // Blanks around the dash, and a room whose name ends in a number.
+    EXPECT_EQ(periodFor({"DATASAL 36 - 39"}, "DATASAL"), "36-39");
+    EXPECT_EQ(periodFor({"SAL 1 12-20"}, "SAL 1"), "12-20");
+    EXPECT_FALSE(periodFor({"DATASAL36-39"}, "DATASAL36"));
 
     EXPECT_FALSE(periodRefusal(perioder, "DATASAL", 36));
     EXPECT_FALSE(periodRefusal(perioder, "DATASAL", 39));

@@ -125,11 +125,18 @@ TEST(Settings, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(test::readBytes(path), "SKOLA: old\r\n");
     EXPECT_FALSE(disk.exists(path + ".tmp"));
 
-    // Given: the share refuses to replace files. Expect: written in place.
+    // Given: the written copy reads back otherwise, or the old file cannot be replaced.
+    // Expect: the same, never a file rewritten in place.
     disk.onWrite = nullptr;
+    disk.onRead = [&](const std::string& p) {
+        return p == path + ".tmp" ? std::optional<std::optional<std::string>>(std::string("SKOLA: n"))
+                                  : std::nullopt;
+    };
+    EXPECT_FALSE(writeSettingsFile(s, disk, path));
+    disk.onRead = nullptr;
     disk.onReplace = [](const std::string&, const std::string&) { return std::optional<bool>(false); };
-    EXPECT_TRUE(writeSettingsFile(s, disk, path));
-    EXPECT_EQ(test::readBytes(path), settingsText(s));
+    EXPECT_FALSE(writeSettingsFile(s, disk, path));
+    EXPECT_EQ(test::readBytes(path), "SKOLA: old\r\n");
     EXPECT_FALSE(disk.exists(path + ".tmp"));
 }
 
