@@ -36,7 +36,16 @@ struct Selection {
 };
 
 struct Program {
+    // The settings as start-up used them: the room list, the timetable, the booking file,
+    // the object lists and periods, the day and week lists, the grid's hours and weekdays
+    // and the week limits. Everything that start-up derived from them reads these, and
+    // they stay so until the next start, whatever the settings dialog saves.
     Settings settings;
+    // The running settings: what the settings dialog shows and takes its values over
+    // into, Tivra.ini as the next start will read it. Start-up makes them equal to
+    // `settings`. The printouts take their school name, fonts, line width and grey levels
+    // from here, so a save changes those at once.
+    Settings running;
     std::vector<std::string> salar; // rooms, normalised, at most 200
     Timetable timetable;
     BookingTable bokningar;

@@ -231,23 +231,27 @@ void firstObject(Run& run) {
     }
 }
 
+void runStages(Run& run) {
+    readSettingsStage(run);
+    backupFolderStage(run);
+    hoursCheck(run);
+    if (!listsStage(run)) {
+        return;
+    }
+    objectsAndTimetable(run);
+    legacyObjectsStage(run);
+    bookingFileStep(run);
+    firstObject(run);
+}
+
 } // namespace
 
 StartupView startup(Program& program, Platform& platform) {
     StartupView view;
     program = Program{}; // the built-in defaults
     Run run{program, platform, view};
-
-    readSettingsStage(run);
-    backupFolderStage(run);
-    hoursCheck(run);
-    if (!listsStage(run)) {
-        return view;
-    }
-    objectsAndTimetable(run);
-    legacyObjectsStage(run);
-    bookingFileStep(run);
-    firstObject(run);
+    runStages(run);
+    program.running = program.settings;
     return view;
 }
 

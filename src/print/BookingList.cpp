@@ -56,7 +56,8 @@ class ListWriter {
     ListWriter(Printout& out, const std::string& objekt) : out_(out), s_(out.surface), objekt_(objekt) {}
 
     void heading() {
-        const Settings& settings = out_.program.settings;
+        // The look of the page follows the running settings, a save in the dialog at once.
+        const Settings& settings = out_.program.running;
         s_.setFontName(settings.font2);
         s_.setFontSize(12);
         s_.writeLine("");

@@ -18,8 +18,8 @@ double whole(double value) {
 class SchedulePage {
   public:
     SchedulePage(Printout& out, const std::string& objekt)
-        : out_(out), s_(out.surface), settings_(out.program.settings), objekt_(objekt),
-          g_(scheduleGeometry(s_.pageWidth(), s_.pageHeight(), settings_)) {
+        : out_(out), s_(out.surface), look_(out.program.running), objekt_(objekt),
+          g_(scheduleGeometry(s_.pageWidth(), s_.pageHeight(), out.program.settings)) {
         // The object's rows are found once for all its weeks.
         const BookingTable& table = out.program.bokningar;
         for (int r = 1, last = std::min(table.antalrader, kMaxRows); r <= last; ++r) {
@@ -47,7 +47,7 @@ class SchedulePage {
         const double H = s_.pageHeight();
         s_.setFontSize(12);
         s_.moveTo(g_.x0, 0.02 * H);
-        s_.writeLine(settings_.skola);
+        s_.writeLine(look_.skola);
         s_.setFontSize(16);
         s_.moveTo(g_.x0, 0.04 * H);
         s_.writeOn("Bokningar av " + objekt_ + "  vecka" + taltext(w > 52 ? w - 52 : w));
@@ -133,7 +133,7 @@ class SchedulePage {
         const double left = X(d - 1);
         const bool lesson = table.isLesson(r);
         legend_ = legend_ || lesson;
-        s_.filledBox(left, T, X(d), T + B, lesson ? settings_.toninglektion : settings_.toning);
+        s_.filledBox(left, T, X(d), T + B, lesson ? look_.toninglektion : look_.toning);
         s_.box(left, T, X(d), T + B);
 
         const double pad = 0.02 * g_.cw;
@@ -184,11 +184,11 @@ class SchedulePage {
         const double x0 = g_.x0;
         const double cw = g_.cw;
         const double Y2 = g_.Y2;
-        s_.filledBox(x0, Y2 + 0.2 * cw, x0 + 0.25 * cw, Y2 + 0.35 * cw, settings_.toninglektion);
+        s_.filledBox(x0, Y2 + 0.2 * cw, x0 + 0.25 * cw, Y2 + 0.35 * cw, look_.toninglektion);
         s_.box(x0, Y2 + 0.2 * cw, x0 + 0.25 * cw, Y2 + 0.35 * cw);
         s_.moveTo(x0 + 0.4 * cw, Y2 + 0.2 * cw);
         s_.writeLine("Schemalagd lektion");
-        s_.filledBox(x0, Y2 + 0.45 * cw, x0 + 0.25 * cw, Y2 + 0.6 * cw, settings_.toning);
+        s_.filledBox(x0, Y2 + 0.45 * cw, x0 + 0.25 * cw, Y2 + 0.6 * cw, look_.toning);
         s_.box(x0, Y2 + 0.45 * cw, x0 + 0.25 * cw, Y2 + 0.6 * cw);
         s_.moveTo(x0 + 0.4 * cw, Y2 + 0.45 * cw);
         s_.writeLine("Bokning");
@@ -198,7 +198,9 @@ class SchedulePage {
 
     Printout& out_;
     PrintSurface& s_;
-    const Settings& settings_;
+    // The grid's hours and weekdays are the window's, from start-up; the school name and
+    // the grey levels follow the running settings.
+    const Settings& look_;
     const std::string& objekt_;
     ScheduleGeometry g_;
     std::vector<int> rows_; // in table order
@@ -228,8 +230,8 @@ ScheduleGeometry scheduleGeometry(double W, double H, const Settings& settings) 
 }
 
 void skrivut_grafiskt(Printout& out, const std::string& objekt, int forsta, int sista) {
-    out.surface.setLineWidth(out.program.settings.linjebredd);
-    out.surface.setFontName(out.program.settings.font1);
+    out.surface.setLineWidth(out.program.running.linjebredd);
+    out.surface.setFontName(out.program.running.font1);
     SchedulePage page(out, objekt);
     for (int w = forsta; w <= sista && !out.notes.avbruten; ++w) {
         page.draw(w);

@@ -14,7 +14,7 @@ namespace tivra::test {
 class PrintFixture : public ::testing::Test {
   protected:
     PrintFixture() {
-        program.settings.skola = "Skolan";
+        program.running.skola = "Skolan";
         program.salar = {"B1", "B12", "B14", "B2"};
         program.settings.bokaobjekt = {"KANON", "KANON 1"};
     }
