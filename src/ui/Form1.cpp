@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "ui/Convert.h"
+#include "ui/Form2.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
 #include "ui/Form5.h"
@@ -100,8 +101,7 @@ void Form1::buildMenus() {
     arkiv_open_ = menuEntry(Arkiv, "arkiv_open", "\xD6ppna", true);
     arkiv_saveas_ = menuEntry(Arkiv, "arkiv_saveas", "Spara som...", true);
     Arkiv->addSeparator();
-    // The settings dialog comes with its window.
-    Arkiv_ini = menuEntry(Arkiv, "Arkiv_ini", "Tivra.ini", false);
+    Arkiv_ini = menuEntry(Arkiv, "Arkiv_ini", "Tivra.ini", true);
     Arkiv_skrivut = menuEntry(Arkiv, "Arkiv_skrivut", "Skriv ut", true);
     Arkiv_skrivare = menuEntry(Arkiv, "Arkiv_skrivare", "Skrivare", true);
     Arkiv->addSeparator();
@@ -115,6 +115,7 @@ void Form1::buildMenus() {
     connect(arkiv_open_, &QAction::triggered, this, &Form1::arkiv_open);
     connect(arkiv_saveas_, &QAction::triggered, this, &Form1::arkiv_saveas);
     connect(Arkiv_avsluta_, &QAction::triggered, this, &Form1::Arkiv_avsluta);
+    connect(Arkiv_ini, &QAction::triggered, this, &Form1::Arkiv_ini_Click);
     connect(Arkiv_skrivut, &QAction::triggered, this, &Form1::Arkiv_skrivut_Click);
     connect(Arkiv_skrivare, &QAction::triggered, this, &Form1::Arkiv_skrivare_Click);
     connect(help_help, &QAction::triggered, this, &Form1::help_help_Click);

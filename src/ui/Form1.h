@@ -6,8 +6,8 @@
 // handlers of the controls that choose view, object, week and day, Form1Marking.cpp the
 // marking of a time span on the day boxes, Form1TimeFields.cpp the start, end and length
 // fields and "Töm", Form1Booking.cpp "Boka", Form1Avbok.cpp the pop-up menu of a booking
-// box ("Redigera", "Flera veckor", "Avboka"), Form1Print.cpp the ways into printing and
-// help.
+// box ("Redigera", "Flera veckor", "Avboka"), Form1Print.cpp the ways into the settings,
+// printing and help.
 //
 // Control arrays keep one widget per element, named with its index in parentheses:
 // "Label2(1)".."Label2(7)", "Label3(1)".."Label3(7)", "Label4(0)".."Label4(100)", so a
@@ -26,6 +26,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -42,6 +43,7 @@ class QWidget;
 
 namespace tivra {
 
+class Form2;
 class Form3;
 class Form4;
 class Form5;
@@ -132,7 +134,8 @@ class Form1 : public QMainWindow {
     void Flera_veckor_Click();
     void Avboka_Click();
 
-    // Printing and help (Form1Print.cpp).
+    // Settings, printing and help (Form1Print.cpp).
+    void Arkiv_ini_Click();
     void Arkiv_skrivut_Click();
     void Arkiv_skrivare_Click();
     void Command4_Click(); // "Skriv ut": the shown object's week schedule
@@ -156,6 +159,8 @@ class Form1 : public QMainWindow {
     void endProgram();
     // The run's printer, made on first use.
     QPrinter& printer();
+    // What a dialog's "Hjälp" calls: the shared pop-up with the dialog's title and text.
+    std::function<void(const std::string& title, const std::string& text)> helpPopup();
 
     // The grid (Form1Grid.cpp).
     void buildGrid();
@@ -238,6 +243,7 @@ class Form1 : public QMainWindow {
     // Printing and help.
     std::unique_ptr<QPrinter> printer_; // the printer of this run, as Arkiv "Skrivare" set it
     std::unique_ptr<PrintOutput> printOutput_;
+    QPointer<Form2> form2_;
     QPointer<Form4> form4_;
     QPointer<Form3> form3_;
     QPointer<Form5> form5_;

@@ -3,6 +3,7 @@
 #include "core/Calendar.h"
 #include "core/TextHelpers.h"
 #include "ui/Convert.h"
+#include "ui/Form2.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
 #include "ui/Form5.h"
@@ -36,17 +37,28 @@ Form5* Form1::form5() {
     return form5_;
 }
 
+std::function<void(const std::string&, const std::string&)> Form1::helpPopup() {
+    return [this](const std::string& title, const std::string& text) { form5()->visa(title, text); };
+}
+
 Form4* Form1::form4() {
     if (form4_.isNull()) {
         if (!printOutput_) {
             printOutput_ = std::make_unique<PrinterOutput>(printer());
         }
-        Form4Context context{
-            program_, platform_, *printOutput_, printer(),
-            [this](const std::string& title, const std::string& text) { form5()->visa(title, text); }};
+        Form4Context context{program_, platform_, *printOutput_, printer(), helpPopup()};
         form4_ = new Form4(context, view_.printRoomRowEnabled, this);
     }
     return form4_;
+}
+
+void Form1::Arkiv_ini_Click() {
+    if (form2_.isNull()) {
+        form2_ = new Form2(program_, platform_, helpPopup(), this);
+    }
+    form2_->show();
+    form2_->raise();
+    form2_->activateWindow();
 }
 
 void Form1::Arkiv_skrivut_Click() {

@@ -1,5 +1,7 @@
 #include "ui/HelpTexts.h"
 
+#include <utility>
+
 namespace tivra {
 namespace {
 
@@ -80,6 +82,41 @@ std::string bokaText() {
 
 std::string skrivUtHelpText() {
     return paragraphs(kSkrivUt, false);
+}
+
+std::string installningarHelpText() {
+    // Each section: its heading, its body, an empty line; the closing sentence last.
+    static const std::pair<const char*, const char*> sections[] = {
+        {"Schema/Salslista",
+         "Filnamn (inklusive ev. s\xF6kv\xE4g) p\xE5 aktuellt schema - om Timora anv\xE4nds f\xF6r "
+         "schemal\xE4ggning. Du kan anv\xE4nda knappen Bl\xE4"
+         "ddra. Alternativt namnet p\xE5 salslistan. L\xE4mna rutan tom om programmet enbart anv\xE4nds "
+         "f\xF6r bokning av andra objekt eller om \xE4ven salar l\xE4ggs i listan Bokningsobjekt."},
+        {"Bokningsfil", "Filnamn (inklusive ev. s\xF6kv\xE4g) p\xE5 bokningsfil som ska \xF6ppnas vid "
+                        "programstart. Anv\xE4nds inte nytt filnamn ska inf\xF6r nytt l\xE4s\xE5r eller "
+                        "annan period gammal bokningsfil raderas."},
+        {"S\xF6kv\xE4g backup",
+         "S\xF6kv\xE4g till den mapp d\xE4r backup p\xE5 bokningslistan ska sparas. \xC4ven "
+         "n\xE4tverkss\xF6kv\xE4g till en utdelad mapp kan anv\xE4ndas, t ex \\\\server\\backup. Anv\xE4nd "
+         "om m\xF6jligt en annan disk \xE4n f\xF6r programmet."},
+        {"Start/sluttid",
+         "Dagens start- och sluttid som hela timmar (de bokningstider som kan komma ifr\xE5ga)."},
+        {"Start/slutvecka", "T ex startvecka 34, slutvecka 24 f\xF6r ett skol\xE5r."},
+        {"Bokningsperioder",
+         "Om vissa salar eller objekt bara ska kunna bokas begr\xE4nsade perioder, anges h\xE4r perioder i "
+         "formen\r\nsal startvecka-slutvecka, t ex:\r\n15 36-37\r\nDatasal 36-39"},
+        {"Linjebredd", "Tjocklek p\xE5 linjer i utskrifter. Typiskt v\xE4rde 4. M\xE5ste utprovas."},
+        {"Toningsgrad", "Fyllning av rutor p\xE5 veckoscheman. H\xF6gsta v\xE4rde 255 = ingen toning. "
+                        "Typiskt v\xE4rde 230. M\xE5ste utprovas. Man kan v\xE4lja olika gr\xE5skalor f\xF6r "
+                        "bokningar och schemalagda aktiviteter."},
+        {"Bokningsobjekt", "Lista p\xE5 andra objekt \xE4n salar. Skriv ett objekt per rad. Man kan \xE4ven "
+                           "v\xE4lja att l\xE4gga alla objekt (\xE4ven salar) i denna lista."},
+    };
+    std::string text;
+    for (const auto& [heading, body] : sections) {
+        text += std::string(heading) + "\r\n" + body + kBreak;
+    }
+    return text + "Klicka 'Spara i Tivra.ini'. Starta om programmet f\xF6r att ta inst\xE4llningarna i bruk.";
 }
 
 std::string aboutText() {

@@ -10,6 +10,9 @@ std::string oversiktText();
 std::string administratorText();
 std::string bokaText();
 
+// The settings dialog's "Hjälp".
+std::string installningarHelpText();
+
 // The print dialog's "Hjälp".
 std::string skrivUtHelpText();
 

@@ -37,7 +37,7 @@ TEST(Form1, TitleMenusAndTheirState) {
         ASSERT_NE(action, nullptr);
         menu << action->text() + QLatin1Char(action->isEnabled() ? '+' : '-');
     }
-    EXPECT_EQ(joined(menu), "\xD6ppna+|Spara som...+|Tivra.ini-|Skriv ut+|Skrivare+|Avsluta+|"
+    EXPECT_EQ(joined(menu), "\xD6ppna+|Spara som...+|Tivra.ini+|Skriv ut+|Skrivare+|Avsluta+|"
                             "Hj\xE4lpavsnitt+|Om programmet+");
     EXPECT_EQ(s.child<QPushButton>("Command3")->text(), QStringLiteral("Boka"));
     EXPECT_EQ(s.child<QPushButton>("Command6")->toolTip(), q("T\xF6m rutorna"));
