@@ -1,0 +1,136 @@
+// The settings dialog through its controls: what it shows, when it fills again, the
+// file choice, save and cancel, and its help.
+#include "core/Text1252.h"
+#include "ui/Form2.h"
+#include "ui/Form4.h"
+#include "ui/Form5.h"
+#include "ui/HelpTexts.h"
+#include "ui/StartedWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+namespace tivra {
+namespace {
+
+using namespace test;
+
+// UTF-8, as written for the user.
+const char* const kHelp =
+    "Schema/Salslista\r\nFilnamn (inklusive ev. sökväg) på aktuellt schema - om Timora används för "
+    "schemaläggning. Du kan använda knappen Bläddra. Alternativt namnet på salslistan. Lämna rutan tom om "
+    "programmet enbart används för bokning av andra objekt eller om även salar läggs i listan "
+    "Bokningsobjekt.\r\n\r\n"
+    "Bokningsfil\r\nFilnamn (inklusive ev. sökväg) på bokningsfil som ska öppnas vid programstart. Används "
+    "inte nytt filnamn ska inför nytt läsår eller annan period gammal bokningsfil raderas.\r\n\r\n"
+    "Sökväg backup\r\nSökväg till den mapp där backup på bokningslistan ska sparas. Även nätverkssökväg till "
+    "en utdelad mapp kan användas, t ex \\\\server\\backup. Använd om möjligt en annan disk än för "
+    "programmet.\r\n\r\n"
+    "Start/sluttid\r\nDagens start- och sluttid som hela timmar (de bokningstider som kan komma "
+    "ifråga).\r\n\r\n"
+    "Start/slutvecka\r\nT ex startvecka 34, slutvecka 24 för ett skolår.\r\n\r\n"
+    "Bokningsperioder\r\nOm vissa salar eller objekt bara ska kunna bokas begränsade perioder, anges här "
+    "perioder i formen\r\nsal startvecka-slutvecka, t ex:\r\n15 36-37\r\nDatasal 36-39\r\n\r\n"
+    "Linjebredd\r\nTjocklek på linjer i utskrifter. Typiskt värde 4. Måste utprovas.\r\n\r\n"
+    "Toningsgrad\r\nFyllning av rutor på veckoscheman. Högsta värde 255 = ingen toning. Typiskt värde 230. "
+    "Måste utprovas. Man kan välja olika gråskalor för bokningar och schemalagda aktiviteter.\r\n\r\n"
+    "Bokningsobjekt\r\nLista på andra objekt än salar. Skriv ett objekt per rad. Man kan även välja att "
+    "lägga alla objekt (även salar) i denna lista.\r\n\r\n"
+    "Klicka 'Spara i Tivra.ini'. Starta om programmet för att ta inställningarna i bruk.";
+
+struct SettingsWindow : StartedWindow {
+    SettingsWindow() : StartedWindow(school("0", {}), kWeek40) {}
+    Form2* dialog() const { return form->findChild<Form2*>(QStringLiteral("Form2")); }
+    void open() const {
+        child<QAction>("Arkiv_ini")->trigger();
+        QApplication::setActiveWindow(dialog());
+    }
+    QLineEdit* text(const char* name) const { return dialog()->findChild<QLineEdit*>(QLatin1String(name)); }
+    void press(const char* button) const {
+        QTest::mouseClick(dialog()->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+    }
+    // The title and text of the help pop-up that `press` shows, closed again at once.
+    std::pair<std::string, std::string> helpOf(QWidget* window, const char* button) const {
+        std::pair<std::string, std::string> seen;
+        QTimer::singleShot(0, [&] {
+            auto* popup = form->findChild<Form5*>(QStringLiteral("Form5"));
+            seen = {fromQString(popup->windowTitle()).value_or("?"),
+                    toUtf8(fromQString(popup->findChild<QPlainTextEdit*>()->toPlainText()).value_or("?"))};
+            popup->accept();
+        });
+        QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+        return seen;
+    }
+};
+
+TEST(SettingsDialog, ShowsTheRunningSettingsAgainAfterAVisitToTheMainWindow) {
+    SettingsWindow w;
+    w.program.running.slutvecka = 76;
+    w.open();
+    ASSERT_TRUE(w.dialog()->isVisible());
+    EXPECT_EQ(w.dialog()->windowTitle(), QStringLiteral("Tivra.ini"));
+    QStringList shown;
+    for (const char* name :
+         {"Text1(0)", "Text1(2)", "Text1(3)", "Text1(4)", "Text1(5)", "Text1(6)", "Text6", "Text7"}) {
+        shown << w.text(name)->text();
+    }
+    EXPECT_EQ(joined(shown), "skolan|skolan.bok|8|16|34|24|4|230");
+    EXPECT_EQ(w.dialog()->findChild<QPlainTextEdit*>(QStringLiteral("Text8"))->toPlainText(),
+              QStringLiteral("KANON 1\nKANON 2"));
+    w.text("Text3")->setText(QStringLiteral("Osparad"));
+    QApplication::setActiveWindow(w.form.get());
+    QApplication::setActiveWindow(w.dialog());
+    EXPECT_EQ(w.text("Text3")->text(), QString());
+}
+
+TEST(SettingsDialog, BrowseSaveAndCancel) {
+    SettingsWindow w;
+    w.open();
+    w.messages.fileNames.push_back(w.dir.file("nytt.sch"));
+    w.press("Command1");
+    EXPECT_EQ(w.text("Text1(0)")->text(), toQString(w.dir.file("nytt.sch")));
+    w.press("Command6"); // cancelled
+    EXPECT_EQ(w.text("Text1(2)")->text(), QString());
+    w.text("Text1(3)")->setText(QStringLiteral("9"));
+    w.text("Text1(4)")->setText(QStringLiteral("9"));
+    w.press("Command2");
+    EXPECT_TRUE(w.dialog()->isVisible()); // refused, as typed
+    EXPECT_EQ(w.text("Text1(4)")->text(), QStringLiteral("9"));
+    w.text("Text1(4)")->setText(QStringLiteral("15"));
+    w.text("Text3")->setText(q("\xC5sens skola"));
+    w.press("Command2");
+    EXPECT_FALSE(w.dialog()->isVisible());
+    std::vector<std::string> log = w.messages.log(); // after the two file choices
+    EXPECT_EQ(
+        std::vector<std::string>(log.begin() + 2, log.end()),
+        (std::vector<std::string>{"Tivra.ini|Ange giltiga tider.",
+                                  "Redigera ini-fil|Tivra.ini sparad. Starta om programmet f\xF6r att ta "
+                                  "v\xE4rdena i bruk."}));
+    EXPECT_NE(readBytes(w.dir.file("Tivra.ini")).find("SKOLA: \xC5sens skola\r\n"), std::string::npos);
+    EXPECT_EQ(w.program.running.skola, "\xC5sens skola"); // the printouts' name at once
+    EXPECT_EQ(w.program.settings.starttimme, 8);          // the grid's hours at the next start
+    w.open();
+    w.press("Command3");
+    EXPECT_FALSE(w.dialog()->isVisible());
+}
+
+TEST(SettingsDialog, ItsHelpAndThePrintDialogsNeverShowEachOther) {
+    SettingsWindow w;
+    w.open();
+    EXPECT_EQ(toUtf8(installningarHelpText()), kHelp);
+    std::string shown = kHelp;
+    for (std::size_t crlf; (crlf = shown.find("\r\n")) != std::string::npos;) {
+        shown.erase(crlf, 1); // the pop-up breaks its lines on LF alone
+    }
+    EXPECT_EQ(w.helpOf(w.dialog(), "Command4"), (std::pair<std::string, std::string>{"Tivra.ini", shown}));
+    auto print = w.helpOf(w.form->form4(), "Command4");
+    EXPECT_EQ(print.first, "Skriv ut");
+    EXPECT_TRUE(print.second.starts_with("Ange vilka salar")) << print.second;
+    EXPECT_EQ(w.helpOf(w.dialog(), "Command4").second, shown);
+}
+
+} // namespace
+} // namespace tivra
