@@ -7,6 +7,7 @@
 #include "ui/Convert.h"
 #include "ui/Form1.h"
 #include "ui/QtMessages.h"
+#include "ui/SwedishQt.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -30,11 +31,13 @@ QString dashed(const QString& name) {
     return (name.size() > 1 ? QStringLiteral("--") : QStringLiteral("-")) + name;
 }
 
-// Qt's own dialogs (file dialogs, input boxes) in Swedish, when the translation is there.
-void installSwedish(QApplication& app, QTranslator& translator) {
+// Qt's own dialogs (file dialogs, input boxes) in Swedish: the system's translation when
+// it is there, and our own for the texts it leaves in English, asked first.
+void installSwedish(QApplication& app, QTranslator& translator, SwedishQt& ours) {
     if (translator.load(QStringLiteral("qt_sv"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         app.installTranslator(&translator);
     }
+    app.installTranslator(&ours);
 }
 
 // Moves into the folder given with --dir; false with the message printed when that fails.
@@ -66,7 +69,8 @@ int runWindowMode(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tivra"));
     QTranslator translator;
-    installSwedish(app, translator);
+    SwedishQt ours;
+    installSwedish(app, translator, ours);
     if (!enterFolder(QApplication::arguments())) {
         return 2;
     }

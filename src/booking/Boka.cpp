@@ -84,26 +84,30 @@ std::variant<Bokning, std::string> newRow(const Program& program, const BookingF
     return storedRow(fields, decimaltext(static_cast<long long>(program.val.valdvecka)));
 }
 
-// Rows of the object, day and week whose time overlaps the new booking's, in row order:
-// a booking refuses, a lesson is asked about unless a Yes to it was given already.
+// Rows of the object, day and week whose time overlaps the new booking's. A booking
+// refuses, whatever lessons lie there too: nobody is asked about a lesson and then
+// refused. Only a time free of bookings asks about each lesson in it, unless a Yes to it
+// was given already, with No as the answer Enter gives.
 Verdict scan(const Program& program, const Bokning& booking, const Answers& answers) {
     const BookingTable& table = program.bokningar;
     const int week = program.val.valdvecka;
     const double day = textvarde(booking.dag);
     const Span mine = rowSpan(booking);
-    for (int r = 1; r <= table.antalrader; ++r) {
+    auto inTheWay = [&](int r) {
         const Bokning& row = table.row(r);
-        if (!containsWord(row.objekt, booking.objekt) || !gallervecka(week, row.veckor) ||
-            textvarde(row.dag) != day || !admitsWeek(row, week) || !overlaps(rowSpan(row), mine)) {
-            continue;
-        }
-        if (table.isBooking(r)) {
+        return containsWord(row.objekt, booking.objekt) && gallervecka(week, row.veckor) &&
+               textvarde(row.dag) == day && admitsWeek(row, week) && overlaps(rowSpan(row), mine);
+    };
+    for (int r = std::max(table.antallektioner, 0) + 1; r <= table.antalrader; ++r) {
+        if (inTheWay(r)) {
             return Verdict::refuse("Angiven tid redan bokad.", kTitle);
         }
+    }
+    for (int r = 1; r <= std::min(table.antallektioner, table.antalrader); ++r) {
         // Lesson rows are never reloaded, so the row number names the lesson.
         std::string key = "lektion " + std::to_string(r);
-        if (!answers.contains(key)) {
-            return Verdict::ask(kLessonQuestion, kTitle, key);
+        if (inTheWay(r) && !answers.contains(key)) {
+            return Verdict::ask(kLessonQuestion, kTitle, key, true);
         }
     }
     return Verdict::go();

@@ -61,6 +61,10 @@ class HeldMessages : public Messages {
         release();
         return screen_.ask(text, title);
     }
+    bool askNo(const std::string& text, const std::string& title) override {
+        release();
+        return screen_.askNo(text, title);
+    }
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText) override {
         release();
@@ -212,12 +216,15 @@ ChangeResult runChange(const std::string& title, Program& program, ChangeEnviron
         switch (run.end) {
         case RunEnd::Finished:
             return run.result;
-        case RunEnd::Asked:
-            if (!env.platform.messages.ask(run.question.text, run.question.title)) {
+        case RunEnd::Asked: {
+            Messages& screen = env.platform.messages;
+            if (!(run.question.defaultNo ? screen.askNo(run.question.text, run.question.title)
+                                         : screen.ask(run.question.text, run.question.title))) {
                 return ChangeResult::Declined;
             }
             answers.insert(run.question.key);
             break;
+        }
         case RunEnd::Overtaken:
             if (++startOvers > kStartOvers) {
                 env.platform.messages.show(kNotSaved, title, Icon::Exclamation);

@@ -47,15 +47,17 @@ struct Verdict {
     std::string title;
     // Names the question, so that a Yes given to it holds when the change starts over.
     std::string key;
+    // The question's default button is No.
+    bool defaultNo = false;
 
     static Verdict go() { return {}; }
     static Verdict refuse(std::string text, std::string title) {
-        return {Kind::Refuse, std::move(text), std::move(title), {}};
+        return {Kind::Refuse, std::move(text), std::move(title), {}, false};
     }
-    static Verdict ask(std::string text, std::string title, std::string key) {
-        return {Kind::Ask, std::move(text), std::move(title), std::move(key)};
+    static Verdict ask(std::string text, std::string title, std::string key, bool defaultNo = false) {
+        return {Kind::Ask, std::move(text), std::move(title), std::move(key), defaultNo};
     }
-    static Verdict stop() { return {Kind::Stop, {}, {}, {}}; }
+    static Verdict stop() { return {Kind::Stop, {}, {}, {}, false}; }
 };
 
 // The keys of the questions answered Yes so far in this change.

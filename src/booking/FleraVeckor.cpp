@@ -17,14 +17,35 @@ long long wholeWeek(std::string_view text) {
     return avrunda(textvarde(text));
 }
 
-// The other rows of the booking's object and day, in row order, for every week of the
-// range: a booking in the way refuses, a lesson is asked about unless already answered.
+// The other rows of the booking's object and day, for every week of the range: any
+// booking in the way refuses before any lesson is asked about, and a lesson is asked
+// about unless already answered, with No as the answer Enter gives.
 Verdict scan(const Program& program, int r, const WeekRange& weeks, const Answers& answers) {
     const BookingTable& table = program.bokningar;
     const Bokning& mine = table.row(r);
     const double day = textvarde(mine.dag);
     const Span span = rowSpan(mine);
-    for (int k = 1; k <= table.antalrader; ++k) {
+    // The first week of the range in which row k is in the way; 0 when in none.
+    auto inTheWay = [&](int k) -> long long {
+        const Bokning& row = table.row(k);
+        if (k == r || !containsWord(row.objekt, mine.objekt) || textvarde(row.dag) != day ||
+            !overlaps(rowSpan(row), span)) {
+            return 0;
+        }
+        for (long long w = weeks.first; w <= weeks.last; ++w) {
+            if (gallervecka(static_cast<int>(w), row.veckor) && admitsWeek(row, static_cast<int>(w))) {
+                return w;
+            }
+        }
+        return 0;
+    };
+    for (int k = std::max(table.antallektioner, 0) + 1; k <= table.antalrader; ++k) {
+        if (long long w = inTheWay(k)) {
+            return Verdict::refuse("Angiven tid redan bokad vecka " + shownWeek(static_cast<double>(w)) + ".",
+                                   "Boka");
+        }
+    }
+    for (int k = 1; k <= std::min(table.antallektioner, table.antalrader); ++k) {
         const Bokning& row = table.row(k);
         if (k == r || !containsWord(row.objekt, mine.objekt) || textvarde(row.dag) != day ||
             !overlaps(rowSpan(row), span)) {
@@ -32,16 +53,9 @@ Verdict scan(const Program& program, int r, const WeekRange& weeks, const Answer
         }
         for (long long w = weeks.first; w <= weeks.last; ++w) {
             const int week = static_cast<int>(w);
-            if (!gallervecka(week, row.veckor) || !admitsWeek(row, week)) {
-                continue;
-            }
-            if (table.isBooking(k)) {
-                return Verdict::refuse(
-                    "Angiven tid redan bokad vecka " + shownWeek(static_cast<double>(w)) + ".", "Boka");
-            }
             std::string key = "lektion " + std::to_string(k) + " vecka " + std::to_string(w);
-            if (!answers.contains(key)) {
-                return Verdict::ask(kLessonQuestion, "Boka", key);
+            if (gallervecka(week, row.veckor) && admitsWeek(row, week) && !answers.contains(key)) {
+                return Verdict::ask(kLessonQuestion, "Boka", key, true);
             }
         }
     }
@@ -108,6 +122,13 @@ ChangeResult fleraVeckor(Program& program, int valdrad, ChangeEnvironment& env) 
     if (weeks.kind == WeeksAnswer::Kind::Invalid) {
         messages.show("Ange giltiga veckor.", kAskTitle, Icon::Exclamation);
         return ChangeResult::Refused;
+    }
+    // One week other than the booking's own is no repetition but a move.
+    const WeekRange& range = weeks.range;
+    if (range.first == range.last && range.first != wholeWeek(snapshot->vecka) &&
+        !messages.ask("Flytta bokningen till vecka " + shownWeek(static_cast<double>(range.first)) + "?",
+                      kAskTitle)) {
+        return ChangeResult::Declined;
     }
     // The range may not reach past the object's booking period, any more than a single
     // booking may.

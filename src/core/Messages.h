@@ -21,6 +21,9 @@ class Messages {
     virtual void show(const std::string& text, const std::string& title, Icon icon) = 0;
     // A question with Yes and No; true for Yes.
     virtual bool ask(const std::string& text, const std::string& title) = 0;
+    // The same with No as the default button, for a step that Enter must not take by a
+    // slip (booking over a lesson).
+    virtual bool askNo(const std::string& text, const std::string& title) { return ask(text, title); }
     // An input box; the empty text when cancelled.
     virtual std::string input(const std::string& prompt, const std::string& title,
                               const std::string& defaultText) = 0;

@@ -126,6 +126,8 @@ void Form1::showBoxes(const WeekView& view) {
         GridBox* box = label4_.at(n++);
         box->setGeometry(pixels(b.rect));
         box->setCaption(toDisplay(b.caption));
+        // The box may show only the lines that fit; the pointer shows them all.
+        box->setToolTip(toDisplay(b.caption));
         box->setFill(colourOf(b.colour()));
         box->setTag(QString::number(b.rad));
         box->show();
@@ -153,6 +155,8 @@ void Form1::stackShortestOnTop(const WeekView& view) {
 
 void Form1::visasalsschema() {
     ++redrawCount_;
+    // The details line spoke of a box of the grid as it was.
+    Label5->clear();
     if (!grid_) {
         return;
     }

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -70,10 +71,18 @@ void QtMessages::show(const std::string& text, const std::string& title, Icon ic
 }
 
 bool QtMessages::ask(const std::string& text, const std::string& title) {
+    return question(text, title, true);
+}
+
+bool QtMessages::askNo(const std::string& text, const std::string& title) {
+    return question(text, title, false);
+}
+
+bool QtMessages::question(const std::string& text, const std::string& title, bool defaultYes) {
     QMessageBox box(QMessageBox::Question, toQString(title), toDisplay(text), QMessageBox::NoButton, owner());
     QPushButton* yes = box.addButton(toQString("Ja"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(toQString("Nej"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton(defaultYes ? yes : no);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
@@ -90,6 +99,12 @@ std::string QtMessages::input(const std::string& prompt, const std::string& titl
     dialog.setCancelButtonText(toQString("Avbryt"));
     if (auto* edit = dialog.findChild<QLineEdit*>()) {
         edit->setValidator(new Cp1252Validator(edit));
+        // The dialog selects its text as it opens; the default is a start to type on
+        // ("50-" waits for its last week), so the cursor goes after it instead.
+        QTimer::singleShot(0, edit, [edit] {
+            edit->deselect();
+            edit->end(false);
+        });
     }
     if (dialog.exec() != QDialog::Accepted) {
         return {};

@@ -12,6 +12,7 @@ class QtMessages : public Messages {
   public:
     void show(const std::string& text, const std::string& title, Icon icon) override;
     bool ask(const std::string& text, const std::string& title) override;
+    bool askNo(const std::string& text, const std::string& title) override;
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText) override;
     // `folder` is where the dialog starts ("." is the current folder, which the dialog
@@ -26,6 +27,7 @@ class QtMessages : public Messages {
   private:
     // The window the dialogs belong to: the active one, if any.
     static QWidget* owner();
+    static bool question(const std::string& text, const std::string& title, bool defaultYes);
 };
 
 } // namespace tivra

@@ -48,6 +48,13 @@ TEST_F(FleraVeckorTest, TheAnswerBecomesTheWeekFieldInSchoolYearNumbers) {
     check("45-30", ChangeResult::Refused, "45-57"); // 45-82 passes slutvecka 76
     EXPECT_EQ(messages.log().back(), invalid);
 
+    // One week that is not the booking's own moves it: asked first, No keeps it.
+    messages.answers = {false};
+    check("3", ChangeResult::Declined, "45-57");
+    EXPECT_EQ(messages.log().back(), "Bokning flera veckor|Flytta bokningen till vecka 3?");
+    messages.answers = {true};
+    check("3", ChangeResult::Saved, "55");
+
     // A reload that fails extends nothing.
     writeBytes(program.fil.aktuellfil, kBrokenFile);
     EXPECT_EQ(extend(1, "45-50"), ChangeResult::Refused);

@@ -1,9 +1,12 @@
 // The main window's menus, start-up and ways of ending; the Qt dialogs and text conversion.
 #include "ui/QtMessages.h"
 #include "ui/StartedWindow.h"
+#include "ui/SwedishQt.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -155,11 +158,52 @@ TEST(QtMessages, QuestionsCarrySwedishButtonsAndReportTheAnswer) {
     answer("OK", seen);
     messages.show("Skriv din signatur.", "Boka", Icon::Exclamation);
     EXPECT_EQ(joined(seen), "OK");
+
+    // Enter takes the default: Yes for most questions, No before booking over a lesson.
+    for (bool lesson : {false, true}) {
+        QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+        EXPECT_EQ(lesson ? messages.askNo("Lektion?", "Boka") : messages.ask("Ersätta?", "Spara"), !lesson);
+    }
+}
+
+TEST(QtMessages, TheInputBoxPutsTheCursorAfterItsDefault) {
+    QtMessages messages;
+    QString selected = QStringLiteral("?");
+    int cursor = -1;
+    QTimer::singleShot(50, [&] {
+        auto* edit = QApplication::activeModalWidget()->findChild<QLineEdit*>();
+        selected = edit->selectedText();
+        cursor = edit->cursorPosition();
+        QTest::keyClicks(edit, QStringLiteral("3"));
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    EXPECT_EQ(messages.input("Skriv veckor i formen 45-5", "Bokning flera veckor", "50-"), "50-3");
+    EXPECT_EQ(selected, QString());
+    EXPECT_EQ(cursor, 3);
 }
 
 // The round trip of every byte is pinned below the window; shown text has plain line breaks.
 TEST(Convert, DisplayedTextHasPlainLineBreaks) {
     EXPECT_EQ(toDisplay("Kan inte \xF6ppna x.sal.\r\nRedigera"), q("Kan inte \xF6ppna x.sal.\nRedigera"));
+}
+
+} // namespace
+} // namespace tivra
+
+namespace tivra {
+namespace {
+
+TEST(SwedishQt, QtsOwnDialogsSpeakSwedish) {
+    SwedishQt ours;
+    QCoreApplication::installTranslator(&ours);
+    {
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        EXPECT_EQ(dialog.labelText(QFileDialog::LookIn), QStringLiteral("Leta i:"));
+        EXPECT_EQ(dialog.labelText(QFileDialog::Reject), QStringLiteral("Avbryt"));
+        EXPECT_EQ(dialog.labelText(QFileDialog::FileName), QStringLiteral("Fil&namn:"));
+    }
+    QCoreApplication::removeTranslator(&ours);
 }
 
 } // namespace
