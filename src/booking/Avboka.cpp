@@ -87,19 +87,16 @@ std::optional<EditFields> editFieldsOf(const Program& program, int valdrad) {
     return fields;
 }
 
-ChangeResult redigera(Program& program, int valdrad, ChangeEnvironment& env,
-                      const std::function<void(const EditFields&)>& fill) {
+std::optional<Bokning> redigera(const Program& program, int valdrad, Messages& messages,
+                                const std::function<void(const EditFields&)>& fill) {
     std::optional<EditFields> fields = editFieldsOf(program, valdrad);
     std::optional<Bokning> snapshot = snapshotOf(program.bokningar, valdrad);
     if (!fields || !snapshot) {
-        return ChangeResult::Unchanged;
+        return std::nullopt;
     }
     fill(*fields);
-    ChangeResult result = avbokaBokning(program, *snapshot, env);
-    if (result == ChangeResult::Saved) {
-        env.platform.messages.show(kEditInformation, "Redigera bokningsdata", Icon::Information);
-    }
-    return result;
+    messages.show(kEditInformation, "Redigera bokningsdata", Icon::Information);
+    return snapshot;
 }
 
 } // namespace tivra

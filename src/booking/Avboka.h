@@ -46,14 +46,12 @@ struct EditFields {
 // object, or the row is no booking.
 std::optional<EditFields> editFieldsOf(const Program& program, int valdrad);
 
-// "Redigera" on row `valdrad`: `fill` puts the booking's fields into the window, then the
-// booking is removed without a question. Only when it really was removed is the user told
-// to edit the fields and book again; when the reload failed or the booking was gone, the
-// cancel step's own messages stand alone, so nobody is invited to book a second copy of a
-// booking that still stands. Unchanged (and `fill` not called) for an object that is in
-// neither list.
-ChangeResult redigera(Program& program, int valdrad, ChangeEnvironment& env,
-                      const std::function<void(const EditFields&)>& fill);
+// "Redigera" on row `valdrad`: `fill` puts the booking's fields into the window and the
+// user is told to edit them and book; nothing is written. The booking as it stands is
+// returned, for the next "Boka" to replace (boka's `original`). Nothing (and `fill` not
+// called) for an object that is in neither list or a row that is no booking.
+std::optional<Bokning> redigera(const Program& program, int valdrad, Messages& messages,
+                                const std::function<void(const EditFields&)>& fill);
 
 // "Är du säker att du vill avboka?"
 inline constexpr const char* kCancelQuestion = "\xC4r du s\xE4ker att du vill avboka?";

@@ -1,5 +1,6 @@
 #include "booking/Boka.h"
 
+#include "booking/Avboka.h"
 #include "booking/Overlap.h"
 #include "config/ObjectLists.h"
 #include "core/BookingSave.h"
@@ -88,14 +89,14 @@ std::variant<Bokning, std::string> newRow(const Program& program, const BookingF
 // refuses, whatever lessons lie there too: nobody is asked about a lesson and then
 // refused. Only a time free of bookings asks about each lesson in it, unless a Yes to it
 // was given already, with No as the answer Enter gives.
-Verdict scan(const Program& program, const Bokning& booking, const Answers& answers) {
+Verdict scan(const Program& program, const Bokning& booking, const Answers& answers, int replaced) {
     const BookingTable& table = program.bokningar;
     const int week = program.val.valdvecka;
     const double day = textvarde(booking.dag);
     const Span mine = rowSpan(booking);
     auto inTheWay = [&](int r) {
         const Bokning& row = table.row(r);
-        return containsWord(row.objekt, booking.objekt) && gallervecka(week, row.veckor) &&
+        return r != replaced && containsWord(row.objekt, booking.objekt) && gallervecka(week, row.veckor) &&
                textvarde(row.dag) == day && admitsWeek(row, week) && overlaps(rowSpan(row), mine);
     };
     for (int r = std::max(table.antallektioner, 0) + 1; r <= table.antalrader; ++r) {
@@ -128,16 +129,34 @@ Bokning storedRow(const BookingFields& fields, const std::string& vecka) {
     return row;
 }
 
-ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironment& env) {
+ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironment& env,
+                  const std::optional<Bokning>& original) {
     std::variant<Bokning, std::string> checked = newRow(program, fields);
     if (const std::string* refusal = std::get_if<std::string>(&checked)) {
         env.platform.messages.show(*refusal, kTitle, Icon::Exclamation);
         return ChangeResult::Refused;
     }
     const Bokning& booking = std::get<Bokning>(checked);
+    int replaced = 0;
     ChangeSteps steps{
-        [&](const Program& p, const Answers& answers) { return scan(p, booking, answers); },
-        [&](Program& p, Messages& messages) { return laggTillRad(p.bokningar, booking, messages); },
+        [&](const Program& p, const Answers& answers) {
+            if (original) {
+                replaced = findBooking(p.bokningar, *original);
+                if (replaced == 0) {
+                    return Verdict::stop();
+                }
+            }
+            return scan(p, booking, answers, replaced);
+        },
+        [&](Program& p, Messages& messages) {
+            if (!laggTillRad(p.bokningar, booking, messages)) {
+                return false;
+            }
+            if (replaced != 0) {
+                p.bokningar.row(replaced).cancel();
+            }
+            return true;
+        },
     };
     return runChange(kTitle, program, env, steps);
 }

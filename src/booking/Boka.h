@@ -4,6 +4,7 @@
 #include "booking/ChangeSequence.h"
 #include "config/Program.h"
 
+#include <optional>
 #include <string>
 
 namespace tivra {
@@ -30,7 +31,15 @@ Bokning storedRow(const BookingFields& fields, const std::string& vecka);
 // exclamation titled "Boka"; a lesson in the way is asked about, once per lesson. On
 // Saved the booking is the last row of the table and in the file; the caller hides the
 // marking and redraws, whatever the result (the rows were reloaded).
-ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironment& env);
+//
+// With `original` (the booking "Redigera" took its fields from), the new booking takes
+// its place: the original is removed and the new one added in the same change, under one
+// lock and one save, and the original is no conflict of its own new version. A refusal
+// leaves the original standing; when it is no longer in the file as it was (another
+// workstation changed or removed it), nothing is written and nothing said, as "Avboka"
+// does (Unchanged).
+ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironment& env,
+                  const std::optional<Bokning>& original = std::nullopt);
 
 // "Angiven tid upptagen av lektion. Vill du ändå göra bokningen?"
 inline constexpr const char* kLessonQuestion =

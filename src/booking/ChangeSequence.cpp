@@ -96,6 +96,55 @@ class HeldMessages : public Messages {
     std::vector<Held> held_;
 };
 
+// The screen of a change: the window may redraw before the first message shows, and
+// again after each answered question, since the change then reloads.
+class RedrawFirst : public Messages {
+  public:
+    explicit RedrawFirst(ChangeEnvironment& env) : screen_(env.platform.messages), env_(env) {}
+
+    void show(const std::string& text, const std::string& title, Icon icon) override {
+        redraw();
+        screen_.show(text, title, icon);
+    }
+    bool ask(const std::string& text, const std::string& title) override {
+        redraw();
+        return answered(screen_.ask(text, title));
+    }
+    bool askNo(const std::string& text, const std::string& title) override {
+        redraw();
+        return answered(screen_.askNo(text, title));
+    }
+    std::string input(const std::string& prompt, const std::string& title,
+                      const std::string& defaultText) override {
+        redraw();
+        return screen_.input(prompt, title, defaultText);
+    }
+    std::string openFileName(const std::string& folder, const std::string& filter) override {
+        return screen_.openFileName(folder, filter);
+    }
+    std::string saveFileName(const std::string& folder, const std::string& filter) override {
+        return screen_.saveFileName(folder, filter);
+    }
+    [[noreturn]] void fatal(const std::string& text, const std::string& title) override {
+        screen_.fatal(text, title);
+        std::terminate(); // not reached: fatal never returns
+    }
+
+  private:
+    void redraw() {
+        if (!env_.redrawn && env_.beforeMessages) {
+            env_.beforeMessages();
+            env_.redrawn = true;
+        }
+    }
+    bool answered(bool yes) {
+        env_.redrawn = false;
+        return yes;
+    }
+    Messages& screen_;
+    ChangeEnvironment& env_;
+};
+
 // The booking rows before a change, to take it back when no file takes it. With a file
 // open they are the rows of the load just made; without one they are copied, which is
 // rare enough not to matter.
@@ -207,8 +256,12 @@ Run runOnce(const std::string& title, Program& program, ChangeEnvironment& env, 
 
 } // namespace
 
-ChangeResult runChange(const std::string& title, Program& program, ChangeEnvironment& env,
+ChangeResult runChange(const std::string& title, Program& program, ChangeEnvironment& outer,
                        const ChangeSteps& steps) {
+    outer.redrawn = false;
+    RedrawFirst screen(outer);
+    Platform platform{outer.platform.disk, outer.platform.clock, screen};
+    ChangeEnvironment env{platform, outer.lock, outer.lockWait, outer.compareBeforeReplace, {}, false};
     Answers answers;
     int startOvers = 0;
     for (;;) {

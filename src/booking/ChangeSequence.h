@@ -32,6 +32,14 @@ struct ChangeEnvironment {
     std::chrono::milliseconds lockWait{10000};
     // Off only in the command line's test mode, to show what the comparison prevents.
     bool compareBeforeReplace = true;
+    // Called before the first message or question the change shows after its reload, so
+    // the window can redraw first and the user sees what the message speaks of (a
+    // booking another workstation made meanwhile). Again before the next message once a
+    // question was answered, since the change reloads after that.
+    std::function<void()> beforeMessages{};
+    // Set by the change: whether the screen was redrawn after the last reload, so that
+    // the caller need not redraw again.
+    bool redrawn = false;
 };
 
 // What the check of a change against the freshly loaded rows decided.

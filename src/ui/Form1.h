@@ -15,6 +15,7 @@
 // Label3(d) and Label4(n) take the same index as the names. The grid's controls are
 // children of the client area (centralWidget()) and stand at their designed positions in
 // twips from its top-left, converted to pixels by ui/Twips.h.
+#include "booking/ChangeSequence.h"
 #include "config/Program.h"
 #include "config/Startup.h"
 #include "core/Platform.h"
@@ -82,6 +83,8 @@ class Form1 : public QMainWindow {
     void visaShape1(int s1, int s2);
     // The row of the lesson or booking box last pressed; the pop-up menu acts on it.
     int valdrad() const { return valdrad_; }
+    // Whether "Redigera" is under way: the next "Boka" replaces the booking it chose.
+    bool redigerar() const { return redigerad_.has_value(); }
 
     // The print dialog, built on first use and again after the user closed it.
     Form4* form4();
@@ -178,8 +181,12 @@ class Form1 : public QMainWindow {
     void connectTimeFields();
     void connectBooking();
     void connectAvbok();
+    // Ends an edit without any change: the fields no longer stand for the booking.
+    void endEdit();
+    // Outlines the box of the booking being edited, and no other.
+    void markEdited();
     // Runs a change of the booking rows and redraws when the table may show otherwise.
-    template <typename Change> void runBookingChange(Change change);
+    ChangeResult runBookingChange(const std::function<ChangeResult(ChangeEnvironment&)>& change);
     TimeAxis timeAxis() const;
 
     Program& program_;
@@ -239,6 +246,9 @@ class Form1 : public QMainWindow {
     // The pop-up menu of the booking boxes.
     QMenu* Avbok = nullptr;
     int valdrad_ = 0; // the row behind the box last pressed
+    // The booking "Redigera" filled the fields from: the next "Boka" replaces it. Its box
+    // is outlined until the edit ends.
+    std::optional<Bokning> redigerad_;
 
     // Printing and help.
     std::unique_ptr<QPrinter> printer_; // the printer of this run, as Arkiv "Skrivare" set it

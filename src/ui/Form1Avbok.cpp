@@ -52,15 +52,24 @@ void Form1::Label4_MouseDown(int n, Qt::MouseButton button, QPointF pos) {
 }
 
 // The change reloads the booking rows: the week is drawn anew when it saved, or when the
-// reload brought another content than the screen shows. A change that ended before the
-// reload leaves the grid alone (the overview would repeat its message).
-template <typename Change> void Form1::runBookingChange(Change change) {
+// reload brought another content than the screen shows, and before any message of the
+// change, so that "Angiven tid redan bokad." stands over the booking that took the time.
+// A change that ended before the reload leaves the grid alone (the overview would repeat
+// its message).
+ChangeResult Form1::runBookingChange(const std::function<ChangeResult(ChangeEnvironment&)>& change) {
     const std::string loaded = program_.fil.loadedBytes;
     WaitCursorLock lock;
     ChangeEnvironment env{platform_, lock};
-    if (change(env) == ChangeResult::Saved || program_.fil.loadedBytes != loaded) {
+    env.beforeMessages = [this, &loaded] {
+        if (program_.fil.loadedBytes != loaded) {
+            visasalsschema();
+        }
+    };
+    ChangeResult result = change(env);
+    if (!env.redrawn && (result == ChangeResult::Saved || program_.fil.loadedBytes != loaded)) {
         visasalsschema();
     }
+    return result;
 }
 
 void Form1::Avboka_Click() {
@@ -82,7 +91,29 @@ void Form1::Redigera_Click() {
         Text4->setText(toQString(f.signatur));
         Shape1->hide();
     };
-    runBookingChange([&](ChangeEnvironment& env) { return redigera(program_, valdrad_, env, fill); });
+    endEdit();
+    redigerad_ = redigera(program_, valdrad_, platform_.messages, fill);
+    markEdited();
+}
+
+void Form1::endEdit() {
+    if (redigerad_) {
+        redigerad_.reset();
+        markEdited();
+    }
+}
+
+void Form1::markEdited() {
+    for (int n = 1; n <= kBoxPool; ++n) {
+        GridBox* box = Label4(n);
+        if (!box->isVisible()) {
+            continue;
+        }
+        int r = static_cast<int>(heltal(textvarde(fromQString(box->tag()).value_or(std::string()))));
+        bool edited = redigerad_ && program_.bokningar.isBooking(r) &&
+                      program_.bokningar.row(r).sameBooking(*redigerad_);
+        box->setBorder(edited ? 3 : 1);
+    }
 }
 
 void Form1::Flera_veckor_Click() {

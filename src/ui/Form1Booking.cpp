@@ -22,17 +22,6 @@ std::string textOf(const QString& text) {
     return fromQString(text).value_or(std::string());
 }
 
-// The booking rows, fields 1 to 9, to tell afterwards whether the table changed.
-std::vector<std::string> bookingRows(const BookingTable& table) {
-    std::vector<std::string> fields;
-    for (int r = table.antallektioner + 1; r <= table.antalrader; ++r) {
-        for (int j = 1; j <= 9; ++j) {
-            fields.push_back(table.row(r).field(j));
-        }
-    }
-    return fields;
-}
-
 } // namespace
 
 void Form1::connectBooking() {
@@ -52,19 +41,15 @@ void Form1::Command3_Click() {
     fields.kommentar = textOf(Text3->text());
     fields.signatur = textOf(Text4->text());
 
-    std::vector<std::string> before = bookingRows(program_.bokningar);
-    WaitCursorLock lock;
-    ChangeEnvironment env{platform_, lock};
-    ChangeResult result = boka(program_, fields, env);
-    // The fields keep what the user typed, ready for a similar booking.
+    // The fields keep what the user typed, ready for a similar booking. An edit ends once
+    // its booking is replaced, or found gone; a refusal leaves it for the user to correct.
+    ChangeResult result =
+        runBookingChange([&](ChangeEnvironment& env) { return boka(program_, fields, env, redigerad_); });
     if (result == ChangeResult::Saved) {
         Shape1->hide();
     }
-    // A refusal after the reload may still have brought other users' bookings; a
-    // refusal of the fields changed nothing and must not redraw (the overview would
-    // repeat its message about boxes that do not fit).
-    if (result == ChangeResult::Saved || bookingRows(program_.bokningar) != before) {
-        visasalsschema();
+    if (result == ChangeResult::Saved || result == ChangeResult::Unchanged) {
+        endEdit();
     }
 }
 

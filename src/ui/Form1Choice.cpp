@@ -72,6 +72,7 @@ void Form1::Option4_Click() {
 }
 
 void Form1::chooseList(Vy vy) {
+    endEdit();
     ObjectField field = chooseView(program_, vy);
     {
         QSignalBlocker quiet(Combo1);
@@ -87,6 +88,7 @@ void Form1::chooseList(Vy vy) {
 }
 
 void Form1::Combo1_Change() {
+    endEdit();
     if (chooseObject(program_, textOf(Combo1))) {
         visasalsschema();
     }
@@ -102,6 +104,7 @@ void Form1::writeWeekField(int w) {
 }
 
 void Form1::storeWeekFromField() {
+    endEdit();
     const Settings& s = program_.settings;
     int w = correctedWeek(textOf(Combo2), s.startvecka, s.slutvecka);
     program_.val.valdvecka = w;

@@ -137,6 +137,7 @@ void Form1::showBoxes(const WeekView& view) {
         label4_[n]->hide();
     }
     stackShortestOnTop(view);
+    markEdited();
 }
 
 // Overlapping boxes are not moved apart, so the taller one goes underneath: a whole-day

@@ -68,6 +68,7 @@ void Form1::Command6_Click() {
         field->setText(QString());
     }
     Shape1->hide();
+    endEdit();
 }
 
 } // namespace tivra

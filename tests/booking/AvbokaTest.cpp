@@ -9,8 +9,8 @@ class AvbokaTest : public BokaTest {
     ChangeResult cancel(int valdrad, bool redigering = false) {
         return avboka(program, valdrad, redigering, env);
     }
-    ChangeResult edit(int valdrad) {
-        return redigera(program, valdrad, env, [this](const EditFields& f) { filled.push_back(f); });
+    std::optional<Bokning> edit(int valdrad) {
+        return redigera(program, valdrad, messages, [this](const EditFields& f) { filled.push_back(f); });
     }
     std::vector<EditFields> filled;
 
@@ -65,12 +65,14 @@ TEST_F(AvbokaTest, OfTwoIdenticalBookingsTheFirstIsRemovedAndOneRemovedMeanwhile
     EXPECT_EQ(program.bokningar.antalrader, 1) << "the table holds the file as it is now";
 }
 
-TEST_F(AvbokaTest, RedigeraFillsTheFieldsThenRemovesTheBookingWithoutAsking) {
+TEST_F(AvbokaTest, RedigeraFillsTheFieldsAndWritesNothing) {
     Lines kamera{"AB", "M\xF6te", "90", "3", "13.00", "KAMERA", "", "45-50", ""};
     Lines gone = booked("Y", "GAMMAL SAL", "1", "08.00", "60", "10");
     use({a, kamera, gone});
 
-    EXPECT_EQ(edit(2), ChangeResult::Saved);
+    std::optional<Bokning> edited = edit(2);
+    ASSERT_TRUE(edited);
+    EXPECT_EQ(edited->starttid, "13.00");
     ASSERT_EQ(filled.size(), 1U);
     const EditFields& f = filled[0];
     EXPECT_EQ((Lines{f.objekt, f.dag, f.starttid, f.langd, f.kommentar, f.signatur}),
@@ -78,33 +80,41 @@ TEST_F(AvbokaTest, RedigeraFillsTheFieldsThenRemovesTheBookingWithoutAsking) {
     EXPECT_EQ(f.vy, Vy::Annat);
     EXPECT_EQ(messages.log(), Lines{"Redigera bokningsdata|Redigera bokningsdata och klicka sedan Boka."});
     EXPECT_EQ(messages.shown[0].icon, Icon::Information);
-    EXPECT_EQ(file(), bookingFile({a, gone}));
+    EXPECT_EQ(file(), bookingFile({a, kamera, gone}));
+    EXPECT_EQ(lock.taken, 0);
 
     // An object in neither list: nothing at all happens.
     messages.shown.clear();
-    const int locks = lock.taken;
-    EXPECT_EQ(edit(3), ChangeResult::Unchanged);
+    EXPECT_FALSE(edit(3));
     EXPECT_EQ(filled.size(), 1U);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(lock.taken, locks);
 }
 
-// The invitation to book again comes only when the old booking is really gone; otherwise
-// booking the filled fields would make a second copy of a booking that still stands.
-TEST_F(AvbokaTest, RedigeraInvitesToBookAgainOnlyWhenTheBookingWasRemoved) {
-    use({a});
-    writeBytes(program.fil.aktuellfil, bookingFile({}));
-    EXPECT_EQ(edit(1), ChangeResult::Unchanged);
-    EXPECT_EQ(filled.size(), 1U) << "the fields are filled all the same";
-    EXPECT_TRUE(messages.shown.empty());
+// The edited booking is replaced by one change, or stays as it was.
+TEST_F(AvbokaTest, BokaReplacesTheEditedBookingOrLeavesItStanding) {
+    Lines edited = booked("ABC", "SAL 1", "2", "10.00", "60", "10");
+    Lines other = booked("X", "SAL 1", "2", "13.00", "60", "10");
+    use({edited, other});
+    std::optional<Bokning> original = edit(1);
+    ASSERT_TRUE(original);
 
-    use({a});
-    writeBytes(program.fil.aktuellfil, kBrokenFile);
-    EXPECT_EQ(edit(1), ChangeResult::Refused);
-    ASSERT_EQ(messages.log().size(), 2U);
-    EXPECT_EQ(messages.log()[0].rfind("\xD6ppna bokningar|Fel vid inl\xE4sning av ", 0), 0U);
-    EXPECT_EQ(messages.log()[1], "Avboka|\xC4ndringarna ej sparade.");
-    EXPECT_EQ(file(), kBrokenFile);
+    // A conflict refuses, and the original still stands.
+    messages.shown.clear();
+    EXPECT_EQ(boka(program, fields("12.30", "60"), env, original), ChangeResult::Refused);
+    EXPECT_EQ(messages.log(), Lines{kRefusedTaken});
+    EXPECT_EQ(file(), bookingFile({edited, other}));
+
+    // Overlapping only itself: moved in one lock, one reload and one save.
+    const int locks = lock.taken;
+    EXPECT_EQ(boka(program, fields("10.30", "60"), env, original), ChangeResult::Saved);
+    EXPECT_EQ(lock.taken, locks + 1);
+    EXPECT_EQ(file(), bookingFile({other, booked("ABC", "SAL 1", "2", "10.30", "60", "10")}));
+
+    // Gone from the file meanwhile: nothing written, nothing said, as "Avboka" does.
+    messages.shown.clear();
+    EXPECT_EQ(boka(program, fields("8.00", "30"), env, original), ChangeResult::Unchanged);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(file(), bookingFile({other, booked("ABC", "SAL 1", "2", "10.30", "60", "10")}));
 }
 
 } // namespace

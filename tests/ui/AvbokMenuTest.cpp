@@ -78,7 +78,7 @@ TEST(AvbokMenu, FleraVeckorAndAvbokaActOnTheChosenBookingAndRedraw) {
     EXPECT_NE(w.boxOf(1), nullptr);
 }
 
-TEST(AvbokMenu, RedigeraFillsTheFieldsThroughTheirHandlersAndRemovesTheBooking) {
+TEST(AvbokMenu, RedigeraFillsTheFieldsAndTheNextBokaReplacesTheBooking) {
     Window w;
     w.child<QComboBox>("Combo3")->setEditText(QStringLiteral("FRE"));
     w.choose(2, "Redigera");
@@ -89,9 +89,31 @@ TEST(AvbokMenu, RedigeraFillsTheFieldsThroughTheirHandlersAndRemovesTheBooking) 
               "B14|ONS|13.00|60|14.00|M\xF6te|AB");
     EXPECT_EQ(w.messages.log(),
               std::vector<std::string>{"Redigera bokningsdata|Redigera bokningsdata och klicka sedan Boka."});
-    EXPECT_EQ(w.file(), bookingFile({}));
-    EXPECT_EQ(w.boxOf(2), nullptr);
+    // Nothing is written before "Boka"; the booking's box is outlined meanwhile.
+    const std::string before = w.file();
+    EXPECT_EQ(before, bookingFile({Window::meeting("40")}));
+    ASSERT_NE(w.boxOf(2), nullptr);
+    EXPECT_EQ(w.boxOf(2)->border(), 3);
     EXPECT_FALSE(w.shape1()->isVisible());
+
+    // A refused "Boka" leaves the booking in the file and the edit under way.
+    w.type("Text4", "");
+    w.click("Command3");
+    EXPECT_EQ(w.file(), before);
+    EXPECT_TRUE(w.form->redigerar());
+
+    w.type("Text4", "cd");
+    w.type("Text1", "15.00");
+    w.click("Command3");
+    EXPECT_EQ(w.file(), bookingFile({{"CD", "M\xF6te", "60", "3", "15.00", "B14", "", "40", ""}}));
+    EXPECT_FALSE(w.form->redigerar());
+
+    // "Töm" ends an edit without any change (the new booking is the table's row 3).
+    w.choose(3, "Redigera");
+    EXPECT_TRUE(w.form->redigerar());
+    w.click("Command6");
+    EXPECT_FALSE(w.form->redigerar());
+    EXPECT_EQ(w.boxOf(3)->border(), 1);
 }
 
 } // namespace
