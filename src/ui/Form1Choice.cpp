@@ -23,6 +23,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace tivra {
 namespace {
 
@@ -112,6 +114,12 @@ void Form1::storeWeekFromField() {
 }
 
 void Form1::Combo2_Change() {
+    // A field emptied to type a new week holds none yet: correcting the empty text would
+    // write a week into it under the user's typing ("52", then "5240").
+    if (!std::any_of(Combo2->currentText().cbegin(), Combo2->currentText().cend(),
+                     [](QChar c) { return c.isDigit(); })) {
+        return;
+    }
     storeWeekFromField();
     visasalsschema();
 }

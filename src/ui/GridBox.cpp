@@ -61,7 +61,12 @@ void GridBox::paintEvent(QPaintEvent* /*event*/) {
         painter.drawRect(QRectF(box).adjusted(half, half, -half, -half));
     }
     if (!caption_.isEmpty()) {
-        QRect text = box.adjusted(border_ + kCaptionMargin, border_, -border_ - kCaptionMargin, -border_);
+        // The ring and dots of a capital Å Ä Ö may rise above the font's ascent: the text
+        // starts low enough that they stay clear of the top border.
+        QFontMetrics metrics(font());
+        int rise = -metrics.tightBoundingRect(QStringLiteral("\u00C5\u00C4\u00D6")).top() - metrics.ascent();
+        int top = border_ + 1 + std::max(0, rise);
+        QRect text = box.adjusted(border_ + kCaptionMargin, top, -border_ - kCaptionMargin, -border_);
         painter.setClipRect(text);
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(text, static_cast<int>(alignment_), fittingCaption(text.size()));

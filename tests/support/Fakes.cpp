@@ -9,6 +9,9 @@ namespace tivra::test {
 
 void ScriptedMessages::show(const std::string& text, const std::string& title, Icon icon) {
     shown.push_back({Kind::Show, text, title, icon});
+    if (onShow) {
+        onShow();
+    }
 }
 
 bool ScriptedMessages::ask(const std::string& text, const std::string& title) {

@@ -30,6 +30,8 @@ class ScriptedMessages : public Messages {
     std::deque<bool> answers;
     std::deque<std::string> inputs;
     std::deque<std::string> fileNames;
+    // Called as each message box would show, to see what is on screen behind it.
+    std::function<void()> onShow;
 
     void show(const std::string& text, const std::string& title, Icon icon) override;
     bool ask(const std::string& text, const std::string& title) override;

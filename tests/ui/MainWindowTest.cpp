@@ -1,0 +1,55 @@
+// The main window as a user meets it: the week field while typing, messages over a grid
+// that is up to date, readable boxes.
+#include "ui/GridBox.h"
+#include "ui/StartedWindow.h"
+
+#include <QImage>
+
+namespace tivra {
+namespace {
+
+using namespace test;
+
+struct Window : StartedWindow {
+    Window() : StartedWindow(school("0", {}), kWeek40) {}
+};
+
+TEST(MainWindow, AClearedWeekFieldWaitsForTheWeekTyped) {
+    Window w;
+    QLineEdit* week = w.field("Combo2");
+    week->setFocus();
+    week->selectAll();
+    QTest::keyClick(week, Qt::Key_Backspace);
+    EXPECT_EQ(week->text(), QString());
+    keys(week, QStringLiteral("44"));
+    EXPECT_EQ(week->text(), QStringLiteral("44"));
+    EXPECT_EQ(w.program.val.valdvecka, 44);
+}
+
+TEST(MainWindow, ARefusalAfterTheReloadShowsOverTheBookingThatTookTheTime) {
+    Window w;
+    // Another workstation books Tuesday 10.00 in B14 after this window drew the week.
+    writeBytes(w.dir.file("skolan.bok"), bookingFile({{"XY", "", "60", "2", "10.00", "B14", "", "40", ""}}));
+    w.drag(w.at(2, 2.0 / 8), w.at(2, 3.0 / 8)); // 10.00 to 11.00 of 8 to 16
+    w.type("Text4", "ab");
+    bool drawn = false;
+    w.messages.onShow = [&] { drawn = w.boxOf(2) != nullptr; };
+    w.click("Command3");
+    EXPECT_EQ(w.messages.log(), (std::vector<std::string>{"Boka|Angiven tid redan bokad."}));
+    EXPECT_TRUE(drawn);
+}
+
+TEST(MainWindow, CapitalsWithRingsAndDotsStayClearOfTheBoxBorder) {
+    GridBox box;
+    box.setFill(Qt::white);
+    box.setBorder(1);
+    box.setCaption(q("\xC5\xC4\xD6\xC5\xC4\xD6\xC5\xC4\xD6"));
+    box.resize(160, 40);
+    QImage image = box.grab().toImage();
+    for (int x = 2; x < image.width() - 2; ++x) {
+        ASSERT_EQ(image.pixelColor(x, 1), QColor(Qt::white)) << "column " << x;
+    }
+}
+
+} // namespace
+} // namespace tivra
