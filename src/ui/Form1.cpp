@@ -87,6 +87,8 @@ Form1::Form1(Program& program, Platform& platform, QWidget* parent)
     setWindowTitle(QStringLiteral("Tivra"));
     buildMenus();
     buildControls();
+    buildStatus();
+    connectKeys();
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     setTabOrder();
     resize(px(kWindowWidthTwips), px(kWindowHeightTwips) + menuBar()->sizeHint().height());

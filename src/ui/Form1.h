@@ -32,6 +32,7 @@
 #include <optional>
 
 class QAction;
+class QFileSystemWatcher;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -43,6 +44,14 @@ class QRadioButton;
 class QWidget;
 
 namespace tivra {
+
+// What a look at the booking file compares: a write by another copy changes it.
+struct FileStamp {
+    qint64 size = -1;
+    qint64 modified = -1; // ms since the epoch
+    bool exists = false;
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
 
 class Form2;
 class Form3;
@@ -181,6 +190,20 @@ class Form1 : public QMainWindow {
     void connectTimeFields();
     void connectBooking();
     void connectAvbok();
+    // The title, the status line, the keys and the watch on the booking file
+    // (Form1Status.cpp).
+    void buildStatus();
+    void connectKeys();
+    // The open booking file in the title and the status line; watched from now on.
+    void showOpenFile();
+    // The status line's report of the last action.
+    void tell(const std::string& what);
+    void tellDone(const char* what, const Bokning& row);
+    FileStamp stampOf(const std::string& path) const;
+    // The booking file as this copy last read or wrote it: no reason to reload.
+    void rememberBookingFile();
+    // Reloads and redraws when another copy wrote the booking file.
+    void lookAtBookingFile();
     // Ends an edit without any change: the fields no longer stand for the booking.
     void endEdit();
     // Outlines the box of the booking being edited, and no other.
@@ -249,6 +272,13 @@ class Form1 : public QMainWindow {
     // The booking "Redigera" filled the fields from: the next "Boka" replaces it. Its box
     // is outlined until the edit ends.
     std::optional<Bokning> redigerad_;
+
+    // The status line and the watch on the booking file.
+    QLabel* statusText_ = nullptr;
+    QLabel* statusFile_ = nullptr;
+    QFileSystemWatcher* watcher_ = nullptr;
+    FileStamp stamp_;
+    bool changing_ = false; // a change of this copy runs: no reload from under it
 
     // Printing and help.
     std::unique_ptr<QPrinter> printer_; // the printer of this run, as Arkiv "Skrivare" set it

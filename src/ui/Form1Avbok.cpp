@@ -65,7 +65,10 @@ ChangeResult Form1::runBookingChange(const std::function<ChangeResult(ChangeEnvi
             visasalsschema();
         }
     };
+    changing_ = true;
     ChangeResult result = change(env);
+    changing_ = false;
+    rememberBookingFile();
     if (!env.redrawn && (result == ChangeResult::Saved || program_.fil.loadedBytes != loaded)) {
         visasalsschema();
     }
@@ -74,7 +77,12 @@ ChangeResult Form1::runBookingChange(const std::function<ChangeResult(ChangeEnvi
 
 void Form1::Avboka_Click() {
     Shape1->hide();
-    runBookingChange([this](ChangeEnvironment& env) { return avboka(program_, valdrad_, false, env); });
+    std::optional<Bokning> cancelled = snapshotOf(program_.bokningar, valdrad_);
+    if (runBookingChange([this](ChangeEnvironment& env) { return avboka(program_, valdrad_, false, env); }) ==
+            ChangeResult::Saved &&
+        cancelled) {
+        tellDone("Avbokat", *cancelled);
+    }
 }
 
 void Form1::Redigera_Click() {
@@ -117,7 +125,12 @@ void Form1::markEdited() {
 }
 
 void Form1::Flera_veckor_Click() {
-    runBookingChange([this](ChangeEnvironment& env) { return fleraVeckor(program_, valdrad_, env); });
+    std::optional<Bokning> before = snapshotOf(program_.bokningar, valdrad_);
+    if (runBookingChange([this](ChangeEnvironment& env) { return fleraVeckor(program_, valdrad_, env); }) ==
+            ChangeResult::Saved &&
+        before) {
+        tellDone("Nya veckor f\xF6r", *before);
+    }
 }
 
 } // namespace tivra

@@ -47,6 +47,7 @@ void Form1::Command3_Click() {
         runBookingChange([&](ChangeEnvironment& env) { return boka(program_, fields, env, redigerad_); });
     if (result == ChangeResult::Saved) {
         Shape1->hide();
+        tellDone(redigerad_ ? "\xC4ndrat" : "Bokat", program_.bokningar.row(program_.bokningar.antalrader));
     }
     if (result == ChangeResult::Saved || result == ChangeResult::Unchanged) {
         endEdit();

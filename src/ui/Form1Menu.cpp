@@ -12,12 +12,14 @@ void Form1::arkiv_open() {
     // grid shows what the table now holds.
     if (tivra::arkiv_open(program_.bokningar, program_.fil, program_.settings.backupmapp, platform_) !=
         LoadResult::NoFile) {
+        showOpenFile();
         visasalsschema();
     }
 }
 
 void Form1::arkiv_saveas() {
     tivra::arkiv_saveas(program_.bokningar, program_.fil, platform_);
+    showOpenFile();
 }
 
 // The booking file is complete after every change, so ending saves nothing and asks

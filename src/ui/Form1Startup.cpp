@@ -37,6 +37,7 @@ void Form1::applyStartup(const StartupView& view) {
         Option2->setChecked(true);
     }
     Option3->setEnabled(view.option3Enabled);
+    showOpenFile();
     layoutGrid();
     // A fault in the layout or list steps ends start-up before the first drawing.
     if (!view.ended) {

@@ -11,4 +11,8 @@ namespace tivra {
 // for r <= 0 (a box that never showed a row) and for a row past the table's end.
 std::string detaljtext(const BookingTable& table, int r);
 
+// A booking in a few words, as the status line reports what was done with it:
+// "A101 tis 10.00–11.00 vecka 36", or "veckor 45-48" for a range.
+std::string bokningKort(const Bokning& row);
+
 } // namespace tivra

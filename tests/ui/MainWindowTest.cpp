@@ -3,7 +3,10 @@
 #include "ui/GridBox.h"
 #include "ui/StartedWindow.h"
 
+#include <QAction>
 #include <QImage>
+#include <QKeySequence>
+#include <QLabel>
 
 namespace tivra {
 namespace {
@@ -37,6 +40,39 @@ TEST(MainWindow, ARefusalAfterTheReloadShowsOverTheBookingThatTookTheTime) {
     w.click("Command3");
     EXPECT_EQ(w.messages.log(), (std::vector<std::string>{"Boka|Angiven tid redan bokad."}));
     EXPECT_TRUE(drawn);
+}
+
+TEST(MainWindow, EnterBooksAndTheTitleAndStatusLineTellWhatHappened) {
+    Window w;
+    EXPECT_EQ(w.form->windowTitle(), q("Tivra \x96 skolan.bok"));
+    EXPECT_EQ(w.child<QLabel>("statusFile")->text(), QStringLiteral("skolan.bok"));
+    w.drag(w.at(2, 2.0 / 8), w.at(2, 3.0 / 8));
+    w.type("Text4", "ab");
+    QTest::keyClick(w.field("Text4"), Qt::Key_Return);
+    EXPECT_EQ(w.child<QLabel>("statusText")->text(), q("Bokat B14 tis 10.00\x96"
+                                                       "11.00 vecka 40"));
+    GridBox* box = w.boxOf(2);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->toolTip(), box->caption());
+    // Page Down and Page Up step the week; the menus carry their keys.
+    QTest::keyClick(w.form.get(), Qt::Key_PageDown);
+    EXPECT_EQ(w.program.val.valdvecka, 41);
+    QTest::keyClick(w.form.get(), Qt::Key_PageUp);
+    EXPECT_EQ(w.program.val.valdvecka, 40);
+    EXPECT_EQ(w.child<QAction>("arkiv_open")->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(w.child<QAction>("Arkiv_skrivut")->shortcut(), QKeySequence(QKeySequence::Print));
+}
+
+TEST(MainWindow, ABookingAnotherWorkstationWritesAppearsWithoutAnyAction) {
+    Window w;
+    w.type("Text3", "Mitt utkast");
+    writeBytes(w.dir.file("skolan.bok"), bookingFile({{"XY", "", "60", "4", "10.00", "B14", "", "40", ""}}));
+    for (int waited = 0; waited < 6000 && w.boxOf(2) == nullptr; waited += 100) {
+        QTest::qWait(100);
+    }
+    EXPECT_NE(w.boxOf(2), nullptr);
+    EXPECT_EQ(w.text("Text3"), QStringLiteral("Mitt utkast"));
+    EXPECT_TRUE(w.messages.shown.empty());
 }
 
 TEST(MainWindow, CapitalsWithRingsAndDotsStayClearOfTheBoxBorder) {

@@ -1,0 +1,143 @@
+// What the window tells without being asked: the open booking file in the title and the
+// status line, the last change made, and the week as other workstations change it. Also
+// the keys that save reaching for the mouse.
+//
+// The booking file is watched for writes by other copies of the program: a file watcher
+// where the system gives notice, and a look at the file's size and time every few
+// seconds besides, since notices from network folders are not to be relied on. A change
+// found reloads the bookings and redraws, without a message and without touching the
+// fields or the marking; never while this copy changes the file itself, nor while a
+// dialog or menu is open (it is tried again at the next look).
+#include "ui/Form1.h"
+
+#include "ui/Convert.h"
+#include "view/Details.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace tivra {
+namespace {
+
+constexpr int kLookEveryMs = 2000;
+
+// A reload nobody asked for shows nothing: a file it cannot read is left for the next
+// look, or for the user's next change, which reports it.
+class QuietMessages : public Messages {
+  public:
+    void show(const std::string&, const std::string&, Icon) override {}
+    bool ask(const std::string&, const std::string&) override { return false; }
+    std::string input(const std::string&, const std::string&, const std::string&) override { return {}; }
+    std::string openFileName(const std::string&, const std::string&) override { return {}; }
+    std::string saveFileName(const std::string&, const std::string&) override { return {}; }
+    [[noreturn]] void fatal(const std::string& text, const std::string&) override {
+        throw ProgramEnded(text);
+    }
+};
+
+} // namespace
+
+void Form1::buildStatus() {
+    statusText_ = new QLabel(this);
+    statusText_->setObjectName(QStringLiteral("statusText"));
+    statusFile_ = new QLabel(this);
+    statusFile_->setObjectName(QStringLiteral("statusFile"));
+    statusBar()->addWidget(statusText_, 1);
+    statusBar()->addPermanentWidget(statusFile_);
+
+    watcher_ = new QFileSystemWatcher(this);
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this,
+            [this] { QTimer::singleShot(200, this, &Form1::lookAtBookingFile); });
+    auto* look = new QTimer(this);
+    look->setObjectName(QStringLiteral("bookingFileLook"));
+    connect(look, &QTimer::timeout, this, &Form1::lookAtBookingFile);
+    look->start(kLookEveryMs);
+}
+
+void Form1::connectKeys() {
+    // Enter in a booking field books, as "Boka" does.
+    for (QLineEdit* field : {Text1, Text5, Text2, Text3, Text4}) {
+        connect(field, &QLineEdit::returnPressed, this, &Form1::Command3_Click);
+    }
+    auto* previous = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
+    connect(previous, &QShortcut::activated, this, &Form1::Command2_Click);
+    auto* next = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
+    connect(next, &QShortcut::activated, this, &Form1::Command1_Click);
+    arkiv_open_->setShortcut(QKeySequence::Open);
+    Arkiv_skrivut->setShortcut(QKeySequence::Print);
+}
+
+void Form1::showOpenFile() {
+    const QString path = toQString(program_.fil.aktuellfil);
+    const QString name = QFileInfo(path).fileName();
+    setWindowTitle(name.isEmpty() ? QStringLiteral("Tivra") : toQString("Tivra \x96 ") + name);
+    statusFile_->setText(name);
+    statusFile_->setToolTip(path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath());
+    rememberBookingFile();
+}
+
+void Form1::tell(const std::string& what) {
+    statusText_->setText(toQString(what));
+}
+
+void Form1::tellDone(const char* what, const Bokning& row) {
+    tell(std::string(what) + " " + bokningKort(row));
+}
+
+FileStamp Form1::stampOf(const std::string& path) const {
+    QFileInfo info(toQString(path));
+    if (!info.exists()) {
+        return {};
+    }
+    return {info.size(), info.lastModified().toMSecsSinceEpoch(), true};
+}
+
+void Form1::rememberBookingFile() {
+    const std::string& path = program_.fil.aktuellfil;
+    stamp_ = path.empty() ? FileStamp{} : stampOf(path);
+    const QStringList watched = watcher_->files();
+    if (!watched.isEmpty()) {
+        watcher_->removePaths(watched);
+    }
+    if (stamp_.exists) {
+        watcher_->addPath(toQString(path));
+    }
+}
+
+void Form1::lookAtBookingFile() {
+    const std::string& path = program_.fil.aktuellfil;
+    if (path.empty() || changing_ || QApplication::activeModalWidget() != nullptr ||
+        QApplication::activePopupWidget() != nullptr) {
+        return;
+    }
+    FileStamp now = stampOf(path);
+    if (!now.exists || now == stamp_) {
+        return;
+    }
+    // Loaded beside the table in use, and taken over only when whole.
+    BookingTable table = program_.bokningar;
+    BookingFileState file = program_.fil;
+    QuietMessages quiet;
+    Platform platform{platform_.disk, platform_.clock, quiet};
+    try {
+        if (oppnabokningar(table, file, program_.settings.backupmapp, platform) != LoadResult::Loaded) {
+            return;
+        }
+    } catch (const ProgramEnded&) {
+        return;
+    }
+    program_.bokningar = std::move(table);
+    program_.fil = std::move(file);
+    rememberBookingFile();
+    visasalsschema();
+}
+
+} // namespace tivra
