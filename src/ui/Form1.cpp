@@ -25,8 +25,8 @@
 namespace tivra {
 namespace {
 
-// The booking fields stand left of the first day box.
-constexpr double kGridLeftTwips = kDayBoxLeft;
+// The booking fields stand left of the hour scale and the first day box.
+constexpr double kGridLeftTwips = kBookingColumnWidth;
 // The designed client size of the window.
 constexpr double kWindowWidthTwips = 15600;
 constexpr double kWindowHeightTwips = 8400;
@@ -92,6 +92,8 @@ Form1::Form1(Program& program, Platform& platform, QWidget* parent)
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     setTabOrder();
     resize(px(kWindowWidthTwips), px(kWindowHeightTwips) + menuBar()->sizeHint().height());
+    // Every day of a week with weekends stays readable, and the details line fits.
+    setMinimumWidth(px(kDayBoxLeft + 7 * 1.08 * 1100 / 0.98));
     Form_Load();
 }
 
@@ -136,12 +138,14 @@ void Form1::buildControls() {
     // The grid's own controls stand at absolute positions (buildGrid); the layout only
     // keeps their space free and puts the details line under them.
     auto* right = new QVBoxLayout;
-    right->setContentsMargins(0, 0, px(120), px(60));
+    right->setContentsMargins(px(kHourScaleWidth), 0, px(120), px(60));
     right->setSpacing(px(60));
+    // The grid and the details line share the height as the designed window has them;
+    // a resize lays the grid out again for the space it gets.
     weekGrid_ = new QWidget(client_);
     weekGrid_->setObjectName(QStringLiteral("weekGrid"));
-    weekGrid_->setFixedHeight(px(kDayBoxTop + kDayBoxHeight));
-    right->addWidget(weekGrid_);
+    weekGrid_->setMinimumHeight(px(kDayBoxTop + kDayBoxHeight / 2));
+    right->addWidget(weekGrid_, static_cast<int>(kDayBoxTop + kDayBoxHeight));
     Label5 = new QLabel(client_);
     Label5->setObjectName(QStringLiteral("Label5"));
     // Comments and notes are the users' own text: never read as markup.
@@ -149,7 +153,7 @@ void Form1::buildControls() {
     Label5->setWordWrap(true);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label5->setMinimumHeight(px(900));
-    right->addWidget(Label5, 1);
+    right->addWidget(Label5, static_cast<int>(kWindowHeightTwips - kDayBoxTop - kDayBoxHeight));
     row->addLayout(right, 1);
     setCentralWidget(client_);
 

@@ -25,11 +25,13 @@
 #include <QMainWindow>
 #include <QPointF>
 #include <QPointer>
+#include <QSize>
 
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QAction;
 class QFileSystemWatcher;
@@ -81,6 +83,9 @@ class Form1 : public QMainWindow {
     GridBox* Label2(int d) const;
     GridBox* Label3(int d) const;
     GridBox* Label4(int n) const;
+
+    // The grid's layout for the window's present size; nothing before start-up laid it out.
+    const GridGeometry* gridGeometry() const { return grid_ ? &*grid_ : nullptr; }
 
     // Redraws the week for the current choice (view kind, object, week) from the table.
     void visasalsschema();
@@ -177,6 +182,10 @@ class Form1 : public QMainWindow {
     // The grid (Form1Grid.cpp).
     void buildGrid();
     void layoutGrid();
+    void layoutHourScale();
+    // Lays the grid out again for a new size of its space, and redraws on it.
+    void relayoutGrid();
+    void markToday();
     void set_date(const std::array<std::string, 7>& headers);
     void showBoxes(const WeekView& view);
     void stackShortestOnTop(const WeekView& view);
@@ -258,12 +267,15 @@ class Form1 : public QMainWindow {
     QLabel* Label5 = nullptr; // details line under the grid
 
     // The week grid.
-    std::array<GridBox*, 7> label2_{};   // day boxes
-    std::array<GridBox*, 7> label3_{};   // day headers
-    std::array<GridBox*, 101> label4_{}; // lesson and booking boxes
-    GridBox* Shape1 = nullptr;           // marking rectangle
-    std::optional<GridGeometry> grid_;   // laid out once at start-up
-    Markering marking_;                  // the drag on the day boxes
+    std::array<GridBox*, 7> label2_{};               // day boxes
+    std::array<GridBox*, 7> label3_{};               // day headers
+    std::array<GridBox*, 101> label4_{};             // lesson and booking boxes
+    GridBox* Shape1 = nullptr;                       // marking rectangle
+    std::optional<std::pair<int, int>> shape1Slots_; // the slots Shape1 last marked
+    std::array<QLabel*, 25> hourLabels_{};           // the hour scale, "0.00" to "24.00"
+    QSize laidOutFor_;                               // the grid space the layout is for
+    std::optional<GridGeometry> grid_;               // laid out once at start-up
+    Markering marking_;                              // the drag on the day boxes
     int redrawCount_ = 0;
 
     // The pop-up menu of the booking boxes.

@@ -2,6 +2,7 @@
 // redraw that puts a view of the week on them.
 #include "ui/Form1.h"
 
+#include "core/Calendar.h"
 #include "core/Number.h"
 #include "ui/Convert.h"
 #include "ui/GridBox.h"
@@ -20,6 +21,7 @@ namespace tivra {
 namespace {
 
 const QColor kDayBoxColour(255, 255, 224);
+const QColor kTodayColour(204, 228, 255);
 
 QRect pixels(const Rect& r) {
     return pxRect(r.left, r.top, r.width, r.height);
@@ -89,6 +91,16 @@ void Form1::buildGrid() {
         connect(box, &GridBox::pointerMoved, this, [this, n] { Label4_MouseMove(n); });
         label4_[static_cast<std::size_t>(n)] = box;
     }
+    for (int h = 0; h < static_cast<int>(hourLabels_.size()); ++h) {
+        auto* label = new QLabel(QString::number(h) + QStringLiteral(".00"), client_);
+        label->setObjectName(indexedName("hour", h));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QFont small = label->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        label->setFont(small);
+        label->hide();
+        hourLabels_[static_cast<std::size_t>(h)] = label;
+    }
     Shape1 = new GridBox(client_);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setBorder(2);
@@ -97,18 +109,63 @@ void Form1::buildGrid() {
     Shape1->hide();
 }
 
-// Once per run, from the window's width at start-up and the weekend setting.
+// From the window's width, the height the grid's space has, and the weekend setting: at
+// start-up and again whenever the window's size changes.
 void Form1::layoutGrid() {
-    grid_.emplace(twipsOf(width()), program_.settings.helg);
+    const Settings& s = program_.settings;
+    double axisHeight = std::max(kDayBoxHeight / 4, twipsOf(weekGrid_->height()) - kDayBoxTop);
+    grid_.emplace(twipsOf(width()), s.helg, axisHeight);
     for (int d = 1; d <= 7; ++d) {
         Label2(d)->setGeometry(pixels(grid_->dayBox(d)));
         Label3(d)->setGeometry(pixels(grid_->header(d)));
         Label2(d)->setVisible(grid_->dayVisible(d));
         Label3(d)->setVisible(grid_->dayVisible(d));
+        Label2(d)->setHourLines(s.sluttimme - s.starttimme);
     }
     int boxWidth = px(grid_->dayWidth());
     for (GridBox* box : label4_) {
         box->resize(boxWidth, box->height());
+    }
+    layoutHourScale();
+}
+
+// "8.00", "9.00" ... beside the hour lines, as the printed schedule has them.
+void Form1::layoutHourScale() {
+    const Settings& s = program_.settings;
+    const TimeAxis axis = grid_->axis(s.starttimme, s.sluttimme);
+    for (int h = 0; h < static_cast<int>(hourLabels_.size()); ++h) {
+        QLabel* label = hourLabels_[static_cast<std::size_t>(h)];
+        if (h < s.starttimme || h >= s.sluttimme) {
+            label->hide();
+            continue;
+        }
+        double y = axis.y(h * 60.0);
+        label->setGeometry(pxRect(kBookingColumnWidth, y - 120, kHourScaleWidth - 30, 240));
+        label->show();
+    }
+}
+
+void Form1::relayoutGrid() {
+    if (!grid_ || weekGrid_->size() == laidOutFor_) {
+        return;
+    }
+    laidOutFor_ = weekGrid_->size();
+    layoutGrid();
+    visasalsschema();
+    if (Shape1->isVisible() && shape1Slots_) {
+        visaShape1(shape1Slots_->first, shape1Slots_->second);
+    }
+}
+
+// Today's column is marked while the week shown is today's.
+void Form1::markToday() {
+    const int today =
+        program_.val.valdvecka == program_.val.idagvecka ? veckodag(platform_.clock.today()) : 0;
+    for (int d = 1; d <= 7; ++d) {
+        Label3(d)->setFill(d == today ? kTodayColour : QColor());
+        QFont font = Label3(d)->font();
+        font.setBold(d == today);
+        Label3(d)->setFont(font);
     }
 }
 
@@ -166,6 +223,7 @@ void Form1::visasalsschema() {
         return;
     }
     set_date(view.headers);
+    markToday();
     showBoxes(view);
     reportOverflow(view, platform_.messages);
 }
@@ -175,8 +233,9 @@ void Form1::visaShape1(int s1, int s2) {
         return;
     }
     const Settings& s = program_.settings;
+    shape1Slots_ = std::pair{s1, s2};
     std::optional<Rect> r =
-        tivra::visaShape1(*grid_, TimeAxis{s.starttimme, s.sluttimme}, program_.val.valddag, s1, s2);
+        tivra::visaShape1(*grid_, grid_->axis(s.starttimme, s.sluttimme), program_.val.valddag, s1, s2);
     if (!r) {
         Shape1->hide();
         return;
@@ -196,6 +255,9 @@ void Form1::Form_MouseMove() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == weekGrid_ && event->type() == QEvent::Resize) {
+        relayoutGrid();
+    }
     if (event->type() == QEvent::MouseMove) {
         auto* widget = static_cast<QWidget*>(watched);
         QPoint at = widget->mapTo(client_, static_cast<QMouseEvent*>(event)->position().toPoint());

@@ -31,7 +31,8 @@ void Form1::connectMarking() {
 }
 
 TimeAxis Form1::timeAxis() const {
-    return TimeAxis{program_.settings.starttimme, program_.settings.sluttimme};
+    return grid_ ? grid_->axis(program_.settings.starttimme, program_.settings.sluttimme)
+                 : TimeAxis{program_.settings.starttimme, program_.settings.sluttimme};
 }
 
 void Form1::Label2_MouseDown(int index, QPointF pos) {

@@ -3,6 +3,7 @@
 #include "ui/Convert.h"
 
 #include <QComboBox>
+#include <QLayout>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
@@ -38,6 +39,11 @@ void Form1::applyStartup(const StartupView& view) {
     }
     Option3->setEnabled(view.option3Enabled);
     showOpenFile();
+    // The window's layouts settle the grid's space before it is shown, so the first
+    // drawing is already for the size the window opens with.
+    layout()->activate();
+    client_->layout()->activate();
+    laidOutFor_ = weekGrid_->size();
     layoutGrid();
     // A fault in the layout or list steps ends start-up before the first drawing.
     if (!view.ended) {

@@ -33,6 +33,13 @@ void GridBox::setBorder(int width) {
     }
 }
 
+void GridBox::setHourLines(int parts) {
+    if (parts != hourLines_) {
+        hourLines_ = parts;
+        update();
+    }
+}
+
 void GridBox::setCaption(const QString& caption) {
     if (caption != caption_) {
         caption_ = caption;
@@ -50,6 +57,15 @@ void GridBox::paintEvent(QPaintEvent* /*event*/) {
     QRect box = rect();
     if (fill_.isValid()) {
         painter.fillRect(box, fill_);
+    }
+    if (hourLines_ > 1) {
+        QColor faint = palette().color(QPalette::WindowText);
+        faint.setAlpha(40);
+        painter.setPen(QPen(faint, 1));
+        for (int i = 1; i < hourLines_; ++i) {
+            double y = box.height() * static_cast<double>(i) / hourLines_;
+            painter.drawLine(QPointF(0, y), QPointF(box.width(), y));
+        }
     }
     if (border_ > 0) {
         QPen pen(palette().color(QPalette::WindowText), border_);

@@ -21,6 +21,9 @@ class GridBox : public QWidget {
     // Border width in pixels; 0 for none.
     void setBorder(int width);
     int border() const { return border_; }
+    // Faint lines across the box that part it into `parts` equal rows (the hours of a
+    // day box); 0 or 1 for none.
+    void setHourLines(int parts);
     // Lines separated by "\n".
     void setCaption(const QString& caption);
     QString caption() const { return caption_; }
@@ -53,6 +56,7 @@ class GridBox : public QWidget {
 
     QColor fill_;
     int border_ = 0;
+    int hourLines_ = 0;
     QString caption_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
     QString tag_;

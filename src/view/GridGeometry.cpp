@@ -15,14 +15,15 @@ bool validDay(int d) {
 
 } // namespace
 
-GridGeometry::GridGeometry(double windowWidth, int helg) : width_(0), weekend_(helg == 1) {
+GridGeometry::GridGeometry(double windowWidth, int helg, double axisHeight)
+    : width_(0), weekend_(helg == 1), axisHeight_(std::max(0.0, axisHeight)) {
     // A window narrower than the margin would give negative widths, which no widget takes.
     double n = dayCount();
     width_ = std::max(0.0, (windowWidth * 0.98 - kDayBoxLeft) / (kGapFactor * n));
 }
 
 Rect GridGeometry::dayBox(int d) const {
-    return Rect{kDayBoxLeft + (d - 1) * kGapFactor * width_, kDayBoxTop, width_, kDayBoxHeight};
+    return Rect{kDayBoxLeft + (d - 1) * kGapFactor * width_, kDayBoxTop, width_, axisHeight_};
 }
 
 Rect GridGeometry::header(int d) const {
@@ -38,7 +39,7 @@ double TimeAxis::y(double minutes) const {
     if (span <= 0) {
         return kDayBoxTop;
     }
-    return kDayBoxTop + kDayBoxHeight * (minutes - starttimme * 60.0) / span;
+    return kDayBoxTop + axisHeight * (minutes - starttimme * 60.0) / span;
 }
 
 double TimeAxis::height(double minutes) const {
@@ -46,7 +47,7 @@ double TimeAxis::height(double minutes) const {
     if (span <= 0) {
         return 0;
     }
-    return kDayBoxHeight * minutes / span;
+    return axisHeight * minutes / span;
 }
 
 std::optional<Rect> placeBox(const GridGeometry& grid, const TimeAxis& axis, double dag, int startSlot,
@@ -94,8 +95,8 @@ std::optional<Rect> visaShape1(const GridGeometry& grid, const TimeAxis& axis, i
         return std::nullopt;
     }
     double w = grid.dayWidth();
-    double top = kDayBoxTop + kDayBoxHeight * (s1 - 1 - axis.starttimme * 12.0) / slots;
-    return Rect{grid.dayBox(valddag).left + 0.02 * w, top, 0.96 * w, kDayBoxHeight * (s2 - s1) / slots};
+    double top = kDayBoxTop + axis.axisHeight * (s1 - 1 - axis.starttimme * 12.0) / slots;
+    return Rect{grid.dayBox(valddag).left + 0.02 * w, top, 0.96 * w, axis.axisHeight * (s2 - s1) / slots};
 }
 
 } // namespace tivra

@@ -16,8 +16,12 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-// Design values of the first day box and header; everything else derives from them.
-inline constexpr double kDayBoxLeft = 3840;
+// Design values of the first day box and header; everything else derives from them. The
+// booking fields take the window's left part; the hour scale stands between them and the
+// first day box.
+inline constexpr double kBookingColumnWidth = 3840;
+inline constexpr double kHourScaleWidth = 540;
+inline constexpr double kDayBoxLeft = kBookingColumnWidth + kHourScaleWidth;
 inline constexpr double kDayBoxTop = 330;     // T0 of the time axis
 inline constexpr double kDayBoxHeight = 5370; // H of the time axis
 inline constexpr double kHeaderTop = 30;
@@ -25,12 +29,29 @@ inline constexpr double kHeaderHeight = 210;
 // Label4(1)..Label4(100) can show rows; Label4(0) never does.
 inline constexpr int kBoxPool = 100;
 
-// The layout of the day columns. Fixed for the run: the window is not re-laid out when
-// resized, and a change of helg needs a restart.
+// The vertical axis of the day boxes, from starttimme to sluttimme (whole hours), over a
+// day box of `axisHeight` twips.
+struct TimeAxis {
+    int starttimme = 8;
+    int sluttimme = 16;
+    double axisHeight = kDayBoxHeight;
+
+    // The top of a time (minutes since midnight), and the height of a length in minutes.
+    // An axis without positive span maps everything to the top with no height.
+    double y(double minutes) const;
+    double height(double minutes) const;
+};
+
+// The layout of the day columns, for the window's size: laid out again when the window
+// is resized. A change of helg needs a restart.
 class GridGeometry {
   public:
-    // `windowWidth` in twips. A helg other than 1 lays out Monday to Friday.
-    GridGeometry(double windowWidth, int helg);
+    // `windowWidth` and the day boxes' height in twips. A helg other than 1 lays out
+    // Monday to Friday.
+    GridGeometry(double windowWidth, int helg, double axisHeight = kDayBoxHeight);
+    // The time axis of these day boxes.
+    TimeAxis axis(int starttimme, int sluttimme) const { return {starttimme, sluttimme, axisHeight_}; }
+    double axisHeight() const { return axisHeight_; }
 
     int dayCount() const { return weekend_ ? 7 : 5; }
     bool weekend() const { return weekend_; }
@@ -45,17 +66,7 @@ class GridGeometry {
   private:
     double width_;
     bool weekend_;
-};
-
-// The vertical axis of the day boxes, from starttimme to sluttimme (whole hours).
-struct TimeAxis {
-    int starttimme = 8;
-    int sluttimme = 16;
-
-    // The top of a time (minutes since midnight), and the height of a length in minutes.
-    // An axis without positive span maps everything to the top with no height.
-    double y(double minutes) const;
-    double height(double minutes) const;
+    double axisHeight_;
 };
 
 // The box of one row of the booking table, or nothing when the row is not drawn: its day

@@ -50,12 +50,12 @@ int pressMarking(Markering& m, const TimeAxis& axis, int day, double y) {
     m.markeringY = static_cast<int>(avrunda(y));
     m.markeringsdag = day;
     m.shape1Height = 0;
-    m.startslot = slotAt(axis, y, kDayBoxHeight);
+    m.startslot = slotAt(axis, y, axis.axisHeight);
     return m.startslot;
 }
 
 DragSpan dragMarking(Markering& m, const GridGeometry& grid, const TimeAxis& axis, double y) {
-    const double h = kDayBoxHeight;
+    const double h = axis.axisHeight;
     double a = m.markeringY;
     double b = y;
     if (b < a) {

@@ -30,8 +30,8 @@ std::string captionOf(const Bokning& row, Caption style) {
 class BoxFiller {
   public:
     BoxFiller(const Program& program, const GridGeometry& grid, WeekView& view)
-        : table_(program.bokningar),
-          grid_(grid), axis_{program.settings.starttimme, program.settings.sluttimme}, view_(view) {}
+        : table_(program.bokningar), grid_(grid),
+          axis_(grid.axis(program.settings.starttimme, program.settings.sluttimme)), view_(view) {}
 
     // Places row r if any of it shows; false once the pool is full and drawing must stop.
     bool offer(int r, Caption style) {

@@ -2,8 +2,10 @@
 // that is up to date, readable boxes.
 #include "ui/GridBox.h"
 #include "ui/StartedWindow.h"
+#include "ui/Twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QKeySequence>
 #include <QLabel>
@@ -73,6 +75,27 @@ TEST(MainWindow, ABookingAnotherWorkstationWritesAppearsWithoutAnyAction) {
     EXPECT_NE(w.boxOf(2), nullptr);
     EXPECT_EQ(w.text("Text3"), QStringLiteral("Mitt utkast"));
     EXPECT_TRUE(w.messages.shown.empty());
+}
+
+TEST(MainWindow, TheGridFollowsTheWindowsSizeWithItsHourScaleAndToday) {
+    StartedWindow w(school("0", {{"AB", "", "60", "3", "10.00", "B14", "", "40", ""}}), kWeek40);
+    // Today is Wednesday of week 40, the week shown.
+    EXPECT_TRUE(w.form->Label3(3)->fill().isValid());
+    EXPECT_FALSE(w.form->Label3(2)->fill().isValid());
+    QRect before = w.form->Label2(1)->geometry();
+    w.form->resize(w.form->width() + 300, w.form->height() + 200);
+    QApplication::processEvents();
+    QRect after = w.form->Label2(1)->geometry();
+    EXPECT_GT(after.width(), before.width());
+    EXPECT_GT(after.height(), before.height());
+    const GridGeometry& grid = *w.form->gridGeometry();
+    Rect booked = *placeBox(grid, grid.axis(8, 16), 3, 121, 60);
+    EXPECT_EQ(w.boxOf(2)->geometry(), pxRect(booked.left, booked.top, booked.width, booked.height));
+    auto* eight = w.child<QLabel>("hour(8)");
+    EXPECT_TRUE(eight->isVisible());
+    EXPECT_EQ(eight->text(), QStringLiteral("8.00"));
+    EXPECT_NEAR(eight->geometry().center().y(), after.top(), 2);
+    EXPECT_LE(eight->geometry().right(), after.left());
 }
 
 TEST(MainWindow, CapitalsWithRingsAndDotsStayClearOfTheBoxBorder) {

@@ -24,7 +24,6 @@ struct School : StartedWindow {
 QRect px(const Rect& r) {
     return pxRect(r.left, r.top, r.width, r.height);
 }
-const TimeAxis kAxis{8, 16};
 
 // The captions of the boxes shown, in the order of the pool.
 std::string captions(const StartedWindow& s) {
@@ -38,7 +37,8 @@ std::string captions(const StartedWindow& s) {
 TEST(WeekGrid, RoomViewPlacesLessonsAndBookingsOnTheTimeAxis) {
     School s;
     EXPECT_EQ(s.form->redrawCount(), 1);
-    GridGeometry grid(twipsOf(s.form->width()), 0);
+    const GridGeometry& grid = *s.form->gridGeometry();
+    const TimeAxis kAxis = grid.axis(8, 16);
     for (int d = 1; d <= 7; ++d) {
         EXPECT_EQ(s.form->Label2(d)->geometry(), px(grid.dayBox(d))) << d;
         EXPECT_EQ(s.form->Label2(d)->isVisible(), d <= 5) << d;
@@ -54,11 +54,12 @@ TEST(WeekGrid, RoomViewPlacesLessonsAndBookingsOnTheTimeAxis) {
 
     // With weekends, seven narrower days fill the same width and Saturday's booking shows.
     School weekend("1");
-    GridGeometry seven(twipsOf(weekend.form->width()), 1);
+    const GridGeometry& seven = *weekend.form->gridGeometry();
+    EXPECT_EQ(seven.dayCount(), 7);
     EXPECT_EQ(weekend.form->Label2(7)->geometry(), px(seven.dayBox(7)));
     EXPECT_TRUE(weekend.form->Label2(7)->isVisible());
     ASSERT_EQ(weekend.shown().size(), 3U);
-    EXPECT_EQ(weekend.boxOf(3)->geometry(), px(*placeBox(seven, kAxis, 6, 109, 30)));
+    EXPECT_EQ(weekend.boxOf(3)->geometry(), px(*placeBox(seven, seven.axis(8, 16), 6, 109, 30)));
 }
 
 TEST(WeekGrid, StaffViewAndOverviewThroughTheOptions) {
@@ -159,9 +160,9 @@ TEST(WeekGrid, DayFieldAndDayHeadersChooseTheDayWithoutRedrawing) {
     EXPECT_EQ(s.program.val.valddag, 2);
     // The marking rectangle follows the chosen day: 09.00 to 10.00 (slots 109 to 121).
     s.form->visaShape1(109, 121);
-    GridGeometry seven(twipsOf(s.form->width()), 1);
+    const GridGeometry& seven = *s.form->gridGeometry();
     EXPECT_TRUE(s.shape1()->isVisible());
-    EXPECT_EQ(s.shape1()->geometry(), px(*visaShape1(seven, kAxis, 2, 109, 121)));
+    EXPECT_EQ(s.shape1()->geometry(), px(*visaShape1(seven, seven.axis(8, 16), 2, 109, 121)));
     // Sunday's header chooses Sunday like the others choose theirs.
     QTest::mouseClick(s.form->Label3(7), Qt::LeftButton);
     EXPECT_EQ(s.text("Combo3"), q("S\xD6N"));

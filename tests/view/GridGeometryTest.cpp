@@ -14,10 +14,10 @@ int slot(int h, int m) {
 TEST(GridGeometry, DayColumnsFillTheWindowWidth) {
     for (int n : {5, 7}) {
         GridGeometry grid(15000, n == 7 ? 1 : 0);
-        double w = (15000 * 0.98 - 3840) / (1.08 * n);
+        double w = (15000 * 0.98 - kDayBoxLeft) / (1.08 * n);
         EXPECT_EQ(grid.dayCount(), n);
-        EXPECT_EQ(grid.dayBox(1), (Rect{3840, 330, w, 5370}));
-        EXPECT_DOUBLE_EQ(grid.dayBox(n).left, 3840 + (n - 1) * 1.08 * w);
+        EXPECT_EQ(grid.dayBox(1), (Rect{kDayBoxLeft, 330, w, 5370}));
+        EXPECT_DOUBLE_EQ(grid.dayBox(n).left, kDayBoxLeft + (n - 1) * 1.08 * w);
         EXPECT_EQ(grid.header(n), (Rect{grid.dayBox(n).left, 30, w, 210}));
         EXPECT_EQ(grid.dayVisible(6), n == 7);
         EXPECT_FALSE(grid.dayVisible(0) || grid.dayVisible(8));
