@@ -81,9 +81,13 @@ void GridBox::paintEvent(QPaintEvent* /*event*/) {
         // starts low enough that they stay clear of the top border.
         QFontMetrics metrics(font());
         int rise = -metrics.tightBoundingRect(QStringLiteral("\u00C5\u00C4\u00D6")).top() - metrics.ascent();
-        int top = border_ + 1 + std::max(0, rise);
+        int top = border_ > 0 ? border_ + 1 + std::max(0, rise) : 0;
         QRect text = box.adjusted(border_ + kCaptionMargin, top, -border_ - kCaptionMargin, -border_);
-        painter.setClipRect(text);
+        // A box with a border keeps its text inside it; a bare caption (a day header) may
+        // stand a little taller than its box rather than lose the tops of its letters.
+        if (border_ > 0) {
+            painter.setClipRect(text);
+        }
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(text, static_cast<int>(alignment_), fittingCaption(text.size()));
     }
