@@ -8,6 +8,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QTimer>
 
 #include <functional>
@@ -202,6 +204,17 @@ TEST(SwedishQt, QtsOwnDialogsSpeakSwedish) {
         EXPECT_EQ(dialog.labelText(QFileDialog::LookIn), QStringLiteral("Leta i:"));
         EXPECT_EQ(dialog.labelText(QFileDialog::Reject), QStringLiteral("Avbryt"));
         EXPECT_EQ(dialog.labelText(QFileDialog::FileName), QStringLiteral("Fil&namn:"));
+    }
+    {
+        QPrinter printer;
+        QPrintPreviewDialog preview(&printer);
+        QStringList actions;
+        for (QAction* action : preview.findChildren<QAction*>()) {
+            actions << action->text();
+        }
+        EXPECT_TRUE(actions.contains(toQString("N\xE4sta sida")))
+            << actions.join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(actions.contains(toQString("Utskriftsformat")));
     }
     QCoreApplication::removeTranslator(&ours);
 }

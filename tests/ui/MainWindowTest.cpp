@@ -98,6 +98,16 @@ TEST(MainWindow, TheGridFollowsTheWindowsSizeWithItsHourScaleAndToday) {
     EXPECT_LE(eight->geometry().right(), after.left());
 }
 
+TEST(MainWindow, TheDetailsLineGoesWithTheGridItDescribes) {
+    StartedWindow w(school("0", {{"AB", "Prov", "60", "3", "10.00", "B14", "", "40", ""}}), kWeek40);
+    // The pointer rests on the booking's box, the last of those shown.
+    w.form->Label4_MouseMove(static_cast<int>(w.shown().size()));
+    auto* details = w.child<QLabel>("Label5");
+    ASSERT_FALSE(details->text().isEmpty());
+    w.click("Command1"); // the next week
+    EXPECT_TRUE(details->text().isEmpty());
+}
+
 TEST(MainWindow, CapitalsWithRingsAndDotsStayClearOfTheBoxBorder) {
     GridBox box;
     box.setFill(Qt::white);
