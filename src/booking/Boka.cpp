@@ -1,6 +1,7 @@
 #include "booking/Boka.h"
 
 #include "booking/Avboka.h"
+#include "booking/Conflicts.h"
 #include "booking/Overlap.h"
 #include "config/ObjectLists.h"
 #include "core/BookingSave.h"
@@ -85,29 +86,18 @@ std::variant<Bokning, std::string> newRow(const Program& program, const BookingF
     return storedRow(fields, decimaltext(static_cast<long long>(program.val.valdvecka)));
 }
 
-// Rows of the object, day and week whose time overlaps the new booking's. A booking
-// refuses, whatever lessons lie there too: nobody is asked about a lesson and then
-// refused. Only a time free of bookings asks about each lesson in it, unless a Yes to it
-// was given already, with No as the answer Enter gives.
+// A booking in the way refuses; a lesson in the way is asked about unless a Yes to it was
+// given already, with No as the answer Enter gives. Lesson rows are never reloaded, so
+// the row number names the lesson.
 Verdict scan(const Program& program, const Bokning& booking, const Answers& answers, int replaced) {
-    const BookingTable& table = program.bokningar;
     const int week = program.val.valdvecka;
-    const double day = textvarde(booking.dag);
-    const Span mine = rowSpan(booking);
-    auto inTheWay = [&](int r) {
-        const Bokning& row = table.row(r);
-        return r != replaced && containsWord(row.objekt, booking.objekt) && gallervecka(week, row.veckor) &&
-               textvarde(row.dag) == day && admitsWeek(row, week) && overlaps(rowSpan(row), mine);
-    };
-    for (int r = std::max(table.antallektioner, 0) + 1; r <= table.antalrader; ++r) {
-        if (inTheWay(r)) {
-            return Verdict::refuse("Angiven tid redan bokad.", kTitle);
-        }
+    Conflicts found = findConflicts(program.bokningar, booking, week, week, {replaced});
+    if (found.booking) {
+        return Verdict::refuse("Angiven tid redan bokad.", kTitle);
     }
-    for (int r = 1; r <= std::min(table.antallektioner, table.antalrader); ++r) {
-        // Lesson rows are never reloaded, so the row number names the lesson.
-        std::string key = "lektion " + std::to_string(r);
-        if (inTheWay(r) && !answers.contains(key)) {
+    for (const InTheWay& lesson : found.lessons) {
+        std::string key = "lektion " + std::to_string(lesson.row);
+        if (!answers.contains(key)) {
             return Verdict::ask(kLessonQuestion, kTitle, key, true);
         }
     }

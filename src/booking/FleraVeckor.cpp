@@ -2,6 +2,7 @@
 
 #include "booking/Avboka.h"
 #include "booking/Boka.h"
+#include "booking/Conflicts.h"
 #include "booking/Overlap.h"
 #include "config/ObjectLists.h"
 #include "core/Calendar.h"
@@ -17,46 +18,21 @@ long long wholeWeek(std::string_view text) {
     return avrunda(textvarde(text));
 }
 
-// The other rows of the booking's object and day, for every week of the range: any
-// booking in the way refuses before any lesson is asked about, and a lesson is asked
-// about unless already answered, with No as the answer Enter gives.
+// The other rows of the booking's object and day, for every week of the range: a booking
+// in the way refuses, naming the week; a lesson is asked about for each week unless
+// already answered, with No as the answer Enter gives.
 Verdict scan(const Program& program, int r, const WeekRange& weeks, const Answers& answers) {
-    const BookingTable& table = program.bokningar;
-    const Bokning& mine = table.row(r);
-    const double day = textvarde(mine.dag);
-    const Span span = rowSpan(mine);
-    // The first week of the range in which row k is in the way; 0 when in none.
-    auto inTheWay = [&](int k) -> long long {
-        const Bokning& row = table.row(k);
-        if (k == r || !containsWord(row.objekt, mine.objekt) || textvarde(row.dag) != day ||
-            !overlaps(rowSpan(row), span)) {
-            return 0;
-        }
-        for (long long w = weeks.first; w <= weeks.last; ++w) {
-            if (gallervecka(static_cast<int>(w), row.veckor) && admitsWeek(row, static_cast<int>(w))) {
-                return w;
-            }
-        }
-        return 0;
-    };
-    for (int k = std::max(table.antallektioner, 0) + 1; k <= table.antalrader; ++k) {
-        if (long long w = inTheWay(k)) {
-            return Verdict::refuse("Angiven tid redan bokad vecka " + shownWeek(static_cast<double>(w)) + ".",
-                                   "Boka");
-        }
+    Conflicts found =
+        findConflicts(program.bokningar, program.bokningar.row(r), weeks.first, weeks.last, {r});
+    if (found.booking) {
+        return Verdict::refuse("Angiven tid redan bokad vecka " +
+                                   shownWeek(static_cast<double>(found.booking->week)) + ".",
+                               "Boka");
     }
-    for (int k = 1; k <= std::min(table.antallektioner, table.antalrader); ++k) {
-        const Bokning& row = table.row(k);
-        if (k == r || !containsWord(row.objekt, mine.objekt) || textvarde(row.dag) != day ||
-            !overlaps(rowSpan(row), span)) {
-            continue;
-        }
-        for (long long w = weeks.first; w <= weeks.last; ++w) {
-            const int week = static_cast<int>(w);
-            std::string key = "lektion " + std::to_string(k) + " vecka " + std::to_string(w);
-            if (gallervecka(week, row.veckor) && admitsWeek(row, week) && !answers.contains(key)) {
-                return Verdict::ask(kLessonQuestion, "Boka", key, true);
-            }
+    for (const InTheWay& lesson : found.lessons) {
+        std::string key = "lektion " + std::to_string(lesson.row) + " vecka " + std::to_string(lesson.week);
+        if (!answers.contains(key)) {
+            return Verdict::ask(kLessonQuestion, "Boka", key, true);
         }
     }
     return Verdict::go();

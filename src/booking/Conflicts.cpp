@@ -1,0 +1,49 @@
+#include "booking/Conflicts.h"
+
+#include "booking/Overlap.h"
+#include "core/Number.h"
+#include "core/TextHelpers.h"
+
+#include <algorithm>
+
+namespace tivra {
+
+Conflicts findConflicts(const BookingTable& table, const Bokning& mine, long long first, long long last,
+                        std::vector<int> skip) {
+    const double day = textvarde(mine.dag);
+    const Span span = rowSpan(mine);
+    // The weeks of row r in which it is in the way, in order.
+    auto weeksInTheWay = [&](int r, bool all) {
+        std::vector<long long> weeks;
+        const Bokning& row = table.row(r);
+        if (std::find(skip.begin(), skip.end(), r) != skip.end() || !containsWord(row.objekt, mine.objekt) ||
+            textvarde(row.dag) != day || !overlaps(rowSpan(row), span)) {
+            return weeks;
+        }
+        for (long long w = first; w <= last; ++w) {
+            const int week = static_cast<int>(w);
+            if (gallervecka(week, row.veckor) && admitsWeek(row, week)) {
+                weeks.push_back(w);
+                if (!all) {
+                    break;
+                }
+            }
+        }
+        return weeks;
+    };
+    Conflicts found;
+    for (int r = std::max(table.antallektioner, 0) + 1; r <= table.antalrader; ++r) {
+        if (std::vector<long long> weeks = weeksInTheWay(r, false); !weeks.empty()) {
+            found.booking = InTheWay{r, weeks.front()};
+            return found;
+        }
+    }
+    for (int r = 1; r <= std::min(table.antallektioner, table.antalrader); ++r) {
+        for (long long w : weeksInTheWay(r, true)) {
+            found.lessons.push_back(InTheWay{r, w});
+        }
+    }
+    return found;
+}
+
+} // namespace tivra
