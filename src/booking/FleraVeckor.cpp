@@ -7,16 +7,13 @@
 #include "config/ObjectLists.h"
 #include "core/Calendar.h"
 #include "core/Number.h"
+#include "core/RowRules.h"
 #include "core/TextHelpers.h"
 
 namespace tivra {
 namespace {
 
 constexpr const char kAskTitle[] = "Bokning flera veckor";
-
-long long wholeWeek(std::string_view text) {
-    return avrunda(textvarde(text));
-}
 
 // The other rows of the booking's object and day, for every week of the range: a booking
 // in the way refuses, naming the week; a lesson is asked about for each week unless
@@ -53,14 +50,12 @@ std::optional<std::string> rangeRefusal(const Program& program, const std::strin
 } // namespace
 
 WeeksAnswer readWeeks(const std::string& answer, int startvecka, int slutvecka) {
-    long long first = wholeWeek(answer);
+    const WeekSpan typed = wholeWeekSpan(answer);
+    auto first = static_cast<long long>(typed.w1);
     if (first < 1) {
         return {};
     }
-    long long last = first;
-    if (std::size_t dash = answer.find('-'); dash != std::string::npos) {
-        last = wholeWeek(std::string_view(answer).substr(dash + 1));
-    }
+    auto last = static_cast<long long>(typed.w2);
     if (first < startvecka) {
         first += 52;
     }
@@ -101,7 +96,8 @@ ChangeResult fleraVeckor(Program& program, int valdrad, ChangeEnvironment& env) 
     }
     // One week other than the booking's own is no repetition but a move.
     const WeekRange& range = weeks.range;
-    if (range.first == range.last && range.first != wholeWeek(snapshot->vecka) &&
+    if (range.first == range.last &&
+        range.first != static_cast<long long>(wholeWeekSpan(snapshot->vecka).w1) &&
         !messages.ask("Flytta bokningen till vecka " + shownWeek(static_cast<double>(range.first)) + "?",
                       kAskTitle)) {
         return ChangeResult::Declined;

@@ -1,6 +1,7 @@
 #include "booking/Overlap.h"
 
 #include "core/Number.h"
+#include "core/RowRules.h"
 #include "core/TextHelpers.h"
 
 #include <string>
@@ -23,12 +24,8 @@ bool overlaps(const Span& a, const Span& b) {
 }
 
 bool admitsWeek(const Bokning& row, int week) {
-    long long first = avrunda(textvarde(row.vecka));
-    long long last = first;
-    if (std::size_t dash = row.vecka.find('-'); dash != std::string::npos) {
-        last = avrunda(textvarde(std::string_view(row.vecka).substr(dash + 1)));
-    }
-    return first == 0 || (first <= week && week <= last);
+    WeekSpan span = wholeWeekSpan(row.vecka);
+    return span.w1 == 0 || span.covers(week);
 }
 
 } // namespace tivra

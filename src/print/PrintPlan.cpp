@@ -66,16 +66,14 @@ void addJobs(const std::vector<std::string>& names, const std::vector<bool>& mar
 } // namespace
 
 std::optional<PrintPlan> printWeeks(const std::string& veckor, int startvecka, Messages& messages) {
-    long long first = avrunda(textvarde(veckor));
+    const WeekSpan typed = wholeWeekSpan(veckor);
+    auto first = static_cast<long long>(typed.w1);
     if (first < 1 || first > 53) {
         messages.show("Ange vecka/veckor.", kPrintTitle, Icon::Exclamation);
         return std::nullopt;
     }
     first = schoolWeek(first, startvecka);
-    long long last = first;
-    if (std::size_t dash = veckor.find('-'); dash != std::string::npos) {
-        last = schoolWeek(avrunda(textvarde(std::string_view(veckor).substr(dash + 1))), startvecka);
-    }
+    const long long last = schoolWeek(static_cast<long long>(typed.w2), startvecka);
     if (last < first || last > kLastWeek) {
         messages.show("Ange giltiga veckor.", kPrintTitle, Icon::Exclamation);
         return std::nullopt;
