@@ -72,13 +72,14 @@ void BookOptions::addTo(QCommandLineParser& parser) const {
     }
 }
 
-int runBook(const QCommandLineParser& parser, const BookOptions& options) {
+int runBook(const QCommandLineParser& parser, const BookOptions& options, const ChangeSetup& setup) {
     std::optional<BookArguments> args = bookArguments(parser, options);
     if (!args) {
         return kRefused;
     }
     return runChangeCommand(
-        parser.isSet(options.yes), [&](Program& program, const StartupView& view, ChangeEnvironment& env) {
+        parser.isSet(options.yes),
+        [&](Program& program, const StartupView& view, ChangeEnvironment& env) {
             // The week as the week field would take it.
             if (!args->week.empty()) {
                 program.val.valdvecka =
@@ -86,7 +87,8 @@ int runBook(const QCommandLineParser& parser, const BookOptions& options) {
             }
             BookingFields fields = bookingFields(program, view, *args, parser.isSet(options.other));
             return boka(program, fields, env) == ChangeResult::Saved ? kBooked : kRefused;
-        });
+        },
+        setup);
 }
 
 } // namespace tivra

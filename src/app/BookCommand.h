@@ -7,6 +7,7 @@
 // (or a fatal error) would end the program. The test switches of app/ChangeCommand.h apply.
 //
 // `tivra cancel` (app/CancelCommand.h) reads the same options the same way.
+#include "app/ChangeCommand.h"
 #include "booking/Boka.h"
 #include "config/Startup.h"
 
@@ -48,6 +49,6 @@ BookingFields bookingFields(const Program& program, const StartupView& view, con
                             bool other);
 
 // Runs the booking in the current folder; returns the exit status.
-int runBook(const QCommandLineParser& parser, const BookOptions& options);
+int runBook(const QCommandLineParser& parser, const BookOptions& options, const ChangeSetup& setup = {});
 
 } // namespace tivra

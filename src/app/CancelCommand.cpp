@@ -7,14 +7,14 @@
 
 namespace tivra {
 
-int runCancel(const QCommandLineParser& parser, const BookOptions& options) {
+int runCancel(const QCommandLineParser& parser, const BookOptions& options, const ChangeSetup& setup) {
     constexpr int kRemoved = 0;
     constexpr int kNotRemoved = 1;
     std::optional<BookArguments> args = bookArguments(parser, options);
     if (!args) {
         return kNotRemoved;
     }
-    return runChangeCommand(false, [&](Program& program, const StartupView& view, ChangeEnvironment& env) {
+    auto cancel = [&](Program& program, const StartupView& view, ChangeEnvironment& env) {
         std::string week = trim(args->week);
         if (week.empty()) {
             week = decimaltext(static_cast<long long>(program.val.valdvecka));
@@ -29,7 +29,8 @@ int runCancel(const QCommandLineParser& parser, const BookOptions& options) {
         default:
             return kNotRemoved; // the sequence said why
         }
-    });
+    };
+    return runChangeCommand(false, cancel, setup);
 }
 
 } // namespace tivra

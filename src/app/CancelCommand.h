@@ -13,6 +13,6 @@
 namespace tivra {
 
 // Runs the cancel in the current folder; returns the exit status.
-int runCancel(const QCommandLineParser& parser, const BookOptions& options);
+int runCancel(const QCommandLineParser& parser, const BookOptions& options, const ChangeSetup& setup = {});
 
 } // namespace tivra

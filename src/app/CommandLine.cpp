@@ -92,7 +92,7 @@ bool isCommandLineMode(int argc, char** argv) {
     return false;
 }
 
-int runCommandLine(int argc, char** argv) {
+int runCommandLine(int argc, char** argv, const ChangeSetup& setup) {
     std::unique_ptr<QCoreApplication> app = application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tivra"));
     QCommandLineParser parser;
@@ -127,13 +127,13 @@ int runCommandLine(int argc, char** argv) {
         return runCheck();
     }
     if (mode == QStringLiteral("book")) {
-        return runBook(parser, bookOptions);
+        return runBook(parser, bookOptions, setup);
     }
     if (mode == QStringLiteral("print")) {
         return runPrint(parser, printOptions, pdfPath);
     }
     if (mode == QStringLiteral("cancel")) {
-        return runCancel(parser, bookOptions);
+        return runCancel(parser, bookOptions, setup);
     }
     if (mode == QStringLiteral("export") && parser.isSet(jsonOption)) {
         return runExport();

@@ -5,6 +5,7 @@
 //   tivra book ... (app/BookCommand.h)
 //   tivra cancel ... (app/CancelCommand.h)
 //   tivra print ... (app/PrintCommand.h)
+#include "app/ChangeCommand.h"
 #include "config/Program.h"
 #include "core/Messages.h"
 
@@ -17,7 +18,8 @@ bool isCommandLineMode(int argc, char** argv);
 // the program.
 bool loadForCommandLine(Program& program, Messages& messages);
 
-// Runs the mode the arguments name; returns the exit status.
-int runCommandLine(int argc, char** argv);
+// Runs the mode the arguments name; returns the exit status. `setup` is how the modes
+// that change the booking file meet the disk and the lock (app/ChangeCommand.h).
+int runCommandLine(int argc, char** argv, const ChangeSetup& setup = {});
 
 } // namespace tivra

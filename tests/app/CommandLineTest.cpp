@@ -55,3 +55,17 @@ TEST(CommandLine, MessagesFlattenLineBreaks) {
 
 } // namespace
 } // namespace tivra
+
+namespace tivra {
+namespace {
+
+// The switches that turn safety off for the process tests live in the test tool only.
+TEST(CommandLine, TheProgramCarriesNoTestSwitch) {
+    const std::string program = test::readBytes(TIVRA_EXECUTABLE);
+    ASSERT_FALSE(program.empty());
+    EXPECT_EQ(program.find("TIVRA_TEST_"), std::string::npos);
+    EXPECT_NE(test::readBytes(TIVRA_TESTTOOL).find("TIVRA_TEST_"), std::string::npos);
+}
+
+} // namespace
+} // namespace tivra

@@ -18,10 +18,16 @@ namespace tivra::test {
 
 // Starts `tivra mode --dir folder args...` with `env` added to the environment, which has
 // no display. Standard error is appended to the file `err`, standard output goes to `out`.
+// An environment that names a test switch (TIVRA_TEST_...) runs the test tool instead,
+// the same command line with those switches; the program itself has none.
 inline pid_t start(const std::string& mode, const TempDir& folder, const std::vector<std::string>& args,
                    const std::string& err, const std::vector<std::string>& env = {},
                    const std::string& out = "/dev/null") {
-    std::vector<std::string> argv{TIVRA_EXECUTABLE, mode, "--dir", folder.path().string()};
+    const bool switched = std::any_of(env.begin(), env.end(), [](const std::string& e) {
+        return e.starts_with("TIVRA_TEST_") && e.find('=') + 1 < e.size();
+    });
+    std::vector<std::string> argv{switched ? TIVRA_TESTTOOL : TIVRA_EXECUTABLE, mode, "--dir",
+                                  folder.path().string()};
     argv.insert(argv.end(), args.begin(), args.end());
     // Earlier entries win: no display, then the test's own, then the rest as it is.
     std::vector<std::string> envp{"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM="};
