@@ -55,7 +55,8 @@ struct Program {
 
 // What datum reads from the program, with today's date from the clock.
 inline KalenderLage kalenderLage(const Program& program, const Date& today) {
-    return KalenderLage{program.timetable.lasar, today, program.settings.startvecka, program.val.idagvecka};
+    return KalenderLage{program.timetable.lasar, today, program.settings.startvecka, program.val.idagvecka,
+                        program.settings.slutvecka};
 }
 
 } // namespace tivra

@@ -89,6 +89,10 @@ long long labelYear(int week, int w, const KalenderLage& lage) {
         return *year;
     }
     long long year = lage.today.year;
+    // The summer after the booking period: its weeks are those of the school year to come.
+    if (lage.slutvecka > 0 && lage.idagvecka > lage.slutvecka) {
+        return week <= 52 && w >= lage.startvecka ? year : year + 1;
+    }
     if (w < lage.startvecka && lage.idagvecka <= 52) {
         return year + 1;
     }

@@ -29,6 +29,7 @@ struct KalenderLage {
     Date today;
     int startvecka = 1;
     int idagvecka = 0;
+    int slutvecka = 0; // 0: the end of the booking period is not known
 };
 
 // The date label ("5 jan") of a weekday (1..7) of a school-year week; empty when the

@@ -135,6 +135,16 @@ TEST(Calendar, AStartWeekDatesEachHalfOfTheSchoolYearFromToday) {
     }
 }
 
+TEST(Calendar, AfterTheBookingPeriodTheSummerShowsTheComingSchoolYear) {
+    // 5 July 2027, week 27: after a period of weeks 34 to 76, read as week 79.
+    KalenderLage summer = lageMed("", {2027, 7, 5}, 34);
+    summer.idagvecka = idagsvecka(summer.today, 34);
+    summer.slutvecka = 76;
+    ASSERT_EQ(summer.idagvecka, 79);
+    EXPECT_EQ(datum(36, 1, summer), "6 sep");  // this autumn, not last year's
+    EXPECT_EQ(datum(57, 1, summer), "31 jan"); // and the spring after it
+}
+
 TEST(Calendar, LasarNamesTheYearOfEachHalf) {
     // Today in 2030 so that a fall-back to today's year shows.
     auto in2030 = [](const char* lasar) { return lageMed(lasar, {2030, 3, 1}, 1); };
