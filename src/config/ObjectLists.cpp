@@ -1,7 +1,7 @@
 #include "config/ObjectLists.h"
 
-#include "config/FileLines.h"
 #include "config/Program.h"
+#include "core/Lines.h"
 #include "core/Number.h"
 #include "core/Text1252.h"
 #include "core/TextHelpers.h"
@@ -16,7 +16,7 @@ std::optional<std::vector<std::string>> lasSalar(const std::string& path, Disk& 
         return std::nullopt;
     }
     std::vector<std::string> salar;
-    LineReader lines(*bytes);
+    LineCursor lines(*bytes);
     std::string_view line;
     while (lines.next(line)) {
         std::string sal = trim(normalisera(line));
@@ -42,7 +42,7 @@ std::optional<std::vector<std::string>> lasObjektfil(const std::string& path, Di
         return std::nullopt;
     }
     std::vector<std::string> objekt;
-    LineReader lines(*bytes);
+    LineCursor lines(*bytes);
     std::string_view line;
     while (lines.next(line)) {
         if (trim(line).empty()) {

@@ -1,6 +1,6 @@
 #include "config/Settings.h"
 
-#include "config/FileLines.h"
+#include "core/Lines.h"
 #include "core/Number.h"
 #include "core/Text1252.h"
 #include "core/TextHelpers.h"
@@ -124,7 +124,7 @@ std::string number(int value) {
 } // namespace
 
 SettingsRead readSettings(std::string_view bytes, Settings& settings) {
-    LineReader lines(bytes);
+    LineCursor lines(bytes);
     std::string_view line;
     while (lines.next(line)) {
         if (!readLine(line, settings)) {

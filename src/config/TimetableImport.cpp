@@ -1,7 +1,7 @@
 #include "config/TimetableImport.h"
 
-#include "config/FileLines.h"
 #include "core/Calendar.h"
+#include "core/Lines.h"
 #include "core/Text1252.h"
 #include "core/TextHelpers.h"
 
@@ -116,7 +116,7 @@ bool lasSchemaIni(const std::string& path, Disk& disk, Messages& messages, Timet
         return false;
     }
     bool complete = true;
-    LineReader lines(*bytes);
+    LineCursor lines(*bytes);
     std::string_view raw;
     while (lines.next(raw)) {
         std::string line = trim(upper(raw));
@@ -150,7 +150,7 @@ bool lasLektioner(const std::string& path, Disk& disk, const Timetable& timetabl
     if (!bytes) {
         return false;
     }
-    LineReader lines(*bytes);
+    LineCursor lines(*bytes);
     std::string_view line;
     bool more = true;
     int n = 0;
@@ -182,7 +182,7 @@ bool lasPersonal(const std::string& path, Disk& disk, Timetable& timetable) {
     if (!bytes) {
         return false;
     }
-    LineReader lines(*bytes);
+    LineCursor lines(*bytes);
     std::string_view line;
     while (lines.next(line)) {
         // A line of blanks would give an entry without signature or name.

@@ -1,13 +1,11 @@
 #include "core/BookingFile.h"
 
 #include "core/BookingWrite.h"
+#include "core/Lines.h"
 #include "core/Number.h"
 #include "core/Path.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstdint>
-#include <cstring>
 #include <optional>
 #include <stdexcept>
 #include <utility>
@@ -45,56 +43,6 @@ std::optional<int> announcedCount(std::string_view item) {
 bool fitsTableAndImage(const BookingTable& table, int n) {
     return 9 * n <= kMaxFileLines && table.antallektioner + n <= kMaxRows;
 }
-
-// Bit 7 of each byte is set where the byte of x is zero. Only the lowest set bit is
-// exact: a borrow can mark a byte above a true zero, never one below it.
-constexpr std::uint64_t zeroBytes(std::uint64_t x) {
-    return (x - 0x0101010101010101ULL) & ~x & 0x8080808080808080ULL;
-}
-
-// The first CR or LF from p on, or end. Eight bytes at a time where the machine allows:
-// most lines of a booking file are shorter than that.
-const char* lineEnd(const char* p, const char* end) {
-    if constexpr (std::endian::native == std::endian::little) {
-        while (end - p >= 8) {
-            std::uint64_t x = 0;
-            std::memcpy(&x, p, 8);
-            std::uint64_t hits = zeroBytes(x ^ 0x0A0A0A0A0A0A0A0AULL) | zeroBytes(x ^ 0x0D0D0D0D0D0D0D0DULL);
-            if (hits != 0) {
-                return p + std::countr_zero(hits) / 8;
-            }
-            p += 8;
-        }
-    }
-    while (p != end && *p != '\n' && *p != '\r') {
-        ++p;
-    }
-    return p;
-}
-
-// The lines of a file's bytes one after the other, cut as splitLines cuts them.
-class LineCursor {
-  public:
-    explicit LineCursor(std::string_view bytes) : p_(bytes.data()), end_(bytes.data() + bytes.size()) {}
-
-    // The next line; false when the bytes are used up.
-    bool next(std::string_view& line) {
-        if (p_ == end_) {
-            return false;
-        }
-        const char* q = lineEnd(p_, end_);
-        line = std::string_view(p_, static_cast<std::size_t>(q - p_));
-        if (q != end_) {
-            q += (*q == '\r' && q + 1 != end_ && q[1] == '\n') ? 2 : 1;
-        }
-        p_ = q;
-        return true;
-    }
-
-  private:
-    const char* p_;
-    const char* end_;
-};
 
 // Nine lines per booking into the booking rows after the lessons; false when the bytes
 // end before the last of them. The rows are storage past antalrader until the caller
@@ -194,16 +142,6 @@ std::string bookingFileBytes(int count, const std::vector<std::string>& rad) {
         put(rad[k]);
     }
     return out;
-}
-
-std::vector<std::string_view> splitLines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    lines.reserve(bytes.size() / 6 + 1);
-    LineCursor cursor(bytes);
-    for (std::string_view line; cursor.next(line);) {
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 std::string backupnamn(const std::string& aktuellfil, const std::string& backupmapp, int day) {

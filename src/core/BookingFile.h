@@ -4,6 +4,7 @@
 #include "core/BookingTable.h"
 #include "core/Clock.h"
 #include "core/Disk.h"
+#include "core/Lines.h"
 #include "core/Messages.h"
 #include "core/Platform.h"
 
@@ -40,10 +41,6 @@ std::string antalrad(int count);
 
 // The whole file for `count` bookings from the image rad[1..9*count], CR LF after every line.
 std::string bookingFileBytes(int count, const std::vector<std::string>& rad);
-
-// The lines of a file's bytes. A line ends at CR LF, at a bare LF or at a bare CR, so no
-// line end ever reaches a field; the last line needs no end. The views point into `bytes`.
-std::vector<std::string_view> splitLines(std::string_view bytes);
 
 // The day's backup copy of a booking file: backupmapp + base name + ".bk" + day of month.
 // The base name is the file's name without its extension; a "." in a folder name is
