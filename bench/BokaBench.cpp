@@ -86,8 +86,8 @@ void BM_Boka(benchmark::State& state) {
         state.SkipWithError("the generated timetable was not imported whole");
         return;
     }
-    program.fil.aktuellfil = workspace.path("Bokningar.bok");
-    program.val.valdvecka = 40;
+    program.bookingFile.aktuellfil = workspace.path("Bokningar.bok");
+    program.selection.valdvecka = 40;
     // Saturday evening: every row is scanned and none is in the way.
     BookingFields fields{"R5", Vy::Salar, 6, "20.00", "45", "Konsert", "bench"};
     for (auto _ : state) {
@@ -96,7 +96,7 @@ void BM_Boka(benchmark::State& state) {
             break;
         }
         state.PauseTiming();
-        spill(program.fil.aktuellfil, workspace.bytes());
+        spill(program.bookingFile.aktuellfil, workspace.bytes());
         state.ResumeTiming();
     }
 }

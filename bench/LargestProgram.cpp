@@ -60,9 +60,9 @@ Program largestProgram() {
     for (const Bokning& b : generateBookings(kMaxBookingsInFile)) {
         table.row(++table.antalrader) = b;
     }
-    program.val.valdvecka = 40;
-    program.val.idagvecka = 40;
-    program.val.valdsal = 1;
+    program.selection.valdvecka = 40;
+    program.selection.idagvecka = 40;
+    program.selection.valdsal = 1;
     return program;
 }
 

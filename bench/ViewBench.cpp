@@ -13,8 +13,8 @@ namespace {
 
 void redraw(benchmark::State& state, Vy vy) {
     Program program = bench::largestProgram();
-    program.val.vy = vy;
-    program.val.valdperson = 2;
+    program.selection.vy = vy;
+    program.selection.valdperson = 2;
     GridGeometry grid(15000, 0);
     Date today{2025, 9, 29};
     std::size_t boxes = 0;
@@ -39,8 +39,8 @@ void BM_RedrawOverview(benchmark::State& state) {
 // The overview in a week with few bookings runs over every booking row without stopping.
 void BM_RedrawOverviewQuietWeek(benchmark::State& state) {
     Program program = bench::largestProgram();
-    program.val.vy = Vy::AllaBokningar;
-    program.val.valdvecka = 80; // past every booking
+    program.selection.vy = Vy::AllaBokningar;
+    program.selection.valdvecka = 80; // past every booking
     GridGeometry grid(15000, 0);
     Date today{2025, 9, 29};
     for (auto _ : state) {

@@ -73,15 +73,15 @@ int run(int rounds) {
     QApplication::processEvents();
 
     program = largestProgram();
-    program.val.valdperson = 2;
+    program.selection.valdperson = 2;
     struct View {
         const char* name;
         Vy vy;
     };
     for (View v :
          {View{"room", Vy::Salar}, View{"staff", Vy::Personal}, View{"overview", Vy::AllaBokningar}}) {
-        program.val.vy = v.vy;
-        auto week = [&](int i) { program.val.valdvecka = 40 + i % 2; };
+        program.selection.vy = v.vy;
+        auto week = [&](int i) { program.selection.valdvecka = 40 + i % 2; };
         std::string redraw = std::string("redraw ") + v.name;
         report(redraw.c_str(), rounds, [&](int i) {
             week(i);

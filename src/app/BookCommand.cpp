@@ -46,7 +46,7 @@ BookingFields bookingFields(const Program& program, const StartupView& view, con
     BookingFields fields;
     fields.objekt = a.object;
     fields.vy = other ? Vy::Annat : Vy::Salar;
-    fields.valddag = a.day.empty() ? program.val.valddag : findDay(view.dayList, a.day);
+    fields.valddag = a.day.empty() ? program.selection.valddag : findDay(view.dayList, a.day);
     fields.starttid = a.start;
     fields.langd = a.length;
     fields.kommentar = a.comment;
@@ -82,7 +82,7 @@ int runBook(const QCommandLineParser& parser, const BookOptions& options, const 
         [&](Program& program, const StartupView& view, ChangeEnvironment& env) {
             // The week as the week field would take it.
             if (!args->week.empty()) {
-                program.val.valdvecka =
+                program.selection.valdvecka =
                     correctedWeek(args->week, program.settings.startvecka, program.settings.slutvecka);
             }
             BookingFields fields = bookingFields(program, view, *args, parser.isSet(options.other));

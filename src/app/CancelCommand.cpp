@@ -17,7 +17,7 @@ int runCancel(const QCommandLineParser& parser, const BookOptions& options, cons
     auto cancel = [&](Program& program, const StartupView& view, ChangeEnvironment& env) {
         std::string week = trim(args->week);
         if (week.empty()) {
-            week = decimaltext(static_cast<long long>(program.val.valdvecka));
+            week = decimaltext(static_cast<long long>(program.selection.valdvecka));
         }
         Bokning target = storedRow(bookingFields(program, view, *args, parser.isSet(options.other)), week);
         switch (avbokaBokning(program, target, env)) {

@@ -25,7 +25,7 @@ int runChangeCommand(
     try {
         StartupView view = startup(program, platform);
         if (setup.opened) {
-            setup.opened(program.fil.aktuellfil);
+            setup.opened(program.bookingFile.aktuellfil);
         }
         QtBookingLock sharedLock;
         NoBookingLock noLock;

@@ -49,7 +49,7 @@ std::optional<PrintChoice> choiceOf(const QCommandLineParser& parser, const Prin
         return std::nullopt;
     }
     // As the dialog loads its week box: the week shown at start, as the user counts it.
-    choice.veckor = parser.isSet(o.weeks) ? *weeks : shownWeek(program.val.valdvecka);
+    choice.veckor = parser.isSet(o.weeks) ? *weeks : shownWeek(program.selection.valdvecka);
     choice.salar = *rooms;
     choice.objekt = *objects;
     choice.allaSalar = parser.isSet(o.allRooms);

@@ -71,9 +71,9 @@ std::vector<std::pair<std::string, std::string>> checkSummary(const Program& p) 
         {"Lektioner", std::to_string(t.antallektioner)},
         {"Personal", std::to_string(p.timetable.personal.size())},
         {"L\xE4s\xE5r", p.timetable.lasar},
-        {"Bokningsfil", p.fil.aktuellfil},
+        {"Bokningsfil", p.bookingFile.aktuellfil},
         {"Bokningar", std::to_string(t.antalrader - t.antallektioner)},
-        {"Vecka", shownWeek(p.val.valdvecka)},
+        {"Vecka", shownWeek(p.selection.valdvecka)},
     };
 }
 
@@ -96,8 +96,8 @@ QJsonObject exportJson(const Program& p) {
         bookings.append(rowObject(p.bokningar.row(i), 9));
     }
     o.insert(QStringLiteral("bookings"), bookings);
-    o.insert(QStringLiteral("valdvecka"), p.val.valdvecka);
-    o.insert(QStringLiteral("idagvecka"), p.val.idagvecka);
+    o.insert(QStringLiteral("valdvecka"), p.selection.valdvecka);
+    o.insert(QStringLiteral("idagvecka"), p.selection.idagvecka);
     return o;
 }
 

@@ -62,7 +62,7 @@ std::variant<Bokning, std::string> newRow(const Program& program, const BookingF
         return *refusal;
     }
     if (std::optional<std::string> refusal =
-            periodRefusal(program.settings.perioder, objekt, program.val.valdvecka)) {
+            periodRefusal(program.settings.perioder, objekt, program.selection.valdvecka)) {
         return *refusal;
     }
     std::string start = paddedStart(fields.starttid);
@@ -83,14 +83,14 @@ std::variant<Bokning, std::string> newRow(const Program& program, const BookingF
     if (fields.valddag < 1 || fields.valddag > 7) {
         return std::string("V\xE4lj dag.");
     }
-    return storedRow(fields, decimaltext(static_cast<long long>(program.val.valdvecka)));
+    return storedRow(fields, decimaltext(static_cast<long long>(program.selection.valdvecka)));
 }
 
 // A booking in the way refuses; a lesson in the way is asked about unless a Yes to it was
 // given already, with No as the answer Enter gives. Lesson rows are never reloaded, so
 // the row number names the lesson.
 Verdict scan(const Program& program, const Bokning& booking, const Answers& answers, int replaced) {
-    const int week = program.val.valdvecka;
+    const int week = program.selection.valdvecka;
     Conflicts found = findConflicts(program.bokningar, booking, week, week, {replaced});
     if (found.booking) {
         return Verdict::refuse("Angiven tid redan bokad.", kTitle);

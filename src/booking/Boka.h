@@ -27,7 +27,7 @@ struct BookingFields {
 // through this too, so it finds what `tivra book` stored.
 Bokning storedRow(const BookingFields& fields, const std::string& vecka);
 
-// Books the fields for the shown week (program.val.valdvecka). Every refusal is an
+// Books the fields for the shown week (program.selection.valdvecka). Every refusal is an
 // exclamation titled "Boka"; a lesson in the way is asked about, once per lesson. On
 // Saved the booking is the last row of the table and in the file; the caller hides the
 // marking and redraws, whatever the result (the rows were reloaded).

@@ -151,7 +151,7 @@ class RedrawFirst : public Messages {
 class RowsBefore {
   public:
     explicit RowsBefore(const Program& program) {
-        if (program.fil.aktuellfil.empty()) {
+        if (program.bookingFile.aktuellfil.empty()) {
             const BookingTable& table = program.bokningar;
             antalrader_ = table.antalrader;
             rows_.assign(table.rows.begin() + table.antallektioner + 1,
@@ -160,7 +160,7 @@ class RowsBefore {
     }
     void restore(Program& program) const {
         if (!antalrader_) {
-            restoreLoaded(program.bokningar, program.fil);
+            restoreLoaded(program.bokningar, program.bookingFile);
             return;
         }
         BookingTable& table = program.bokningar;
@@ -191,11 +191,11 @@ std::string busyText(const LockHolder& holder) {
 }
 
 SaveResult save(Program& program, bool compare, Platform& platform) {
-    if (compare && !program.fil.aktuellfil.empty()) {
-        return saveIfUnchanged(program.bokningar, program.fil, platform);
+    if (compare && !program.bookingFile.aktuellfil.empty()) {
+        return saveIfUnchanged(program.bokningar, program.bookingFile, platform);
     }
-    return sparabokningar(program.bokningar, program.fil, platform) ? SaveResult::Saved
-                                                                    : SaveResult::NotSaved;
+    return sparabokningar(program.bokningar, program.bookingFile, platform) ? SaveResult::Saved
+                                                                            : SaveResult::NotSaved;
 }
 
 // One pass from the lock to the save.
@@ -205,16 +205,16 @@ Run runOnce(const std::string& title, Program& program, ChangeEnvironment& env, 
     LockGuard guard(env.lock);
     HeldMessages held(screen, guard);
     Platform locked{env.platform.disk, env.platform.clock, held};
-    const bool open = !program.fil.aktuellfil.empty();
+    const bool open = !program.bookingFile.aktuellfil.empty();
     if (open) {
-        LockResult taken = guard.take(program.fil.aktuellfil, env.lockWait);
+        LockResult taken = guard.take(program.bookingFile.aktuellfil, env.lockWait);
         if (taken != LockResult::Taken) {
             screen.show(taken == LockResult::HeldByOther ? busyText(env.lock.holder()) : kNotSaved, title,
                         Icon::Exclamation);
             return finished(ChangeResult::Refused);
         }
     }
-    if (oppnabokningar(program.bokningar, program.fil, program.settings.backupmapp, locked) ==
+    if (oppnabokningar(program.bokningar, program.bookingFile, program.settings.backupmapp, locked) ==
         LoadResult::Failed) {
         held.release();
         screen.show(kNotSaved, title, Icon::Exclamation);

@@ -85,7 +85,7 @@ ChangeResult fleraVeckor(Program& program, int valdrad, ChangeEnvironment& env) 
     Messages& messages = env.platform.messages;
     const Settings& settings = program.settings;
     std::string answer =
-        messages.input("Skriv veckor i formen 45-5", kAskTitle, shownWeek(program.val.valdvecka) + "-");
+        messages.input("Skriv veckor i formen 45-5", kAskTitle, shownWeek(program.selection.valdvecka) + "-");
     WeeksAnswer weeks = readWeeks(answer, settings.startvecka, settings.slutvecka);
     if (weeks.kind == WeeksAnswer::Kind::Nothing) {
         return ChangeResult::Unchanged;

@@ -49,14 +49,14 @@ struct Program {
     std::vector<std::string> salar; // rooms, normalised, at most 200
     Timetable timetable;
     BookingTable bokningar;
-    BookingFileState fil;
-    Selection val;
+    BookingFileState bookingFile;
+    Selection selection;
 };
 
 // What datum reads from the program, with today's date from the clock.
 inline KalenderLage kalenderLage(const Program& program, const Date& today) {
-    return KalenderLage{program.timetable.lasar, today, program.settings.startvecka, program.val.idagvecka,
-                        program.settings.slutvecka};
+    return KalenderLage{program.timetable.lasar, today, program.settings.startvecka,
+                        program.selection.idagvecka, program.settings.slutvecka};
 }
 
 } // namespace tivra

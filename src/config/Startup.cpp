@@ -90,7 +90,7 @@ void hoursCheck(Run& run) {
 // Stage 0, today's week and the day list.
 void todayAndDays(Run& run) {
     const Settings& s = run.settings();
-    Selection& val = run.program.val;
+    Selection& val = run.program.selection;
     Date today = run.platform.clock.today();
     val.valdvecka = idagsvecka(today, s.startvecka);
     val.idagvecka = val.valdvecka;
@@ -119,7 +119,7 @@ std::optional<std::string> weekListFault(Run& run) {
     for (int w = s.startvecka; w <= s.slutvecka; ++w) {
         run.view.weekList.push_back(shownWeek(w));
     }
-    run.view.weekText = shownWeek(run.program.val.valdvecka);
+    run.view.weekText = shownWeek(run.program.selection.valdvecka);
     return std::nullopt;
 }
 
@@ -207,7 +207,7 @@ void bookingFileStep(Run& run) {
     if (s.bokningsfil.empty()) {
         return;
     }
-    BookingFileState& fil = run.program.fil;
+    BookingFileState& fil = run.program.bookingFile;
     fil.aktuellfil = s.bokningsfil;
     fil.forstalasning = true;
     run.view.bookings = oppnabokningar(run.program.bokningar, fil, s.backupmapp, run.platform);
@@ -215,7 +215,7 @@ void bookingFileStep(Run& run) {
 
 // What the object box shows first: the rooms, or in single-list mode the other objects.
 void firstObject(Run& run) {
-    Selection& val = run.program.val;
+    Selection& val = run.program.selection;
     StartupView& view = run.view;
     if (view.singleList) {
         val.vy = Vy::Annat;

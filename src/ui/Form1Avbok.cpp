@@ -57,11 +57,11 @@ void Form1::Label4_MouseDown(int n, Qt::MouseButton button, QPointF pos) {
 // A change that ended before the reload leaves the grid alone (the overview would repeat
 // its message).
 ChangeResult Form1::runBookingChange(const std::function<ChangeResult(ChangeEnvironment&)>& change) {
-    const std::string loaded = program_.fil.loadedBytes;
+    const std::string loaded = program_.bookingFile.loadedBytes;
     WaitCursorLock lock;
     ChangeEnvironment env{platform_, lock};
     env.beforeMessages = [this, &loaded] {
-        if (program_.fil.loadedBytes != loaded) {
+        if (program_.bookingFile.loadedBytes != loaded) {
             visasalsschema();
         }
     };
@@ -69,7 +69,7 @@ ChangeResult Form1::runBookingChange(const std::function<ChangeResult(ChangeEnvi
     ChangeResult result = change(env);
     changing_ = false;
     rememberBookingFile();
-    if (!env.redrawn && (result == ChangeResult::Saved || program_.fil.loadedBytes != loaded)) {
+    if (!env.redrawn && (result == ChangeResult::Saved || program_.bookingFile.loadedBytes != loaded)) {
         visasalsschema();
     }
     return result;

@@ -35,7 +35,7 @@ void Form1::Command3_Click() {
                 : Option2->isChecked() ? Vy::Annat
                 : Option3->isChecked() ? Vy::Personal
                                        : Vy::AllaBokningar;
-    fields.valddag = program_.val.valddag;
+    fields.valddag = program_.selection.valddag;
     fields.starttid = textOf(Text1->text());
     fields.langd = textOf(Text2->text());
     fields.kommentar = textOf(Text3->text());

@@ -109,7 +109,7 @@ void Form1::storeWeekFromField() {
     endEdit();
     const Settings& s = program_.settings;
     int w = correctedWeek(textOf(Combo2), s.startvecka, s.slutvecka);
-    program_.val.valdvecka = w;
+    program_.selection.valdvecka = w;
     writeWeekField(w);
 }
 
@@ -125,22 +125,22 @@ void Form1::Combo2_Change() {
 }
 
 void Form1::Command1_Click() {
-    program_.val.valdvecka = nextWeek(program_.val.valdvecka, program_.settings.slutvecka);
-    writeWeekField(program_.val.valdvecka);
+    program_.selection.valdvecka = nextWeek(program_.selection.valdvecka, program_.settings.slutvecka);
+    writeWeekField(program_.selection.valdvecka);
     storeWeekFromField();
     visasalsschema();
 }
 
 void Form1::Command2_Click() {
-    program_.val.valdvecka = previousWeek(program_.val.valdvecka, program_.settings.startvecka);
-    writeWeekField(program_.val.valdvecka);
+    program_.selection.valdvecka = previousWeek(program_.selection.valdvecka, program_.settings.startvecka);
+    writeWeekField(program_.selection.valdvecka);
     storeWeekFromField();
     visasalsschema();
 }
 
 // The day belongs to the booking fields: choosing it redraws nothing.
 void Form1::Combo3_Change() {
-    chooseDay(program_.val, view_.dayList, textOf(Combo3));
+    chooseDay(program_.selection, view_.dayList, textOf(Combo3));
 }
 
 void Form1::Label3_Click(int d) {

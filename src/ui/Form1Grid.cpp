@@ -160,7 +160,7 @@ void Form1::relayoutGrid() {
 // Today's column is marked while the week shown is today's.
 void Form1::markToday() {
     const int today =
-        program_.val.valdvecka == program_.val.idagvecka ? veckodag(platform_.clock.today()) : 0;
+        program_.selection.valdvecka == program_.selection.idagvecka ? veckodag(platform_.clock.today()) : 0;
     for (int d = 1; d <= 7; ++d) {
         Label3(d)->setFill(d == today ? kTodayColour : QColor());
         QFont font = Label3(d)->font();
@@ -235,7 +235,7 @@ void Form1::visaShape1(int s1, int s2) {
     const Settings& s = program_.settings;
     shape1Slots_ = std::pair{s1, s2};
     std::optional<Rect> r =
-        tivra::visaShape1(*grid_, grid_->axis(s.starttimme, s.sluttimme), program_.val.valddag, s1, s2);
+        tivra::visaShape1(*grid_, grid_->axis(s.starttimme, s.sluttimme), program_.selection.valddag, s1, s2);
     if (!r) {
         Shape1->hide();
         return;

@@ -75,7 +75,7 @@ void Form1::Command4_Click() {
         return;
     }
     std::string objekt = normalisera(fromQString(Combo1->currentText()).value_or(std::string()));
-    form4()->presetShown(room, objekt, shownWeek(program_.val.valdvecka));
+    form4()->presetShown(room, objekt, shownWeek(program_.selection.valdvecka));
     Arkiv_skrivut_Click();
 }
 

@@ -76,7 +76,7 @@ void Form1::connectKeys() {
 }
 
 void Form1::showOpenFile() {
-    const QString path = toQString(program_.fil.aktuellfil);
+    const QString path = toQString(program_.bookingFile.aktuellfil);
     const QString name = QFileInfo(path).fileName();
     setWindowTitle(name.isEmpty() ? QStringLiteral("Tivra") : toQString("Tivra \x96 ") + name);
     statusFile_->setText(name);
@@ -101,7 +101,7 @@ FileStamp Form1::stampOf(const std::string& path) const {
 }
 
 void Form1::rememberBookingFile() {
-    const std::string& path = program_.fil.aktuellfil;
+    const std::string& path = program_.bookingFile.aktuellfil;
     stamp_ = path.empty() ? FileStamp{} : stampOf(path);
     const QStringList watched = watcher_->files();
     if (!watched.isEmpty()) {
@@ -113,7 +113,7 @@ void Form1::rememberBookingFile() {
 }
 
 void Form1::lookAtBookingFile() {
-    const std::string& path = program_.fil.aktuellfil;
+    const std::string& path = program_.bookingFile.aktuellfil;
     if (path.empty() || changing_ || QApplication::activeModalWidget() != nullptr ||
         QApplication::activePopupWidget() != nullptr) {
         return;
@@ -124,7 +124,7 @@ void Form1::lookAtBookingFile() {
     }
     // Loaded beside the table in use, and taken over only when whole.
     BookingTable table = program_.bokningar;
-    BookingFileState file = program_.fil;
+    BookingFileState file = program_.bookingFile;
     QuietMessages quiet;
     Platform platform{platform_.disk, platform_.clock, quiet};
     try {
@@ -135,7 +135,7 @@ void Form1::lookAtBookingFile() {
         return;
     }
     program_.bokningar = std::move(table);
-    program_.fil = std::move(file);
+    program_.bookingFile = std::move(file);
     rememberBookingFile();
     visasalsschema();
 }

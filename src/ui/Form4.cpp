@@ -47,7 +47,7 @@ Form4::Form4(const Form4Context& context, bool roomsEnabled, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     setFixedSize(px(kClientWidth), px(kClientHeight));
-    Text1->setText(toQString(shownWeek(context_.program.val.valdvecka)));
+    Text1->setText(toQString(shownWeek(context_.program.selection.valdvecka)));
     if (!roomsEnabled) {
         Label1->setEnabled(false);
         Text2->setEnabled(false);

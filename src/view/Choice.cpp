@@ -76,8 +76,8 @@ int findStaff(const std::vector<std::string>& personal, std::string_view text) {
 }
 
 ObjectField chooseView(Program& program, Vy vy) {
-    program.val.vy = vy;
-    int* index = storedIndex(program.val, vy);
+    program.selection.vy = vy;
+    int* index = storedIndex(program.selection, vy);
     if (index == nullptr) {
         return ObjectField{{}, {}, true};
     }
@@ -96,8 +96,8 @@ ObjectField chooseView(Program& program, Vy vy) {
 }
 
 bool chooseObject(Program& program, std::string_view text) {
-    Vy vy = program.val.vy;
-    int* index = storedIndex(program.val, vy);
+    Vy vy = program.selection.vy;
+    int* index = storedIndex(program.selection, vy);
     if (index == nullptr) {
         return false;
     }

@@ -80,7 +80,7 @@ void drawObject(const Program& program, const GridGeometry& grid, std::string_vi
     const BookingTable& table = program.bokningar;
     BoxFiller filler(program, grid, view);
     for (int r = 1, last = lastRow(table); r <= last; ++r) {
-        if (!rowOfObject(table, r, name) || !rowInWeek(table, r, program.val.valdvecka)) {
+        if (!rowOfObject(table, r, name) || !rowInWeek(table, r, program.selection.valdvecka)) {
             continue;
         }
         if (!filler.offer(r, Caption::Plain)) {
@@ -105,13 +105,14 @@ std::array<std::string, 7> set_date(const Program& program, const Date& today) {
     KalenderLage lage = kalenderLage(program, today);
     std::array<std::string, 7> headers;
     for (int d = 1; d <= 7; ++d) {
-        headers[static_cast<std::size_t>(d - 1)] = dagrubrik(d) + " " + datum(program.val.valdvecka, d, lage);
+        headers[static_cast<std::size_t>(d - 1)] =
+            dagrubrik(d) + " " + datum(program.selection.valdvecka, d, lage);
     }
     return headers;
 }
 
 WeekView visasalsschema(const Program& program, const GridGeometry& grid, const Date& today) {
-    const Selection& val = program.val;
+    const Selection& val = program.selection;
     if (val.vy == Vy::AllaBokningar) {
         return visaallabokningar(program, grid, today);
     }
@@ -132,7 +133,7 @@ WeekView visasalsschema(const Program& program, const GridGeometry& grid, const 
 }
 
 WeekView visapersschema(const Program& program, const GridGeometry& grid, const Date& today) {
-    const std::string* entry = entryAt(program.timetable.personal, program.val.valdperson);
+    const std::string* entry = entryAt(program.timetable.personal, program.selection.valdperson);
     if (entry == nullptr) {
         WeekView view;
         view.unchanged = true;
@@ -141,13 +142,13 @@ WeekView visapersschema(const Program& program, const GridGeometry& grid, const 
     WeekView view = freshView(program, today);
     const std::string sig = delaord(*entry).ord1;
     const BookingTable& table = program.bokningar;
-    auto week = static_cast<double>(program.val.valdvecka);
+    auto week = static_cast<double>(program.selection.valdvecka);
     BoxFiller filler(program, grid, view);
     for (int r = 1, last = lastRow(table); r <= last; ++r) {
         const Bokning& row = table.row(r);
         bool drawn = false;
         if (table.isLesson(r)) {
-            drawn = containsWord(row.larare, sig) && gallervecka(program.val.valdvecka, row.veckor);
+            drawn = containsWord(row.larare, sig) && gallervecka(program.selection.valdvecka, row.veckor);
         } else {
             // Only the first week of a booking over several weeks: the staff view lists
             // what the person booked, once.
@@ -163,7 +164,7 @@ WeekView visapersschema(const Program& program, const GridGeometry& grid, const 
 WeekView visaallabokningar(const Program& program, const GridGeometry& grid, const Date& today) {
     WeekView view = freshView(program, today);
     const BookingTable& table = program.bokningar;
-    auto week = static_cast<double>(program.val.valdvecka);
+    auto week = static_cast<double>(program.selection.valdvecka);
     BoxFiller filler(program, grid, view);
     for (int r = std::max(table.antallektioner, 0) + 1, last = lastRow(table); r <= last; ++r) {
         const Bokning& row = table.row(r);

@@ -54,7 +54,7 @@ TEST_F(AvbokaTest, OfTwoIdenticalBookingsTheFirstIsRemovedAndOneRemovedMeanwhile
 
     // Another copy removed X meanwhile: nothing is written and nothing is said.
     use({x, b});
-    writeBytes(program.fil.aktuellfil, bookingFile({b}));
+    writeBytes(program.bookingFile.aktuellfil, bookingFile({b}));
     messages.shown.clear();
     messages.answers = {true};
     const std::size_t writes = disk.writes.size();

@@ -77,9 +77,9 @@ class BokaTest : public ::testing::Test {
         program.salar = {"SAL 1", "SAL 12", "SAL 2"};
         program.settings.bokaobjekt = {"KAMERA", "DATORSAL"};
         program.settings.perioder = {"DATORSAL 12-20", "KAMERA 7"};
-        program.val.valdvecka = 10;
-        program.fil.aktuellfil = dir.file("Bokningar.bok");
-        writeBytes(program.fil.aktuellfil, "Antal: 0\r\n");
+        program.selection.valdvecka = 10;
+        program.bookingFile.aktuellfil = dir.file("Bokningar.bok");
+        writeBytes(program.bookingFile.aktuellfil, "Antal: 0\r\n");
     }
 
     // Every change gives the lock back, and shows no dialog while it holds it.
@@ -90,9 +90,10 @@ class BokaTest : public ::testing::Test {
 
     // The booking file holds these bookings, and the table has just loaded them.
     void use(const std::vector<Lines>& bookings) {
-        writeBytes(program.fil.aktuellfil, bookingFile(bookings));
-        ASSERT_EQ(oppnabokningar(program.bokningar, program.fil, program.settings.backupmapp, platform),
-                  LoadResult::Loaded);
+        writeBytes(program.bookingFile.aktuellfil, bookingFile(bookings));
+        ASSERT_EQ(
+            oppnabokningar(program.bokningar, program.bookingFile, program.settings.backupmapp, platform),
+            LoadResult::Loaded);
     }
 
     // A lesson row: rooms, teachers, weeks as the timetable gives them.
@@ -115,7 +116,7 @@ class BokaTest : public ::testing::Test {
     }
 
     ChangeResult book(const BookingFields& f) { return boka(program, f, env); }
-    std::string file() const { return readBytes(program.fil.aktuellfil); }
+    std::string file() const { return readBytes(program.bookingFile.aktuellfil); }
 };
 
 } // namespace tivra::test

@@ -33,7 +33,7 @@ TEST_F(BokaTest, EveryFieldRefusalHasItsMessageAndTouchesNothing) {
     const std::string before = file();
     for (const auto& [f, week, message] : cases) {
         messages.shown.clear();
-        program.val.valdvecka = week;
+        program.selection.valdvecka = week;
         EXPECT_EQ(book(f), ChangeResult::Refused) << message;
         EXPECT_EQ(messages.log(), Lines{"Boka|" + message});
         EXPECT_EQ(messages.shown.at(0).icon, Icon::Exclamation);
@@ -49,7 +49,7 @@ TEST_F(BokaTest, TheStartIsRoundedToTheSlotAndTheNewRowHoldsItsTenFields) {
         {"10.07", "1440", "10.05", "1440"}, {"10.08", "45.5", "10.10", "45.5"},
         {" 7.55 ", "30", "07.55", "30"},
     };
-    program.val.valdvecka = 57;
+    program.selection.valdvecka = 57;
     std::vector<Lines> stored;
     for (const auto& [start, langd, starttid, storedLength] : cases) {
         BookingFields f = fields(start, langd, "sal 1");
@@ -78,7 +78,7 @@ TEST_F(BokaTest, BookingsInTheWayRefuseButTouchingEndsDoNot) {
     EXPECT_EQ(book(fields("13.30", "5", "SAL 2")), ChangeResult::Refused) << "weeks 8-12 hold week 10";
     EXPECT_EQ(messages.log(), Lines(3, kRefusedTaken));
 
-    program.val.valdvecka = 13;
+    program.selection.valdvecka = 13;
     EXPECT_EQ(book(fields("13.30", "5", "SAL 2")), ChangeResult::Saved);
     BookingFields otherDay = fields("11.00", "30");
     otherDay.valddag = 3;
@@ -120,7 +120,7 @@ TEST_F(BokaTest, ABookingMadeWhileTheQuestionWasOpenRefusesAfterTheYes) {
     const std::string theirs = bookingFile({booked("ANNAN", "SAL 1", "2", "10.30", "15", "10")});
     int reads = 0;
     disk.onRead = [&](const std::string& path) -> std::optional<std::optional<std::string>> {
-        if (path == program.fil.aktuellfil && ++reads == 2) {
+        if (path == program.bookingFile.aktuellfil && ++reads == 2) {
             writeBytes(path, theirs);
         }
         return std::nullopt;
@@ -136,7 +136,7 @@ TEST_F(BokaTest, AFullTableRefusesAndTheFileStaysAsItWas) {
     t.row(kMaxRows - 1).objekt = "SAL 2";
     t.antallektioner = t.antalrader = kMaxRows - 1;
     const std::string before = bookingFile({booked("X", "SAL 2", "1", "08.00", "60", "10")});
-    writeBytes(program.fil.aktuellfil, before);
+    writeBytes(program.bookingFile.aktuellfil, before);
     EXPECT_EQ(book(fields()), ChangeResult::Refused);
     EXPECT_EQ(messages.log(),
               Lines{"Boka|Bokningstabellen \xE4r full (h\xF6gst 20000 rader). Bokningen sparades inte."});
@@ -144,7 +144,7 @@ TEST_F(BokaTest, AFullTableRefusesAndTheFileStaysAsItWas) {
 }
 
 TEST_F(BokaTest, WithNoFileOpenABookingNoFileTakesIsNotKept) {
-    program.fil.aktuellfil.clear();
+    program.bookingFile.aktuellfil.clear();
     EXPECT_EQ(book(fields()), ChangeResult::Refused);
     EXPECT_EQ(messages.shown.front().kind, ScriptedMessages::Kind::SaveFile);
     EXPECT_EQ(messages.log().back(), kBokaNotSaved);

@@ -16,7 +16,7 @@ TEST_F(ChangeSequenceTest, ALockHeldByAnotherCopyRefusesWithItsHolderAndChangesN
     EXPECT_EQ(messages.log(),
               Lines{"Boka|Bokningsfilen anv\xE4nds av anna p\xE5 DATOR7. F\xF6rs\xF6k igen om en stund."});
     EXPECT_EQ(messages.shown[0].icon, Icon::Exclamation);
-    EXPECT_EQ(lock.calls, Lines{program.fil.aktuellfil + ".lock|10000"});
+    EXPECT_EQ(lock.calls, Lines{program.bookingFile.aktuellfil + ".lock|10000"});
     EXPECT_TRUE(disk.writes.empty());
 
     lock.answer = LockResult::Failed;
@@ -27,7 +27,7 @@ TEST_F(ChangeSequenceTest, ALockHeldByAnotherCopyRefusesWithItsHolderAndChangesN
 
 TEST_F(ChangeSequenceTest, TheLockIsGivenBackBeforeAFatalWriteErrorEndsTheProgram) {
     disk.onWritable = [&](const std::string& path) {
-        return path == program.fil.aktuellfil ? std::optional<bool>(false) : std::nullopt;
+        return path == program.bookingFile.aktuellfil ? std::optional<bool>(false) : std::nullopt;
     };
     EXPECT_THROW(book(fields()), ProgramEnded); // the fixture finds the lock free, also during the message
     EXPECT_EQ(messages.shown.back().kind, ScriptedMessages::Kind::Fatal);
@@ -42,7 +42,7 @@ TEST_F(ChangeSequenceTest, AWriteByACopyWithoutTheLockMakesTheChangeStartOver) {
     int interruptions = 1;
     int written = 0;
     disk.onWritable = [&](const std::string& path) -> std::optional<bool> {
-        if (path == program.fil.aktuellfil && interruptions > 0) {
+        if (path == program.bookingFile.aktuellfil && interruptions > 0) {
             --interruptions;
             writeBytes(path, bookingFile({theirs(++written)}));
         }

@@ -22,7 +22,7 @@ class FleraVeckorTest : public BokaTest {
 };
 
 TEST_F(FleraVeckorTest, TheAnswerBecomesTheWeekFieldInSchoolYearNumbers) {
-    program.val.valdvecka = 45;
+    program.selection.valdvecka = 45;
     use({mine("45")});
     auto check = [&](const char* answer, ChangeResult result, const char* week) {
         EXPECT_EQ(extend(1, answer), result) << answer;
@@ -42,7 +42,7 @@ TEST_F(FleraVeckorTest, TheAnswerBecomesTheWeekFieldInSchoolYearNumbers) {
 
     // Weeks after New Year count on from 53; the default shows the calendar week.
     schoolYear();
-    program.val.valdvecka = 57;
+    program.selection.valdvecka = 57;
     check("45-5", ChangeResult::Saved, "45-57");
     EXPECT_EQ(messages.log(), Lines{prompt + "5-"});
     check("45-30", ChangeResult::Refused, "45-57"); // 45-82 passes slutvecka 76
@@ -56,7 +56,7 @@ TEST_F(FleraVeckorTest, TheAnswerBecomesTheWeekFieldInSchoolYearNumbers) {
     check("3", ChangeResult::Saved, "55");
 
     // A reload that fails extends nothing.
-    writeBytes(program.fil.aktuellfil, kBrokenFile);
+    writeBytes(program.bookingFile.aktuellfil, kBrokenFile);
     EXPECT_EQ(extend(1, "45-50"), ChangeResult::Refused);
     EXPECT_EQ(messages.log().back(), "Avboka|\xC4ndringarna ej sparade.");
 }
@@ -79,7 +79,7 @@ TEST_F(FleraVeckorTest, ABookingInOneWeekRefusesTheWholeRangeNamingItsCalendarWe
 
 TEST_F(FleraVeckorTest, ALessonIsAskedAboutOncePerWeekItRunsInOfTheRange) {
     schoolYear();
-    program.val.valdvecka = 45;
+    program.selection.valdvecka = 45;
     addLesson("SAL 2 SAL 1", "10.30", "45", "46-47 2"); // calendar weeks 46, 47 and 2
     addLesson("SAL 1", "09.00", "60", "48");            // ends as the booking starts
     use({mine("45")});

@@ -68,16 +68,16 @@ TEST_F(Startup, AnEmptyFolderStartsWithDefaultsSilently) {
     EXPECT_FALSE(view.ended);
     EXPECT_EQ(std::tuple(program.settings.starttimme, program.settings.sluttimme), std::tuple(8, 16));
     EXPECT_EQ(view.weekList, weeks(1, 52));
-    EXPECT_EQ(std::tuple(program.val.valdvecka, program.val.idagvecka, view.weekText),
+    EXPECT_EQ(std::tuple(program.selection.valdvecka, program.selection.idagvecka, view.weekText),
               std::tuple(37, 37, "37"));
     EXPECT_EQ(view.dayList, (Strings{"M\xC5N", "TIS", "ONS", "TOR", "FRE"}));
-    EXPECT_EQ(std::tuple(view.dayText, program.val.valddag), std::tuple("ONS", 3));
+    EXPECT_EQ(std::tuple(view.dayText, program.selection.valddag), std::tuple("ONS", 3));
     // No room list: one list called "Objekt", empty, and no staff view.
     EXPECT_EQ(modes(), std::tuple(true, false, false));
-    EXPECT_EQ(program.val.vy, Vy::Annat);
-    EXPECT_EQ(std::tuple(view.objectList.size(), view.objectText, program.val.valtobjekt),
+    EXPECT_EQ(program.selection.vy, Vy::Annat);
+    EXPECT_EQ(std::tuple(view.objectList.size(), view.objectText, program.selection.valtobjekt),
               std::tuple(0u, "", 0));
-    EXPECT_EQ(std::tuple(view.bookings, program.fil.aktuellfil), std::tuple(LoadResult::NoFile, ""));
+    EXPECT_EQ(std::tuple(view.bookings, program.bookingFile.aktuellfil), std::tuple(LoadResult::NoFile, ""));
 }
 
 TEST_F(Startup, PeriodOverTheNewYearListsBothYearsAndCountsOnFrom52) {
@@ -89,22 +89,23 @@ TEST_F(Startup, PeriodOverTheNewYearListsBothYearsAndCountsOnFrom52) {
         expected.push_back(w);
     }
     EXPECT_EQ(view.weekList, expected);
-    EXPECT_EQ(std::tuple(program.val.valdvecka, program.val.idagvecka, view.weekText),
+    EXPECT_EQ(std::tuple(program.selection.valdvecka, program.selection.idagvecka, view.weekText),
               std::tuple(59, 59, "7"));
     // The BOKA: objects are the only list; the first one is chosen.
     EXPECT_EQ(view.objectList, (Strings{"KANON", "VAGN"}));
-    EXPECT_EQ(std::tuple(view.objectText, program.val.valtobjekt), std::tuple("KANON", 1));
+    EXPECT_EQ(std::tuple(view.objectText, program.selection.valtobjekt), std::tuple("KANON", 1));
 }
 
 TEST_F(Startup, WeekendsAddTheirDaysAndTodaysSundayIsShownOnlyWithThem) {
     clock.date = Date{2024, 9, 15}; // a Sunday
     run();
-    EXPECT_EQ(std::tuple(view.dayList.size(), view.dayText, program.val.valddag), std::tuple(5u, "", 0));
+    EXPECT_EQ(std::tuple(view.dayList.size(), view.dayText, program.selection.valddag),
+              std::tuple(5u, "", 0));
 
     settings({"HELG: 1"});
     run();
     EXPECT_EQ(view.dayList.size(), 7u);
-    EXPECT_EQ(std::tuple(view.dayList.back(), view.dayText, program.val.valddag),
+    EXPECT_EQ(std::tuple(view.dayList.back(), view.dayText, program.selection.valddag),
               std::tuple("S\xD6N", "S\xD6N", 7));
 
     // An unsupported weekend value gives five days rather than a failed start.
@@ -159,7 +160,7 @@ TEST_F(Startup, AbsurdWeeksEndStartUpWithAMessage) {
     EXPECT_EQ(run(), Strings{kStart + "Felaktiga veckor i Tivra.ini: STARTVECKA 1 och SLUTVECKA 30000."});
     EXPECT_TRUE(view.ended);
     // Nothing after the lists was done.
-    EXPECT_EQ(std::tuple(view.weekList.size(), program.fil.aktuellfil, view.objectList.size()),
+    EXPECT_EQ(std::tuple(view.weekList.size(), program.bookingFile.aktuellfil, view.objectList.size()),
               std::tuple(0u, "", 0u));
 
     // An empty but sane range is not a fault: the list is just empty.
@@ -177,11 +178,11 @@ TEST_F(Startup, RoomListTimetableAndBookingFileFillTheChoice) {
     EXPECT_EQ(program.settings.schemafil, "HT24");
     EXPECT_EQ(modes(), std::tuple(false, true, true));
     EXPECT_EQ(view.objectList, (Strings{"A", "B12"}));
-    EXPECT_EQ(std::tuple(view.objectText, program.val.vy, program.val.valdsal),
+    EXPECT_EQ(std::tuple(view.objectText, program.selection.vy, program.selection.valdsal),
               std::tuple("A", Vy::Salar, 1));
     EXPECT_EQ(program.timetable.lasar, "2024/25");
     EXPECT_EQ(program.timetable.personal, Strings{"AB Anna Berg"});
-    EXPECT_EQ(std::tuple(view.bookings, program.fil.aktuellfil, program.fil.lasfel),
+    EXPECT_EQ(std::tuple(view.bookings, program.bookingFile.aktuellfil, program.bookingFile.lasfel),
               std::tuple(LoadResult::Loaded, "bok.bok", false));
     const BookingTable& table = program.bokningar;
     ASSERT_EQ(std::tuple(table.antallektioner, table.antalrader), std::tuple(1, 2));
@@ -224,7 +225,7 @@ TEST_F(Startup, EachMissingTimetableFileDegradesOnlyItsOwnPart) {
         EXPECT_EQ(modes(), s.modes);
         const bool single = std::get<0>(s.modes);
         EXPECT_EQ(view.objectList, (single ? Strings{"KANON"} : Strings{"A", "B12"}));
-        EXPECT_EQ(program.val.vy, single ? Vy::Annat : Vy::Salar);
+        EXPECT_EQ(program.selection.vy, single ? Vy::Annat : Vy::Salar);
         const BookingTable& table = program.bokningar;
         EXPECT_EQ(table.antalrader, table.antallektioner);
         EXPECT_EQ(std::tuple(table.antallektioner, program.timetable.lasar,

@@ -84,7 +84,7 @@ TEST(AvbokMenu, RedigeraFillsTheFieldsAndTheNextBokaReplacesTheBooking) {
     w.choose(2, "Redigera");
     EXPECT_TRUE(w.child<QRadioButton>("Option1")->isChecked());
     // The day field's handler ran, and the time fields kept in step.
-    EXPECT_EQ(w.program.val.valddag, 3);
+    EXPECT_EQ(w.program.selection.valddag, 3);
     EXPECT_EQ(w.texts({"Combo1", "Combo3", "Text1", "Text2", "Text5", "Text3", "Text4"}),
               "B14|ONS|13.00|60|14.00|M\xF6te|AB");
     EXPECT_EQ(w.messages.log(),

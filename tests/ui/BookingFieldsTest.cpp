@@ -37,14 +37,14 @@ TEST(BookingFields, ClickPutsTheTimeAndTheDayIntoTheFields) {
     w.press(w.at(2, hour(10)));
     w.release(w.at(2, hour(10)));
     EXPECT_EQ(w.times() + w.texts({"Combo3"}), "10.00||TIS");
-    EXPECT_EQ(w.program.val.valddag, 2);
+    EXPECT_EQ(w.program.selection.valddag, 2);
 }
 
 TEST(BookingFields, DragEitherWayMarksTheSameSpanInsideItsBox) {
     Window w;
     w.drag(w.at(3, hour(10)), w.at(3, hour(11.5)));
     EXPECT_EQ(w.times(), "10.00|11.30|90 marked");
-    EXPECT_EQ(w.program.val.valddag, 3);
+    EXPECT_EQ(w.program.selection.valddag, 3);
     QRect box = w.form->Label2(3)->geometry();
     QRect mark = w.shape1()->geometry();
     EXPECT_TRUE(box.contains(mark));

@@ -55,7 +55,7 @@ TEST(Form1, StartupFillsTheDayWeekAndObjectLists) {
                                  "1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19|20|21|22|23|24");
     // February lies in the second calendar year of the period: shown as its own week.
     EXPECT_EQ(s.texts({"Combo3", "Combo2"}), "ONS|6");
-    EXPECT_EQ(s.program.val.valdvecka, 58);
+    EXPECT_EQ(s.program.selection.valdvecka, 58);
     EXPECT_EQ(s.items("Combo1"), "B14|B12");
     EXPECT_EQ(options(s), "Salar*|Annat|Visa personalscheman|Visa alla bokningar");
     EXPECT_TRUE(s.messages.shown.empty());

@@ -28,7 +28,7 @@ TEST(MainWindow, AClearedWeekFieldWaitsForTheWeekTyped) {
     EXPECT_EQ(week->text(), QString());
     keys(week, QStringLiteral("44"));
     EXPECT_EQ(week->text(), QStringLiteral("44"));
-    EXPECT_EQ(w.program.val.valdvecka, 44);
+    EXPECT_EQ(w.program.selection.valdvecka, 44);
 }
 
 TEST(MainWindow, ARefusalAfterTheReloadShowsOverTheBookingThatTookTheTime) {
@@ -58,9 +58,9 @@ TEST(MainWindow, EnterBooksAndTheTitleAndStatusLineTellWhatHappened) {
     EXPECT_EQ(box->toolTip(), box->caption());
     // Page Down and Page Up step the week; the menus carry their keys.
     QTest::keyClick(w.form.get(), Qt::Key_PageDown);
-    EXPECT_EQ(w.program.val.valdvecka, 41);
+    EXPECT_EQ(w.program.selection.valdvecka, 41);
     QTest::keyClick(w.form.get(), Qt::Key_PageUp);
-    EXPECT_EQ(w.program.val.valdvecka, 40);
+    EXPECT_EQ(w.program.selection.valdvecka, 40);
     EXPECT_EQ(w.child<QAction>("arkiv_open")->shortcut(), QKeySequence(QKeySequence::Open));
     EXPECT_EQ(w.child<QAction>("Arkiv_skrivut")->shortcut(), QKeySequence(QKeySequence::Print));
 }

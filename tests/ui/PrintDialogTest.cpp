@@ -70,7 +70,7 @@ struct PrintWindow : StartedWindow {
 
 TEST(PrintDialog, LoadsTheShownWeekKeepsItsBoxesWhenHiddenAndStartsAfreshWhenClosed) {
     PrintWindow w;
-    w.program.val.valdvecka = 57;
+    w.program.selection.valdvecka = 57;
     w.open();
     ASSERT_TRUE(w.dialog() && w.dialog()->isVisible());
     EXPECT_EQ(w.dialog()->windowTitle(), QStringLiteral("Skriv ut"));
@@ -84,7 +84,7 @@ TEST(PrintDialog, LoadsTheShownWeekKeepsItsBoxesWhenHiddenAndStartsAfreshWhenClo
     w.dialog()->close(); // the title-bar close
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w.dialog(), nullptr);
-    w.program.val.valdvecka = 41;
+    w.program.selection.valdvecka = 41;
     w.open();
     EXPECT_EQ(w.boxes(), "41|||---+-");
 }

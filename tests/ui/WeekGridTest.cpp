@@ -117,7 +117,7 @@ TEST(WeekGrid, WeekFieldCorrectsTypedWeeksAndArrowsStayInThePeriod) {
             s.click(button);
             EXPECT_EQ(s.form->redrawCount(), redraws + 1) << button;
         }
-        EXPECT_EQ(std::to_string(s.program.val.valdvecka) + " " + s.texts({"Combo2"}), after)
+        EXPECT_EQ(std::to_string(s.program.selection.valdvecka) + " " + s.texts({"Combo2"}), after)
             << typed << button;
     }
     EXPECT_EQ(s.form->Label3(1)->caption(), q("M\xE5n 17 aug"));
@@ -129,7 +129,7 @@ TEST(WeekGrid, EachListKeepsItsChoiceAndPartialTypingLeavesTheGrid) {
     s.type("Combo1", "b1");
     EXPECT_EQ(s.form->redrawCount(), redraws);
     keys(s.field("Combo1"), QStringLiteral("2"));
-    EXPECT_EQ(s.program.val.valdsal, 2);
+    EXPECT_EQ(s.program.selection.valdsal, 2);
     EXPECT_EQ(s.form->redrawCount(), redraws + 1);
     EXPECT_NE(s.boxOf(4), nullptr); // the course in B12
 
@@ -137,7 +137,7 @@ TEST(WeekGrid, EachListKeepsItsChoiceAndPartialTypingLeavesTheGrid) {
     EXPECT_EQ(s.form->redrawCount(), redraws + 2);
     EXPECT_EQ(s.items("Combo1") + "/" + s.texts({"Combo1"}), "KANON 1|KANON 2/KANON 1");
     s.child<QComboBox>("Combo1")->setCurrentIndex(1); // a pick from the list
-    EXPECT_EQ(s.program.val.valtobjekt, 2);
+    EXPECT_EQ(s.program.selection.valtobjekt, 2);
     EXPECT_EQ(s.form->redrawCount(), redraws + 3);
 
     s.choose("Option1");
@@ -151,13 +151,13 @@ TEST(WeekGrid, DayFieldAndDayHeadersChooseTheDayWithoutRedrawing) {
     School s("1");
     int redraws = s.form->redrawCount();
     s.type("Combo3", "tor");
-    EXPECT_EQ(s.program.val.valddag, 4);
+    EXPECT_EQ(s.program.selection.valddag, 4);
     s.type("Combo3", "x");
-    EXPECT_EQ(s.program.val.valddag, 4);
+    EXPECT_EQ(s.program.selection.valddag, 4);
 
     QTest::mouseClick(s.form->Label3(2), Qt::LeftButton);
     EXPECT_EQ(s.text("Combo3"), QStringLiteral("TIS"));
-    EXPECT_EQ(s.program.val.valddag, 2);
+    EXPECT_EQ(s.program.selection.valddag, 2);
     // The marking rectangle follows the chosen day: 09.00 to 10.00 (slots 109 to 121).
     s.form->visaShape1(109, 121);
     const GridGeometry& seven = *s.form->gridGeometry();
@@ -166,7 +166,7 @@ TEST(WeekGrid, DayFieldAndDayHeadersChooseTheDayWithoutRedrawing) {
     // Sunday's header chooses Sunday like the others choose theirs.
     QTest::mouseClick(s.form->Label3(7), Qt::LeftButton);
     EXPECT_EQ(s.text("Combo3"), q("S\xD6N"));
-    EXPECT_EQ(s.program.val.valddag, 7);
+    EXPECT_EQ(s.program.selection.valddag, 7);
     EXPECT_EQ(s.form->redrawCount(), redraws);
 }
 

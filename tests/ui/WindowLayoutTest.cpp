@@ -80,7 +80,7 @@ TEST(WindowLayout, DemoSchoolViewsFitTheDefaultWindow) {
     s.shot("booked.png");
 
     s.type("Combo1", "A102");
-    EXPECT_EQ(s.program.val.valdsal, 2);
+    EXPECT_EQ(s.program.selection.valdsal, 2);
     QTest::mouseMove(s.form->Label4(1));
     s.shot("room.png");
 

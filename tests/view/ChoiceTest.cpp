@@ -43,20 +43,20 @@ TEST(Choice, ObjectFieldFindsWholeNamesAndEachListKeepsItsChoice) {
     EXPECT_TRUE(chooseObject(prog, "b14"));
     EXPECT_FALSE(chooseObject(prog, "B1 ")); // partial or padded names change nothing
     EXPECT_FALSE(chooseObject(prog, "B"));
-    EXPECT_EQ(prog.val.valdsal, 3);
+    EXPECT_EQ(prog.selection.valdsal, 3);
 
     EXPECT_EQ(chooseView(prog, Vy::Annat).text, "PROJEKTOR");
     EXPECT_TRUE(chooseObject(prog, "aula"));
-    EXPECT_EQ(prog.val.valtobjekt, 2);
+    EXPECT_EQ(prog.selection.valtobjekt, 2);
     EXPECT_EQ(chooseView(prog, Vy::Salar).text, "B14");
     EXPECT_EQ(chooseView(prog, Vy::Annat).text, "AULA");
 
     chooseView(prog, Vy::Personal);
     EXPECT_TRUE(chooseObject(prog, "ab"));
-    EXPECT_EQ(prog.val.valdperson, 2);
+    EXPECT_EQ(prog.selection.valdperson, 2);
     EXPECT_TRUE(chooseObject(prog, "cd,Carl"));
     EXPECT_FALSE(chooseObject(prog, "A"));
-    EXPECT_EQ(prog.val.valdperson, 3);
+    EXPECT_EQ(prog.selection.valdperson, 3);
 
     EXPECT_TRUE(chooseView(prog, Vy::AllaBokningar).redraw);
     EXPECT_FALSE(chooseObject(prog, "B14"));

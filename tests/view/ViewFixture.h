@@ -37,8 +37,8 @@ struct ViewProgram {
         program.salar = {"B1", "B12", "B14", "B14A"};
         program.timetable.lasar = "25/26";
         program.timetable.personal = {"A Ada", "AB Anna Berg", "CD Carl Dahl"};
-        program.val.valdvecka = 40;
-        program.val.idagvecka = 36;
+        program.selection.valdvecka = 40;
+        program.selection.idagvecka = 36;
     }
     int lesson(RowFields s) {
         s.vecka.clear();
@@ -52,9 +52,9 @@ struct ViewProgram {
         return t.antalrader;
     }
     void room(const std::string& name) {
-        program.val.vy = Vy::Salar;
+        program.selection.vy = Vy::Salar;
         auto at = std::find(program.salar.begin(), program.salar.end(), name);
-        program.val.valdsal = static_cast<int>(at - program.salar.begin()) + 1;
+        program.selection.valdsal = static_cast<int>(at - program.salar.begin()) + 1;
     }
     GridGeometry grid() const { return GridGeometry(15000, program.settings.helg); }
     WeekView view() const { return visasalsschema(program, grid(), today); }

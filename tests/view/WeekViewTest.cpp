@@ -68,16 +68,16 @@ TEST(WeekView, RoomsMatchLessonsByWholeWordAndBookingsExactly) {
     // Other objects by their own index; nothing chosen, or an index past the list: an
     // empty grid with fresh headers.
     p.program.settings.bokaobjekt = {"PROJEKTOR"};
-    p.program.val.vy = Vy::Annat;
-    p.program.val.valtobjekt = 1;
+    p.program.selection.vy = Vy::Annat;
+    p.program.selection.valtobjekt = 1;
     EXPECT_EQ(p.shown(), Rows{projector});
-    p.program.val.valtobjekt = 2;
+    p.program.selection.valtobjekt = 2;
     WeekView none = p.view();
     EXPECT_TRUE(none.boxes.empty() && !none.unchanged);
     EXPECT_EQ(none.headers[0], "M\xE5n 29 sep");
-    p.program.val.valtobjekt = 0;
+    p.program.selection.valtobjekt = 0;
     EXPECT_EQ(p.shown(), Rows{});
-    p.program.val.vy = Vy::Salar;
+    p.program.selection.vy = Vy::Salar;
     p.program.salar.clear();
     EXPECT_EQ(p.shown(), Rows{});
 }
@@ -90,7 +90,7 @@ TEST(WeekView, WeekRangesRunOverTheNewYearAndLessonsKeepToTheirWeeks) {
     int later = p.booking({.vecka = "60"});
     p.room("B14");
     auto at = [&](int week) {
-        p.program.val.valdvecka = week;
+        p.program.selection.valdvecka = week;
         return p.shown();
     };
     EXPECT_EQ(at(44), Rows{});
@@ -115,27 +115,27 @@ TEST(WeekView, StaffViewAndOverviewShowTheirRowsOnce) {
     int byCd = p.booking({.signatur = "CD"});
     int b12 = p.booking({.objekt = "B12", .vecka = "41"});
     p.booking({.objekt = ""}); // cancelled: never drawn
-    p.program.val.vy = Vy::Personal;
+    p.program.selection.vy = Vy::Personal;
 
     // Nobody chosen: the grid is left alone.
     WeekView untouched = p.view();
     EXPECT_TRUE(untouched.unchanged && untouched.boxes.empty());
     EXPECT_EQ(untouched.headers[0], "");
 
-    p.program.val.valdperson = 2;
+    p.program.selection.valdperson = 2;
     EXPECT_EQ(p.shown(), (Rows{taught, several}));
     EXPECT_EQ(p.view().boxes[1].caption, "B14  AB\r\n08.15 -09.00\r\nProv");
-    p.program.val.valdperson = 3;
+    p.program.selection.valdperson = 3;
     EXPECT_EQ(p.shown(), (Rows{taught, roomless, byCd}));
-    p.program.val.valdperson = 1; // "A" teaches nothing: no part-word matches
+    p.program.selection.valdperson = 1; // "A" teaches nothing: no part-word matches
     EXPECT_EQ(p.shown(), Rows{});
     // A booking over several weeks: the staff view shows it in its first week only.
-    p.program.val.valdvecka = 41;
-    p.program.val.valdperson = 2;
+    p.program.selection.valdvecka = 41;
+    p.program.selection.valdperson = 2;
     EXPECT_EQ(p.shown(), (Rows{taught, b12}));
 
     // The overview: every object's bookings of the week, no lessons.
-    p.program.val.vy = Vy::AllaBokningar;
+    p.program.selection.vy = Vy::AllaBokningar;
     EXPECT_EQ(p.shown(), (Rows{several, b12}));
     EXPECT_EQ(p.view().boxes[1].caption, "B12  AB\r\n08.15 -09.00\r\n");
 }
@@ -145,8 +145,8 @@ TEST(WeekView, EveryViewStopsAtTheHundredFirstBoxAndSaysSoOnce) {
         for (int count : {100, 101}) {
             ViewProgram p;
             p.room("B14");
-            p.program.val.vy = vy;
-            p.program.val.valdperson = 2;
+            p.program.selection.vy = vy;
+            p.program.selection.valdperson = 2;
             for (int i = 0; i < count; ++i) {
                 p.booking({.starttid = "17.00"}); // places no box: does not count
                 p.booking({.dag = std::to_string(i % 5 + 1), .starttid = "09.00"});
