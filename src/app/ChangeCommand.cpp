@@ -6,12 +6,6 @@
 #include <iostream>
 
 namespace tivra {
-namespace {
-
-constexpr int kStartupEnded = 2;
-
-} // namespace
-
 int runChangeCommand(
     bool answerYes,
     const std::function<int(Program& program, const StartupView& view, ChangeEnvironment& env)>& change,

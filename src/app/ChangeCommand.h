@@ -12,6 +12,9 @@
 
 namespace tivra {
 
+// The exit status of a command whose start-up, or a fatal error, would end the program.
+inline constexpr int kStartupEnded = 2;
+
 // How a change command meets the disk and the lock. The program a school installs uses
 // the real disk and the shared lock, always; the test tool built from the same libraries
 // (tests/app/tool) puts its own in their place to show, from outside, what they prevent.

@@ -22,8 +22,6 @@
 namespace tivra {
 namespace {
 
-constexpr int kStartupEnded = 2;
-
 int runCheck() {
     Program program;
     ConsoleMessages messages(std::cerr);

@@ -1,5 +1,6 @@
 #include "booking/Avboka.h"
 
+#include "config/ObjectLists.h"
 #include "core/Calendar.h"
 #include "core/Number.h"
 
@@ -9,10 +10,6 @@ namespace tivra {
 namespace {
 
 constexpr const char kTitle[] = "Avboka";
-
-bool listed(const std::vector<std::string>& list, const std::string& name) {
-    return std::find(list.begin(), list.end(), name) != list.end();
-}
 
 } // namespace
 

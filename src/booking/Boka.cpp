@@ -18,18 +18,14 @@ namespace {
 
 constexpr const char kTitle[] = "Boka";
 
-bool contains(const std::vector<std::string>& list, const std::string& name) {
-    return std::find(list.begin(), list.end(), name) != list.end();
-}
-
 // The object must be an entry of the list its option names; the name is not trimmed, so
 // "SAL 1 " is no room.
 std::optional<std::string> objectRefusal(const Program& program, Vy vy, const std::string& objekt) {
     switch (vy) {
     case Vy::Salar:
-        return contains(program.salar, objekt) ? std::nullopt : std::optional<std::string>("V\xE4lj sal.");
+        return listed(program.salar, objekt) ? std::nullopt : std::optional<std::string>("V\xE4lj sal.");
     case Vy::Annat:
-        return contains(program.settings.bokaobjekt, objekt)
+        return listed(program.settings.bokaobjekt, objekt)
                    ? std::nullopt
                    : std::optional<std::string>("V\xE4lj bokningsobjekt.");
     default:
@@ -37,22 +33,9 @@ std::optional<std::string> objectRefusal(const Program& program, Vy vy, const st
     }
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// hh.mm with hours 0 to 24 and minutes up to 55. The digits are required as well: a text
-// such as "ab.cd" would otherwise pass as midnight.
-bool wellFormedTime(const std::string& time) {
-    return time.size() == 5 && time[2] == '.' && isDigit(time[0]) && isDigit(time[1]) && isDigit(time[3]) &&
-           isDigit(time[4]) && textvarde(time) >= 0 && textvarde(time) <= 24 &&
-           textvarde(std::string_view(time).substr(3)) <= 55;
-}
-
-// The start time as typed, with the leading zero of an hour before ten added.
-std::string paddedStart(const std::string& typed) {
-    std::string start = trim(typed);
-    return start.size() == 4 ? "0" + start : start;
+// hh.mm with hours 0 to 24 and minutes up to 55.
+bool inTheDay(const std::string& time) {
+    return textvarde(time) >= 0 && textvarde(time) <= 24 && textvarde(std::string_view(time).substr(3)) <= 55;
 }
 
 // The new row from the fields, or the refusal of the first field that fails its check.
@@ -65,11 +48,11 @@ std::variant<Bokning, std::string> newRow(const Program& program, const BookingF
             periodRefusal(program.settings.perioder, objekt, program.selection.valdvecka)) {
         return *refusal;
     }
-    std::string start = paddedStart(fields.starttid);
-    if (start.empty()) {
+    if (trim(fields.starttid).empty()) {
         return std::string("Ange starttid f\xF6r bokningen.");
     }
-    if (!wellFormedTime(start)) {
+    std::optional<std::string> start = typedTime(fields.starttid);
+    if (!start || !inTheDay(*start)) {
         return std::string("Skriv tiden i formen 9.00.");
     }
     double langd = textvarde(fields.langd);
@@ -107,13 +90,13 @@ Verdict scan(const Program& program, const Bokning& booking, const Answers& answ
 } // namespace
 
 Bokning storedRow(const BookingFields& fields, const std::string& vecka) {
-    std::string start = paddedStart(fields.starttid);
+    std::optional<std::string> start = typedTime(fields.starttid);
     Bokning row;
     row.signatur = normalisera(trim(fields.signatur));
     row.kommentar = trim(fields.kommentar);
     row.langd = decimaltext(textvarde(fields.langd));
     row.dag = decimaltext(static_cast<long long>(fields.valddag));
-    row.starttid = wellFormedTime(start) ? tidtext(tidslotTyst(start)) : std::string();
+    row.starttid = start && inTheDay(*start) ? tidtext(tidslotTyst(*start)) : std::string();
     row.objekt = normalisera(fields.objekt);
     row.vecka = vecka;
     return row;

@@ -2,13 +2,10 @@
 
 #include "core/Number.h"
 #include "core/Text1252.h"
+#include "core/TextHelpers.h"
 
 namespace tivra {
 namespace {
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Reads the digits that end text[0, end) backwards; their value, and where they start.
 std::optional<std::pair<long long, std::size_t>> digitsBefore(std::string_view text, std::size_t end) {

@@ -10,6 +10,10 @@
 
 namespace tivra {
 
+bool listed(const std::vector<std::string>& list, const std::string& name) {
+    return std::find(list.begin(), list.end(), name) != list.end();
+}
+
 std::optional<std::vector<std::string>> lasSalar(const std::string& path, Disk& disk) {
     std::optional<std::string> bytes = disk.readAll(path);
     if (!bytes) {

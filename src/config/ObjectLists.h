@@ -9,6 +9,9 @@
 
 namespace tivra {
 
+// Whether the name is an entry of the list (the rooms or the other objects), exactly.
+bool listed(const std::vector<std::string>& list, const std::string& name);
+
 // The rooms of a room list file, normalised, in file order; nothing when the file
 // cannot be read or holds more than 200 rooms.
 std::optional<std::vector<std::string>> lasSalar(const std::string& path, Disk& disk);

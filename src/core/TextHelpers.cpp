@@ -107,6 +107,22 @@ int tidslotTyst(std::string_view time) {
     return parsedSlot(time).value_or(0);
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::optional<std::string> typedTime(std::string_view text) {
+    std::string t = trim(text);
+    if (t.size() == 4) {
+        t = "0" + t;
+    }
+    if (t.size() != 5 || t[2] != '.' || !isDigit(t[0]) || !isDigit(t[1]) || !isDigit(t[3]) ||
+        !isDigit(t[4])) {
+        return std::nullopt;
+    }
+    return t;
+}
+
 std::string blankPadded(std::string_view text) {
     // Appending, not " " + text + " ": GCC 12 at -O3 warns falsely (-Wrestrict) on the latter.
     std::string out;

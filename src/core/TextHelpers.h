@@ -2,6 +2,7 @@
 // Names, words, clock times and lesson week lists, as the whole program reads them.
 #include "core/Messages.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,13 @@ std::string tidtext(int slot);
 int tidslot(std::string_view time, Messages& messages);
 // The same without a message; 0 when malformed.
 int tidslotTyst(std::string_view time);
+
+bool isDigit(char c);
+
+// A time as a time field holds it, as hh.mm: trimmed, and "9.00" with the zero of an hour
+// before ten added; nothing unless two digits stand on either side of the point, so
+// "ab.cd" is no time (it would otherwise read as midnight).
+std::optional<std::string> typedTime(std::string_view text);
 
 // The text with one blank before and after, so that a search for " word " finds whole
 // words only, the first and last included.

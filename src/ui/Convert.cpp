@@ -16,6 +16,10 @@ std::optional<std::string> fromQString(const QString& text) {
     return fromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
+std::string textBytes(const QString& text) {
+    return fromQString(text).value_or(std::string());
+}
+
 bool fits1252(const QString& text) {
     return fromQString(text).has_value();
 }

@@ -17,6 +17,10 @@ QString toQString(std::string_view cp1252);
 // code page.
 std::optional<std::string> fromQString(const QString& text);
 
+// The bytes of a field's text. The fields refuse characters that Windows-1252 cannot
+// hold, so this is the whole text; the empty text should one slip through.
+std::string textBytes(const QString& text);
+
 // Whether every character of the text has a byte in Windows-1252.
 bool fits1252(const QString& text);
 

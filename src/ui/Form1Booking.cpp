@@ -15,31 +15,22 @@
 #include <vector>
 
 namespace tivra {
-namespace {
-
-std::string textOf(const QString& text) {
-    // The fields refuse characters outside Windows-1252, so this is the whole text.
-    return fromQString(text).value_or(std::string());
-}
-
-} // namespace
-
 void Form1::connectBooking() {
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
 }
 
 void Form1::Command3_Click() {
     BookingFields fields;
-    fields.objekt = textOf(Combo1->currentText());
+    fields.objekt = textBytes(Combo1->currentText());
     fields.vy = Option1->isChecked()   ? Vy::Salar
                 : Option2->isChecked() ? Vy::Annat
                 : Option3->isChecked() ? Vy::Personal
                                        : Vy::AllaBokningar;
     fields.valddag = program_.selection.valddag;
-    fields.starttid = textOf(Text1->text());
-    fields.langd = textOf(Text2->text());
-    fields.kommentar = textOf(Text3->text());
-    fields.signatur = textOf(Text4->text());
+    fields.starttid = textBytes(Text1->text());
+    fields.langd = textBytes(Text2->text());
+    fields.kommentar = textBytes(Text3->text());
+    fields.signatur = textBytes(Text4->text());
 
     // The fields keep what the user typed, ready for a similar booking. An edit ends once
     // its booking is replaced, or found gone; a refusal leaves it for the user to correct.

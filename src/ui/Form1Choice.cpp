@@ -26,15 +26,6 @@
 #include <algorithm>
 
 namespace tivra {
-namespace {
-
-std::string textOf(const QComboBox* combo) {
-    // The fields refuse characters outside Windows-1252, so this is the whole text.
-    return fromQString(combo->currentText()).value_or(std::string());
-}
-
-} // namespace
-
 void Form1::connectChoice() {
     auto onSelected = [this](QRadioButton* option, void (Form1::*handler)()) {
         connect(option, &QRadioButton::toggled, this, [this, handler](bool checked) {
@@ -91,7 +82,7 @@ void Form1::chooseList(Vy vy) {
 
 void Form1::Combo1_Change() {
     endEdit();
-    if (chooseObject(program_, textOf(Combo1))) {
+    if (chooseObject(program_, textBytes(Combo1->currentText()))) {
         visasalsschema();
     }
 }
@@ -108,7 +99,7 @@ void Form1::writeWeekField(int w) {
 void Form1::storeWeekFromField() {
     endEdit();
     const Settings& s = program_.settings;
-    int w = correctedWeek(textOf(Combo2), s.startvecka, s.slutvecka);
+    int w = correctedWeek(textBytes(Combo2->currentText()), s.startvecka, s.slutvecka);
     program_.selection.valdvecka = w;
     writeWeekField(w);
 }
@@ -140,7 +131,7 @@ void Form1::Command2_Click() {
 
 // The day belongs to the booking fields: choosing it redraws nothing.
 void Form1::Combo3_Change() {
-    chooseDay(program_.selection, view_.dayList, textOf(Combo3));
+    chooseDay(program_.selection, view_.dayList, textBytes(Combo3->currentText()));
 }
 
 void Form1::Label3_Click(int d) {

@@ -14,15 +14,6 @@
 #include <QPushButton>
 
 namespace tivra {
-namespace {
-
-std::string textOf(const QLineEdit* edit) {
-    // The fields refuse characters outside Windows-1252, so this is the whole text.
-    return fromQString(edit->text()).value_or(std::string());
-}
-
-} // namespace
-
 void Form1::connectTimeFields() {
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
@@ -39,7 +30,7 @@ void Form1::Text2_Change() {
     if (marking_.markering) {
         return;
     }
-    LengthTyped typed = lengthTyped(textOf(Text1), textOf(Text2));
+    LengthTyped typed = lengthTyped(textBytes(Text1->text()), textBytes(Text2->text()));
     switch (typed.kind) {
     case LengthTyped::Kind::Nothing:
         return;
@@ -57,7 +48,8 @@ void Form1::Text5_Change() {
     if (marking_.markering) {
         return;
     }
-    if (std::optional<std::string> length = lengthFromEnd(textOf(Text1), textOf(Text5))) {
+    if (std::optional<std::string> length =
+            lengthFromEnd(textBytes(Text1->text()), textBytes(Text5->text()))) {
         Text2->setText(toQString(*length));
     }
 }

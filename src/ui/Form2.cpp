@@ -54,10 +54,11 @@ QPushButton* button(const char* name, const char* text, QWidget* parent) {
     return b;
 }
 
+// The files break lines with CR LF where the boxes break them with LF.
 std::string bytesOf(const QString& text) {
     QString lines = text;
     lines.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return fromQString(lines).value_or(std::string());
+    return textBytes(lines);
 }
 
 } // namespace

@@ -34,10 +34,6 @@ W* placed(W* widget, const char* name, double left, double top, double width, do
     return widget;
 }
 
-std::string bytesOf(const QLineEdit* edit) {
-    return fromQString(edit->text()).value_or(std::string());
-}
-
 } // namespace
 
 Form4::Form4(const Form4Context& context, bool roomsEnabled, QWidget* parent)
@@ -117,9 +113,9 @@ void Form4::presetShown(bool room, const std::string& objekt, const std::string&
 
 PrintChoice Form4::choice() const {
     PrintChoice c;
-    c.veckor = bytesOf(Text1);
-    c.salar = bytesOf(Text2);
-    c.objekt = bytesOf(Text3);
+    c.veckor = textBytes(Text1->text());
+    c.salar = textBytes(Text2->text());
+    c.objekt = textBytes(Text3->text());
     c.allaSalar = Check1->isChecked();
     c.allaObjekt = Check2->isChecked();
     c.avenObokade = Check3->isChecked();

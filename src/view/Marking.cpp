@@ -15,24 +15,6 @@ constexpr int kLastSlot = 288;
 // A typed length below this is taken as still being typed.
 constexpr double kShortestLength = 20;
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// The trimmed text as hh.mm: a text of four characters gets a "0" in front. Digits are
-// required around the point, as "Boka" requires them: "a .00" must not mark midnight.
-std::optional<std::string> asTime(std::string_view text) {
-    std::string t = trim(text);
-    if (t.size() == 4) {
-        t = "0" + t;
-    }
-    if (t.size() != 5 || t[2] != '.' || !isDigit(t[0]) || !isDigit(t[1]) || !isDigit(t[3]) ||
-        !isDigit(t[4])) {
-        return std::nullopt;
-    }
-    return t;
-}
-
 double minutesOf(const std::string& time) {
     return textvarde(std::string_view(time).substr(3));
 }
@@ -79,7 +61,7 @@ bool releaseMarking(Markering& m) {
 }
 
 int lengthStartSlot(std::string_view text) {
-    std::optional<std::string> t = asTime(text);
+    std::optional<std::string> t = typedTime(text);
     if (!t || !(textvarde(*t) > 0 && textvarde(*t) < 24 && minutesOf(*t) < 60)) {
         return 0;
     }
@@ -87,7 +69,7 @@ int lengthStartSlot(std::string_view text) {
 }
 
 int typedTimeSlot(std::string_view text) {
-    std::optional<std::string> t = asTime(text);
+    std::optional<std::string> t = typedTime(text);
     if (!t || !(textvarde(*t) >= 0 && textvarde(*t) <= 24 && minutesOf(*t) < 60)) {
         return 0;
     }
