@@ -119,7 +119,7 @@ std::string antalrad(int count) {
 }
 
 std::string bookingFileBytes(int count, const std::vector<std::string>& rad) {
-    auto lines = static_cast<std::size_t>(9 * count);
+    auto lines = 9 * static_cast<std::size_t>(count);
     if (count < 0 || rad.size() <= lines) {
         throw std::logic_error("booking file image shorter than its count");
     }
