@@ -191,7 +191,10 @@ std::string busyText(const LockHolder& holder) {
 }
 
 SaveResult save(Program& program, bool compare, Platform& platform) {
-    if (compare && !program.bookingFile.aktuellfil.empty()) {
+    if (program.bookingFile.aktuellfil.empty()) {
+        return SaveResult::NoFile;
+    }
+    if (compare) {
         return saveIfUnchanged(program.bokningar, program.bookingFile, platform);
     }
     return sparabokningar(program.bokningar, program.bookingFile, platform) ? SaveResult::Saved
@@ -240,6 +243,9 @@ Run runOnce(const std::string& title, Program& program, ChangeEnvironment& env, 
         saved = save(program, env.compareBeforeReplace, locked);
     }
     held.release();
+    if (saved == SaveResult::NoFile && env.saveAs && env.saveAs(program)) {
+        saved = SaveResult::Saved;
+    }
     if (saved == SaveResult::Saved) {
         return finished(ChangeResult::Saved);
     }
@@ -261,7 +267,8 @@ ChangeResult runChange(const std::string& title, Program& program, ChangeEnviron
     outer.redrawn = false;
     RedrawFirst screen(outer);
     Platform platform{outer.platform.disk, outer.platform.clock, screen};
-    ChangeEnvironment env{platform, outer.lock, outer.lockWait, outer.compareBeforeReplace, {}, false};
+    ChangeEnvironment env{platform, outer.lock, outer.lockWait, outer.compareBeforeReplace,
+                          {},       false,      outer.saveAs};
     Answers answers;
     int startOvers = 0;
     for (;;) {

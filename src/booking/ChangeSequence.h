@@ -40,6 +40,9 @@ struct ChangeEnvironment {
     // Set by the change: whether the screen was redrawn after the last reload, so that
     // the caller need not redraw again.
     bool redrawn = false;
+    // With no booking file open: asks for one ("Spara som...") and saves the table into
+    // it; true when saved. Without it such a change is not kept.
+    std::function<bool(Program& program)> saveAs{};
 };
 
 // What the check of a change against the freshly loaded rows decided.

@@ -1,6 +1,5 @@
 #include "core/BookingSave.h"
 
-#include "core/BookingFileCommands.h"
 #include "core/BookingWrite.h"
 
 #include <optional>
@@ -63,7 +62,7 @@ bool laggTillRad(BookingTable& table, const Bokning& booking, Messages& messages
 
 bool sparabokningar(BookingTable& table, BookingFileState& file, Platform& platform) {
     if (file.aktuellfil.empty()) {
-        return arkiv_saveas(table, file, platform);
+        return false;
     }
     std::optional<std::string> bytes = imageBytes(table, file, platform.messages);
     return bytes && skrivfilBytes(file.aktuellfil, *bytes, platform);
@@ -71,7 +70,7 @@ bool sparabokningar(BookingTable& table, BookingFileState& file, Platform& platf
 
 SaveResult saveIfUnchanged(BookingTable& table, BookingFileState& file, Platform& platform) {
     if (file.aktuellfil.empty()) {
-        return arkiv_saveas(table, file, platform) ? SaveResult::Saved : SaveResult::NotSaved;
+        return SaveResult::NoFile;
     }
     std::optional<std::string> bytes = imageBytes(table, file, platform.messages);
     if (!bytes) {

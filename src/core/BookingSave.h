@@ -12,15 +12,16 @@ namespace tivra {
 // the table already holds its 20000 rows.
 bool laggTillRad(BookingTable& table, const Bokning& booking, Messages& messages);
 
-// Writes every booking row that is not cancelled to the open booking file (asking for a
-// name through "Spara som..." when none is open). Refuses with a message, leaving the file
-// as it was, when there are more live bookings than the file holds. Returns whether the
-// file was written; a file that cannot be written ends the program.
+// Writes every booking row that is not cancelled to the open booking file. Refuses with a
+// message, leaving the file as it was, when there are more live bookings than the file
+// holds; false without a word when no booking file is open (the caller asks for one).
+// Returns whether the file was written; a file that cannot be written ends the program.
 bool sparabokningar(BookingTable& table, BookingFileState& file, Platform& platform);
 
 enum class SaveResult {
     Saved,
-    NotSaved,  // refused with a message, or no file chosen; the file is as it was
+    NotSaved,  // refused with a message; the file is as it was
+    NoFile,    // no booking file is open: the caller asks for one ("Spara som...")
     Overtaken, // another copy wrote the file since the last load; nothing was written
 };
 

@@ -9,6 +9,7 @@
 #include "booking/Avboka.h"
 #include "booking/FleraVeckor.h"
 #include "core/Number.h"
+#include "ui/ArkivCommands.h"
 #include "ui/Convert.h"
 #include "ui/GridBox.h"
 #include "ui/WaitCursorLock.h"
@@ -60,6 +61,11 @@ ChangeResult Form1::runBookingChange(const std::function<ChangeResult(ChangeEnvi
     const std::string loaded = program_.bookingFile.loadedBytes;
     WaitCursorLock lock;
     ChangeEnvironment env{platform_, lock};
+    env.saveAs = [this](Program& program) {
+        bool saved = tivra::arkiv_saveas(program.bokningar, program.bookingFile, platform_);
+        showOpenFile();
+        return saved;
+    };
     env.beforeMessages = [this, &loaded] {
         if (program_.bookingFile.loadedBytes != loaded) {
             visasalsschema();

@@ -1,6 +1,6 @@
 #include "ui/Form1.h"
 
-#include "core/BookingFileCommands.h"
+#include "ui/ArkivCommands.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,4 +1,5 @@
 #include "BokaFixture.h"
+#include "core/BookingSave.h"
 
 namespace tivra::test {
 namespace {
@@ -143,16 +144,23 @@ TEST_F(BokaTest, AFullTableRefusesAndTheFileStaysAsItWas) {
     EXPECT_EQ(file(), before);
 }
 
+// With no booking file open the change asks its caller for one; a change that no file
+// takes is not kept.
 TEST_F(BokaTest, WithNoFileOpenABookingNoFileTakesIsNotKept) {
     program.bookingFile.aktuellfil.clear();
     EXPECT_EQ(book(fields()), ChangeResult::Refused);
-    EXPECT_EQ(messages.shown.front().kind, ScriptedMessages::Kind::SaveFile);
-    EXPECT_EQ(messages.log().back(), kBokaNotSaved);
+    EXPECT_EQ(messages.log(), Lines{kBokaNotSaved});
     EXPECT_EQ(program.bokningar.antalrader, 0);
     EXPECT_EQ(lock.taken, 0) << "nothing to lock";
 
-    messages.fileNames = {dir.file("Ny.txt")};
+    int asked = 0;
+    env.saveAs = [&](Program& p) {
+        ++asked;
+        p.bookingFile.aktuellfil = dir.file("Ny.bok");
+        return sparabokningar(p.bokningar, p.bookingFile, platform);
+    };
     EXPECT_EQ(book(fields()), ChangeResult::Saved);
+    EXPECT_EQ(asked, 1);
     EXPECT_EQ(readBytes(dir.file("Ny.bok")),
               bookingFile({{"ABC", "", "60", "2", "10.00", "SAL 1", "", "10", ""}}));
 }

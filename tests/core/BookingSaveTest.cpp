@@ -1,7 +1,6 @@
 #include "core/BookingSave.h"
 
 #include "BookingFixture.h"
-#include "core/BookingFileCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -59,64 +58,6 @@ TEST_F(SaveTest, RefusesMoreLiveBookingsThanTheFileHoldsAndAppendRefusesAFullTab
     EXPECT_EQ(table.antalrader, kMaxRows);
     EXPECT_EQ(messages.log(),
               Lines{"Boka|Bokningstabellen \xE4r full (h\xF6gst 20000 rader). Bokningen sparades inte."});
-}
-
-TEST_F(SaveTest, SaveAsGivesTheNameTheBookingExtension) {
-    append("A");
-    std::filesystem::create_directory(dir.path() / "a.b");
-    const std::pair<const char*, const char*> names[] = {
-        {"Nya", "Nya.bok"}, {"Nya.txt", "Nya.bok"}, {"a.b/Nya", "a.b/Nya.bok"}, {"a.b/Ny2", "a.b/Ny2.bok"}};
-    for (const auto& [chosen, saved] : names) {
-        SCOPED_TRACE(chosen);
-        std::filesystem::remove(dir.file(saved));
-        messages.fileNames.push_back(dir.file(chosen));
-        EXPECT_TRUE(arkiv_saveas(table, file, platform));
-        EXPECT_EQ(file.aktuellfil, dir.file(saved));
-        EXPECT_EQ(readBytes(dir.file(saved)), savedA);
-    }
-    EXPECT_EQ(messages.shown.back().kind, ScriptedMessages::Kind::SaveFile);
-}
-
-TEST_F(SaveTest, SaveAsAsksBeforeReplacingAndNoKeepsThePreviousFileOpen) {
-    append("A");
-    const std::string other = dir.file("Annan.bok");
-    writeBytes(other, "Antal: 0\r\n");
-
-    messages.fileNames.push_back(other);
-    EXPECT_FALSE(arkiv_saveas(table, file, platform));
-    EXPECT_EQ(file.aktuellfil, dir.file("Bokningar.bok"));
-    EXPECT_EQ(readBytes(other), "Antal: 0\r\n");
-    EXPECT_EQ(messages.log().back(),
-              "Spara bokningar|" + other +
-                  ". Bokningar med detta namn finns redan. Vill du ers\xE4tta befintlig fil?");
-
-    messages.fileNames.push_back(other);
-    messages.answers.push_back(true);
-    EXPECT_TRUE(arkiv_saveas(table, file, platform));
-    EXPECT_EQ(file.aktuellfil, other);
-    EXPECT_EQ(readBytes(other), savedA);
-
-    // A cancelled dialog leaves no file open; the next save asks for a name again
-    EXPECT_FALSE(arkiv_saveas(table, file, platform));
-    EXPECT_TRUE(file.aktuellfil.empty());
-    messages.fileNames.push_back(dir.file("Tredje"));
-    EXPECT_TRUE(save());
-    EXPECT_EQ(file.aktuellfil, dir.file("Tredje.bok"));
-}
-
-TEST_F(SaveTest, OpenLoadsTheChosenFileWithoutACopy) {
-    const std::string other = dir.file("Annan.bok");
-    writeBytes(other, fileBytes("Antal: 1", {bookingLines("X", "SAL 9", "40")}));
-    messages.fileNames.push_back(other);
-    EXPECT_EQ(arkiv_open(table, file, "", platform), LoadResult::Loaded);
-    EXPECT_EQ(file.aktuellfil, other);
-    EXPECT_EQ(table.antalrader, 3);
-    EXPECT_EQ(table.row(3).objekt, "SAL 9");
-    EXPECT_EQ(messages.log(), Lines{"|.|*.bok|*.bok"});
-    EXPECT_FALSE(disk.exists(dir.file("Annan.bk7")));
-
-    EXPECT_EQ(arkiv_open(table, file, "", platform), LoadResult::NoFile);
-    EXPECT_TRUE(file.aktuellfil.empty());
 }
 
 } // namespace

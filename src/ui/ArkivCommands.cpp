@@ -1,4 +1,4 @@
-#include "core/BookingFileCommands.h"
+#include "ui/ArkivCommands.h"
 
 #include "core/BookingSave.h"
 #include "core/Path.h"

@@ -1,5 +1,6 @@
 #pragma once
-// The Arkiv menu's "Öppna" and "Spara som...": which booking file is open. The settings
+// The Arkiv menu's "Öppna" and "Spara som...": which booking file is open. They ask
+// through the file dialogs, so they live with the window. The settings
 // file is not changed; the next start opens the booking file of the settings again.
 #include "core/BookingFile.h"
 #include "core/BookingTable.h"
