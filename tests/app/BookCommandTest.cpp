@@ -10,60 +10,6 @@ namespace {
 
 using namespace test;
 
-// Fifty bookings for each of eight copies of the program, each copy in its own room so no
-// booking stands in another's way; sorted.
-std::vector<Booking> fourHundred() {
-    std::vector<Booking> all;
-    for (int i = 0; i < 400; ++i) {
-        all.push_back(booking("P" + std::to_string(i / 50), i / 50, i % 5 + 1, i % 50 / 5 + 6, 10));
-    }
-    std::sort(all.begin(), all.end());
-    return all;
-}
-
-// The eight copies book their fifty each, all at once, into one file. Returns what they
-// wrote on standard error, and how many bookings were refused.
-std::string bookAllAtOnce(const TempDir& dir, const std::vector<std::string>& env) {
-    const std::vector<Booking> all = fourHundred();
-    TempDir scratch;
-    std::atomic<int> refused = 0;
-    std::vector<std::thread> copies;
-    for (int p = 0; p < 8; ++p) {
-        copies.emplace_back([&, p] {
-            for (int i = p * 50; i < p * 50 + 50; ++i) {
-                refused += finish(start("book", dir, optionsFor(all[i]), scratch.file("err"), env)) != 0;
-            }
-        });
-    }
-    for (std::thread& copy : copies) {
-        copy.join();
-    }
-    return readBytes(scratch.file("err")) + (refused > 0 ? std::to_string(refused) + " refused" : "");
-}
-
-TEST(BookCommand, EightCopiesBookingAtOnceLoseNothingWithTheLock) {
-    TempDir dir;
-    school(dir, {});
-    EXPECT_EQ(bookAllAtOnce(dir, {}), "");
-    std::string bytes = readBytes(dir.file("liten.bok"));
-    EXPECT_EQ(bytes.substr(0, 14), "Antal:  400 \r\n");
-    EXPECT_EQ(bookingsIn(bytes), fourHundred()) << "each of the 400 bookings once";
-    EXPECT_FALSE(std::filesystem::exists(dir.file("liten.bok.lock")));
-}
-
-// The same without the lock and the comparison, as copies that lack them would write:
-// bookings are lost, which shows that the test above would catch their absence. Losing
-// needs two copies between reload and replace at once; with eight copies writing some
-// hundred times a second that happens many times over in 400 bookings.
-TEST(BookCommand, WithoutTheLockCopiesBookingAtOnceLoseBookings) {
-    TempDir dir;
-    school(dir, {});
-    EXPECT_EQ(bookAllAtOnce(dir, {"TIVRA_TEST_UNSAFE_WRITES=1"}), "") << "every copy believes it booked";
-    std::size_t kept = bookingsIn(readBytes(dir.file("liten.bok"))).size();
-    EXPECT_LT(kept, 400U);
-    std::cout << "without the lock " << 400 - kept << " of 400 bookings were lost\n";
-}
-
 TEST(BookCommand, TwoCopiesBookingTheSameTimeAtOnceGetItOnce) {
     TempDir dir;
     TempDir scratch;

@@ -6,10 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <fcntl.h>
+#include <filesystem>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -53,6 +56,18 @@ inline pid_t start(const std::string& mode, const TempDir& folder, const std::ve
         0);
     posix_spawn_file_actions_destroy(&actions);
     return pid;
+}
+
+// Waits up to 20 seconds for a file to appear; false when it did not.
+inline bool waitFor(const std::string& path) {
+    for (auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+         std::chrono::steady_clock::now() < until;) {
+        if (std::filesystem::exists(path)) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return false;
 }
 
 // The exit status, or -1 when the process was killed.
