@@ -208,7 +208,6 @@ class Form1 : public QMainWindow {
     // The status line's report of the last action.
     void tell(const std::string& what);
     void tellDone(const char* what, const Bokning& row);
-    FileStamp stampOf(const std::string& path) const;
     // The booking file as this copy last read or wrote it: no reason to reload.
     void rememberBookingFile();
     // Reloads and redraws when another copy wrote the booking file.

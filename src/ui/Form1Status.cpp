@@ -43,6 +43,14 @@ class QuietMessages : public Messages {
     }
 };
 
+FileStamp stampOf(const std::string& path) {
+    QFileInfo info(toQString(path));
+    if (!info.exists()) {
+        return {};
+    }
+    return {info.size(), info.lastModified().toMSecsSinceEpoch(), true};
+}
+
 } // namespace
 
 void Form1::buildStatus() {
@@ -90,14 +98,6 @@ void Form1::tell(const std::string& what) {
 
 void Form1::tellDone(const char* what, const Bokning& row) {
     tell(std::string(what) + " " + bokningKort(row));
-}
-
-FileStamp Form1::stampOf(const std::string& path) const {
-    QFileInfo info(toQString(path));
-    if (!info.exists()) {
-        return {};
-    }
-    return {info.size(), info.lastModified().toMSecsSinceEpoch(), true};
 }
 
 void Form1::rememberBookingFile() {

@@ -79,9 +79,7 @@ void GridBox::paintEvent(QPaintEvent* /*event*/) {
     if (!caption_.isEmpty()) {
         // The ring and dots of a capital Å Ä Ö may rise above the font's ascent: the text
         // starts low enough that they stay clear of the top border.
-        QFontMetrics metrics(font());
-        int rise = -metrics.tightBoundingRect(QStringLiteral("\u00C5\u00C4\u00D6")).top() - metrics.ascent();
-        int top = border_ > 0 ? border_ + 1 + std::max(0, rise) : 0;
+        int top = border_ > 0 ? border_ + 1 + capitalRise() : 0;
         QRect text = box.adjusted(border_ + kCaptionMargin, top, -border_ - kCaptionMargin, -border_);
         // A box with a border keeps its text inside it; a bare caption (a day header) may
         // stand a little taller than its box rather than lose the tops of its letters.
@@ -91,6 +89,17 @@ void GridBox::paintEvent(QPaintEvent* /*event*/) {
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(text, static_cast<int>(alignment_), fittingCaption(text.size()));
     }
+}
+
+// Measured once per font: a redraw paints a hundred boxes of the same font.
+int GridBox::capitalRise() {
+    if (!riseFont_ || *riseFont_ != font()) {
+        QFontMetrics metrics(font());
+        int rise = -metrics.tightBoundingRect(QStringLiteral("\u00C5\u00C4\u00D6")).top() - metrics.ascent();
+        riseFont_ = font();
+        rise_ = std::max(0, rise);
+    }
+    return rise_;
 }
 
 // A half line is unreadable: a short box shows the lines that fit whole (the first

@@ -4,8 +4,11 @@
 // keeps a redraw of the whole pool cheap, and carries the text tag in which a lesson or
 // booking box records the row of the booking table it shows.
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <QWidget>
+
+#include <optional>
 
 namespace tivra {
 
@@ -53,10 +56,14 @@ class GridBox : public QWidget {
 
   private:
     QString fittingCaption(const QSize& space) const;
+    // How far the marks of Å Ä Ö rise above the font's ascent, in pixels; 0 when not.
+    int capitalRise();
 
     QColor fill_;
     int border_ = 0;
     int hourLines_ = 0;
+    std::optional<QFont> riseFont_;
+    int rise_ = 0;
     QString caption_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
     QString tag_;

@@ -1,9 +1,7 @@
 // `tivra book` run as processes: its refusals, and copies booking into one file at once.
 #include "app/Process.h"
 
-#include <atomic>
 #include <iostream>
-#include <thread>
 
 namespace tivra {
 namespace {

@@ -2,18 +2,12 @@
 // on the real program run as separate processes.
 #include "app/Process.h"
 
-#include <chrono>
-#include <csignal>
 #include <filesystem>
-#include <iostream>
-#include <random>
-#include <thread>
 
 namespace tivra {
 namespace {
 
 using namespace test;
-using Clock = std::chrono::steady_clock;
 
 TEST(CancelCommand, RemovesTheFirstMatchOfTheOptionsReadAsBookReadsThem) {
     TempDir dir;
@@ -65,8 +59,5 @@ TEST(CancelCommand, AWriteWithoutTheLockBetweenReloadAndSaveIsNoticedAndTheCance
     }
 }
 
-// Copies killed at random moments while they book into or cancel from a large file: the
-// file is always either what it was or what the change made of it, byte for byte, and a
-// lock left by a killed copy is broken by the next one at once.
 } // namespace
 } // namespace tivra

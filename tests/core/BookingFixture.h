@@ -67,4 +67,16 @@ class BookingFixture : public ::testing::Test {
     }
 };
 
+// Two lesson rows, then bookings of SAL 1 in week 36 appended as a test needs them.
+class SaveFixture : public BookingFixture {
+  protected:
+    const std::string savedA = fileBytes("Antal:  1 ", {bookingLines("A", "SAL 1", "36")});
+
+    SaveFixture() { table.antallektioner = table.antalrader = 2; }
+
+    void append(const std::string& signatur) {
+        ASSERT_TRUE(laggTillRad(table, bookingRow(signatur, "SAL 1", "36"), messages));
+    }
+};
+
 } // namespace tivra::test

@@ -7,16 +7,7 @@
 namespace tivra::test {
 namespace {
 
-class SaveTest : public BookingFixture {
-  protected:
-    const std::string savedA = fileBytes("Antal:  1 ", {bookingLines("A", "SAL 1", "36")});
-
-    SaveTest() { table.antallektioner = table.antalrader = 2; }
-
-    void append(const std::string& signatur) {
-        ASSERT_TRUE(laggTillRad(table, bookingRow(signatur, "SAL 1", "36"), messages));
-    }
-};
+using SaveTest = SaveFixture;
 
 TEST_F(SaveTest, CancelledBookingIsLeftOutAndTheRowsBelowMoveUp) {
     append("A");

@@ -2,7 +2,6 @@
 #include "ui/ArkivCommands.h"
 
 #include "core/BookingFixture.h"
-#include "core/BookingSave.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +10,7 @@
 namespace tivra::test {
 namespace {
 
-class ArkivTest : public BookingFixture {
-  protected:
-    const std::string savedA = fileBytes("Antal:  1 ", {bookingLines("A", "SAL 1", "36")});
-
-    ArkivTest() { table.antallektioner = table.antalrader = 2; }
-
-    void append(const std::string& signatur) {
-        ASSERT_TRUE(laggTillRad(table, bookingRow(signatur, "SAL 1", "36"), messages));
-    }
-};
+using ArkivTest = SaveFixture;
 
 TEST_F(ArkivTest, SaveAsGivesTheNameTheBookingExtension) {
     append("A");

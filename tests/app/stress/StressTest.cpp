@@ -71,6 +71,9 @@ TEST(BookCommand, WithoutTheLockCopiesBookingAtOnceLoseBookings) {
     std::cout << "without the lock " << 400 - kept << " of 400 bookings were lost\n";
 }
 
+// Copies killed at random moments while they book into or cancel from a large file: the
+// file is always either what it was or what the change made of it, byte for byte, and a
+// lock left by a killed copy is broken by the next one at once.
 TEST(CancelCommand, AWriterKilledAtAnyMomentNeverTearsTheFileAndLeavesNoLockInTheWay) {
     TempDir dir;
     TempDir scratch;
