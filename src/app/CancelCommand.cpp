@@ -2,10 +2,36 @@
 
 #include "app/ChangeCommand.h"
 #include "booking/Avboka.h"
+#include "booking/FleraVeckor.h"
 #include "core/Number.h"
 #include "core/Text1252.h"
+#include "view/Choice.h"
+
+#include <optional>
+#include <string>
 
 namespace tivra {
+namespace {
+
+// The week as "tivra book" and the week field read it (1 is week 53 when the school year
+// began in the autumn), or a range read as "Flera veckor" reads it, in the form stored.
+std::optional<std::string> storedWeeks(const std::string& typed, const Program& program) {
+    const Settings& s = program.settings;
+    std::string week = trim(typed);
+    if (week.empty()) {
+        return decimaltext(static_cast<long long>(program.selection.valdvecka));
+    }
+    if (week.find('-') == std::string::npos) {
+        return decimaltext(static_cast<long long>(correctedWeek(week, s.startvecka, s.slutvecka)));
+    }
+    WeeksAnswer range = readWeeks(week, s.startvecka, s.slutvecka);
+    if (range.kind != WeeksAnswer::Kind::Range) {
+        return std::nullopt;
+    }
+    return weekField(range.range);
+}
+
+} // namespace
 
 int runCancel(const QCommandLineParser& parser, const BookOptions& options, const ChangeSetup& setup) {
     constexpr int kRemoved = 0;
@@ -15,11 +41,12 @@ int runCancel(const QCommandLineParser& parser, const BookOptions& options, cons
         return kNotRemoved;
     }
     auto cancel = [&](Program& program, const StartupView& view, ChangeEnvironment& env) {
-        std::string week = trim(args->week);
-        if (week.empty()) {
-            week = decimaltext(static_cast<long long>(program.selection.valdvecka));
+        std::optional<std::string> week = storedWeeks(args->week, program);
+        if (!week) {
+            env.platform.messages.show("Ange giltiga veckor.", "Avboka", Icon::Exclamation);
+            return kNotRemoved;
         }
-        Bokning target = storedRow(bookingFields(program, view, *args, parser.isSet(options.other)), week);
+        Bokning target = storedRow(bookingFields(program, view, *args, parser.isSet(options.other)), *week);
         switch (avbokaBokning(program, target, env)) {
         case ChangeResult::Saved:
             return kRemoved;

@@ -62,6 +62,10 @@ std::variant<Bokning, std::string> newRow(const Program& program, const BookingF
     if (normalisera(trim(fields.signatur)).empty()) {
         return std::string("Skriv din signatur.");
     }
+    if (hasControlCharacter(fields.signatur) || hasControlCharacter(fields.kommentar)) {
+        return std::string(
+            "Signatur och kommentar f\xE5r inte inneh\xE5lla radbrytningar eller andra styrtecken.");
+    }
     // A booking on day 0 would be stored where no day box can ever show it.
     if (fields.valddag < 1 || fields.valddag > 7) {
         return std::string("V\xE4lj dag.");

@@ -17,6 +17,7 @@ enum class LockResult {
     Taken,
     HeldByOther, // another copy held it for the whole wait; holder() names it
     Failed,      // the lock file could not be made (no right to write in the folder)
+    NotAFile,    // something other than a file (a folder) has the lock file's name
 };
 
 class BookingLock {

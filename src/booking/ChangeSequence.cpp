@@ -201,6 +201,19 @@ SaveResult save(Program& program, bool compare, Platform& platform) {
                                                                             : SaveResult::NotSaved;
 }
 
+// Why the lock was not taken, as the user reads it.
+std::string lockRefusal(LockResult taken, const std::string& lockFile, const BookingLock& lock) {
+    switch (taken) {
+    case LockResult::HeldByOther:
+        return busyText(lock.holder());
+    case LockResult::NotAFile:
+        // Waiting would never help: no copy of the program holds a folder.
+        return "L\xE5sfilen " + lockFile + " \xE4r ingen fil. Meddela administrat\xF6ren.";
+    default:
+        return kNotSaved;
+    }
+}
+
 // One pass from the lock to the save.
 Run runOnce(const std::string& title, Program& program, ChangeEnvironment& env, const ChangeSteps& steps,
             const Answers& answers) {
@@ -212,7 +225,7 @@ Run runOnce(const std::string& title, Program& program, ChangeEnvironment& env, 
     if (open) {
         LockResult taken = guard.take(program.bookingFile.aktuellfil, env.lockWait);
         if (taken != LockResult::Taken) {
-            screen.show(taken == LockResult::HeldByOther ? busyText(env.lock.holder()) : kNotSaved, title,
+            screen.show(lockRefusal(taken, lockFileName(program.bookingFile.aktuellfil), env.lock), title,
                         Icon::Exclamation);
             return finished(ChangeResult::Refused);
         }

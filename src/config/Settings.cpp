@@ -1,5 +1,6 @@
 #include "config/Settings.h"
 
+#include "core/FileReplace.h"
 #include "core/Lines.h"
 #include "core/Number.h"
 #include "core/Text1252.h"
@@ -173,15 +174,7 @@ std::string settingsText(const Settings& s) {
 }
 
 bool writeSettingsFile(const Settings& settings, Disk& disk, const std::string& path) {
-    std::string text = settingsText(settings);
-    std::string temporary = path + ".tmp";
-    // Written beside, read back, then put in place in one step: the old file stays whole
-    // until the new one is, and is never left half rewritten.
-    if (disk.writeAll(temporary, text) && disk.readAll(temporary) == text && disk.replace(temporary, path)) {
-        return true;
-    }
-    disk.remove(temporary);
-    return false;
+    return replaceWhole(disk, path, settingsText(settings)) == ReplaceOutcome::Replaced;
 }
 
 } // namespace tivra

@@ -85,11 +85,23 @@ std::string_view countItem(LineCursor& lines) {
     return firstItem(first);
 }
 
+// Lines after the last booking mean the count is lower than what the file holds: loading
+// the first ones only would drop the rest at the next save, and the day's backup with them.
+bool onlyBlankLinesLeft(LineCursor& lines) {
+    std::string_view line;
+    while (lines.next(line)) {
+        if (line.find_first_not_of(' ') != std::string_view::npos) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The count's checks and the booking lines after the count line; false when any of them
 // fails. On success antalrader counts the new rows and the image holds them.
 bool loadRows(BookingTable& table, BookingFileState& file, LineCursor& lines, std::string_view item) {
     std::optional<int> n = announcedCount(item);
-    if (!n || !fitsTableAndImage(table, *n) || !fillRows(table, lines, *n)) {
+    if (!n || !fitsTableAndImage(table, *n) || !fillRows(table, lines, *n) || !onlyBlankLinesLeft(lines)) {
         return false;
     }
     fillImage(table, file, *n);

@@ -50,8 +50,8 @@ std::string backupnamn(const std::string& aktuellfil, const std::string& backupm
 // Reloads the open booking file into the booking rows of the table, and on the first
 // load of the run writes the day's backup copy (once a day: not when today's copy exists).
 // Ends the program (Messages::fatal) on a file that does not start with "Antal:". Any
-// other failure (missing or short file, a count that does not fit, a full table or image)
-// shows the read error, sets lasfel and leaves antalrader at antallektioner.
+// other failure (a missing, odd or short file, lines after the last booking, a count that does not fit, a
+// full table or image) shows the read error, sets lasfel and leaves antalrader at antallektioner.
 LoadResult oppnabokningar(BookingTable& table, BookingFileState& file, const std::string& backupmapp,
                           Platform& platform);
 

@@ -2,6 +2,7 @@
 
 #include "core/BookingWrite.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -44,6 +45,15 @@ std::optional<std::string> imageBytes(const BookingTable& table, BookingFileStat
         return std::nullopt;
     }
     fillImage(table, file, live);
+    // Every field is one line of the file: a line break in one would shift all after it.
+    auto broken = [](const std::string& field) { return field.find_first_of("\r\n") != std::string::npos; };
+    if (std::any_of(file.rad.begin() + 1, file.rad.end(), broken)) {
+        messages.show(
+            "En bokning inneh\xE5ller en radbrytning och kan inte sparas. \xC4ndringarna ej sparade. "
+            "Meddela administrat\xF6ren.",
+            "Spara bokningar", Icon::Exclamation);
+        return std::nullopt;
+    }
     return bookingFileBytes(live, file.rad);
 }
 

@@ -1,51 +1,21 @@
 #include "core/BookingWrite.h"
 
 #include "core/BookingFile.h"
+#include "core/FileReplace.h"
 
 #include <chrono>
-#include <cstdint>
 #include <optional>
-#include <random>
 
 namespace tivra {
 namespace {
 
-// A name beside the target that no other workstation writing the same file will pick.
-std::string temporaryName(const std::string& path) {
-    std::random_device random;
-    auto ticks = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    std::uint64_t tag = (static_cast<std::uint64_t>(random()) << 32) ^ random() ^ ticks;
-    static const char digits[] = "0123456789abcdef";
-    std::string suffix;
-    for (int i = 0; i < 16; ++i, tag >>= 4) {
-        suffix += digits[tag & 0xF];
+ReplaceOutcome writeAttempt(const std::string& path, const std::string& bytes, const std::string* expected,
+                            Disk& disk) {
+    if (!expected) {
+        return replaceWhole(disk, path, bytes);
     }
-    return path + ".tmp" + suffix;
-}
-
-// What was read back must be exactly what was written: then its count line announces
-// the count and every line equals the image.
-bool readsBack(const std::optional<std::string>& readBack, const std::string& written) {
-    return readBack && *readBack == written;
-}
-
-enum class Attempt { Written, Failed, Overtaken };
-
-Attempt writeAttempt(const std::string& path, const std::string& bytes, const std::string* expected,
-                     Disk& disk) {
-    std::string temporary = temporaryName(path);
-    // A protected target stays protected: the rename must not get around it.
-    Attempt result = Attempt::Failed;
-    if (disk.writeAll(temporary, bytes) && readsBack(disk.readAll(temporary), bytes) &&
-        disk.isWritable(path)) {
-        if (expected && disk.readAll(path) != *expected) {
-            result = Attempt::Overtaken;
-        } else if (disk.replace(temporary, path)) {
-            return Attempt::Written;
-        }
-    }
-    disk.remove(temporary);
-    return result;
+    return replaceWhole(disk, path, bytes,
+                        [&](const std::string& target) { return disk.readAll(target) == *expected; });
 }
 
 // Up to four attempts; nothing when all of them failed.
@@ -53,11 +23,11 @@ std::optional<GuardedWrite> writeWithRetries(const std::string& path, const std:
                                              const std::string* expected, Platform& platform) {
     for (int attempt = 1; attempt <= kWriteAttempts; ++attempt) {
         switch (writeAttempt(path, bytes, expected, platform.disk)) {
-        case Attempt::Written:
+        case ReplaceOutcome::Replaced:
             return GuardedWrite::Written;
-        case Attempt::Overtaken:
+        case ReplaceOutcome::Overtaken:
             return GuardedWrite::Overtaken;
-        case Attempt::Failed:
+        case ReplaceOutcome::Failed:
             break;
         }
         platform.clock.pause(std::chrono::milliseconds(200));
@@ -96,6 +66,8 @@ GuardedWrite writeIfUnchanged(const std::string& path, int count, const std::vec
 
 GuardedWrite writeBytesIfUnchanged(const std::string& path, const std::string& bytes,
                                    const std::string& expected, Platform& platform) {
+    // Under the lock no colleague is inside a save: what is left is from a killed one.
+    removeStaleTemporaries(platform.disk, path);
     if (std::optional<GuardedWrite> result = writeWithRetries(path, bytes, &expected, platform)) {
         return *result;
     }

@@ -1,8 +1,8 @@
 #pragma once
 // Writing a booking file or its backup copy whole, safely: the new content goes to a
-// temporary file beside the target, is read back and compared, and only then takes the
-// target's place in one step. The target is never truncated in place, so a failed or
-// interrupted write leaves the previous file whole.
+// temporary file beside the target, is flushed to the disk, read back and compared, and
+// only then takes the target's place in one step (replaceWhole). The target is never truncated in place, so a
+// failed or interrupted write leaves the previous file whole.
 #include "core/Platform.h"
 
 #include <string>

@@ -7,10 +7,13 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -44,26 +47,30 @@ std::string nativePath(const std::string& path) {
 
 std::optional<std::string> RealDisk::readAll(const std::string& path) {
     fs::path p = toPath(path);
+    // A pipe would hang the open and a device would never end: only regular files.
+    std::error_code ec;
+    if (!fs::is_regular_file(p, ec)) {
+        return std::nullopt;
+    }
+    std::uintmax_t size = fs::file_size(p, ec);
+    if (ec || size > kMaxReadBytes) {
+        return std::nullopt;
+    }
     std::ifstream in(p, std::ios::binary);
     if (!in) {
         return std::nullopt;
     }
-    // A regular file is read in one call straight into a string of its length; a stream
-    // copy grows its buffer step by step and copies the bytes each time.
-    std::string content;
-    std::error_code ec;
-    std::uintmax_t size = fs::file_size(p, ec);
-    if (!ec && size > 0) {
-        content.resize(static_cast<std::size_t>(size));
-        in.read(content.data(), static_cast<std::streamsize>(size));
-        content.resize(static_cast<std::size_t>(in.gcount()));
-        in.clear(in.rdstate() & std::ios::badbit);
+    // Read in one call straight into a string of the file's length; what the length did
+    // not tell (a file that grew meanwhile) follows in pieces, up to the limit.
+    std::string content(static_cast<std::size_t>(size), '\0');
+    in.read(content.data(), static_cast<std::streamsize>(size));
+    content.resize(static_cast<std::size_t>(in.gcount()));
+    char piece[65536];
+    while (in && content.size() <= kMaxReadBytes) {
+        in.read(piece, sizeof piece);
+        content.append(piece, static_cast<std::size_t>(in.gcount()));
     }
-    // What the length did not tell: a file that grew meanwhile, or one without a length.
-    std::ostringstream rest;
-    rest << in.rdbuf();
-    content += std::move(rest).view();
-    if (in.bad()) {
+    if (in.bad() || content.size() > kMaxReadBytes) {
         return std::nullopt;
     }
     return content;
@@ -79,11 +86,107 @@ bool RealDisk::writeAll(const std::string& path, std::string_view bytes) {
     return static_cast<bool>(out);
 }
 
+bool RealDisk::flush(const std::string& path) {
+#ifdef _WIN32
+    HANDLE file = CreateFileW(toPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    bool flushed = FlushFileBuffers(file) != 0;
+    CloseHandle(file);
+    return flushed;
+#else
+    int fd = ::open(toPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    bool flushed = ::fsync(fd) == 0;
+    ::close(fd);
+    return flushed;
+#endif
+}
+
+bool RealDisk::flushFolder(const std::string& path) {
+#ifdef _WIN32
+    // A rename on NTFS is journalled with the folder; there is no folder to flush.
+    (void)path;
+    return true;
+#else
+    fs::path folder = toPath(path).parent_path();
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    bool flushed = ::fsync(fd) == 0;
+    ::close(fd);
+    return flushed;
+#endif
+}
+
 bool RealDisk::replace(const std::string& from, const std::string& to) {
+    fs::path source = toPath(from);
+    fs::path target = toPath(to);
+#ifndef _WIN32
+    // A user's strict umask must not lock the colleagues out of a shared file.
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0) {
+        if (::chown(source.c_str(), static_cast<uid_t>(-1), old.st_gid) != 0) {
+            // Not a member of that group: the file keeps the user's own.
+        }
+        ::chmod(source.c_str(), old.st_mode & 07777);
+    }
+#endif
     std::error_code ec;
     // rename replaces the target in one step on POSIX and with MoveFileEx on Windows.
-    fs::rename(toPath(from), toPath(to), ec);
+    fs::rename(source, target, ec);
     return !ec;
+}
+
+std::string RealDisk::linkTarget(const std::string& path) {
+    fs::path p = toPath(path);
+    std::error_code ec;
+    if (!fs::is_symlink(p, ec)) {
+        return path;
+    }
+    fs::path target = fs::canonical(p, ec);
+    if (ec) {
+        return path;
+    }
+#ifdef _WIN32
+    std::u8string utf8 = target.u8string();
+    std::optional<std::string> bytes = fromUtf8(std::string(utf8.begin(), utf8.end()));
+#else
+    std::optional<std::string> bytes = fromUtf8(target.string());
+#endif
+    return bytes.value_or(path);
+}
+
+std::vector<std::string> RealDisk::filesOlderThan(const std::string& prefix, std::chrono::seconds age) {
+    std::vector<std::string> found;
+    std::size_t cut = prefix.find_last_of("/\\");
+    std::string folderPart = cut == std::string::npos ? std::string() : prefix.substr(0, cut + 1);
+    std::string start = prefix.substr(folderPart.size());
+    fs::path folder = toPath(folderPart.empty() ? std::string(".") : folderPart);
+    const auto before = fs::file_time_type::clock::now() - age;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code entryError;
+#ifdef _WIN32
+        std::u8string utf8 = it->path().filename().u8string();
+        std::optional<std::string> name = fromUtf8(std::string(utf8.begin(), utf8.end()));
+#else
+        std::optional<std::string> name = fromUtf8(it->path().filename().string());
+#endif
+        if (!name || !name->starts_with(start) || !it->is_regular_file(entryError)) {
+            continue;
+        }
+        auto written = it->last_write_time(entryError);
+        if (!entryError && written < before) {
+            found.push_back(folderPart + *name);
+        }
+    }
+    return found;
 }
 
 bool RealDisk::remove(const std::string& path) {
@@ -146,12 +249,31 @@ std::string RealDisk::createFolder(const std::string& path) {
         p = p.parent_path();
     }
     if (!fs::create_directory(p, ec) && ec) {
-        return ec.message();
-    }
-    if (ec) {
-        return ec.message();
+        return systemErrorText(ec);
     }
     return {};
+}
+
+std::string systemErrorText(std::error_code error) {
+    if (error == std::errc::no_such_file_or_directory) {
+        return "Filen eller mappen finns inte.";
+    }
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
+        return "\xC5tkomst nekad.";
+    }
+    if (error == std::errc::no_space_on_device) {
+        return "Disken \xE4r full.";
+    }
+    if (error == std::errc::read_only_file_system) {
+        return "Filsystemet \xE4r skrivskyddat.";
+    }
+    if (error == std::errc::is_a_directory) {
+        return "Det finns en mapp d\xE4r en fil skulle vara.";
+    }
+    if (error == std::errc::not_a_directory) {
+        return "Det finns en fil d\xE4r en mapp skulle vara.";
+    }
+    return fromUtf8(error.message()).value_or(error.message());
 }
 
 } // namespace tivra

@@ -4,22 +4,44 @@
 // the real implementation turns them into the platform's own form.
 #include "core/Clock.h"
 
+#include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <vector>
 
 namespace tivra {
+
+// No file the program reads comes near this: the largest booking file it writes is 50000
+// lines. Anything larger is no file of ours and is not read whole.
+inline constexpr std::uintmax_t kMaxReadBytes = 64u * 1024u * 1024u;
 
 class Disk {
   public:
     virtual ~Disk() = default;
-    // The whole content of a file; nothing when it is missing or cannot be read.
+    // The whole content of a regular file of at most kMaxReadBytes; nothing when it is
+    // missing, cannot be read, or is something else (a folder, a pipe, a device).
     virtual std::optional<std::string> readAll(const std::string& path) = 0;
     // Creates or truncates the file and writes the bytes; false on any failure
     // (a failure may leave a partly written file behind).
     virtual bool writeAll(const std::string& path, std::string_view bytes) = 0;
-    // Puts `from` in place of `to` in one atomic step; false when refused.
+    // Forces a written file's bytes onto the storage device, so that a power loss after
+    // a later rename cannot leave the name on lost bytes.
+    virtual bool flush(const std::string& path) = 0;
+    // Forces the folder holding `path` onto the storage device, so a rename in it lasts.
+    virtual bool flushFolder(const std::string& path) = 0;
+    // Puts `from` in place of `to` in one atomic step; false when refused. The file
+    // replaced passes its permission bits (and its group, where the user may set it) on,
+    // so colleagues keep the access they had.
     virtual bool replace(const std::string& from, const std::string& to) = 0;
+    // The file the path names, followed through symbolic links; the path itself when it
+    // is no link or the link leads nowhere.
+    virtual std::string linkTarget(const std::string& path) = 0;
+    // The regular files beside `prefix` whose names begin with its last part and that
+    // were last modified longer than `age` ago.
+    virtual std::vector<std::string> filesOlderThan(const std::string& prefix, std::chrono::seconds age) = 0;
     virtual bool remove(const std::string& path) = 0;
     // A file or a folder of that name exists.
     virtual bool exists(const std::string& path) = 0;
@@ -29,7 +51,7 @@ class Disk {
     // The local date of the last modification; nothing when it cannot be read.
     virtual std::optional<Date> modificationDate(const std::string& path) = 0;
     // Creates the last level of the path; the empty text on success, else the
-    // description of the error.
+    // description of the error in Swedish (see systemErrorText).
     virtual std::string createFolder(const std::string& path) = 0;
 };
 
@@ -38,7 +60,11 @@ class RealDisk : public Disk {
   public:
     std::optional<std::string> readAll(const std::string& path) override;
     bool writeAll(const std::string& path, std::string_view bytes) override;
+    bool flush(const std::string& path) override;
+    bool flushFolder(const std::string& path) override;
     bool replace(const std::string& from, const std::string& to) override;
+    std::string linkTarget(const std::string& path) override;
+    std::vector<std::string> filesOlderThan(const std::string& prefix, std::chrono::seconds age) override;
     bool remove(const std::string& path) override;
     bool exists(const std::string& path) override;
     bool isFolder(const std::string& path) override;
@@ -49,5 +75,9 @@ class RealDisk : public Disk {
 
 // The platform's path for a path read from a file (Windows-1252, either separator).
 std::string nativePath(const std::string& path);
+
+// A system error as a user should read it: Swedish for the common causes, the system's
+// own text for the rest. Windows-1252.
+std::string systemErrorText(std::error_code error);
 
 } // namespace tivra

@@ -111,6 +111,10 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool hasControlCharacter(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 32; });
+}
+
 std::optional<std::string> typedTime(std::string_view text) {
     std::string t = trim(text);
     if (t.size() == 4) {

@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+#include <algorithm>
+
 namespace tivra {
 
 QString toQString(std::string_view cp1252) {
@@ -31,7 +33,8 @@ QString toDisplay(std::string_view cp1252) {
 }
 
 QValidator::State Cp1252Validator::validate(QString& input, int& /*pos*/) const {
-    return fits1252(input) ? Acceptable : Invalid;
+    bool control = std::any_of(input.cbegin(), input.cend(), [](QChar c) { return c.unicode() < 32; });
+    return !control && fits1252(input) ? Acceptable : Invalid;
 }
 
 } // namespace tivra

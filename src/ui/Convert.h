@@ -28,8 +28,9 @@ bool fits1252(const QString& text);
 // feeds, which is what Qt's labels and message boxes break on.
 QString toDisplay(std::string_view cp1252);
 
-// Keeps characters that Windows-1252 cannot hold out of an input field, whether typed
-// or pasted, so that they can never reach a stored field.
+// Keeps characters that Windows-1252 cannot hold, and control characters such as a
+// pasted line break, out of an input field, whether typed or pasted, so that they can
+// never reach a stored field (a line break would shift every line after it in a file).
 class Cp1252Validator : public QValidator {
   public:
     using QValidator::QValidator;

@@ -11,6 +11,10 @@
 #include <QRandomGenerator>
 #include <QThread>
 
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+
 namespace tivra {
 namespace {
 
@@ -70,6 +74,19 @@ bool removeAbandonedEmptyLock(const QString& lockFile) {
     return age > kAbandonedEmptyMs && QFile::remove(lockFile);
 }
 
+// A lock written by a host whose clock runs ahead carries a time in the future, which the
+// age test would take as old and break at once. Such a lock counts as written now, so it
+// is broken only when it has stayed its full time.
+void holdFutureStampToNow(const QString& lockFile) {
+    std::error_code ec;
+    const std::filesystem::path path(lockFile.toStdU16String());
+    const auto now = std::filesystem::file_time_type::clock::now();
+    auto written = std::filesystem::last_write_time(path, ec);
+    if (!ec && written > now + std::chrono::seconds(1)) {
+        std::filesystem::last_write_time(path, now, ec);
+    }
+}
+
 const char* const kSomeoneElse = "en annan anv\xE4ndare";
 
 } // namespace
@@ -93,6 +110,10 @@ LockHolder QtBookingLock::recordedHolder(const QString& lockFile) {
 LockResult QtBookingLock::tryLock(const std::string& lockFile, std::chrono::milliseconds timeout) {
     unlock();
     path_ = QString::fromStdString(nativePath(lockFile));
+    QFileInfo info(path_);
+    if (info.exists() && !info.isFile()) {
+        return LockResult::NotAFile;
+    }
     file_ = std::make_unique<QLockFile>(path_);
     file_->setStaleLockTime(kStaleAfterMs);
     QDeadlineTimer deadline(timeout);
@@ -109,6 +130,7 @@ LockResult QtBookingLock::tryLock(const std::string& lockFile, std::chrono::mill
         if (removeAbandonedEmptyLock(path_)) {
             continue;
         }
+        holdFutureStampToNow(path_);
         if (deadline.hasExpired()) {
             holder_ = recordedHolder(path_);
             return LockResult::HeldByOther;

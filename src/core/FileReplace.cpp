@@ -1,0 +1,66 @@
+#include "core/FileReplace.h"
+
+#include <chrono>
+#include <cstdint>
+#include <random>
+
+namespace tivra {
+namespace {
+
+constexpr const char kTemporaryMark[] = ".tmp";
+constexpr std::size_t kTagDigits = 16;
+
+// A name beside the target that no other workstation writing the same file will pick.
+std::string temporaryName(const std::string& target) {
+    std::random_device random;
+    auto ticks = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    std::uint64_t tag = (static_cast<std::uint64_t>(random()) << 32) ^ random() ^ ticks;
+    static const char digits[] = "0123456789abcdef";
+    std::string name = target + kTemporaryMark;
+    for (std::size_t i = 0; i < kTagDigits; ++i, tag >>= 4) {
+        name += digits[tag & 0xF];
+    }
+    return name;
+}
+
+bool isTemporaryOf(const std::string& name, const std::string& target) {
+    const std::size_t stem = target.size() + sizeof kTemporaryMark - 1;
+    if (name.size() != stem + kTagDigits) {
+        return false;
+    }
+    return name.find_first_not_of("0123456789abcdef", stem) == std::string::npos;
+}
+
+} // namespace
+
+ReplaceOutcome replaceWhole(Disk& disk, const std::string& path, std::string_view bytes,
+                            const std::function<bool(const std::string& target)>& unchanged) {
+    const std::string target = disk.linkTarget(path);
+    const std::string temporary = temporaryName(target);
+    ReplaceOutcome outcome = ReplaceOutcome::Failed;
+    // A protected target stays protected: the rename must not get around it.
+    if (disk.writeAll(temporary, bytes) && disk.flush(temporary) && disk.readAll(temporary) == bytes &&
+        disk.isWritable(target)) {
+        if (unchanged && !unchanged(target)) {
+            outcome = ReplaceOutcome::Overtaken;
+        } else if (disk.replace(temporary, target)) {
+            disk.flushFolder(target);
+            return ReplaceOutcome::Replaced;
+        }
+    }
+    disk.remove(temporary);
+    return outcome;
+}
+
+void removeStaleTemporaries(Disk& disk, const std::string& path) {
+    // Ten minutes is far beyond the longest save; a younger file may be a colleague's.
+    constexpr std::chrono::minutes kStale{10};
+    const std::string target = disk.linkTarget(path);
+    for (const std::string& name : disk.filesOlderThan(target + kTemporaryMark, kStale)) {
+        if (isTemporaryOf(name, target)) {
+            disk.remove(name);
+        }
+    }
+}
+
+} // namespace tivra
