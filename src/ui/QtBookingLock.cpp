@@ -120,6 +120,7 @@ LockResult QtBookingLock::tryLock(const std::string& lockFile, std::chrono::mill
     // QLockFile's own wait doubles its pauses up to seconds; with several copies queueing
     // for a lock held a few milliseconds, short pauses with a random part serve them all.
     for (;;) {
+        holdFutureStampToNow(path_);
         if (file_->tryLock(0)) {
             writeUserNote(path_, user_);
             return LockResult::Taken;
@@ -130,7 +131,6 @@ LockResult QtBookingLock::tryLock(const std::string& lockFile, std::chrono::mill
         if (removeAbandonedEmptyLock(path_)) {
             continue;
         }
-        holdFutureStampToNow(path_);
         if (deadline.hasExpired()) {
             holder_ = recordedHolder(path_);
             return LockResult::HeldByOther;

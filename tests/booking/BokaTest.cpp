@@ -12,6 +12,8 @@ TEST_F(BokaTest, EveryFieldRefusalHasItsMessageAndTouchesNothing) {
     };
     const std::string badTime = "Skriv tiden i formen 9.00.";
     const std::string badLength = "Ange bokningstidens l\xE4ngd i minuter.";
+    const std::string kControl =
+        "Signatur och kommentar f\xE5r inte inneh\xE5lla radbrytningar eller andra styrtecken.";
     const std::tuple<BookingFields, int, std::string> cases[] = {
         {fields("10.00", "60", "SAL 3"), 10, "V\xE4lj sal."},
         {fields("10.00", "60", "SAL 1 "), 10, "V\xE4lj sal."},
@@ -30,6 +32,8 @@ TEST_F(BokaTest, EveryFieldRefusalHasItsMessageAndTouchesNothing) {
         {fields("10.00", "1441"), 10, badLength},
         {with([](BookingFields& f) { f.signatur = "   "; }), 10, "Skriv din signatur."},
         {with([](BookingFields& f) { f.valddag = 0; }), 10, "V\xE4lj dag."},
+        {with([](BookingFields& f) { f.kommentar = "a\nb"; }), 10, kControl},
+        {with([](BookingFields& f) { f.signatur = "A\tB"; }), 10, kControl},
     };
     const std::string before = file();
     for (const auto& [f, week, message] : cases) {

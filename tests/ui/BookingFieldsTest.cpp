@@ -3,7 +3,10 @@
 // into the time fields, "Töm" and "Boka".
 #include "ui/StartedWindow.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace tivra {
 namespace {
@@ -128,6 +131,17 @@ TEST(BookingFields, BokaBooksTheMarkedSpanInTheCodePageOfTheFile) {
     EXPECT_EQ(box->caption(), q("\xC5S\xC4\n10.00 -11.30\nM\xF6te p\xE5 \xD6land"));
     EXPECT_TRUE(w.form->Label2(3)->geometry().contains(box->geometry().center()));
     EXPECT_EQ(w.times() + w.texts({"Text4"}), "10.00|11.30|90\xE5s\xE4");
+}
+
+// A line break would shift every later line of the booking file: no field takes one,
+// typed or pasted.
+TEST(BookingFields, ALineBreakCannotBeTypedOrPastedIntoAField) {
+    Window w;
+    auto* comment = w.child<QLineEdit>("Text3");
+    QGuiApplication::clipboard()->setText(QStringLiteral("a\nb"));
+    comment->paste();
+    keys(comment, QStringLiteral("x\ry"));
+    EXPECT_EQ(w.text("Text3"), QStringLiteral("xy"));
 }
 
 } // namespace

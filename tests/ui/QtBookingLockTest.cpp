@@ -51,5 +51,22 @@ TEST(QtBookingLock, ALockLeftByAProcessThatEndedIsBrokenAtOnce) {
     EXPECT_EQ(bo.tryLock(dir.file("saknas/Bokningar.bok.lock"), milliseconds(0)), LockResult::Failed);
 }
 
+// A host whose clock runs ahead stamps its lock in the future: that is no old lock.
+TEST(QtBookingLock, ALockStampedInTheFutureIsBrokenOnlyWhenItHasStayed) {
+    test::TempDir dir;
+    const std::string lockFile = dir.file("Bokningar.bok.lock");
+    test::writeBytes(lockFile, "4242\ntivra\nen-annan-dator\n");
+    const auto now = std::filesystem::file_time_type::clock::now();
+    std::filesystem::last_write_time(lockFile, now + std::chrono::hours(1));
+    QtBookingLock bo(QStringLiteral("bo"));
+    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(50)), LockResult::HeldByOther);
+    std::filesystem::last_write_time(lockFile, now - std::chrono::seconds(31));
+    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
+    bo.unlock();
+
+    std::filesystem::create_directory(lockFile);
+    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::NotAFile);
+}
+
 } // namespace
 } // namespace tivra
