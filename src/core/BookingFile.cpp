@@ -140,14 +140,11 @@ std::string bookingFileBytes(int count, const std::vector<std::string>& rad) {
     for (std::size_t k = 1; k <= lines; ++k) {
         size += rad[k].size() + 2;
     }
-    // Sized once and written through a pointer: appending checks the capacity per line.
-    std::string out(size, '\0');
-    char* p = out.data();
-    auto put = [&p](const std::string& line) {
-        copyBytes(p, line.data(), line.size());
-        p += line.size();
-        *p++ = '\r';
-        *p++ = '\n';
+    std::string out;
+    out.reserve(size);
+    auto put = [&out](const std::string& line) {
+        out += line;
+        out += "\r\n";
     };
     put(head);
     for (std::size_t k = 1; k <= lines; ++k) {

@@ -3,8 +3,6 @@
 // booking file and the grid's box tags count them; rows 1..antallektioner are lessons,
 // the rows after them up to antalrader are bookings in file order.
 #include <array>
-#include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,66 +39,11 @@ inline constexpr std::array<std::string Bokning::*, 10> kBokningFields{
     &Bokning::signatur, &Bokning::kommentar, &Bokning::langd, &Bokning::dag,      &Bokning::starttid,
     &Bokning::objekt,   &Bokning::larare,    &Bokning::vecka, &Bokning::notering, &Bokning::veckor};
 
-// Fixed-size loads and stores for cells, which are short: a few of them, overlapping
-// where the length falls between, cost less than a call to memcmp or memcpy.
-namespace cellbytes {
-inline std::uint64_t load8(const char* p) {
-    std::uint64_t x = 0;
-    std::memcpy(&x, p, 8);
-    return x;
-}
-inline std::uint32_t load4(const char* p) {
-    std::uint32_t x = 0;
-    std::memcpy(&x, p, 4);
-    return x;
-}
-} // namespace cellbytes
-
-// Whether a and b hold the same n bytes.
-inline bool sameBytes(const char* a, const char* b, std::size_t n) {
-    using namespace cellbytes;
-    if (n >= 8 && n <= 16) {
-        return ((load8(a) ^ load8(b)) | (load8(a + n - 8) ^ load8(b + n - 8))) == 0;
-    }
-    if (n >= 4 && n < 8) {
-        return ((load4(a) ^ load4(b)) | (load4(a + n - 4) ^ load4(b + n - 4))) == 0;
-    }
-    if (n < 4) {
-        return n == 0 || (a[0] == b[0] && a[n / 2] == b[n / 2] && a[n - 1] == b[n - 1]);
-    }
-    return std::memcmp(a, b, n) == 0;
-}
-
-// Copies n bytes from src to dst (the two apart).
-inline void copyBytes(char* dst, const char* src, std::size_t n) {
-    using namespace cellbytes;
-    if (n >= 8 && n <= 16) {
-        std::uint64_t head = load8(src);
-        std::uint64_t tail = load8(src + n - 8);
-        std::memcpy(dst, &head, 8);
-        std::memcpy(dst + n - 8, &tail, 8);
-    } else if (n >= 4 && n < 8) {
-        std::uint32_t head = load4(src);
-        std::uint32_t tail = load4(src + n - 4);
-        std::memcpy(dst, &head, 4);
-        std::memcpy(dst + n - 4, &tail, 4);
-    } else if (n > 0 && n < 4) {
-        char first = src[0];
-        char middle = src[n / 2];
-        char last = src[n - 1];
-        dst[0] = first;
-        dst[n / 2] = middle;
-        dst[n - 1] = last;
-    } else if (n > 16) {
-        std::memcpy(dst, src, n);
-    }
-}
-
 // Puts text into a cell. A reload or a save mostly finds the cell holding that text
 // already, and comparing costs less than assigning.
 inline void setCell(std::string& cell, std::string_view text) {
-    if (cell.size() != text.size() || !sameBytes(cell.data(), text.data(), text.size())) {
-        cell.assign(text.data(), text.size());
+    if (std::string_view(cell) != text) {
+        cell.assign(text);
     }
 }
 
