@@ -19,11 +19,11 @@ TEST(CancelCommand, RemovesTheFirstMatchOfTheOptionsReadAsBookReadsThem) {
                                    "9.00",        "--length", "30.0",      "--week", "10",
                                    "--signature", "ab",       "--comment", "KAB"};
     EXPECT_EQ(run("cancel", dir, typed).said(), "0: ");
-    EXPECT_EQ(readBytes(dir.file("liten.bok")), fileOf({b, a}));
+    EXPECT_EQ(readBytes(dir.file("liten.bok")), bookingFile({b, a}));
     EXPECT_EQ(run("cancel", dir, typed).said(), "0: ");
-    EXPECT_EQ(readBytes(dir.file("liten.bok")), fileOf({b}));
+    EXPECT_EQ(readBytes(dir.file("liten.bok")), bookingFile({b}));
     EXPECT_EQ(run("cancel", dir, typed).said(), "1: Avboka: Ingen bokning matchar.\n");
-    EXPECT_EQ(readBytes(dir.file("liten.bok")), fileOf({b}));
+    EXPECT_EQ(readBytes(dir.file("liten.bok")), bookingFile({b}));
     EXPECT_FALSE(std::filesystem::exists(dir.file("liten.bok.lock")));
     writeBytes(dir.file("liten.bok"), crlf({"Trasig"}));
     EXPECT_EQ(run("cancel", dir, typed).status, 2);
@@ -47,14 +47,15 @@ TEST(CancelCommand, AWriteWithoutTheLockBetweenReloadAndSaveIsNoticedAndTheCance
         pid_t cancel = start("cancel", dir, optionsFor(mine), scratch.file("err"), env);
         ASSERT_TRUE(waitFor(pause)) << "the cancel never reached its save";
         EXPECT_EQ(run("book", dir, optionsFor(theirs), {"TIVRA_TEST_UNSAFE_WRITES=1"}).said(), "0: ");
-        ASSERT_EQ(readBytes(dir.file("liten.bok")), fileOf({mine, theirs}));
+        ASSERT_EQ(readBytes(dir.file("liten.bok")), bookingFile({mine, theirs}));
         std::filesystem::remove(pause);
         EXPECT_EQ(finish(cancel), 0);
         EXPECT_EQ(readBytes(scratch.file("err")), "");
         if (compare) {
-            EXPECT_EQ(readBytes(dir.file("liten.bok")), fileOf({theirs}));
+            EXPECT_EQ(readBytes(dir.file("liten.bok")), bookingFile({theirs}));
         } else {
-            EXPECT_EQ(readBytes(dir.file("liten.bok")), fileOf({})) << "the control loses the other booking";
+            EXPECT_EQ(readBytes(dir.file("liten.bok")), bookingFile({}))
+                << "the control loses the other booking";
         }
     }
 }

@@ -95,14 +95,6 @@ inline Outcome run(const std::string& mode, const TempDir& folder, const std::ve
 
 using Booking = std::vector<std::string>; // the nine lines of one booking
 
-inline std::string fileOf(const std::vector<Booking>& bookings) {
-    std::vector<std::string> lines{"Antal:  " + std::to_string(bookings.size()) + " "};
-    for (const Booking& b : bookings) {
-        lines.insert(lines.end(), b.begin(), b.end());
-    }
-    return crlf(lines);
-}
-
 // The bookings of a file, sorted.
 inline std::vector<Booking> bookingsIn(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -123,7 +115,7 @@ inline void school(const TempDir& dir, const std::vector<Booking>& bookings) {
     writeBytes(dir.file("Tivra.ini"),
                crlf({"SCHEMA: liten", "BOKNINGSFIL: liten.bok", "STARTVECKA:  1 ", "SLUTVECKA:  52 "}));
     writeBytes(dir.file("liten.sal"), crlf({"R0", "R1", "R2", "R3", "R4", "R5", "R6", "R7"}));
-    writeBytes(dir.file("liten.bok"), fileOf(bookings));
+    writeBytes(dir.file("liten.bok"), bookingFile(bookings));
 }
 
 // A booking of room `room`, day 1..5, whole hour `hour`, 30 minutes, commented "K" + sig.

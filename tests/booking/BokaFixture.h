@@ -54,14 +54,6 @@ inline Lines booked(const std::string& sig, const std::string& objekt, const std
     return {sig, "", langd, dag, start, objekt, "", vecka, ""};
 }
 
-inline std::string bookingFile(const std::vector<Lines>& bookings) {
-    Lines lines{"Antal:  " + std::to_string(bookings.size()) + " "};
-    for (const auto& b : bookings) {
-        lines.insert(lines.end(), b.begin(), b.end());
-    }
-    return crlf(lines);
-}
-
 class BokaTest : public ::testing::Test {
   protected:
     TempDir dir;

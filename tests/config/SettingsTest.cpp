@@ -149,19 +149,3 @@ TEST(Settings, AFailedWriteLeavesTheOldFileWhole) {
 
 } // namespace
 } // namespace tivra
-
-namespace tivra {
-namespace {
-
-// Every file the program reads cuts its lines by one rule: CR LF, LF or a lone CR.
-TEST(Settings, LinesEndInCrLfLfOrALoneCr) {
-    Settings s;
-    ASSERT_EQ(readSettings("SKOLA: A\rHELG:  1\nSTARTTID:  9\r\nSLUTTID:  15", s), SettingsRead::Complete);
-    EXPECT_EQ(s.skola, "A");
-    EXPECT_EQ(s.helg, 1);
-    EXPECT_EQ(s.starttimme, 9);
-    EXPECT_EQ(s.sluttimme, 15);
-}
-
-} // namespace
-} // namespace tivra

@@ -50,6 +50,14 @@ TEST_F(WeekSchedule, GridAxisAndHeadingsForFiveAndSevenDays) {
     }
     EXPECT_EQ(longMarks, 16);
     EXPECT_EQ(shortMarks, 32);
+    // Every day column is closed on its right, the last one too.
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(
+            std::ranges::count_if(surface.all(Drawn::Kind::Line),
+                                  [x = 1548.0 + i * 1905](const Drawn& d) { return d.x1 == x && d.x2 == x; }),
+            1)
+            << i;
+    }
     EXPECT_TRUE(surface.find("Bokningar av B12  vecka 36 "));
     const Drawn* friday = surface.find("Fre 4 sep"); // centred in its column
     ASSERT_TRUE(friday);
@@ -64,7 +72,7 @@ TEST_F(WeekSchedule, BoxesClippedToTheDayKeepTheirRealTimes) {
     booking("B12", "36", "3", "16.30", "60", "EFTER");
     booking("B12", "36", "6", "10.00", "60", "L\xD6RDAG");
     booking("B12", "37", "1", "10.00", "60", "N\xC4STA");
-    booking("B12", "36", "4", "10.00", "15", "KORT");
+    booking("B12", "36", "5", "10.00", "15", "KORT"); // the last column
     Printout out = printout();
     skrivut_grafiskt(out, "B12", 36, 36);
     std::vector<Drawn> fills = surface.all(Drawn::Kind::Fill);

@@ -14,45 +14,39 @@ void ScriptedMessages::show(const std::string& text, const std::string& title, I
     }
 }
 
+namespace {
+
+// The front of a queue of scripted answers, or `none` when it is empty.
+template <typename T> T next(std::deque<T>& queue, T none) {
+    if (queue.empty()) {
+        return none;
+    }
+    T front = std::move(queue.front());
+    queue.pop_front();
+    return front;
+}
+
+} // namespace
+
 bool ScriptedMessages::ask(const std::string& text, const std::string& title) {
     shown.push_back({Kind::Ask, text, title, Icon::Question});
-    if (answers.empty()) {
-        return false;
-    }
-    bool a = answers.front();
-    answers.pop_front();
-    return a;
+    return next(answers, false);
 }
 
 std::string ScriptedMessages::input(const std::string& prompt, const std::string& title,
                                     const std::string& defaultText) {
     shown.push_back({Kind::Input, prompt + "|" + defaultText, title, Icon::Question});
-    if (inputs.empty()) {
-        return {};
-    }
-    std::string s = inputs.front();
-    inputs.pop_front();
-    return s;
+    return next(inputs, std::string());
 }
 
 std::string ScriptedMessages::openFileName(const std::string& folder, const std::string& filter) {
     shown.push_back({Kind::OpenFile, folder + "|" + filter, {}, Icon::Question});
-    if (fileNames.empty()) {
-        return {};
-    }
-    std::string s = fileNames.front();
-    fileNames.pop_front();
-    return s;
+    return next(fileNames, std::string());
 }
 
 std::string ScriptedMessages::saveFileName(const std::string& folder, const std::string& filter) {
     shown.push_back({Kind::SaveFile, folder + "|" + filter, {}, Icon::Question});
-    if (fileNames.empty()) {
-        return {};
-    }
-    std::string s = fileNames.front();
-    fileNames.pop_front();
-    return s;
+    return next(fileNames, std::string());
 }
 
 void ScriptedMessages::fatal(const std::string& text, const std::string& title) {
@@ -166,6 +160,14 @@ std::string crlf(const std::vector<std::string>& lines) {
         out += "\r\n";
     }
     return out;
+}
+
+std::string bookingFile(const std::vector<std::vector<std::string>>& bookings) {
+    std::vector<std::string> lines{"Antal:  " + std::to_string(bookings.size()) + " "};
+    for (const auto& b : bookings) {
+        lines.insert(lines.end(), b.begin(), b.end());
+    }
+    return crlf(lines);
 }
 
 } // namespace tivra::test

@@ -112,17 +112,9 @@ TEST(BookingFields, BokaBooksTheMarkedSpanInTheCodePageOfTheFile) {
     Window w;
     w.drag(w.at(3, hour(10)), w.at(3, hour(11.5)));
     w.type("Text3", "M\xF6te p\xE5 \xD6land");
-    // Without a signature: refused, nothing written, nothing redrawn.
-    int redraws = w.form->redrawCount();
-    w.click("Command3");
-    ASSERT_EQ(w.messages.log(), (std::vector<std::string>{"Boka|Skriv din signatur."}));
-    EXPECT_EQ(w.messages.shown[0].icon, Icon::Exclamation);
-    EXPECT_EQ(w.form->redrawCount(), redraws);
-    EXPECT_EQ(w.times(), "10.00|11.30|90 marked");
-
     w.type("Text4", "\xE5s\xE4");
     w.click("Command3");
-    EXPECT_EQ(w.messages.shown.size(), 1u);
+    EXPECT_TRUE(w.messages.shown.empty());
     Booking mine{"\xC5S\xC4", "M\xF6te p\xE5 \xD6land", "90", "3", "10.00", "B14", "", "40", ""};
     EXPECT_EQ(readBytes(w.dir.file("skolan.bok")), bookingFile({Window::meeting(), mine}));
     // Drawn as a booking box; the marking is gone, the fields stay for the next booking.

@@ -31,14 +31,6 @@ using Booking = std::vector<std::string>;
 // Wednesday of week 40 in the school year 2026/27.
 inline const Date kWeek40{2026, 9, 30};
 
-inline std::string bookingFile(const std::vector<Booking>& bookings) {
-    std::vector<std::string> lines{"Antal:  " + std::to_string(bookings.size()) + " "};
-    for (const Booking& b : bookings) {
-        lines.insert(lines.end(), b.begin(), b.end());
-    }
-    return crlf(lines);
-}
-
 // A school with the rooms B14 and B12, the objects KANON 1 and 2, one lesson (Ma1 in B14
 // on Tuesday 08.15 for 45 minutes, AB), two staff members, a period over the new year
 // (34..76) and these bookings in skolan.bok.
