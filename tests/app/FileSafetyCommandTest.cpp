@@ -16,7 +16,7 @@ TEST(FileSafetyCommand, ALineBreakInAFieldIsRefusedAndTheFileKeptAsItWas) {
     EXPECT_EQ(run("book", dir, args).said(),
               "1: Boka: Signatur och kommentar f\xC3\xA5r inte inneh\xC3\xA5lla radbrytningar eller andra "
               "styrtecken.\n");
-    EXPECT_EQ(readBytes(dir.file("liten.bok")), fileOf({}));
+    EXPECT_EQ(readBytes(dir.file("liten.bok")), bookingFile({}));
 }
 
 // With the school year starting in week 34, week 1 is the 53rd of the year's numbering.
@@ -36,7 +36,7 @@ TEST(FileSafetyCommand, CancelReadsWeeksAsBookTypesThem) {
     EXPECT_EQ(run("cancel", dir, optionsFor(single)).said(), "0: ");
     range[7] = "50-2";
     EXPECT_EQ(run("cancel", dir, optionsFor(range)).said(), "0: ");
-    EXPECT_EQ(readBytes(dir.file("liten.bok")), fileOf({}));
+    EXPECT_EQ(readBytes(dir.file("liten.bok")), bookingFile({}));
     range[7] = "5-2";
     EXPECT_EQ(run("cancel", dir, optionsFor(range)).said(), "1: Avboka: Ange giltiga veckor.\n");
 }
