@@ -110,8 +110,10 @@ LockHolder QtBookingLock::recordedHolder(const QString& lockFile) {
 LockResult QtBookingLock::tryLock(const std::string& lockFile, std::chrono::milliseconds timeout) {
     unlock();
     path_ = QString::fromStdString(nativePath(lockFile));
-    QFileInfo info(path_);
-    if (info.exists() && !info.isFile()) {
+    // One look at the name: the lock files of other copies come and go meanwhile.
+    std::error_code ec;
+    auto status = std::filesystem::status(std::filesystem::path(path_.toStdU16String()), ec);
+    if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
         return LockResult::NotAFile;
     }
     file_ = std::make_unique<QLockFile>(path_);
