@@ -48,16 +48,8 @@ std::variant<Bokning, std::string> newRow(const Program& program, const BookingF
             periodRefusal(program.settings.perioder, objekt, program.selection.valdvecka)) {
         return *refusal;
     }
-    if (trim(fields.starttid).empty()) {
-        return std::string("Ange starttid f\xF6r bokningen.");
-    }
-    std::optional<std::string> start = typedTime(fields.starttid);
-    if (!start || !inTheDay(*start)) {
-        return std::string("Skriv tiden i formen 9.00.");
-    }
-    double langd = textvarde(fields.langd);
-    if (langd < 5 || langd > 1440) {
-        return std::string("Ange bokningstidens l\xE4ngd i minuter.");
+    if (std::optional<std::string> refusal = timeRefusal(fields)) {
+        return *refusal;
     }
     if (normalisera(trim(fields.signatur)).empty()) {
         return std::string("Skriv din signatur.");
@@ -65,10 +57,6 @@ std::variant<Bokning, std::string> newRow(const Program& program, const BookingF
     if (hasControlCharacter(fields.signatur) || hasControlCharacter(fields.kommentar)) {
         return std::string(
             "Signatur och kommentar f\xE5r inte inneh\xE5lla radbrytningar eller andra styrtecken.");
-    }
-    // A booking on day 0 would be stored where no day box can ever show it.
-    if (fields.valddag < 1 || fields.valddag > 7) {
-        return std::string("V\xE4lj dag.");
     }
     return storedRow(fields, decimaltext(static_cast<long long>(program.selection.valdvecka)));
 }
@@ -92,6 +80,25 @@ Verdict scan(const Program& program, const Bokning& booking, const Answers& answ
 }
 
 } // namespace
+
+std::optional<std::string> timeRefusal(const BookingFields& fields) {
+    if (trim(fields.starttid).empty()) {
+        return std::string("Ange starttid f\xF6r bokningen.");
+    }
+    std::optional<std::string> start = typedTime(fields.starttid);
+    if (!start || !inTheDay(*start)) {
+        return std::string("Skriv tiden i formen 9.00.");
+    }
+    double langd = textvarde(fields.langd);
+    if (langd < 5 || langd > 1440) {
+        return std::string("Ange bokningstidens l\xE4ngd i minuter.");
+    }
+    // A booking on day 0 would be stored where no day box can ever show it.
+    if (fields.valddag < 1 || fields.valddag > 7) {
+        return std::string("V\xE4lj dag.");
+    }
+    return std::nullopt;
+}
 
 Bokning storedRow(const BookingFields& fields, const std::string& vecka) {
     std::optional<std::string> start = typedTime(fields.starttid);

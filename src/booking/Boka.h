@@ -27,6 +27,10 @@ struct BookingFields {
 // through this too, so it finds what `tivra book` stored.
 Bokning storedRow(const BookingFields& fields, const std::string& vecka);
 
+// Why the start time, the length or the day cannot be booked, as "Boka" says it; nothing
+// when they can.
+std::optional<std::string> timeRefusal(const BookingFields& fields);
+
 // Books the fields for the shown week (program.selection.valdvecka). Every refusal is an
 // exclamation titled "Boka"; a lesson in the way is asked about, once per lesson. On
 // Saved the booking is the last row of the table and in the file; the caller hides the

@@ -24,6 +24,16 @@ struct Conflicts {
     std::vector<InTheWay> lessons;
 };
 
+// The rows, lessons and bookings alike, on the day of `mine` whose time overlaps its own,
+// in row order: what may stand in the way of a booking of any object at that time.
+std::vector<int> rowsAtTheTime(const BookingTable& table, const Bokning& mine);
+
+// Of those rows, the ones in the way of `mine` (its object named as a whole word) in the
+// weeks first to last; the rows `skip` are never in its way. Asked once per object, this
+// finds the free ones among many without scanning the table for each.
+Conflicts conflictsAmong(const BookingTable& table, const std::vector<int>& rows, const Bokning& mine,
+                         long long first, long long last, const std::vector<int>& skip = {});
+
 // The rows in the way of `mine` (its objekt, dag, starttid and langd) in the weeks first
 // to last; the rows `skip` (the booking itself, the one it replaces) are never in its way.
 // The lessons are only looked for when no booking is in the way.
