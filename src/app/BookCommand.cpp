@@ -54,6 +54,13 @@ BookingFields bookingFields(const Program& program, const StartupView& view, con
     return fields;
 }
 
+int typedWeek(const Program& program, const BookArguments& args) {
+    if (args.week.empty()) {
+        return program.selection.valdvecka;
+    }
+    return correctedWeek(args.week, program.settings.startvecka, program.settings.slutvecka);
+}
+
 BookOptions::BookOptions()
     : object(valued("object", "Salen, eller med --other det andra objektet.", "NAMN")),
       other(QStringLiteral("other"), QString::fromUtf8("Objektet är inte en sal.")),
@@ -80,11 +87,7 @@ int runBook(const QCommandLineParser& parser, const BookOptions& options, const 
     return runChangeCommand(
         parser.isSet(options.yes),
         [&](Program& program, const StartupView& view, ChangeEnvironment& env) {
-            // The week as the week field would take it.
-            if (!args->week.empty()) {
-                program.selection.valdvecka =
-                    correctedWeek(args->week, program.settings.startvecka, program.settings.slutvecka);
-            }
+            program.selection.valdvecka = typedWeek(program, *args);
             BookingFields fields = bookingFields(program, view, *args, parser.isSet(options.other));
             return boka(program, fields, env) == ChangeResult::Saved ? kBooked : kRefused;
         },

@@ -48,6 +48,10 @@ std::optional<BookArguments> bookArguments(const QCommandLineParser& parser, con
 BookingFields bookingFields(const Program& program, const StartupView& view, const BookArguments& args,
                             bool other);
 
+// The week as the week field takes it (school-year numbering); the shown week when
+// --week is missing.
+int typedWeek(const Program& program, const BookArguments& args);
+
 // Runs the booking in the current folder; returns the exit status.
 int runBook(const QCommandLineParser& parser, const BookOptions& options, const ChangeSetup& setup = {});
 

@@ -1,5 +1,5 @@
 #pragma once
-// What the command-line modes that change the booking file share: the start-up in the
+// What the command-line modes that read or change the booking file share: the start-up in the
 // current folder, the lock the window uses, and the exit status 2 when the start-up or a
 // fatal error would end the program.
 #include "booking/ChangeSequence.h"

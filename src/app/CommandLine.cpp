@@ -3,6 +3,7 @@
 #include "app/BookCommand.h"
 #include "app/CancelCommand.h"
 #include "app/ConsoleMessages.h"
+#include "app/FreeCommand.h"
 #include "app/PrintCommand.h"
 #include "app/StateReport.h"
 #include "config/Startup.h"
@@ -82,7 +83,7 @@ bool isCommandLineMode(int argc, char** argv) {
     if (argc < 2) {
         return false;
     }
-    for (const char* mode : {"check", "export", "book", "cancel", "print"}) {
+    for (const char* mode : {"check", "export", "book", "cancel", "free", "print"}) {
         if (std::strcmp(argv[1], mode) == 0) {
             return true;
         }
@@ -98,7 +99,7 @@ int runCommandLine(int argc, char** argv, const ChangeSetup& setup) {
         QStringLiteral("Tivra utan fönster: kontroll och export av det som läses vid start."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("läge"),
-                                 QStringLiteral("check, export, book, cancel eller print"));
+                                 QStringLiteral("check, export, book, cancel, free eller print"));
     QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("Mappen med Tivra.ini."),
                                  QStringLiteral("MAPP"));
     QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Skriv tillståndet som JSON."));
@@ -132,6 +133,9 @@ int runCommandLine(int argc, char** argv, const ChangeSetup& setup) {
     }
     if (mode == QStringLiteral("cancel")) {
         return runCancel(parser, bookOptions, setup);
+    }
+    if (mode == QStringLiteral("free")) {
+        return runFree(parser, bookOptions);
     }
     if (mode == QStringLiteral("export") && parser.isSet(jsonOption)) {
         return runExport();
