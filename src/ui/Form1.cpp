@@ -242,9 +242,11 @@ QWidget* Form1::buildBookingColumn() {
 
     Command3 = button("Command3", "Boka", nullptr, column);
     Command6 = button("Command6", "T\xF6m", "T\xF6m rutorna", column);
+    Command7 = button("Command7", "Lediga salar", "Vilka salar \xE4r lediga den h\xE4r tiden?", column);
     auto* actions = new QHBoxLayout;
     actions->setSpacing(px(90));
     actions->addWidget(Command3);
+    actions->addWidget(Command7);
     actions->addWidget(Command6);
     grid->addLayout(actions, r++, 0, 1, 4);
 
@@ -259,8 +261,9 @@ QWidget* Form1::buildBookingColumn() {
 
 // Top to bottom, as the fields stand.
 void Form1::setTabOrder() {
-    QWidget* order[] = {Option1, Option2, Option3, Option4, Combo1, Command2, Combo2,   Command1, Combo3,
-                        Text1,   Text5,   Text2,   Text3,   Text4,  Command3, Command6, Command4, Command5};
+    QWidget* order[] = {Option1,  Option2,  Option3,  Option4,  Combo1,  Command2, Combo2,
+                        Command1, Combo3,   Text1,    Text5,    Text2,   Text3,    Text4,
+                        Command3, Command7, Command6, Command4, Command5};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget::setTabOrder(order[i], order[i + 1]);
     }

@@ -15,6 +15,7 @@
 // Label3(d) and Label4(n) take the same index as the names. The grid's controls are
 // children of the client area (centralWidget()) and stand at their designed positions in
 // twips from its top-left, converted to pixels by ui/Twips.h.
+#include "booking/Boka.h"
 #include "booking/ChangeSequence.h"
 #include "config/Program.h"
 #include "config/Startup.h"
@@ -59,6 +60,7 @@ class Form2;
 class Form3;
 class Form4;
 class Form5;
+class FreeRoomsWindow;
 class GridBox;
 class PrintOutput;
 struct WeekView;
@@ -143,6 +145,9 @@ class Form1 : public QMainWindow {
     void Command6_Click(); // "Töm"
 
     void Command3_Click(); // "Boka"
+    void Command7_Click(); // "Lediga salar"
+    // A room (or object) chosen in "Lediga salar": its week shows, the fields stay.
+    void chooseFreeRoom(Vy vy, const std::string& name);
 
     // A press of `button` on lesson or booking box n chooses its row; a right press on a
     // booking box opens the pop-up menu there (`pos` in the box's pixels).
@@ -198,6 +203,8 @@ class Form1 : public QMainWindow {
     void connectMarking();
     void connectTimeFields();
     void connectBooking();
+    // The booking fields as they stand.
+    BookingFields bookingFields() const;
     void connectAvbok();
     // The title, the status line, the keys and the watch on the booking file
     // (Form1Status.cpp).
@@ -257,6 +264,7 @@ class Form1 : public QMainWindow {
     QLineEdit* Text4 = nullptr;      // signature
     QPushButton* Command3 = nullptr; // "Boka"
     QPushButton* Command6 = nullptr; // "Töm"
+    QPushButton* Command7 = nullptr; // "Lediga salar"
     QPushButton* Command4 = nullptr; // "Skriv ut"
     QPushButton* Command5 = nullptr; // "Avsluta"
 
@@ -298,6 +306,7 @@ class Form1 : public QMainWindow {
     QPointer<Form4> form4_;
     QPointer<Form3> form3_;
     QPointer<Form5> form5_;
+    QPointer<FreeRoomsWindow> freeRooms_;
 };
 
 } // namespace tivra

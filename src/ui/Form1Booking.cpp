@@ -17,9 +17,10 @@
 namespace tivra {
 void Form1::connectBooking() {
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
 }
 
-void Form1::Command3_Click() {
+BookingFields Form1::bookingFields() const {
     BookingFields fields;
     fields.objekt = textBytes(Combo1->currentText());
     fields.vy = Option1->isChecked()   ? Vy::Salar
@@ -31,6 +32,11 @@ void Form1::Command3_Click() {
     fields.langd = textBytes(Text2->text());
     fields.kommentar = textBytes(Text3->text());
     fields.signatur = textBytes(Text4->text());
+    return fields;
+}
+
+void Form1::Command3_Click() {
+    BookingFields fields = bookingFields();
 
     // The fields keep what the user typed, ready for a similar booking. An edit ends once
     // its booking is replaced, or found gone; a refusal leaves it for the user to correct.

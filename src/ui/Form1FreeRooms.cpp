@@ -1,0 +1,48 @@
+// "Lediga salar": the finder in booking/FreeRooms for the day and time in the booking
+// fields and the shown week; the window collects the fields and shows the rooms.
+#include "ui/Form1.h"
+
+#include "booking/FreeRooms.h"
+#include "core/Calendar.h"
+#include "core/RowRules.h"
+#include "ui/Convert.h"
+#include "ui/FreeRoomsWindow.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+
+namespace tivra {
+
+void Form1::Command7_Click() {
+    // What another workstation booked since the last look counts too.
+    lookAtBookingFile();
+    BookingFields fields = bookingFields();
+    // The staff view and the overview book no object: they ask about rooms.
+    fields.vy = fields.vy == Vy::Annat ? Vy::Annat : Vy::Salar;
+    const int week = program_.selection.valdvecka;
+    std::variant<FreeRooms, std::string> found = ledigaSalar(program_, fields, week);
+    if (const std::string* refusal = std::get_if<std::string>(&found)) {
+        platform_.messages.show(*refusal, "Lediga salar", Icon::Exclamation);
+        return;
+    }
+    Bokning asked = storedRow(fields, {});
+    std::string title = "Lediga salar vecka " + shownWeek(week) + ", " + textBytes(Combo3->currentText()) +
+                        " " + asked.starttid + "\x96" + endLabel(asked);
+    if (freeRooms_) {
+        freeRooms_->close();
+    }
+    const Vy vy = fields.vy;
+    freeRooms_ = new FreeRoomsWindow(
+        title, std::get<FreeRooms>(found), [this, vy](const std::string& name) { chooseFreeRoom(vy, name); },
+        this);
+    freeRooms_->show();
+}
+
+void Form1::chooseFreeRoom(Vy vy, const std::string& name) {
+    // Each change redraws through its own handler: the option the list, the text the week.
+    (vy == Vy::Annat ? Option2 : Option1)->setChecked(true);
+    Combo1->setEditText(toQString(name));
+    activateWindow();
+}
+
+} // namespace tivra

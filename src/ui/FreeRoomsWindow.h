@@ -1,0 +1,29 @@
+#pragma once
+// "Lediga salar": the rooms free at the time in the booking fields, in a small window that
+// stays open beside the main window. Choosing a room (double-click or Enter) tells the
+// main window, which shows that room's week with the fields kept, ready for "Boka".
+#include "booking/FreeRooms.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+
+class QListWidget;
+
+namespace tivra {
+
+class FreeRoomsWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    // `title` and the names in Windows-1252; `choose` is told the name chosen.
+    FreeRoomsWindow(const std::string& title, const FreeRooms& rooms,
+                    std::function<void(const std::string& name)> choose, QWidget* parent);
+
+  private:
+    QListWidget* freeList_ = nullptr;
+    QListWidget* lessonList_ = nullptr;
+};
+
+} // namespace tivra
