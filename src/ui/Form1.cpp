@@ -244,7 +244,7 @@ QWidget* Form1::buildBookingColumn() {
     Command6 = button("Command6", "T\xF6m", "T\xF6m rutorna", column);
     Command7 = button("Command7", "Lediga salar", "Vilka salar \xE4r lediga den h\xE4r tiden?", column);
     auto* actions = new QHBoxLayout;
-    actions->setSpacing(px(90));
+    actions->setSpacing(px(30));
     actions->addWidget(Command3);
     actions->addWidget(Command7);
     actions->addWidget(Command6);
