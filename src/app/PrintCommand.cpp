@@ -56,7 +56,8 @@ std::optional<PrintChoice> choiceOf(const QCommandLineParser& parser, const Prin
     choice.allaObjekt = parser.isSet(o.allObjects);
     choice.avenObokade = parser.isSet(o.unbooked);
     choice.veckoscheman = parser.isSet(o.schedules);
-    choice.listor = parser.isSet(o.lists) || !choice.veckoscheman;
+    choice.oversikt = parser.isSet(o.overview);
+    choice.listor = parser.isSet(o.lists) || !(choice.veckoscheman || choice.oversikt);
     return choice;
 }
 
@@ -131,6 +132,7 @@ PrintOptions::PrintOptions()
       objects(valued("objects", "De andra objekten, åtskilda av blanksteg eller komman.", "OBJEKT")),
       allObjects(flag("all-objects", "Alla andra objekt.")), lists(flag("lists", "Skriv ut listor.")),
       schedules(flag("schedules", "Skriv ut veckoscheman.")),
+      overview(flag("overview", "Skriv ut veckoöversikt.")),
       unbooked(flag("unbooked", "Skriv ut även om inga bokningar.")),
       pdf(valued("pdf", "Skriv till en PDF-fil i stället för skrivaren.", "FIL")),
       pageSize(valued("page-size", "Pappersformat: A4, A3, A5, Letter eller Legal.", "FORMAT")),
@@ -138,8 +140,9 @@ PrintOptions::PrintOptions()
       printer(valued("printer", "Skrivarens namn.", "NAMN")) {}
 
 void PrintOptions::addTo(QCommandLineParser& parser) const {
-    for (const QCommandLineOption* option : {&weeks, &rooms, &allRooms, &objects, &allObjects, &lists,
-                                             &schedules, &unbooked, &pdf, &pageSize, &landscape, &printer}) {
+    for (const QCommandLineOption* option :
+         {&weeks, &rooms, &allRooms, &objects, &allObjects, &lists, &schedules, &overview, &unbooked, &pdf,
+          &pageSize, &landscape, &printer}) {
         parser.addOption(*option);
     }
 }

@@ -2,10 +2,11 @@
 // `tivra print`: the print dialog's "OK" from the command line, for printing every door
 // schedule of the week from a script. The options mirror the dialog's controls:
 //   tivra print [--weeks TEXT] [--rooms TEXT] [--all-rooms] [--objects TEXT] [--all-objects]
-//               [--lists] [--schedules] [--unbooked]
+//               [--lists] [--schedules] [--overview] [--unbooked]
 //               [--pdf FILE [--page-size A4|A3|A5|Letter|Legal] [--landscape]] [--printer NAME]
 //               [--dir FOLDER]
-// Without --weeks, the week start-up chose; with neither --lists nor --schedules, lists.
+// Without --weeks, the week start-up chose; with none of --lists, --schedules and
+// --overview (the all-rooms week sheet), lists.
 // Exit status 0 when a document was made, 1 when the checks refused the input, nothing was
 // chosen ("Inget att skriva ut.") or the printer could not take it, 2 when the start-up
 // would end the program or an option is wrong. A PDF appears whole or not at all.
@@ -23,6 +24,7 @@ struct PrintOptions {
     QCommandLineOption allObjects;
     QCommandLineOption lists;
     QCommandLineOption schedules;
+    QCommandLineOption overview;
     QCommandLineOption unbooked;
     QCommandLineOption pdf;
     QCommandLineOption pageSize;

@@ -4,6 +4,7 @@
 #include "core/RowRules.h"
 #include "core/TextHelpers.h"
 #include "print/BookingList.h"
+#include "print/WeekOverview.h"
 #include "print/WeekSchedule.h"
 
 #include <algorithm>
@@ -63,6 +64,15 @@ void addJobs(const std::vector<std::string>& names, const std::vector<bool>& mar
     }
 }
 
+void addListed(const std::vector<std::string>& names, const Listing& listing,
+               std::vector<std::string>& into) {
+    for (const std::string& name : names) {
+        if (listing.lists(name)) {
+            into.push_back(name);
+        }
+    }
+}
+
 } // namespace
 
 std::optional<PrintPlan> printWeeks(const std::string& veckor, int startvecka, Messages& messages) {
@@ -86,12 +96,20 @@ std::optional<PrintPlan> printWeeks(const std::string& veckor, int startvecka, M
 
 std::optional<PrintPlan> planera(const Program& program, const PrintChoice& choice, Messages& messages) {
     std::optional<PrintPlan> plan = printWeeks(choice.veckor, program.settings.startvecka, messages);
-    if (!plan || !(choice.listor || choice.veckoscheman)) {
+    if (!plan) {
         return plan;
     }
     const Listing rooms{normalisera(choice.salar), choice.allaSalar};
     const Listing others{normalisera(choice.objekt), choice.allaObjekt};
     const std::vector<std::string>& bokaobjekt = program.settings.bokaobjekt;
+    if (choice.oversikt) {
+        addListed(program.salar, rooms, plan->oversikt);
+        addListed(bokaobjekt, others, plan->oversikt);
+        plan->oversiktAlla = choice.avenObokade;
+    }
+    if (!(choice.listor || choice.veckoscheman)) {
+        return plan;
+    }
     std::vector<bool> roomMarks(program.salar.size());
     std::vector<bool> otherMarks(bokaobjekt.size());
     if (!choice.avenObokade) {
@@ -103,7 +121,7 @@ std::optional<PrintPlan> planera(const Program& program, const PrintChoice& choi
 }
 
 int planSteps(const PrintPlan& plan) {
-    int steps = 0;
+    int steps = plan.oversikt.empty() ? 0 : plan.sistavecka - plan.forstavecka + 1;
     for (const PrintJob& job : plan.jobs) {
         steps += (job.lista ? 1 : 0) + (job.schema ? plan.sistavecka - plan.forstavecka + 1 : 0);
     }
@@ -113,6 +131,12 @@ int planSteps(const PrintPlan& plan) {
 PrintNotes renderPlan(const PrintPlan& plan, const Program& program, const Date& today, PrintSurface& surface,
                       const GoOn& goOn) {
     Printout out{surface, program, today, {}, goOn};
+    if (!plan.oversikt.empty()) {
+        skrivut_oversikt(out, plan.oversikt, plan.forstavecka, plan.sistavecka, plan.oversiktAlla);
+        if (out.notes.avbruten) {
+            return out.notes;
+        }
+    }
     for (const PrintJob& job : plan.jobs) {
         if (job.lista) {
             skrivut(out, job.objekt, plan.forstavecka, plan.sistavecka);

@@ -22,6 +22,7 @@ struct PrintChoice {
     bool avenObokade = false;  // Check3
     bool listor = true;        // Check4
     bool veckoscheman = false; // Check5
+    bool oversikt = false;     // Check6: the all-rooms week sheet
 };
 
 // One object of the document: its list, then its week schedules.
@@ -35,7 +36,11 @@ struct PrintPlan {
     int forstavecka = 0; // school-year weeks
     int sistavecka = 0;
     std::vector<PrintJob> jobs; // rooms in list order, then the other objects
-    bool empty() const { return jobs.empty(); }
+    // The objects of the week sheet, rooms first; every one of them gets a row, booked or
+    // not, with oversiktAlla.
+    std::vector<std::string> oversikt;
+    bool oversiktAlla = false;
+    bool empty() const { return jobs.empty() && oversikt.empty(); }
 };
 
 inline constexpr const char* kPrintTitle = "Skriv ut";

@@ -82,6 +82,7 @@ void Form4::buildControls() {
     Text3 = text("Text3", 1215, 1260, 2985, 300);
     Check4 = check("Check4", "Skriv ut listor", 240, 1860, 2550, 420);
     Check5 = check("Check5", "Skriv ut veckoscheman", 240, 2280, 2610, 420);
+    Check6 = check("Check6", "Skriv ut vecko\xF6versikt", 240, 2625, 2610, 345);
     // Wider than designed: a check box caption here does not wrap onto a second line.
     Check3 = check("Check3", "Skriv ut \xE4ven om inga bokningar", 240, 2970, 4000, 420);
     Label3 = label("Label3", "Veckor", 255, 3765, 750, 225);
@@ -106,6 +107,7 @@ void Form4::presetShown(bool room, const std::string& objekt, const std::string&
     Check3->setChecked(true);
     Check4->setChecked(false);
     Check5->setChecked(true);
+    Check6->setChecked(false);
     Text2->setText(room ? toQString(objekt) : QString());
     Text3->setText(room ? QString() : toQString(objekt));
     Text1->setText(toQString(week));
@@ -121,6 +123,7 @@ PrintChoice Form4::choice() const {
     c.avenObokade = Check3->isChecked();
     c.listor = Check4->isChecked();
     c.veckoscheman = Check5->isChecked();
+    c.oversikt = Check6->isChecked();
     return c;
 }
 

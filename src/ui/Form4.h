@@ -71,6 +71,7 @@ class Form4 : public QWidget {
     QLineEdit* Text3 = nullptr;
     QCheckBox* Check4 = nullptr;
     QCheckBox* Check5 = nullptr;
+    QCheckBox* Check6 = nullptr; // "Skriv ut veckoöversikt"
     QCheckBox* Check3 = nullptr;
     QLabel* Label3 = nullptr;
     QLineEdit* Text1 = nullptr;

@@ -114,6 +114,11 @@ void QtPrintSurface::filledBox(double x1, double y1, double x2, double y2, int g
     }
 }
 
+void QtPrintSurface::setLandscape(bool landscape) {
+    // The device takes the new layout for the page it begins next; its size answers at once.
+    device_.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
 void QtPrintSurface::newPage() {
     pageAsked_ = true;
     moveTo(0, 0);

@@ -58,6 +58,7 @@ class QtPrintSurface : public PrintSurface {
     void box(double x1, double y1, double x2, double y2) override;
     void filledBox(double x1, double y1, double x2, double y2, int grey) override;
 
+    void setLandscape(bool landscape) override;
     void newPage() override;
     void endDoc() override;
     // Withdraws a document stopped part-way: a printer's job is cancelled and nothing

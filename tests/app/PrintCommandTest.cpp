@@ -34,18 +34,19 @@ class PrintCommand : public ::testing::Test {
     TempDir out;
 };
 
-TEST_F(PrintCommand, WritesTheDemoSchoolsListsAndSchedulesToAPdf) {
+TEST_F(PrintCommand, WritesTheDemoSchoolsOverviewListsAndSchedulesToAPdf) {
     const std::string pdf = out.file("veckan.pdf");
     Outcome r = run("print", school,
                     {"--weeks", "49-50", "--objects", "l\xC3\xA4rarrummet, datorvagn 2", "--lists",
-                     "--schedules", "--pdf", pdf});
+                     "--schedules", "--overview", "--pdf", pdf});
     EXPECT_EQ(r.said(), "0: ");
-    // Two objects: a list and two week pages each.
-    EXPECT_NE(poppler("pdfinfo", pdf).find("Pages:           6\n"), std::string::npos)
-        << poppler("pdfinfo", pdf);
+    // A landscape week sheet per week, then two objects: a list and two week pages each.
+    const std::string info = poppler("pdfinfo", pdf);
+    EXPECT_NE(info.find("Pages:           8\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("Page size:       842 x 595 pts (A4)"), std::string::npos) << info;
     std::string text = poppler("pdftotext", pdf);
-    for (const char* shown :
-         {"Sjöängens skola", "Bokningar av LÄRARRUMMET", "Bokningar av DATORVAGN 2 vecka 50", "Mån 7 dec"}) {
+    for (const char* shown : {"Sjöängens skola", "Veckoöversikt vecka 49", "Bokningar av LÄRARRUMMET",
+                              "Bokningar av DATORVAGN 2 vecka 50", "Mån 7 dec"}) {
         EXPECT_NE(text.find(shown), std::string::npos) << shown;
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.path()), {}), 1)

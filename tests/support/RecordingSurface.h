@@ -26,10 +26,12 @@ class RecordingSurface : public PrintSurface {
   public:
     double W = 11906;
     double H = 16838;
+    bool landscape = false;
     std::vector<Drawn> drawn;
 
-    double pageWidth() override { return W; }
-    double pageHeight() override { return H; }
+    double pageWidth() override { return landscape ? H : W; }
+    double pageHeight() override { return landscape ? W : H; }
+    void setLandscape(bool on) override { landscape = on; }
     double currentX() override { return x_; }
     double currentY() override { return y_; }
     void moveTo(double x, double y) override;

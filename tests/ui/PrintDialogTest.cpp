@@ -125,6 +125,7 @@ TEST(PrintDialog, OkSendsThePlansPagesOrSaysWhyNot) {
     w.typeIn("Text1", "40-41");
     w.typeIn("Text2", "B12 B14");
     w.in<QCheckBox>("Check5")->click();
+    w.in<QCheckBox>("Check6")->click();
     w.output->installed = false;
     w.press("Command1");
     w.output->installed = true;
@@ -137,7 +138,8 @@ TEST(PrintDialog, OkSendsThePlansPagesOrSaysWhyNot) {
     w.output->refuse = false;
     w.press("Command1");
     ASSERT_EQ(w.output->documents.size(), 1u);
-    EXPECT_EQ(w.output->documents[0].pages(), 3); // B12's list and two weeks; B14 has no booking
+    // Two week sheets, then B12's list and two weeks; B14 has no booking
+    EXPECT_EQ(w.output->documents[0].pages(), 5);
     EXPECT_EQ(w.output->documents[0].endDocs(), 1);
     EXPECT_FALSE(w.dialog()->isVisible());
 }
