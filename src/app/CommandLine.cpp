@@ -3,6 +3,7 @@
 #include "app/BookCommand.h"
 #include "app/CancelCommand.h"
 #include "app/ConsoleMessages.h"
+#include "app/ExportCommand.h"
 #include "app/FreeCommand.h"
 #include "app/PrintCommand.h"
 #include "app/StateReport.h"
@@ -109,6 +110,8 @@ int runCommandLine(int argc, char** argv, const ChangeSetup& setup) {
     bookOptions.addTo(parser);
     PrintOptions printOptions;
     printOptions.addTo(parser);
+    ExportOptions exportOptions;
+    exportOptions.addTo(parser);
     if (!parser.parse(QCoreApplication::arguments())) {
         std::cerr << parser.errorText().toStdString() << '\n';
         return kStartupEnded;
@@ -116,6 +119,9 @@ int runCommandLine(int argc, char** argv, const ChangeSetup& setup) {
     // A PDF named on the command line is where the user stood, not in --dir.
     const QString pdfPath = parser.isSet(printOptions.pdf)
                                 ? QFileInfo(parser.value(printOptions.pdf)).absoluteFilePath()
+                                : QString();
+    const QString outPath = parser.isSet(exportOptions.out)
+                                ? QFileInfo(parser.value(exportOptions.out)).absoluteFilePath()
                                 : QString();
     if (parser.isSet(dirOption) && !QDir::setCurrent(parser.value(dirOption))) {
         std::cerr << "Mappen " << parser.value(dirOption).toStdString() << " finns inte.\n";
@@ -140,7 +146,10 @@ int runCommandLine(int argc, char** argv, const ChangeSetup& setup) {
     if (mode == QStringLiteral("export") && parser.isSet(jsonOption)) {
         return runExport();
     }
-    std::cerr << "Ange export --json.\n";
+    if (mode == QStringLiteral("export") && exportOptions.asked(parser)) {
+        return runFileExport(parser, exportOptions, bookOptions, printOptions, outPath);
+    }
+    std::cerr << "Ange export --json, --ics eller --csv.\n";
     return kStartupEnded;
 }
 

@@ -2,6 +2,8 @@
 // The command-line modes: the same start-up as the window, without a display.
 //   tivra check [--dir FOLDER]
 //   tivra export --json [--dir FOLDER]
+//   tivra export --ics|--csv ... (app/ExportCommand.h)
+//   tivra free ... (app/FreeCommand.h)
 //   tivra book ... (app/BookCommand.h)
 //   tivra cancel ... (app/CancelCommand.h)
 //   tivra print ... (app/PrintCommand.h)

@@ -104,21 +104,21 @@ long long labelYear(int week, int w, const KalenderLage& lage) {
 }
 
 // Day n of the year (1 = 1 January; 0 .. -6 = 31 .. 25 December of the year before).
-std::string dayLabel(long long n, bool leap) {
+std::optional<Date> dayOfYear(long long n, long long year) {
     if (n < -6) {
-        return {};
+        return std::nullopt;
     }
     if (n <= 0) {
-        return decimaltext(31 + n) + " " + manadnamn(12);
+        return Date{static_cast<int>(year - 1), 12, static_cast<int>(31 + n)};
     }
     for (int month = 1; month <= 12; ++month) {
-        int length = monthLength(month, leap);
+        int length = monthLength(month, leapYear(year));
         if (n <= length) {
-            return decimaltext(n) + " " + manadnamn(month);
+            return Date{static_cast<int>(year), month, static_cast<int>(n)};
         }
         n -= length;
     }
-    return {};
+    return std::nullopt;
 }
 
 } // namespace
@@ -160,16 +160,21 @@ int idagsvecka(const Date& today, int startvecka) {
     return static_cast<int>(week);
 }
 
-std::string datum(int week, int weekday, const KalenderLage& lage) {
+std::optional<Date> kalenderdatum(int week, int weekday, const KalenderLage& lage) {
     if (weekday < 1 || weekday > 7) {
-        return {};
+        return std::nullopt;
     }
     int w = week > 52 ? week - 52 : week;
     long long year = labelYear(week, w, lage);
     int w1 = nyarsdag(year);
     long long start = w1 <= 5 ? 3 - w1 : 10 - w1;
     long long n = start + (static_cast<long long>(w) - 1) * 7 + (weekday - 1);
-    return dayLabel(n, leapYear(year));
+    return dayOfYear(n, year);
+}
+
+std::string datum(int week, int weekday, const KalenderLage& lage) {
+    std::optional<Date> date = kalenderdatum(week, weekday, lage);
+    return date ? decimaltext(static_cast<long long>(date->day)) + " " + manadnamn(date->month) : std::string();
 }
 
 std::string shownWeek(double week) {

@@ -2,6 +2,7 @@
 // Week numbers, weekdays and the date labels of the week grid and the printouts.
 #include "core/Clock.h"
 
+#include <optional>
 #include <string>
 
 namespace tivra {
@@ -32,8 +33,11 @@ struct KalenderLage {
     int slutvecka = 0; // 0: the end of the booking period is not known
 };
 
-// The date label ("5 jan") of a weekday (1..7) of a school-year week; empty when the
-// day falls outside its year's labels.
+// The date of a weekday (1..7) of a school-year week, in the calendar year the week grid
+// shows it in; nothing when the day falls outside that year's labels.
+std::optional<Date> kalenderdatum(int week, int weekday, const KalenderLage& lage);
+
+// The date label ("5 jan") of kalenderdatum; empty when there is none.
 std::string datum(int week, int weekday, const KalenderLage& lage);
 
 } // namespace tivra

@@ -1,0 +1,89 @@
+#include "export/CsvExport.h"
+#include "export/IcsExport.h"
+
+#include <gtest/gtest.h>
+#include <libical/ical.h>
+
+namespace tivra {
+namespace {
+
+// A school year 2026/27 counted from week 33, a room with a booking over the new year and
+// a lesson in weeks 2-4 of the spring.
+struct ExportSchool {
+    Program program;
+    const Date today{2026, 11, 20};
+    ExportSchool() {
+        program.settings.startvecka = 33;
+        program.settings.slutvecka = 78;
+        BookingTable& t = program.bokningar;
+        t.row(1) = Bokning{"MA1", "NA1a", "60", "2", "08.15", "B14 B12", "AB", "", "", "2-4"};
+        t.antallektioner = 1;
+        t.row(2) = Bokning{"\xC5SA", "M\xF6te; \"viktigt\"", "90", "3", "13.00", "B14", "", "51-54", "", ""};
+        t.row(3) = Bokning{"BO", "", "30", "1", "10.00", "B12", "", "40", "", ""};
+        t.antalrader = 3;
+    }
+    std::vector<Occurrence> of(const std::string& objekt, bool lessons) const {
+        return occurrences(program, ExportChoice{objekt, {}, 33, 78, lessons}, today);
+    }
+};
+
+std::string dates(const std::vector<Occurrence>& found) {
+    std::string out;
+    for (const Occurrence& o : found) {
+        out += std::to_string(o.date.year) + "-" + std::to_string(o.date.month) + "-" +
+               std::to_string(o.date.day) + (o.lesson ? "L " : " ");
+    }
+    return out;
+}
+
+TEST(Export, OccurrencesCarryTheirRealDatesOverTheNewYearAndLessonsByTheirWeeks) {
+    ExportSchool school;
+    // Weeks 51 and 52 of 2026, then 1 and 2 of 2027, on Wednesdays.
+    EXPECT_EQ(dates(school.of("B14", false)), "2026-12-16 2026-12-23 2027-1-6 2027-1-13 ");
+    // With the lesson: Tuesdays of calendar weeks 2 to 4 of 2027, in date order.
+    EXPECT_EQ(dates(school.of("B14", true)),
+              "2026-12-16 2026-12-23 2027-1-6 2027-1-12L 2027-1-13 2027-1-19L 2027-1-26L ");
+    ExportChoice person{{}, "\xC5SA", 33, 78, false};
+    EXPECT_EQ(occurrences(school.program, person, school.today).size(), 4u);
+
+    // The identity stays from one export to the next and differs for another booking.
+    const std::vector<Occurrence> first = school.of("B14", false);
+    EXPECT_EQ(first[0].uid, school.of("B14", false)[0].uid);
+    EXPECT_NE(first[0].uid, first[1].uid) << "another week";
+    school.program.bokningar.row(2).kommentar = "M\xF6te";
+    EXPECT_NE(first[0].uid, school.of("B14", false)[0].uid) << "another comment";
+}
+
+TEST(Export, TheCalendarParsesBackWithTimesInSwedishLocalTimeAndLettersIntact) {
+    ExportSchool school;
+    std::string ics = icsText(school.of("B14", true), 0);
+    icalcomponent* calendar = icalparser_parse_string(ics.c_str());
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(icalcomponent_count_components(calendar, ICAL_VEVENT_COMPONENT), 7);
+    EXPECT_EQ(icalcomponent_count_components(calendar, ICAL_VTIMEZONE_COMPONENT), 1);
+    icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+    EXPECT_STREQ(icalcomponent_get_summary(event), "B14 \xE2\x80\x93 \xC3\x85SA: M\xC3\xB6te; \"viktigt\"");
+    EXPECT_STREQ(icaltime_as_ical_string(icalcomponent_get_dtstart(event)), "20261216T130000");
+    EXPECT_STREQ(icaltime_as_ical_string(icalcomponent_get_dtend(event)), "20261216T143000");
+    icalproperty* start = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
+    EXPECT_STREQ(icalproperty_get_parameter_as_string(start, "TZID"), "Europe/Stockholm");
+    icalcomponent_free(calendar);
+    EXPECT_NE(ics.find("SUMMARY:B14 \xE2\x80\x93 \xC3\x85SA: M\xC3\xB6te\\; \"viktigt\"\r\n"),
+              std::string::npos)
+        << "escaped as the standard wants";
+}
+
+TEST(Export, TheSpreadsheetFileHasItsMarkSemicolonsAndQuotes) {
+    ExportSchool school;
+    std::string csv = csvText(school.of("B14", false));
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n") + 2),
+              "\xEF\xBB\xBF"
+              "Datum;Vecka;Dag;Start;Slut;Objekt;Signatur;Kommentar;Typ\r\n");
+    EXPECT_NE(
+        csv.find("2026-12-16;51;Ons;13.00;14.30;B14;\xC3\x85SA;\"M\xC3\xB6te; \"\"viktigt\"\"\";Bokning\r\n"),
+        std::string::npos)
+        << csv;
+}
+
+} // namespace
+} // namespace tivra
