@@ -46,6 +46,40 @@ bool chosen(const BookingTable& table, int r, const ExportChoice& choice) {
 
 } // namespace
 
+std::optional<ExportChoice> shownChoice(const Program& program) {
+    const Selection& shown = program.selection;
+    auto at = [](const std::vector<std::string>& list, int position) -> const std::string* {
+        return position >= 1 && position <= static_cast<int>(list.size())
+                   ? &list[static_cast<std::size_t>(position - 1)]
+                   : nullptr;
+    };
+    ExportChoice choice;
+    const std::string* entry = nullptr;
+    switch (shown.vy) {
+    case Vy::Salar:
+        entry = at(program.salar, shown.valdsal);
+        choice.objekt = entry != nullptr ? *entry : "";
+        break;
+    case Vy::Annat:
+        entry = at(program.settings.bokaobjekt, shown.valtobjekt);
+        choice.objekt = entry != nullptr ? *entry : "";
+        break;
+    case Vy::Personal:
+        entry = at(program.timetable.personal, shown.valdperson);
+        choice.person = entry != nullptr ? delaord(*entry).ord1 : "";
+        break;
+    default:
+        break;
+    }
+    if (entry == nullptr) {
+        return std::nullopt;
+    }
+    choice.forstavecka = program.settings.startvecka;
+    choice.sistavecka = program.settings.slutvecka;
+    choice.lessons = true;
+    return choice;
+}
+
 std::vector<Occurrence> occurrences(const Program& program, const ExportChoice& choice, const Date& today) {
     const BookingTable& table = program.bokningar;
     const KalenderLage lage = kalenderLage(program, today);

@@ -4,6 +4,7 @@
 #include "config/Program.h"
 #include "core/Clock.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,10 @@ struct Occurrence {
     std::string kommentar; // a booking's comment, a lesson's group
     std::string uid;       // the same for the same row and week in every export
 };
+
+// What the window shows, as an export: the chosen room, object or person over the whole
+// booking period, lessons included; nothing when no single one is shown.
+std::optional<ExportChoice> shownChoice(const Program& program);
 
 // The occurrences of the chosen rows in the weeks asked for, by date and start time. A
 // booking over weeks 10-14 gives five; a lesson one for each week its week list admits.

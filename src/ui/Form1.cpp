@@ -108,6 +108,7 @@ void Form1::buildMenus() {
     Arkiv_ini = menuEntry(Arkiv, "Arkiv_ini", "Tivra.ini", true);
     Arkiv_skrivut = menuEntry(Arkiv, "Arkiv_skrivut", "Skriv ut", true);
     Arkiv_skrivare = menuEntry(Arkiv, "Arkiv_skrivare", "Skrivare", true);
+    Arkiv_exportera = menuEntry(Arkiv, "Arkiv_exportera", "Exportera...", true);
     Arkiv->addSeparator();
     Arkiv_avsluta_ = menuEntry(Arkiv, "Arkiv_avsluta", "Avsluta", true);
 
@@ -118,6 +119,7 @@ void Form1::buildMenus() {
 
     connect(arkiv_open_, &QAction::triggered, this, &Form1::arkiv_open);
     connect(arkiv_saveas_, &QAction::triggered, this, &Form1::arkiv_saveas);
+    connect(Arkiv_exportera, &QAction::triggered, this, &Form1::Arkiv_exportera_Click);
     connect(Arkiv_avsluta_, &QAction::triggered, this, &Form1::Arkiv_avsluta);
     connect(Arkiv_ini, &QAction::triggered, this, &Form1::Arkiv_ini_Click);
     connect(Arkiv_skrivut, &QAction::triggered, this, &Form1::Arkiv_skrivut_Click);

@@ -160,7 +160,8 @@ class Form1 : public QMainWindow {
     void Arkiv_ini_Click();
     void Arkiv_skrivut_Click();
     void Arkiv_skrivare_Click();
-    void Command4_Click(); // "Skriv ut": the shown object's week schedule
+    void Arkiv_exportera_Click(); // "Exportera...": the shown grid to a calendar or spreadsheet
+    void Command4_Click();        // "Skriv ut": the shown object's week schedule
     void help_help_Click();
     void help_om_Click();
 
@@ -238,6 +239,7 @@ class Form1 : public QMainWindow {
     QAction* Arkiv_ini = nullptr;
     QAction* Arkiv_skrivut = nullptr;
     QAction* Arkiv_skrivare = nullptr;
+    QAction* Arkiv_exportera = nullptr;
     QAction* Arkiv_avsluta_ = nullptr;
     QMenu* help = nullptr;
     QAction* help_help = nullptr;
