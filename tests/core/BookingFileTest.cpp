@@ -133,7 +133,7 @@ TEST_F(BackupTest, FirstLoadOfTheDayWritesTheCopyOnce) {
     EXPECT_EQ(readBytes(copy), bytes);
 
     // A later load of the same run makes no copy
-    writeBytes(file.aktuellfil, fileBytes("Antal: 1", {bookingLines("NY", "SAL 12", "36")}));
+    writeBytes(file.aktuellfil, bookingFile({bookingLines("NY", "SAL 12", "36")}));
     ASSERT_EQ(load(backupmapp), LoadResult::Loaded);
     EXPECT_EQ(readBytes(copy), bytes);
 
