@@ -1,9 +1,11 @@
 #include "core/BookingFile.h"
+#include "core/BookingWrite.h"
 
 #include "BookingFixture.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <tuple>
 
@@ -18,9 +20,9 @@ class LoadTest : public BookingFixture {
 
 TEST_F(LoadTest, LoadsBookingsAfterLessonsAndWritesThemBackByteForByte) {
     // Given a file in the form the program writes, with letters of the code page
-    const std::string bytes = fileBytes(
-        "Antal:  2 ", {bookingLines("\xC5SA", "SAL 12", "36"),
-                       {"BO", "Fika f\xF6r personalen", "60", "5", "14.00", "ALLA", "", "45-57", ""}});
+    const std::string bytes =
+        bookingFile({bookingLines("\xC5SA", "SAL 12", "36"),
+                     {"BO", "Fika f\xF6r personalen", "60", "5", "14.00", "ALLA", "", "45-57", ""}});
     writeBytes(file.aktuellfil, bytes);
 
     ASSERT_EQ(load(), LoadResult::Loaded);
@@ -109,7 +111,7 @@ class BackupTest : public BookingFixture {
   protected:
     std::string backupmapp = dir.file("backup") + "/";
     std::string copy = backupmapp + "Bokningar.bk7";
-    std::string bytes = fileBytes("Antal:  1 ", {bookingLines("\xC5SA", "SAL 12", "36")});
+    std::string bytes = bookingFile({bookingLines("\xC5SA", "SAL 12", "36")});
 
     BackupTest() {
         std::filesystem::create_directory(dir.path() / "backup");
@@ -131,7 +133,7 @@ TEST_F(BackupTest, FirstLoadOfTheDayWritesTheCopyOnce) {
     EXPECT_EQ(readBytes(copy), bytes);
 
     // A later load of the same run makes no copy
-    writeBytes(file.aktuellfil, fileBytes("Antal: 1", {bookingLines("NY", "SAL 12", "36")}));
+    writeBytes(file.aktuellfil, bookingFile({bookingLines("NY", "SAL 12", "36")}));
     ASSERT_EQ(load(backupmapp), LoadResult::Loaded);
     EXPECT_EQ(readBytes(copy), bytes);
 
@@ -141,7 +143,7 @@ TEST_F(BackupTest, FirstLoadOfTheDayWritesTheCopyOnce) {
     EXPECT_EQ(readBytes(copy), bytes);
 
     // A copy from another day with the same day number is replaced, in the program's own form
-    const std::string changed = fileBytes("Antal:  1 ", {bookingLines("NY", "SAL 12", "36")});
+    const std::string changed = bookingFile({bookingLines("NY", "SAL 12", "36")});
     copyDated(Date{2024, 4, 7});
     firstLoad();
     EXPECT_EQ(readBytes(copy), changed);
@@ -171,6 +173,140 @@ TEST_F(BackupTest, FailedCopyIsQuietAndFailedLoadKeepsTheFirstLoadPending) {
     writeBytes(file.aktuellfil, bytes);
     firstLoad();
     EXPECT_EQ(readBytes(copy), bytes);
+}
+
+class WriteTest : public BookingFixture {
+  protected:
+    const std::string old = bookingFile({bookingLines("GAMMAL", "SAL 1", "36")});
+    const std::vector<Lines> bookings{bookingLines("\xD6VA", "SAL 2", "37"),
+                                      bookingLines("BO", "SAL 3", "38")};
+    const Lines rad = fileLines("", bookings); // rad[1..18]
+    const std::string expected = bookingFile(bookings);
+
+    WriteTest() { writeBytes(file.aktuellfil, old); }
+};
+
+TEST_F(WriteTest, EveryFailedAttemptIsRetriedThenTheProgramEndsWithTheOldFileWhole) {
+    const std::function<void()> faults[] = {
+        // the booking file is read-only
+        [&] {
+            disk.onWritable = [&](const std::string& path) {
+                return path == file.aktuellfil ? std::optional<bool>(false) : std::nullopt;
+            };
+        },
+        // the write stops half-way
+        [&] {
+            disk.onWrite = [](const std::string& path, std::string_view bytes) {
+                RealDisk().writeAll(path, bytes.substr(0, bytes.size() / 2));
+                return std::optional<bool>(false);
+            };
+        },
+        // nothing reads back
+        [&] {
+            disk.onRead = [](const std::string&) { return std::make_optional(std::optional<std::string>()); };
+        },
+        // the rename is refused, for a booking file in a ".bk" folder: the role decides, not the name
+        [&] {
+            disk.onReplace = [](const std::string&, const std::string&) {
+                return std::optional<bool>(false);
+            };
+            std::filesystem::create_directory(dir.path() / "arkiv.bk");
+            file.aktuellfil = dir.file("arkiv.bk/Bokningar.bok");
+            writeBytes(file.aktuellfil, old);
+        }};
+    for (const auto& fault : faults) {
+        disk.onWritable = nullptr, disk.onWrite = nullptr, disk.onRead = nullptr, disk.onReplace = nullptr;
+        messages.shown.clear(), clock.pauses.clear(), disk.writes.clear();
+        fault();
+        EXPECT_THROW(skrivfil(file.aktuellfil, 2, rad, platform), ProgramEnded);
+        EXPECT_EQ(messages.log(), Lines{"Allvarligt fel|Fel vid skrivning av " + file.aktuellfil +
+                                        ". Meddela administrat\xF6ren. Programmet avslutas."});
+        EXPECT_EQ(clock.pauses, std::vector<std::chrono::milliseconds>(4, std::chrono::milliseconds(200)));
+        EXPECT_EQ(disk.writes.size(), 4U);
+        EXPECT_EQ(readBytes(file.aktuellfil), old);
+        EXPECT_TRUE(leftovers().empty());
+    }
+}
+
+TEST_F(WriteTest, ReadBackThatDiffersIsRetried) {
+    // One differing field, then a count line that announces another count
+    std::string differing = expected;
+    differing.replace(differing.find("BO"), 2, "B0");
+    Lines faults{differing, "Antal:  3 " + expected.substr(10)};
+    disk.onRead = [&](const std::string&) -> std::optional<std::optional<std::string>> {
+        if (faults.empty()) {
+            return std::nullopt;
+        }
+        std::string bytes = faults.front();
+        faults.erase(faults.begin());
+        return std::optional<std::string>(bytes);
+    };
+    ASSERT_TRUE(skrivfil(file.aktuellfil, 2, rad, platform));
+    EXPECT_EQ(clock.pauses.size(), 2U);
+    EXPECT_EQ(readBytes(file.aktuellfil), expected);
+    EXPECT_TRUE(leftovers().empty());
+}
+
+TEST_F(WriteTest, WritesThroughATemporaryFileAndAGuardedWriteLeavesAFileThatChangedMeanwhile) {
+    EXPECT_EQ(writeIfUnchanged(file.aktuellfil, 2, rad, old, platform), GuardedWrite::Written);
+    EXPECT_EQ(readBytes(file.aktuellfil), expected);
+    ASSERT_EQ(disk.writes.size(), 1U);
+    EXPECT_NE(disk.writes[0].find(".tmp"), std::string::npos) << "the target is never truncated in place";
+    EXPECT_EQ(antalrad(0), "Antal:  0 ");
+
+    const std::string theirs = bookingFile({bookingLines("ANNAN", "SAL 9", "40")});
+    writeBytes(file.aktuellfil, theirs);
+    EXPECT_EQ(writeIfUnchanged(file.aktuellfil, 2, rad, old, platform), GuardedWrite::Overtaken);
+    EXPECT_EQ(readBytes(file.aktuellfil), theirs);
+    ASSERT_TRUE(skrivfil(file.aktuellfil, 2, rad, platform));
+    EXPECT_EQ(readBytes(file.aktuellfil), expected);
+    EXPECT_TRUE(leftovers().empty());
+    EXPECT_TRUE(clock.pauses.empty()) << "another writer is not a failed write";
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+using SaveTest = SaveFixture;
+
+TEST_F(SaveTest, CancelledBookingIsLeftOutAndTheRowsBelowMoveUp) {
+    append("A");
+    append("B");
+    append("C");
+    table.row(4).cancel();
+    ASSERT_TRUE(save());
+    EXPECT_EQ(readBytes(file.aktuellfil),
+              bookingFile({bookingLines("A", "SAL 1", "36"), bookingLines("C", "SAL 1", "36")}));
+    ASSERT_EQ(load(), LoadResult::Loaded);
+    EXPECT_EQ(table.antalrader, 4);
+    EXPECT_EQ(table.row(4).signatur, "C");
+}
+
+TEST_F(SaveTest, RefusesMoreLiveBookingsThanTheFileHoldsAndAppendRefusesAFullTable) {
+    writeBytes(file.aktuellfil, "Antal: 0\r\n");
+    for (int i = 0; i < kMaxBookingsInFile; ++i) {
+        append("A");
+    }
+    append("B");
+    EXPECT_FALSE(save());
+    ASSERT_EQ(
+        messages.log(),
+        Lines{"Spara bokningar|Bokningsfilen rymmer h\xF6gst 5555 bokningar. \xC4ndringarna ej sparade."});
+    EXPECT_EQ(messages.shown[0].icon, Icon::Exclamation);
+    EXPECT_EQ(readBytes(file.aktuellfil), "Antal: 0\r\n");
+
+    // A cancelled row does not count
+    table.row(3).cancel();
+    EXPECT_TRUE(save());
+    ASSERT_EQ(load(), LoadResult::Loaded);
+    EXPECT_EQ(table.antalrader, 2 + kMaxBookingsInFile);
+    EXPECT_EQ(table.row(table.antalrader).signatur, "B");
+
+    messages.shown.clear();
+    table.antalrader = kMaxRows - 1;
+    append("C"); // the last row
+    EXPECT_FALSE(laggTillRad(table, bookingRow("D", "SAL 1", "36"), messages));
+    EXPECT_EQ(table.antalrader, kMaxRows);
+    EXPECT_EQ(messages.log(),
+              Lines{"Boka|Bokningstabellen \xE4r full (h\xF6gst 20000 rader). Bokningen sparades inte."});
 }
 
 } // namespace

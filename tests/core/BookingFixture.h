@@ -70,7 +70,7 @@ class BookingFixture : public ::testing::Test {
 // Two lesson rows, then bookings of SAL 1 in week 36 appended as a test needs them.
 class SaveFixture : public BookingFixture {
   protected:
-    const std::string savedA = fileBytes("Antal:  1 ", {bookingLines("A", "SAL 1", "36")});
+    const std::string savedA = bookingFile({bookingLines("A", "SAL 1", "36")});
 
     SaveFixture() { table.antallektioner = table.antalrader = 2; }
 

@@ -26,7 +26,7 @@ TEST_F(FileSafetyTest, LinesBeyondTheCountAreAReadErrorSoNoSaveCanDropThem) {
     EXPECT_FALSE(disk.exists(dir.file("Bokningar.bk7"))) << "no backup of the first booking alone";
 
     // Trailing empty lines are no bookings
-    writeBytes(file.aktuellfil, fileBytes("Antal: 1", {bookingLines("A", "B", "9")}) + "\r\n  \r\n");
+    writeBytes(file.aktuellfil, bookingFile({bookingLines("A", "B", "9")}) + "\r\n  \r\n");
     EXPECT_EQ(load(), LoadResult::Loaded);
 }
 
