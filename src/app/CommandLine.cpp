@@ -9,6 +9,7 @@
 #include "app/StateReport.h"
 #include "config/Startup.h"
 #include "core/Text1252.h"
+#include "ui/SwedishQt.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -84,7 +85,8 @@ bool isCommandLineMode(int argc, char** argv) {
     if (argc < 2) {
         return false;
     }
-    for (const char* mode : {"check", "export", "book", "cancel", "free", "print"}) {
+    for (const char* mode : {"check", "export", "book", "cancel", "free", "print", "--help", "-h", "-?",
+                             "--help-all", "--version", "-v"}) {
         if (std::strcmp(argv[1], mode) == 0) {
             return true;
         }
@@ -95,10 +97,25 @@ bool isCommandLineMode(int argc, char** argv) {
 int runCommandLine(int argc, char** argv, const ChangeSetup& setup) {
     std::unique_ptr<QCoreApplication> app = application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tivra"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TIVRA_VERSION));
+    // Qt's own words in the help (Usage, Options) in Swedish too.
+    SwedishQt swedish;
+    QCoreApplication::installTranslator(&swedish);
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Tivra utan fönster: kontroll och export av det som läses vid start."));
-    parser.addHelpOption();
+        QStringLiteral("Tivra bokar salar och andra objekt vecka för vecka.\n"
+                       "Utan läge startar fönstret, i aktuell mapp eller med --dir MAPP.\n"
+                       "Lägena arbetar utan fönster:\n"
+                       "  check           kontrollera det som läses vid start\n"
+                       "  export --json   allt som lästs in, som JSON\n"
+                       "  export --ics    en sals, ett objekts eller en persons bokningar som kalender\n"
+                       "  export --csv    detsamma som kalkylblad\n"
+                       "  book            boka\n"
+                       "  cancel          avboka\n"
+                       "  free            lediga salar en viss tid\n"
+                       "  print           skriv ut listor, veckoscheman och veckoöversikt"));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("läge"),
                                  QStringLiteral("check, export, book, cancel, free eller print"));
     QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("Mappen med Tivra.ini."),
@@ -115,6 +132,14 @@ int runCommandLine(int argc, char** argv, const ChangeSetup& setup) {
     if (!parser.parse(QCoreApplication::arguments())) {
         std::cerr << parser.errorText().toStdString() << '\n';
         return kStartupEnded;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        std::cout << parser.helpText().toStdString() << std::flush;
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::cout << "tivra " << TIVRA_VERSION << '\n' << std::flush;
+        return 0;
     }
     // A PDF named on the command line is where the user stood, not in --dir.
     const QString pdfPath = parser.isSet(printOptions.pdf)

@@ -1,5 +1,7 @@
 #include "app/WindowMode.h"
 
+#include "app/SchoolFolder.h"
+
 #include "config/Program.h"
 #include "core/Clock.h"
 #include "core/Disk.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -41,7 +44,7 @@ void installSwedish(QApplication& app, QTranslator& translator, SwedishQt& ours)
 }
 
 // Moves into the folder given with --dir; false with the message printed when that fails.
-bool enterFolder(const QStringList& arguments) {
+bool enterFolder(const QStringList& arguments, bool& named) {
     QCommandLineParser parser;
     QCommandLineOption dir(QStringLiteral("dir"), toQString("Mappen med Tivra.ini."), QStringLiteral("MAPP"));
     parser.addOption(dir);
@@ -52,7 +55,8 @@ bool enterFolder(const QStringList& arguments) {
                                      : toQString("Ok\xE4nd flagga: ") + dashed(unknown.front()));
         return false;
     }
-    if (!parser.isSet(dir)) {
+    named = parser.isSet(dir);
+    if (!named) {
         return true;
     }
     QString folder = parser.value(dir);
@@ -71,8 +75,13 @@ int runWindowMode(int argc, char** argv) {
     QTranslator translator;
     SwedishQt ours;
     installSwedish(app, translator, ours);
-    if (!enterFolder(QApplication::arguments())) {
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tivra")));
+    bool folderNamed = false;
+    if (!enterFolder(QApplication::arguments(), folderNamed)) {
         return 2;
+    }
+    if (!folderNamed) {
+        enterSchoolFolder();
     }
 
     Program program;

@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -109,7 +110,9 @@ void Form1::help_help_Click() {
 }
 
 void Form1::help_om_Click() {
-    platform_.messages.show(aboutText(), "Om programmet", Icon::Information);
+    // The folder in use, for support to ask about.
+    const std::string folder = textBytes(QDir::toNativeSeparators(QDir::currentPath()));
+    platform_.messages.show(aboutText() + "\r\n\r\nMapp: " + folder, "Om programmet", Icon::Information);
 }
 
 } // namespace tivra

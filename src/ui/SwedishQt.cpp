@@ -140,6 +140,15 @@ const QHash<QByteArray, QString>& swedish() {
             {"Show overview of all pages", "Visa alla sidor"},
             {"Page setup", "Utskriftsformat"},
             {"Export to PDF", "Exportera till PDF"},
+            // The command line's help.
+            {"Usage: %1", "Användning: %1"},
+            {"[options]", "[flaggor]"},
+            {"Options:", "Flaggor:"},
+            {"Arguments:", "Argument:"},
+            {"Displays help on commandline options.", "Visar hjälp om flaggorna."},
+            {"Displays help, including generic Qt options.", "Visar hjälp, även Qt:s allmänna flaggor."},
+            {"Displays version information.", "Visar programmets version."},
+            {"Displays help including Qt specific options.", "Visar hjälp, även Qt:s egna flaggor."},
         };
         QHash<QByteArray, QString> table;
         for (const auto& [english, svenska] : pairs) {

@@ -39,7 +39,9 @@ TEST(Help, TheHelpWindowComesForwardAndBackWithItsThreeTabs) {
         EXPECT_EQ(help->findChild<QLabel*>(QLatin1String(name))->text(), toDisplay(text)) << name;
     }
     s.child<QAction>("help_om")->trigger();
-    EXPECT_EQ(s.messages.log(), (std::vector<std::string>{"Om programmet|" + aboutText()}));
+    // With the folder in use, for support to ask about.
+    EXPECT_EQ(s.messages.log(), (std::vector<std::string>{"Om programmet|" + aboutText() +
+                                                          "\r\n\r\nMapp: " + s.dir.path().string()}));
 }
 
 TEST(Help, ThePopUpShowsTheAskingDialogsTextOnly) {
