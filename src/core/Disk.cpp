@@ -127,7 +127,12 @@ bool RealDisk::flushFolder(const std::string& path) {
 bool RealDisk::replace(const std::string& from, const std::string& to) {
     fs::path source = toPath(from);
     fs::path target = toPath(to);
-#ifndef _WIN32
+#ifdef _WIN32
+    // One step, and on the disk before it returns. A file another program holds open
+    // refuses; the caller retries as after any failed write.
+    return MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+           0;
+#else
     // A user's strict umask must not lock the colleagues out of a shared file.
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0) {
@@ -136,11 +141,11 @@ bool RealDisk::replace(const std::string& from, const std::string& to) {
         }
         ::chmod(source.c_str(), old.st_mode & 07777);
     }
-#endif
     std::error_code ec;
-    // rename replaces the target in one step on POSIX and with MoveFileEx on Windows.
+    // rename replaces the target in one step.
     fs::rename(source, target, ec);
     return !ec;
+#endif
 }
 
 std::string RealDisk::linkTarget(const std::string& path) {
