@@ -31,6 +31,19 @@ fs::path toPath(const std::string& path) {
 #endif
 }
 
+#ifndef _WIN32
+// Opens the file or folder, forces it onto the disk and closes it again.
+bool syncOpened(const char* name, int flags) {
+    int fd = ::open(name, flags);
+    if (fd < 0) {
+        return false;
+    }
+    bool flushed = ::fsync(fd) == 0;
+    ::close(fd);
+    return flushed;
+}
+#endif
+
 } // namespace
 
 std::string nativePath(const std::string& path) {
@@ -97,13 +110,7 @@ bool RealDisk::flush(const std::string& path) {
     CloseHandle(file);
     return flushed;
 #else
-    int fd = ::open(toPath(path).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    bool flushed = ::fsync(fd) == 0;
-    ::close(fd);
-    return flushed;
+    return syncOpened(toPath(path).c_str(), O_RDONLY | O_CLOEXEC);
 #endif
 }
 
@@ -114,13 +121,7 @@ bool RealDisk::flushFolder(const std::string& path) {
     return true;
 #else
     fs::path folder = toPath(path).parent_path();
-    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    bool flushed = ::fsync(fd) == 0;
-    ::close(fd);
-    return flushed;
+    return syncOpened(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 #endif
 }
 
