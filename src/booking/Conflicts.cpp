@@ -64,7 +64,7 @@ Conflicts conflictsAmong(const BookingTable& table, const std::vector<int>& rows
 }
 
 Conflicts findConflicts(const BookingTable& table, const Bokning& mine, long long first, long long last,
-                        std::vector<int> skip) {
+                        const std::vector<int>& skip) {
     return conflictsAmong(table, rowsAtTheTime(table, mine), mine, first, last, skip);
 }
 

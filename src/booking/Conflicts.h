@@ -38,6 +38,6 @@ Conflicts conflictsAmong(const BookingTable& table, const std::vector<int>& rows
 // to last; the rows `skip` (the booking itself, the one it replaces) are never in its way.
 // The lessons are only looked for when no booking is in the way.
 Conflicts findConflicts(const BookingTable& table, const Bokning& mine, long long first, long long last,
-                        std::vector<int> skip = {});
+                        const std::vector<int>& skip = {});
 
 } // namespace tivra

@@ -16,7 +16,7 @@ namespace tivra {
 
 // No file the program reads comes near this: the largest booking file it writes is 50000
 // lines. Anything larger is no file of ours and is not read whole.
-inline constexpr std::uintmax_t kMaxReadBytes = 64u * 1024u * 1024u;
+inline constexpr std::uintmax_t kMaxReadBytes = std::uintmax_t{64} * 1024 * 1024;
 
 class Disk {
   public:

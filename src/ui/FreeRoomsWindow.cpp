@@ -21,7 +21,7 @@ QListWidget* nameList(const char* objectName, const std::vector<std::string>& na
 } // namespace
 
 FreeRoomsWindow::FreeRoomsWindow(const std::string& title, const FreeRooms& rooms,
-                                 std::function<void(const std::string& name)> choose, QWidget* parent)
+                                 const std::function<void(const std::string& name)>& choose, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("FreeRoomsWindow"));
     setWindowTitle(toQString(title));

@@ -19,7 +19,7 @@ class FreeRoomsWindow : public QDialog {
   public:
     // `title` and the names in Windows-1252; `choose` is told the name chosen.
     FreeRoomsWindow(const std::string& title, const FreeRooms& rooms,
-                    std::function<void(const std::string& name)> choose, QWidget* parent);
+                    const std::function<void(const std::string& name)>& choose, QWidget* parent);
 
   private:
     QListWidget* freeList_ = nullptr;
