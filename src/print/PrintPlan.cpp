@@ -136,6 +136,11 @@ PrintNotes renderPlan(const PrintPlan& plan, const Program& program, const Date&
         if (out.notes.avbruten) {
             return out.notes;
         }
+        // Turned back only when pages follow: a print preview shows every page in the
+        // orientation the document ends with.
+        if (!plan.jobs.empty()) {
+            surface.setLandscape(false);
+        }
     }
     for (const PrintJob& job : plan.jobs) {
         if (job.lista) {

@@ -47,8 +47,8 @@ class PrintSurface {
     // A box filled with grey level `grey`, without outline.
     virtual void filledBox(double x1, double y1, double x2, double y2, int grey) = 0;
 
-    // The pages from the next one drawn on are landscape, or portrait again; the page size
-    // functions answer for them at once.
+    // The pages from the next one drawn on are landscape, or again as the user chose them;
+    // the page size functions answer for them at once.
     virtual void setLandscape(bool landscape) = 0;
 
     // Asks for a new page and puts the position at the top-left. The page is only made

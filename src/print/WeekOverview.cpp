@@ -215,7 +215,6 @@ void skrivut_oversikt(Printout& out, const std::vector<std::string>& objects, in
             break;
         }
     }
-    out.surface.setLandscape(false);
 }
 
 } // namespace tivra

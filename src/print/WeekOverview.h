@@ -22,7 +22,8 @@ std::vector<OverviewRow> overviewRows(const Program& program, const std::vector<
 
 // One sheet or more per school-year week forsta..sista, the heading and the table's head
 // repeated on every sheet; a row is never split across sheets unless it alone is taller
-// than a sheet. The document is not ended here; the pages after it are portrait again.
+// than a sheet. The document is not ended here, and its pages stay landscape for what
+// follows until the caller turns them back.
 void skrivut_oversikt(Printout& out, const std::vector<std::string>& objects, int forstavecka, int sistavecka,
                       bool all);
 

@@ -186,12 +186,19 @@ void Form4::Command5_Click() {
     PrintNotes notes;
     QPrintPreviewDialog preview(&context_.printer, this);
     preview.setWindowTitle(toQString("F\xF6rhandsgranska"));
+    // A week sheet leaves the printer landscape, and the preview shows every page in the
+    // orientation its document ends with: each repaint starts from the user's own.
+    const QPageLayout::Orientation chosen = context_.printer.pageLayout().orientation();
     // The same render as "OK", repainted as often as the preview asks; it shows nothing.
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* printer) {
+        if (!made->oversikt.empty()) {
+            printer->setPageOrientation(chosen);
+        }
         QtPrintSurface surface(*printer);
         notes = renderPlan(*made, context_.program, today, surface);
     });
     preview.exec();
+    context_.printer.setPageOrientation(chosen);
     reportPrintNotes(notes, context_.platform.messages);
 }
 

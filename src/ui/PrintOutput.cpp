@@ -36,8 +36,12 @@ bool PrinterOutput::available() {
 }
 
 PrintResult PrinterOutput::print(const std::function<bool(PrintSurface&)>& draw) {
+    // The printer serves the whole run: a week sheet must not leave it landscape.
+    const QPageLayout::Orientation chosen = printer_.pageLayout().orientation();
     QtPrintSurface surface(printer_);
-    return drawOn(surface, draw);
+    PrintResult result = drawOn(surface, draw);
+    printer_.setPageOrientation(chosen);
+    return result;
 }
 
 PrintResult PdfOutput::print(const std::function<bool(PrintSurface&)>& draw) {

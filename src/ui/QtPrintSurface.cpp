@@ -13,7 +13,8 @@
 namespace tivra {
 
 QtPrintSurface::QtPrintSurface(QPagedPaintDevice& device)
-    : device_(device), dotsPerTwipX_(device.logicalDpiX() / kTwipsPerInch),
+    : device_(device), chosen_(device.pageLayout().orientation()),
+      dotsPerTwipX_(device.logicalDpiX() / kTwipsPerInch),
       dotsPerTwipY_(device.logicalDpiY() / kTwipsPerInch) {}
 
 QtPrintSurface::~QtPrintSurface() {
@@ -116,7 +117,7 @@ void QtPrintSurface::filledBox(double x1, double y1, double x2, double y2, int g
 
 void QtPrintSurface::setLandscape(bool landscape) {
     // The device takes the new layout for the page it begins next; its size answers at once.
-    device_.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    device_.setPageOrientation(landscape ? QPageLayout::Landscape : chosen_);
 }
 
 void QtPrintSurface::newPage() {

@@ -85,6 +85,7 @@ class QtPrintSurface : public PrintSurface {
     QRectF dotRect(double x1, double y1, double x2, double y2) const;
 
     QPagedPaintDevice& device_;
+    QPageLayout::Orientation chosen_; // the device's own, which "not landscape" returns to
     QPainter painter_;
     State state_ = State::Waiting;
     bool begun_ = false;
