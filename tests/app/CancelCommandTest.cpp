@@ -11,8 +11,8 @@ using namespace test;
 
 TEST(CancelCommand, RemovesTheFirstMatchOfTheOptionsReadAsBookReadsThem) {
     TempDir dir;
-    Booking a = booking("AB", 1, 2, 9, 10);
-    Booking b = booking("AB", 1, 2, 9, 11);
+    Row a = booking("AB", 1, 2, 9, 10);
+    Row b = booking("AB", 1, 2, 9, 11);
     school(dir, {a, b, a});
     // Lower-case object and signature, a day name, a start time without its leading zero.
     std::vector<std::string> typed{"--object",    "r1",       "--day",     "tis",    "--start",
@@ -36,8 +36,8 @@ TEST(CancelCommand, AWriteWithoutTheLockBetweenReloadAndSaveIsNoticedAndTheCance
     for (bool compare : {true, false}) {
         TempDir dir;
         TempDir scratch;
-        Booking mine = booking("A", 1, 1, 8, 10);
-        Booking theirs = booking("B", 2, 1, 8, 10);
+        Row mine = booking("A", 1, 1, 8, 10);
+        Row theirs = booking("B", 2, 1, 8, 10);
         school(dir, {mine});
         const std::string pause = scratch.file("pause");
         std::vector<std::string> env{"TIVRA_TEST_PAUSE_BEFORE_SAVE=" + pause};

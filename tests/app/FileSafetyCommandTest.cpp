@@ -22,22 +22,22 @@ TEST(FileSafetyCommand, ALineBreakInAFieldIsRefusedAndTheFileKeptAsItWas) {
 // With the school year starting in week 34, week 1 is the 53rd of the year's numbering.
 TEST(FileSafetyCommand, CancelReadsWeeksAsBookTypesThem) {
     TempDir dir;
-    Booking range = booking("B", 2, 1, 8, 50);
-    range[7] = "50-54";
+    Row range = booking("B", 2, 1, 8, 50);
+    range.vecka = "50-54";
     school(dir, {range});
     writeBytes(dir.file("Tivra.ini"),
                crlf({"SCHEMA: liten", "BOKNINGSFIL: liten.bok", "STARTVECKA:  34 ", "SLUTVECKA:  80 "}));
-    Booking single = booking("A", 1, 2, 9, 1);
+    Row single = booking("A", 1, 2, 9, 1);
     EXPECT_EQ(run("book", dir, optionsFor(single)).said(), "0: ");
-    single[7] = "53";
-    EXPECT_EQ(bookingsIn(readBytes(dir.file("liten.bok"))), (std::vector<Booking>{single, range}));
+    single.vecka = "53";
+    EXPECT_EQ(bookingsIn(readBytes(dir.file("liten.bok"))), (std::vector<Row>{single, range}));
 
-    single[7] = "1";
+    single.vecka = "1";
     EXPECT_EQ(run("cancel", dir, optionsFor(single)).said(), "0: ");
-    range[7] = "50-2";
+    range.vecka = "50-2";
     EXPECT_EQ(run("cancel", dir, optionsFor(range)).said(), "0: ");
     EXPECT_EQ(readBytes(dir.file("liten.bok")), bookingFile({}));
-    range[7] = "5-2";
+    range.vecka = "5-2";
     EXPECT_EQ(run("cancel", dir, optionsFor(range)).said(), "1: Avboka: Ange giltiga veckor.\n");
 }
 

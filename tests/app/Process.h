@@ -2,6 +2,7 @@
 // The real program run as its own process, as an administrator would run it from a shell
 // on a machine without a display; and the small school the booking commands work on.
 #include "support/Fakes.h"
+#include "support/Rows.h"
 
 #include <gtest/gtest.h>
 
@@ -93,25 +94,23 @@ inline Outcome run(const std::string& mode, const TempDir& folder, const std::ve
     return {status, readBytes(scratch.file("out")), readBytes(scratch.file("err"))};
 }
 
-using Booking = std::vector<std::string>; // the nine lines of one booking
-
 // The bookings of a file, sorted.
-inline std::vector<Booking> bookingsIn(const std::string& bytes) {
+inline std::vector<Row> bookingsIn(const std::string& bytes) {
     std::vector<std::string> lines;
     for (std::size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2) {
         lines.push_back(bytes.substr(at, end - at));
     }
-    std::vector<Booking> out;
+    std::vector<Row> out;
     for (std::size_t k = 1; k + 9 <= lines.size(); k += 9) {
-        out.emplace_back(lines.begin() + static_cast<std::ptrdiff_t>(k),
-                         lines.begin() + static_cast<std::ptrdiff_t>(k + 9));
+        const std::string* f = &lines[k];
+        out.push_back({f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8]});
     }
     std::sort(out.begin(), out.end());
     return out;
 }
 
 // A school of the eight rooms R0..R7 without a timetable, with these bookings.
-inline void school(const TempDir& dir, const std::vector<Booking>& bookings) {
+inline void school(const TempDir& dir, const std::vector<Row>& bookings) {
     writeBytes(dir.file("Tivra.ini"),
                crlf({"SCHEMA: liten", "BOKNINGSFIL: liten.bok", "STARTVECKA:  1 ", "SLUTVECKA:  52 "}));
     writeBytes(dir.file("liten.sal"), crlf({"R0", "R1", "R2", "R3", "R4", "R5", "R6", "R7"}));
@@ -119,18 +118,19 @@ inline void school(const TempDir& dir, const std::vector<Booking>& bookings) {
 }
 
 // A booking of room `room`, day 1..5, whole hour `hour`, 30 minutes, commented "K" + sig.
-inline Booking booking(const std::string& sig, int room, int day, int hour, int week) {
+inline Row booking(const std::string& sig, int room, int day, int hour, int week) {
     std::string start = (hour < 10 ? "0" : "") + std::to_string(hour) + ".00";
     std::string object = "R" + std::to_string(room);
-    return {sig, "K" + sig, "30", std::to_string(day), start, object, "", std::to_string(week), ""};
+    return {sig, "K" + sig, "30", std::to_string(day), start, object, "", std::to_string(week)};
 }
 
 // The options that name a booking to `tivra book` or `tivra cancel`.
-inline std::vector<std::string> optionsFor(const Booking& b) {
+inline std::vector<std::string> optionsFor(const Row& b) {
     const char* const days[] = {"M\xC3\x85N", "TIS", "ONS", "TOR", "FRE"}; // UTF-8, as typed
-    std::string day = days[std::stoi(b[3]) - 1];
-    return {"--object",    b[5], "--day",     day, "--start", b[4], "--length", b[2], "--week", b[7], //
-            "--signature", b[0], "--comment", b[1]};
+    return {"--object",  b.objekt,   "--day",       days[std::stoi(b.dag) - 1],
+            "--start",   b.starttid, "--length",    b.langd,
+            "--week",    b.vecka,    "--signature", b.signatur,
+            "--comment", b.kommentar};
 }
 
 } // namespace tivra::test

@@ -15,9 +15,9 @@ class AvbokaTest : public BokaTest {
     std::vector<EditFields> filled;
 
     const std::string question = std::string("Avboka|") + kCancelQuestion;
-    const Lines a = booked("A", "SAL 1", "1", "08.00", "60", "10");
-    const Lines b = booked("B", "SAL 2", "2", "09.00", "30", "10-12");
-    const Lines c = booked("C", "KAMERA", "3", "10.00", "45", "11");
+    const Row a = booked("A", "SAL 1", "1", "08.00", "60", "10");
+    const Row b = booked("B", "SAL 2", "2", "09.00", "30", "10-12");
+    const Row c = booked("C", "KAMERA", "3", "10.00", "45", "11");
 };
 
 TEST_F(AvbokaTest, ConfirmedCancelEmptiesTheRowAndTheRowsBelowMoveUpAtTheNextLoad) {
@@ -46,7 +46,7 @@ TEST_F(AvbokaTest, ConfirmedCancelEmptiesTheRowAndTheRowsBelowMoveUpAtTheNextLoa
 }
 
 TEST_F(AvbokaTest, OfTwoIdenticalBookingsTheFirstIsRemovedAndOneRemovedMeanwhileIsLeftAlone) {
-    Lines x = booked("X", "SAL 1", "4", "12.00", "60", "10");
+    Row x = booked("X", "SAL 1", "4", "12.00", "60", "10");
     use({a, x, a});
     messages.answers = {true};
     EXPECT_EQ(cancel(3), ChangeResult::Saved);
@@ -66,8 +66,8 @@ TEST_F(AvbokaTest, OfTwoIdenticalBookingsTheFirstIsRemovedAndOneRemovedMeanwhile
 }
 
 TEST_F(AvbokaTest, RedigeraFillsTheFieldsAndWritesNothing) {
-    Lines kamera{"AB", "M\xF6te", "90", "3", "13.00", "KAMERA", "", "45-50", ""};
-    Lines gone = booked("Y", "GAMMAL SAL", "1", "08.00", "60", "10");
+    Row kamera{"AB", "M\xF6te", "90", "3", "13.00", "KAMERA", "", "45-50"};
+    Row gone = booked("Y", "GAMMAL SAL", "1", "08.00", "60", "10");
     use({a, kamera, gone});
 
     std::optional<Bokning> edited = edit(2);
@@ -92,8 +92,8 @@ TEST_F(AvbokaTest, RedigeraFillsTheFieldsAndWritesNothing) {
 
 // The edited booking is replaced by one change, or stays as it was.
 TEST_F(AvbokaTest, BokaReplacesTheEditedBookingOrLeavesItStanding) {
-    Lines edited = booked("ABC", "SAL 1", "2", "10.00", "60", "10");
-    Lines other = booked("X", "SAL 1", "2", "13.00", "60", "10");
+    Row edited = booked("ABC", "SAL 1", "2", "10.00", "60", "10");
+    Row other = booked("X", "SAL 1", "2", "13.00", "60", "10");
     use({edited, other});
     std::optional<Bokning> original = edit(1);
     ASSERT_TRUE(original);

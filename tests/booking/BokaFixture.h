@@ -7,6 +7,7 @@
 #include "config/Program.h"
 #include "core/BookingFile.h"
 #include "support/Fakes.h"
+#include "support/Rows.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -43,15 +44,14 @@ class FakeLock : public BookingLock {
     std::size_t shownAtLock_ = 0;
 };
 
-using Lines = std::vector<std::string>;
 inline const std::string kRefusedTaken = "Boka|Angiven tid redan bokad.";
 inline const std::string kBokaNotSaved = "Boka|\xC4ndringarna ej sparade.";
 inline const std::string kBrokenFile = "Antal: 2\r\nbara\r\n";
 
-// Nine lines of a booking as the file holds it.
-inline Lines booked(const std::string& sig, const std::string& objekt, const std::string& dag,
-                    const std::string& start, const std::string& langd, const std::string& vecka) {
-    return {sig, "", langd, dag, start, objekt, "", vecka, ""};
+// A booking with only these fields filled.
+inline Row booked(const std::string& sig, const std::string& objekt, const std::string& dag,
+                  const std::string& start, const std::string& langd, const std::string& vecka) {
+    return {sig, "", langd, dag, start, objekt, "", vecka};
 }
 
 class BokaTest : public ::testing::Test {
@@ -81,7 +81,7 @@ class BokaTest : public ::testing::Test {
     }
 
     // The booking file holds these bookings, and the table has just loaded them.
-    void use(const std::vector<Lines>& bookings) {
+    void use(const std::vector<Row>& bookings) {
         writeBytes(program.bookingFile.aktuellfil, bookingFile(bookings));
         ASSERT_EQ(
             oppnabokningar(program.bokningar, program.bookingFile, program.settings.backupmapp, platform),
@@ -91,9 +91,7 @@ class BokaTest : public ::testing::Test {
     // A lesson row: rooms, teachers, weeks as the timetable gives them.
     void addLesson(const std::string& rooms, const std::string& start, const std::string& langd,
                    const std::string& veckor = "") {
-        BookingTable& t = program.bokningar;
-        t.row(t.antallektioner + 1) = Bokning{"MA1", "", langd, "2", start, rooms, "AB", "", "", veckor};
-        t.antalrader = ++t.antallektioner;
+        test::addLesson(program.bokningar, {"MA1", "", langd, "2", start, rooms, "AB", "", "", veckor});
     }
 
     // The fields for a booking on Tuesday, as a user fills them.

@@ -55,15 +55,15 @@ TEST_F(BokaTest, TheStartIsRoundedToTheSlotAndTheNewRowHoldsItsTenFields) {
         {" 7.55 ", "30", "07.55", "30"},
     };
     program.selection.valdvecka = 57;
-    std::vector<Lines> stored;
+    std::vector<Row> stored;
     for (const auto& [start, langd, starttid, storedLength] : cases) {
         BookingFields f = fields(start, langd, "sal 1");
         f.valddag = static_cast<int>(stored.size()) + 1;
         f.signatur = " abc ";
         f.kommentar = " Prov i Fysik ";
         ASSERT_EQ(book(f), ChangeResult::Saved) << start;
-        stored.push_back({"ABC", "Prov i Fysik", storedLength, std::to_string(f.valddag), starttid, "SAL 1",
-                          "", "57", ""});
+        stored.push_back(
+            {"ABC", "Prov i Fysik", storedLength, std::to_string(f.valddag), starttid, "SAL 1", "", "57"});
         EXPECT_EQ(program.bokningar.row(program.bokningar.antalrader).field(10), "") << "no week list";
     }
     EXPECT_TRUE(messages.shown.empty()) << messages.log().front();

@@ -18,7 +18,7 @@ class FleraVeckorTest : public BokaTest {
     }
     const std::string prompt = "Bokning flera veckor|Skriv veckor i formen 45-5|";
     const std::string invalid = "Bokning flera veckor|Ange giltiga veckor.";
-    static Lines mine(const std::string& vecka) { return booked("AB", "SAL 1", "2", "10.00", "60", vecka); }
+    static Row mine(const std::string& vecka) { return booked("AB", "SAL 1", "2", "10.00", "60", vecka); }
 };
 
 TEST_F(FleraVeckorTest, TheAnswerBecomesTheWeekFieldInSchoolYearNumbers) {
@@ -99,14 +99,14 @@ TEST_F(FleraVeckorTest, ALessonIsAskedAboutOncePerWeekItRunsInOfTheRange) {
 // A range is a booking of each of its weeks: it may not reach outside the object's
 // booking period any more than "Boka" may.
 TEST_F(FleraVeckorTest, TheRangeStaysInsideTheObjectsBookingPeriod) {
-    Lines datorsal = booked("AB", "DATORSAL", "1", "08.00", "60", "12");
+    Row datorsal = booked("AB", "DATORSAL", "1", "08.00", "60", "12");
     use({datorsal});
     EXPECT_EQ(extend(1, "12-21"), ChangeResult::Refused);
     EXPECT_EQ(messages.log().back(), "Boka|DATORSAL kan bara bokas veckorna 12-20.");
     EXPECT_EQ(messages.shown.back().icon, Icon::Exclamation);
     EXPECT_EQ(lock.taken, 0);
     EXPECT_EQ(extend(1, "12-20"), ChangeResult::Saved);
-    datorsal[7] = "12-20";
+    datorsal.vecka = "12-20";
     EXPECT_EQ(file(), bookingFile({datorsal}));
 }
 

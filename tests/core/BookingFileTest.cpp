@@ -21,7 +21,7 @@ class LoadTest : public BookingFixture {
 TEST_F(LoadTest, LoadsBookingsAfterLessonsAndWritesThemBackByteForByte) {
     // Given a file in the form the program writes, with letters of the code page
     const std::string bytes =
-        bookingFile({bookingLines("\xC5SA", "SAL 12", "36"),
+        bookingFile({{.signatur = "\xC5SA"},
                      {"BO", "Fika f\xF6r personalen", "60", "5", "14.00", "ALLA", "", "45-57", ""}});
     writeBytes(file.aktuellfil, bytes);
 
@@ -52,11 +52,12 @@ TEST_F(LoadTest, AcceptsShortCountFormBareLineEndsAndNoFinalLineEnd) {
     // A bare CR ends a line too: it never reaches a field
     writeBytes(file.aktuellfil, "Antal: 1\r\nA\rProv i fysik\r\n45\r\n2\r\n08.15\r\nB\r\n\r\n9\r\n\r\n");
     ASSERT_EQ(load(), LoadResult::Loaded);
-    EXPECT_TRUE(table.row(4).sameBooking(bookingRow("A", "B", "9")));
+    EXPECT_TRUE(table.row(4).sameBooking(
+        Row{.signatur = "A", .kommentar = "Prov i fysik", .objekt = "B", .vecka = "9"}));
 }
 
 TEST_F(LoadTest, FileNotStartingWithAntalEndsTheProgram) {
-    writeBytes(file.aktuellfil, fileBytes("antal: 1", {bookingLines("A", "B", "9")}));
+    writeBytes(file.aktuellfil, bookingFile({{}}, "antal: 1"));
     EXPECT_THROW(load(), ProgramEnded);
     EXPECT_EQ(
         messages.log(),
@@ -67,15 +68,15 @@ TEST_F(LoadTest, ReadErrorsSetLasfelAndShowNoBooking) {
     const Lines readError{
         "\xD6ppna bokningar|Fel vid inl\xE4sning av " + file.aktuellfil +
         ". Starta om programmet eller f\xF6rs\xF6k igen. Meddela vid behov administrat\xF6ren."};
-    const std::string two = fileBytes("Antal: 2", {bookingLines("A", "B", "9"), bookingLines("C", "D", "9")});
-    const std::vector<Lines> many(kMaxBookingsInFile + 1, bookingLines("A", "B", "9"));
+    const std::string two = bookingFile({{}, {}}, "Antal: 2");
+    const std::vector<Row> many(kMaxBookingsInFile + 1);
     const std::tuple<const char*, std::optional<std::string>, int> cases[] = {
         {"missing file", std::nullopt, 3},
         {"short file: 17 lines after the count", two.substr(0, two.size() - 2), 3},
         {"empty file", "", 3},
         {"count beyond 16 bits", "Antal: 32768\r\n", 3},
         {"negative count", "Antal: -1\r\n", 3},
-        {"image overflow", fileBytes("Antal: 5556", many), 3},
+        {"image overflow", bookingFile(many, "Antal: 5556"), 3},
         {"table overflow: its 20000 rows hold lessons and bookings together", two, kMaxRows - 1}};
     for (const auto& [what, bytes, lessons] : cases) {
         SCOPED_TRACE(what);
@@ -111,7 +112,7 @@ class BackupTest : public BookingFixture {
   protected:
     std::string backupmapp = dir.file("backup") + "/";
     std::string copy = backupmapp + "Bokningar.bk7";
-    std::string bytes = bookingFile({bookingLines("\xC5SA", "SAL 12", "36")});
+    std::string bytes = bookingFile({{.signatur = "\xC5SA"}});
 
     BackupTest() {
         std::filesystem::create_directory(dir.path() / "backup");
@@ -133,7 +134,7 @@ TEST_F(BackupTest, FirstLoadOfTheDayWritesTheCopyOnce) {
     EXPECT_EQ(readBytes(copy), bytes);
 
     // A later load of the same run makes no copy
-    writeBytes(file.aktuellfil, bookingFile({bookingLines("NY", "SAL 12", "36")}));
+    writeBytes(file.aktuellfil, bookingFile({{.signatur = "NY"}}));
     ASSERT_EQ(load(backupmapp), LoadResult::Loaded);
     EXPECT_EQ(readBytes(copy), bytes);
 
@@ -143,7 +144,7 @@ TEST_F(BackupTest, FirstLoadOfTheDayWritesTheCopyOnce) {
     EXPECT_EQ(readBytes(copy), bytes);
 
     // A copy from another day with the same day number is replaced, in the program's own form
-    const std::string changed = bookingFile({bookingLines("NY", "SAL 12", "36")});
+    const std::string changed = bookingFile({{.signatur = "NY"}});
     copyDated(Date{2024, 4, 7});
     firstLoad();
     EXPECT_EQ(readBytes(copy), changed);
@@ -177,10 +178,9 @@ TEST_F(BackupTest, FailedCopyIsQuietAndFailedLoadKeepsTheFirstLoadPending) {
 
 class WriteTest : public BookingFixture {
   protected:
-    const std::string old = bookingFile({bookingLines("GAMMAL", "SAL 1", "36")});
-    const std::vector<Lines> bookings{bookingLines("\xD6VA", "SAL 2", "37"),
-                                      bookingLines("BO", "SAL 3", "38")};
-    const Lines rad = fileLines("", bookings); // rad[1..18]
+    const std::string old = bookingFile({{.signatur = "GAMMAL"}});
+    const std::vector<Row> bookings{{.signatur = "\xD6VA"}, {.signatur = "BO"}};
+    const Lines rad = fileLines(bookings); // rad[1..18]
     const std::string expected = bookingFile(bookings);
 
     WriteTest() { writeBytes(file.aktuellfil, old); }
@@ -254,7 +254,7 @@ TEST_F(WriteTest, WritesThroughATemporaryFileAndAGuardedWriteLeavesAFileThatChan
     EXPECT_NE(disk.writes[0].find(".tmp"), std::string::npos) << "the target is never truncated in place";
     EXPECT_EQ(antalrad(0), "Antal:  0 ");
 
-    const std::string theirs = bookingFile({bookingLines("ANNAN", "SAL 9", "40")});
+    const std::string theirs = bookingFile({{.signatur = "ANNAN"}});
     writeBytes(file.aktuellfil, theirs);
     EXPECT_EQ(writeIfUnchanged(file.aktuellfil, 2, rad, old, platform), GuardedWrite::Overtaken);
     EXPECT_EQ(readBytes(file.aktuellfil), theirs);
@@ -273,8 +273,7 @@ TEST_F(SaveTest, CancelledBookingIsLeftOutAndTheRowsBelowMoveUp) {
     append("C");
     table.row(4).cancel();
     ASSERT_TRUE(save());
-    EXPECT_EQ(readBytes(file.aktuellfil),
-              bookingFile({bookingLines("A", "SAL 1", "36"), bookingLines("C", "SAL 1", "36")}));
+    EXPECT_EQ(readBytes(file.aktuellfil), bookingFile({{.signatur = "A"}, {.signatur = "C"}}));
     ASSERT_EQ(load(), LoadResult::Loaded);
     EXPECT_EQ(table.antalrader, 4);
     EXPECT_EQ(table.row(4).signatur, "C");
@@ -303,7 +302,7 @@ TEST_F(SaveTest, RefusesMoreLiveBookingsThanTheFileHoldsAndAppendRefusesAFullTab
     messages.shown.clear();
     table.antalrader = kMaxRows - 1;
     append("C"); // the last row
-    EXPECT_FALSE(laggTillRad(table, bookingRow("D", "SAL 1", "36"), messages));
+    EXPECT_FALSE(laggTillRad(table, Row{.signatur = "D"}, messages));
     EXPECT_EQ(table.antalrader, kMaxRows);
     EXPECT_EQ(messages.log(),
               Lines{"Boka|Bokningstabellen \xE4r full (h\xF6gst 20000 rader). Bokningen sparades inte."});

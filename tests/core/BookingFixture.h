@@ -5,6 +5,7 @@
 #include "core/BookingTable.h"
 #include "core/Platform.h"
 #include "support/Fakes.h"
+#include "support/Rows.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -12,31 +13,6 @@
 #include <vector>
 
 namespace tivra::test {
-
-using Lines = std::vector<std::string>;
-
-// Nine lines of one booking, fields 1 to 9.
-inline Lines bookingLines(const std::string& signatur, const std::string& objekt, const std::string& vecka) {
-    return {signatur, "Prov i fysik", "45", "2", "08.15", objekt, "", vecka, ""};
-}
-
-inline Bokning bookingRow(const std::string& signatur, const std::string& objekt, const std::string& vecka) {
-    return {signatur, "Prov i fysik", "45", "2", "08.15", objekt, "", vecka, "", ""};
-}
-
-// The lines of a booking file: the count line, then the bookings' lines.
-inline Lines fileLines(const std::string& countLine, const std::vector<Lines>& bookings) {
-    Lines lines{countLine};
-    for (const auto& b : bookings) {
-        lines.insert(lines.end(), b.begin(), b.end());
-    }
-    return lines;
-}
-
-// The same as the bytes of a file, every line ended by CR LF.
-inline std::string fileBytes(const std::string& countLine, const std::vector<Lines>& bookings) {
-    return crlf(fileLines(countLine, bookings));
-}
 
 class BookingFixture : public ::testing::Test {
   protected:
@@ -67,15 +43,15 @@ class BookingFixture : public ::testing::Test {
     }
 };
 
-// Two lesson rows, then bookings of SAL 1 in week 36 appended as a test needs them.
+// Two lesson rows, then bookings appended as a test needs them.
 class SaveFixture : public BookingFixture {
   protected:
-    const std::string savedA = bookingFile({bookingLines("A", "SAL 1", "36")});
+    const std::string savedA = bookingFile({{.signatur = "A"}});
 
     SaveFixture() { table.antallektioner = table.antalrader = 2; }
 
     void append(const std::string& signatur) {
-        ASSERT_TRUE(laggTillRad(table, bookingRow(signatur, "SAL 1", "36"), messages));
+        ASSERT_TRUE(laggTillRad(table, Row{.signatur = signatur}, messages));
     }
 };
 

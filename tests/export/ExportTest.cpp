@@ -1,5 +1,6 @@
 #include "export/CsvExport.h"
 #include "export/IcsExport.h"
+#include "support/Rows.h"
 
 #include <gtest/gtest.h>
 #include <libical/ical.h>
@@ -16,11 +17,9 @@ struct ExportSchool {
         program.settings.startvecka = 33;
         program.settings.slutvecka = 78;
         BookingTable& t = program.bokningar;
-        t.row(1) = Bokning{"MA1", "NA1a", "60", "2", "08.15", "B14 B12", "AB", "", "", "2-4"};
-        t.antallektioner = 1;
-        t.row(2) = Bokning{"\xC5SA", "M\xF6te; \"viktigt\"", "90", "3", "13.00", "B14", "", "51-54", "", ""};
-        t.row(3) = Bokning{"BO", "", "30", "1", "10.00", "B12", "", "40", "", ""};
-        t.antalrader = 3;
+        test::addLesson(t, {"MA1", "NA1a", "60", "2", "08.15", "B14 B12", "AB", "", "", "2-4"});
+        test::addBooking(t, {"\xC5SA", "M\xF6te; \"viktigt\"", "90", "3", "13.00", "B14", "", "51-54"});
+        test::addBooking(t, {"BO", "", "30", "1", "10.00", "B12", "", "40"});
     }
     std::vector<Occurrence> of(const std::string& objekt, bool lessons) const {
         return occurrences(program, ExportChoice{objekt, {}, 33, 78, lessons}, today);

@@ -4,6 +4,7 @@
 #include "config/Program.h"
 #include "print/Printout.h"
 #include "support/RecordingSurface.h"
+#include "support/Rows.h"
 
 #include <gtest/gtest.h>
 
@@ -19,33 +20,17 @@ class PrintFixture : public ::testing::Test {
         program.settings.bokaobjekt = {"KANON", "KANON 1"};
     }
 
-    Bokning& add(const std::string& objekt, const std::string& dag, const std::string& start,
-                 const std::string& langd) {
-        BookingTable& table = program.bokningar;
-        Bokning& row = table.row(++table.antalrader);
-        row.objekt = objekt;
-        row.dag = dag;
-        row.starttid = start;
-        row.langd = langd;
-        return row;
-    }
-    // Lessons come before every booking in the table.
+    // A lesson without a name; the other fields as given.
     Bokning& lesson(const std::string& objekt, const std::string& dag, const std::string& start,
                     const std::string& langd, const std::string& veckor = "") {
-        EXPECT_EQ(program.bokningar.antalrader, program.bokningar.antallektioner) << "lessons first";
-        Bokning& row = add(objekt, dag, start, langd);
-        row.veckor = veckor;
-        program.bokningar.antallektioner = program.bokningar.antalrader;
-        return row;
+        BookingTable& t = program.bokningar;
+        return t.row(addLesson(t, {"", "", langd, dag, start, objekt, "", "", "", veckor}));
     }
     Bokning& booking(const std::string& objekt, const std::string& vecka, const std::string& dag,
                      const std::string& start, const std::string& langd = "60", const std::string& sig = "AB",
                      const std::string& kommentar = "") {
-        Bokning& row = add(objekt, dag, start, langd);
-        row.vecka = vecka;
-        row.signatur = sig;
-        row.kommentar = kommentar;
-        return row;
+        BookingTable& t = program.bokningar;
+        return t.row(addBooking(t, {sig, kommentar, langd, dag, start, objekt, "", vecka}));
     }
 
     Printout printout() { return Printout{surface, program, Date{2026, 12, 5}, {}, {}}; }

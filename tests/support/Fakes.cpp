@@ -162,12 +162,4 @@ std::string crlf(const std::vector<std::string>& lines) {
     return out;
 }
 
-std::string bookingFile(const std::vector<std::vector<std::string>>& bookings) {
-    std::vector<std::string> lines{"Antal:  " + std::to_string(bookings.size()) + " "};
-    for (const auto& b : bookings) {
-        lines.insert(lines.end(), b.begin(), b.end());
-    }
-    return crlf(lines);
-}
-
 } // namespace tivra::test

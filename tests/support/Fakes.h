@@ -94,7 +94,5 @@ void writeBytes(const std::string& path, const std::string& bytes);
 std::string readBytes(const std::string& path);
 // Lines joined with CR LF, the last one ended too.
 std::string crlf(const std::vector<std::string>& lines);
-// A booking file of these bookings, nine lines each, after the count line.
-std::string bookingFile(const std::vector<std::vector<std::string>>& bookings);
 
 } // namespace tivra::test

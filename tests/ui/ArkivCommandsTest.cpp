@@ -55,7 +55,7 @@ TEST_F(ArkivTest, SaveAsAsksBeforeReplacingAndNoKeepsThePreviousFileOpen) {
 
 TEST_F(ArkivTest, OpenLoadsTheChosenFileWithoutACopy) {
     const std::string other = dir.file("Annan.bok");
-    writeBytes(other, bookingFile({bookingLines("X", "SAL 9", "40")}));
+    writeBytes(other, bookingFile({{.objekt = "SAL 9"}}));
     messages.fileNames.push_back(other);
     EXPECT_EQ(arkiv_open(table, file, "", platform), LoadResult::Loaded);
     EXPECT_EQ(file.aktuellfil, other);

@@ -13,7 +13,7 @@ using namespace test;
 // Week 40: a lesson on Tuesday (row 1) and one booking on Wednesday (row 2), both in B14.
 struct Window : StartedWindow {
     Window() : StartedWindow(school("0", {meeting("40")}), kWeek40) {}
-    static Booking meeting(const std::string& weeks) {
+    static Row meeting(const std::string& weeks) {
         return {"AB", "M\xF6te", "60", "3", "13.00", "B14", "", weeks, ""};
     }
     std::string file() const { return readBytes(dir.file("skolan.bok")); }

@@ -16,7 +16,7 @@ using namespace test;
 // One meeting on Wednesday at 13.00 in B14; the day boxes run from 8 to 16.
 struct Window : StartedWindow {
     Window() : StartedWindow(school("0", {meeting()}), kWeek40) {}
-    static Booking meeting() { return {"AB", "M\xF6te", "60", "3", "13.00", "B14", "", "40", ""}; }
+    static Row meeting() { return {"AB", "M\xF6te", "60", "3", "13.00", "B14", "", "40", ""}; }
     // Start, end and length, and whether the marking rectangle shows.
     std::string times() const {
         return texts({"Text1", "Text5", "Text2"}) + (shape1()->isVisible() ? " marked" : "");
@@ -115,7 +115,7 @@ TEST(BookingFields, BokaBooksTheMarkedSpanInTheCodePageOfTheFile) {
     w.type("Text4", "\xE5s\xE4");
     w.click("Command3");
     EXPECT_TRUE(w.messages.shown.empty());
-    Booking mine{"\xC5S\xC4", "M\xF6te p\xE5 \xD6land", "90", "3", "10.00", "B14", "", "40", ""};
+    Row mine{"\xC5S\xC4", "M\xF6te p\xE5 \xD6land", "90", "3", "10.00", "B14", "", "40", ""};
     EXPECT_EQ(readBytes(w.dir.file("skolan.bok")), bookingFile({Window::meeting(), mine}));
     // Drawn as a booking box; the marking is gone, the fields stay for the next booking.
     GridBox* box = w.boxOf(3);

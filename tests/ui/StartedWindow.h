@@ -3,6 +3,7 @@
 // files, on a pinned date, shown; with the helpers the widget tests drive it by, as a
 // user would (controls found by name, keys, the pointer through the window).
 #include "support/Fakes.h"
+#include "support/Rows.h"
 #include "ui/Convert.h"
 #include "ui/Form1.h"
 #include "ui/GridBox.h"
@@ -24,9 +25,6 @@
 namespace tivra::test {
 
 using Files = std::vector<std::pair<std::string, std::string>>;
-// The nine lines of one booking: signature, comment, length, day, start, object, "",
-// weeks, "".
-using Booking = std::vector<std::string>;
 
 // Wednesday of week 40 in the school year 2026/27.
 inline const Date kWeek40{2026, 9, 30};
@@ -34,7 +32,7 @@ inline const Date kWeek40{2026, 9, 30};
 // A school with the rooms B14 and B12, the objects KANON 1 and 2, one lesson (Ma1 in B14
 // on Tuesday 08.15 for 45 minutes, AB), two staff members, a period over the new year
 // (34..76) and these bookings in skolan.bok.
-inline Files school(const std::string& helg, const std::vector<Booking>& bookings) {
+inline Files school(const std::string& helg, const std::vector<Row>& bookings) {
     return {{"Tivra.ini", crlf({"SCHEMA: skolan.sch", "BOKNINGSFIL: skolan.bok", "STARTVECKA:  34",
                                 "SLUTVECKA:  76", "HELG:  " + helg, "BOKA: KANON 1", "BOKA: KANON 2"})},
             {"skolan.sal", crlf({"B14", "B12"})},

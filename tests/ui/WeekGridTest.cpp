@@ -11,11 +11,11 @@ namespace {
 using namespace test;
 
 // A meeting on Wednesday and an exam on Saturday in B14, a course in B12 over weeks 40-42.
-const std::vector<Booking> kThree{{"AB", "M\xF6te", "60", "3", "10.00", "B14", "", "40", ""},
-                                  {"AB", "Prov", "30", "6", "09.00", "B14", "", "40", ""},
-                                  {"AB", "Kurs", "90", "1", "13.00", "B12", "", "40-42", ""}};
+const std::vector<Row> kThree{{"AB", "M\xF6te", "60", "3", "10.00", "B14", "", "40", ""},
+                              {"AB", "Prov", "30", "6", "09.00", "B14", "", "40", ""},
+                              {"AB", "Kurs", "90", "1", "13.00", "B12", "", "40-42", ""}};
 struct School : StartedWindow {
-    explicit School(const std::string& helg = "0", const std::vector<Booking>& bookings = kThree)
+    explicit School(const std::string& helg = "0", const std::vector<Row>& bookings = kThree)
         : StartedWindow(school(helg, bookings), kWeek40) {}
 };
 
@@ -78,9 +78,9 @@ TEST(WeekGrid, StaffViewAndOverviewThroughTheOptions) {
 }
 
 TEST(WeekGrid, FullPoolIsReportedOncePerRedraw) {
-    std::vector<Booking> many;
+    std::vector<Row> many;
     for (int i = 0; i < 101; ++i) {
-        many.push_back(Booking{"AB", "", "5", std::to_string(i % 5 + 1), "08.00", "KANON 1", "", "40", ""});
+        many.push_back(Row{"AB", "", "5", std::to_string(i % 5 + 1), "08.00", "KANON 1", "", "40", ""});
     }
     School s("0", many);
     EXPECT_TRUE(s.messages.shown.empty());

@@ -41,7 +41,7 @@ TEST(Details, BookingAndLessonLinesByteForByte) {
 
 TEST(Details, EndLabelRoundsAFractionalSlot) {
     auto end = [](const char* start, const std::string& langd) {
-        return endLabel(test::RowFields{.langd = langd, .starttid = start}.row());
+        return endLabel(test::Row{.langd = langd, .starttid = start});
     };
     EXPECT_EQ(end("08.00", "47"), "08.45"); // 9.4 slots
     EXPECT_EQ(end("08.00", "48"), "08.50"); // 9.6 slots

@@ -1,6 +1,7 @@
 #pragma once
 // A program state built row by row for the week view tests.
 #include "config/Program.h"
+#include "support/Rows.h"
 #include "view/WeekView.h"
 
 #include <algorithm>
@@ -9,24 +10,8 @@
 
 namespace tivra::test {
 
-struct RowFields {
-    std::string signatur = "AB";
-    std::string kommentar{};
-    std::string langd = "45";
-    std::string dag = "2";
-    std::string starttid = "08.15";
-    std::string objekt = "B14";
-    std::string larare{};
-    std::string vecka = "40";
-    std::string notering{};
-    std::string veckor{};
-    Bokning row() const {
-        return {signatur, kommentar, langd, dag, starttid, objekt, larare, vecka, notering, veckor};
-    }
-};
-
 // A school with a period over the new year (34..76), hours 8 to 16 and four rooms, drawn
-// 15000 twips wide. Lessons must be added before bookings, as the import puts them first.
+// 15000 twips wide.
 struct ViewProgram {
     Program program;
     Date today{2025, 9, 1};
@@ -40,17 +25,8 @@ struct ViewProgram {
         program.selection.valdvecka = 40;
         program.selection.idagvecka = 36;
     }
-    int lesson(RowFields s) {
-        s.vecka.clear();
-        int r = booking(s);
-        program.bokningar.antallektioner = r;
-        return r;
-    }
-    int booking(const RowFields& s) {
-        BookingTable& t = program.bokningar;
-        t.row(++t.antalrader) = s.row();
-        return t.antalrader;
-    }
+    int lesson(const Row& r) { return addLesson(program.bokningar, r); }
+    int booking(const Row& r) { return addBooking(program.bokningar, r); }
     void room(const std::string& name) {
         program.selection.vy = Vy::Salar;
         auto at = std::find(program.salar.begin(), program.salar.end(), name);

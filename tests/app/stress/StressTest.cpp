@@ -19,8 +19,8 @@ using Clock = std::chrono::steady_clock;
 
 // Fifty bookings for each of eight copies of the program, each copy in its own room so no
 // booking stands in another's way; sorted.
-std::vector<Booking> fourHundred() {
-    std::vector<Booking> all;
+std::vector<Row> fourHundred() {
+    std::vector<Row> all;
     for (int i = 0; i < 400; ++i) {
         all.push_back(booking("P" + std::to_string(i / 50), i / 50, i % 5 + 1, i % 50 / 5 + 6, 10));
     }
@@ -31,7 +31,7 @@ std::vector<Booking> fourHundred() {
 // The eight copies book their fifty each, all at once, into one file. Returns what they
 // wrote on standard error, and how many bookings were refused.
 std::string bookAllAtOnce(const TempDir& dir) {
-    const std::vector<Booking> all = fourHundred();
+    const std::vector<Row> all = fourHundred();
     TempDir scratch;
     std::atomic<int> refused = 0;
     std::vector<std::thread> copies;
@@ -64,7 +64,7 @@ TEST(BookCommand, EightCopiesBookingAtOnceLoseNothingWithTheLock) {
 TEST(CancelCommand, AWriterKilledAtAnyMomentNeverTearsTheFileAndLeavesNoLockInTheWay) {
     TempDir dir;
     TempDir scratch;
-    std::vector<Booking> live;
+    std::vector<Row> live;
     for (int i = 0; i < 3000; ++i) {
         live.push_back(booking("S" + std::to_string(i), i % 8, i / 8 % 5 + 1, 8 + i / 40 % 8, i / 320 + 1));
     }
@@ -74,7 +74,7 @@ TEST(CancelCommand, AWriterKilledAtAnyMomentNeverTearsTheFileAndLeavesNoLockInTh
     const std::string err = scratch.file("err");
 
     // How long one change takes here, start-up included (the first also makes the day's backup).
-    Booking first = booking("N", 0, 1, 17, 30);
+    Row first = booking("N", 0, 1, 17, 30);
     ASSERT_EQ(run("book", dir, optionsFor(first)).said(), "0: ");
     live.push_back(first);
     ASSERT_EQ(readBytes(bok), bookingFile(live));
@@ -98,9 +98,9 @@ TEST(CancelCommand, AWriterKilledAtAnyMomentNeverTearsTheFileAndLeavesNoLockInTh
     bool lockLeft = false;
     const auto deadline = Clock::now() + std::chrono::seconds(45);
     for (int i = 0; i < 100 && Clock::now() < deadline; ++i) {
-        std::vector<Booking> next = live;
+        std::vector<Row> next = live;
         std::string mode = "book";
-        Booking target;
+        Row target;
         if (i % 2 == 0) {
             target = booking("N" + std::to_string(i), i % 8, i / 8 % 5 + 1, 17, 20 + i / 40);
             next.push_back(target);
