@@ -1,10 +1,10 @@
 #include "app/BookCommand.h"
 
 #include "app/ChangeCommand.h"
+#include "app/CommandOptions.h"
 #include "core/Text1252.h"
 #include "view/Choice.h"
 
-#include <iostream>
 #include <optional>
 #include <string>
 
@@ -14,20 +14,12 @@ namespace {
 constexpr int kBooked = 0;
 constexpr int kRefused = 1;
 
-QCommandLineOption valued(const char* name, const char* help, const char* valueName) {
-    return QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help),
-                              QString::fromUtf8(valueName));
-}
-
 bool convert(const QCommandLineParser& parser, const QCommandLineOption& option, std::string& into) {
-    std::optional<std::string> bytes = fromUtf8(parser.value(option).toStdString());
-    if (!bytes) {
-        std::cerr << "Argumentet till --" << option.names().front().toStdString()
-                  << " har tecken som bokningsfilen inte kan lagra.\n";
-        return false;
+    std::optional<std::string> bytes = optionBytes(parser, option, "bokningsfilen inte kan lagra");
+    if (bytes) {
+        into = std::move(*bytes);
     }
-    into = std::move(*bytes);
-    return true;
+    return bytes.has_value();
 }
 
 } // namespace

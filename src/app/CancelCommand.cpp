@@ -4,8 +4,6 @@
 #include "booking/Avboka.h"
 #include "booking/FleraVeckor.h"
 #include "core/Number.h"
-#include "core/Text1252.h"
-#include "view/Choice.h"
 
 #include <optional>
 #include <string>
@@ -15,16 +13,12 @@ namespace {
 
 // The week as "tivra book" and the week field read it (1 is week 53 when the school year
 // began in the autumn), or a range read as "Flera veckor" reads it, in the form stored.
-std::optional<std::string> storedWeeks(const std::string& typed, const Program& program) {
+std::optional<std::string> storedWeeks(const BookArguments& args, const Program& program) {
+    if (args.week.find('-') == std::string::npos) {
+        return decimaltext(static_cast<long long>(typedWeek(program, args)));
+    }
     const Settings& s = program.settings;
-    std::string week = trim(typed);
-    if (week.empty()) {
-        return decimaltext(static_cast<long long>(program.selection.valdvecka));
-    }
-    if (week.find('-') == std::string::npos) {
-        return decimaltext(static_cast<long long>(correctedWeek(week, s.startvecka, s.slutvecka)));
-    }
-    WeeksAnswer range = readWeeks(week, s.startvecka, s.slutvecka);
+    WeeksAnswer range = readWeeks(args.week, s.startvecka, s.slutvecka);
     if (range.kind != WeeksAnswer::Kind::Range) {
         return std::nullopt;
     }
@@ -41,7 +35,7 @@ int runCancel(const QCommandLineParser& parser, const BookOptions& options, cons
         return kNotRemoved;
     }
     auto cancel = [&](Program& program, const StartupView& view, ChangeEnvironment& env) {
-        std::optional<std::string> week = storedWeeks(args->week, program);
+        std::optional<std::string> week = storedWeeks(*args, program);
         if (!week) {
             env.platform.messages.show("Ange giltiga veckor.", "Avboka", Icon::Exclamation);
             return kNotRemoved;

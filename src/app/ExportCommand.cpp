@@ -1,6 +1,7 @@
 #include "app/ExportCommand.h"
 
 #include "app/CommandLine.h"
+#include "app/CommandOptions.h"
 #include "app/ConsoleMessages.h"
 #include "config/ObjectLists.h"
 #include "core/Disk.h"
@@ -22,12 +23,8 @@ constexpr int kWritten = 0;
 constexpr int kRefused = 1;
 constexpr const char kTitle[] = "Exportera";
 
-QCommandLineOption flag(const char* name, const char* help) {
-    return QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help));
-}
-
 std::optional<std::string> bytesOf(const QCommandLineParser& parser, const QCommandLineOption& option) {
-    return fromUtf8(parser.value(option).toStdString());
+    return optionBytes(parser, option, "bokningsfilen inte kan lagra");
 }
 
 // Who or what the file is about, from --object or --person; nothing, after a message,
@@ -38,7 +35,6 @@ std::optional<ExportChoice> subject(const QCommandLineParser& parser, const Expo
     std::optional<std::string> object = bytesOf(parser, b.object);
     std::optional<std::string> person = bytesOf(parser, o.person);
     if (!object || !person) {
-        messages.show("Namnet har tecken som bokningsfilen inte kan lagra.", kTitle, Icon::Exclamation);
         return std::nullopt;
     }
     if (!person->empty()) {

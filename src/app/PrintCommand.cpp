@@ -1,6 +1,7 @@
 #include "app/PrintCommand.h"
 
 #include "app/CommandLine.h"
+#include "app/CommandOptions.h"
 #include "app/ConsoleMessages.h"
 #include "core/Calendar.h"
 #include "core/Text1252.h"
@@ -22,21 +23,8 @@ constexpr int kPrinted = 0;
 constexpr int kRefused = 1;
 constexpr int kWrongUse = 2;
 
-QCommandLineOption valued(const char* name, const char* help, const char* valueName) {
-    return QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help),
-                              QString::fromUtf8(valueName));
-}
-QCommandLineOption flag(const char* name, const char* help) {
-    return QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help));
-}
-
 std::optional<std::string> bytesOf(const QCommandLineParser& parser, const QCommandLineOption& option) {
-    std::optional<std::string> bytes = fromUtf8(parser.value(option).toStdString());
-    if (!bytes) {
-        std::cerr << "Argumentet till --" << option.names().front().toStdString()
-                  << " har tecken som Tivra inte kan skriva ut.\n";
-    }
-    return bytes;
+    return optionBytes(parser, option, "Tivra inte kan skriva ut");
 }
 
 std::optional<PrintChoice> choiceOf(const QCommandLineParser& parser, const PrintOptions& o,
