@@ -66,18 +66,6 @@ bool fillRows(BookingTable& table, LineCursor& lines, int n) {
     return true;
 }
 
-// The image rad[1..9n] from the n booking rows just filled.
-void fillImage(const BookingTable& table, BookingFileState& file, int n) {
-    file.rad.resize(static_cast<std::size_t>(9 * n) + 1);
-    std::string* out = file.rad.data() + 1;
-    const Bokning* row = table.rows.data() + table.antallektioner + 1;
-    for (int i = 0; i < n; ++i, ++row) {
-        for (std::size_t j = 0; j < 9; ++j) {
-            setCell(*out++, (*row).*kBokningFields[j]);
-        }
-    }
-}
-
 // The first item of the count line, which the cursor passes.
 std::string_view countItem(LineCursor& lines) {
     std::string_view first;
@@ -104,8 +92,8 @@ bool loadRows(BookingTable& table, BookingFileState& file, LineCursor& lines, st
     if (!n || !fitsTableAndImage(table, *n) || !fillRows(table, lines, *n) || !onlyBlankLinesLeft(lines)) {
         return false;
     }
-    fillImage(table, file, *n);
     table.antalrader = table.antallektioner + *n;
+    fillImage(table, file, ImageRows::All);
     return true;
 }
 
@@ -128,6 +116,24 @@ void dailyBackup(const BookingFileState& file, const std::string& backupmapp, in
 
 std::string antalrad(int count) {
     return "Antal: " + printform(static_cast<long long>(count)) + " ";
+}
+
+// Assigned over the image's strings, which mostly hold the same lines already, so a save
+// allocates nothing.
+int fillImage(const BookingTable& table, BookingFileState& file, ImageRows which) {
+    file.rad.resize(static_cast<std::size_t>(9 * (table.antalrader - table.antallektioner)) + 1);
+    std::size_t at = 1;
+    for (int i = table.antallektioner + 1; i <= table.antalrader; ++i) {
+        const Bokning& row = table.row(i);
+        if (which == ImageRows::Live && row.cancelled()) {
+            continue;
+        }
+        for (std::size_t j = 0; j < 9; ++j) {
+            setCell(file.rad[at++], row.*kBokningFields[j]);
+        }
+    }
+    file.rad.resize(at);
+    return static_cast<int>(at / 9);
 }
 
 std::string bookingFileBytes(int count, const std::vector<std::string>& rad) {

@@ -39,6 +39,11 @@ enum class LoadResult {
 // ("Antal:  12 ").
 std::string antalrad(int count);
 
+// Fields 1 to 9 of the booking rows into the image rad[1..], in table order: every row as a
+// load read it, or for a save only the live rows. Returns the rows written.
+enum class ImageRows { All, Live };
+int fillImage(const BookingTable& table, BookingFileState& file, ImageRows which);
+
 // The whole file for `count` bookings from the image rad[1..9*count], CR LF after every line.
 std::string bookingFileBytes(int count, const std::vector<std::string>& rad);
 

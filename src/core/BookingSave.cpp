@@ -19,22 +19,6 @@ int liveBookings(const BookingTable& table) {
     return live;
 }
 
-// Fields 1 to 9 of the live rows, in table order, into rad[1..9*live]. Assigned over the
-// image's strings, which mostly hold the same lines already, so nothing is allocated.
-void fillImage(const BookingTable& table, BookingFileState& file, int live) {
-    file.rad.resize(static_cast<std::size_t>(9 * live) + 1);
-    std::string* out = file.rad.data() + 1;
-    for (int i = table.antallektioner + 1; i <= table.antalrader; ++i) {
-        const Bokning& row = table.row(i);
-        if (row.cancelled()) {
-            continue;
-        }
-        for (std::size_t j = 0; j < 9; ++j) {
-            setCell(*out++, row.*kBokningFields[j]);
-        }
-    }
-}
-
 // The file's bytes for the live rows, with the image filled from them; nothing (with the
 // message shown) when the file cannot hold them all.
 std::optional<std::string> imageBytes(const BookingTable& table, BookingFileState& file, Messages& messages) {
@@ -44,7 +28,7 @@ std::optional<std::string> imageBytes(const BookingTable& table, BookingFileStat
                       "Spara bokningar", Icon::Exclamation);
         return std::nullopt;
     }
-    fillImage(table, file, live);
+    fillImage(table, file, ImageRows::Live);
     // Every field is one line of the file: a line break in one would shift all after it.
     auto broken = [](const std::string& field) { return field.find_first_of("\r\n") != std::string::npos; };
     if (std::any_of(file.rad.begin() + 1, file.rad.end(), broken)) {
