@@ -62,59 +62,50 @@ std::vector<std::string> ScriptedMessages::log() const {
     return out;
 }
 
-std::optional<std::string> FaultyDisk::readAll(const std::string& path) {
-    if (onRead) {
-        if (auto r = onRead(path)) {
-            return *r;
+namespace {
+
+// The hook's answer when it gives one, otherwise what the real disk does.
+template <typename Hook, typename Real, typename... Args>
+auto hooked(const Hook& hook, const Real& real, const Args&... args) {
+    if (hook) {
+        if (auto answer = hook(args...)) {
+            return *answer;
         }
     }
-    return RealDisk::readAll(path);
+    return real();
+}
+
+} // namespace
+
+std::optional<std::string> FaultyDisk::readAll(const std::string& path) {
+    return hooked(
+        onRead, [&] { return RealDisk::readAll(path); }, path);
 }
 
 bool FaultyDisk::writeAll(const std::string& path, std::string_view bytes) {
     writes.push_back(path);
-    if (onWrite) {
-        if (auto r = onWrite(path, bytes)) {
-            return *r;
-        }
-    }
-    return RealDisk::writeAll(path, bytes);
+    return hooked(
+        onWrite, [&] { return RealDisk::writeAll(path, bytes); }, path, bytes);
 }
 
 bool FaultyDisk::replace(const std::string& from, const std::string& to) {
-    if (onReplace) {
-        if (auto r = onReplace(from, to)) {
-            return *r;
-        }
-    }
-    return RealDisk::replace(from, to);
+    return hooked(
+        onReplace, [&] { return RealDisk::replace(from, to); }, from, to);
 }
 
 bool FaultyDisk::isWritable(const std::string& path) {
-    if (onWritable) {
-        if (auto r = onWritable(path)) {
-            return *r;
-        }
-    }
-    return RealDisk::isWritable(path);
+    return hooked(
+        onWritable, [&] { return RealDisk::isWritable(path); }, path);
 }
 
 std::string FaultyDisk::createFolder(const std::string& path) {
-    if (onCreateFolder) {
-        if (auto r = onCreateFolder(path)) {
-            return *r;
-        }
-    }
-    return RealDisk::createFolder(path);
+    return hooked(
+        onCreateFolder, [&] { return RealDisk::createFolder(path); }, path);
 }
 
 std::optional<Date> FaultyDisk::modificationDate(const std::string& path) {
-    if (onModificationDate) {
-        if (auto r = onModificationDate(path)) {
-            return *r;
-        }
-    }
-    return RealDisk::modificationDate(path);
+    return hooked(
+        onModificationDate, [&] { return RealDisk::modificationDate(path); }, path);
 }
 
 TempDir::TempDir() {

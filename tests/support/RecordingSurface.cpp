@@ -47,19 +47,21 @@ double RecordingSurface::textHeight(const std::string& /*text*/) {
 }
 
 void RecordingSurface::line(double x1, double y1, double x2, double y2) {
-    Drawn& d = record(Drawn::Kind::Line);
-    d.x1 = x1, d.y1 = y1, d.x2 = x2, d.y2 = y2;
+    shape(Drawn::Kind::Line, x1, y1, x2, y2);
 }
 
 void RecordingSurface::box(double x1, double y1, double x2, double y2) {
-    Drawn& d = record(Drawn::Kind::Box);
-    d.x1 = x1, d.y1 = y1, d.x2 = x2, d.y2 = y2;
+    shape(Drawn::Kind::Box, x1, y1, x2, y2);
 }
 
 void RecordingSurface::filledBox(double x1, double y1, double x2, double y2, int grey) {
-    Drawn& d = record(Drawn::Kind::Fill);
+    shape(Drawn::Kind::Fill, x1, y1, x2, y2).grey = grey;
+}
+
+Drawn& RecordingSurface::shape(Drawn::Kind kind, double x1, double y1, double x2, double y2) {
+    Drawn& d = record(kind);
     d.x1 = x1, d.y1 = y1, d.x2 = x2, d.y2 = y2;
-    d.grey = grey;
+    return d;
 }
 
 void RecordingSurface::newPage() {

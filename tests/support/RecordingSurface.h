@@ -58,6 +58,7 @@ class RecordingSurface : public PrintSurface {
 
   private:
     Drawn& record(Drawn::Kind kind);
+    Drawn& shape(Drawn::Kind kind, double x1, double y1, double x2, double y2);
     double x_ = 0, y_ = 0;
     std::string font_;
     double size_ = 10;
