@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 namespace tivra::test {
 namespace {
@@ -12,15 +13,12 @@ using WeekSchedule = PrintFixture;
 // A4 portrait: W 11906, H 16838; hours 8 to 16.
 TEST_F(WeekSchedule, GridAxisAndHeadingsForFiveAndSevenDays) {
     ScheduleGeometry five = scheduleGeometry(11906, 16838, program.settings);
+    // 0.8 W shared by the days from 0.13 W; the hours between 0.1 H and 0.8 H.
+    using Twips = std::vector<double>;
     EXPECT_EQ(five.n, 5);
-    EXPECT_EQ(five.cw, 1905); // 0.16 W
-    EXPECT_EQ(five.x0, 952);
-    EXPECT_EQ(five.X[0], 1548);
-    EXPECT_EQ(five.X[5], 1548 + 5 * 1905);
-    EXPECT_EQ(five.Y0, 1347);
-    EXPECT_EQ(five.Y1, 1684);
-    EXPECT_EQ(five.Y2, 13470);
-    EXPECT_DOUBLE_EQ(five.hpx, (13470 - 1684) / 8.0); // 0.0875 H an hour
+    EXPECT_EQ((Twips{five.cw, five.x0, five.X[0], five.X[5], five.Y0, five.Y1, five.Y2}),
+              (Twips{1905, 952, 1548, 1548 + 5 * 1905, 1347, 1684, 13470}));
+    EXPECT_DOUBLE_EQ(five.hpx, (13470 - 1684) / 8.0);
     program.settings.helg = 1;
     ScheduleGeometry seven = scheduleGeometry(11906, 16838, program.settings);
     EXPECT_EQ(seven.n, 7);
