@@ -46,7 +46,6 @@ class FakeLock : public BookingLock {
 
 inline const std::string kRefusedTaken = "Boka|Angiven tid redan bokad.";
 inline const std::string kBokaNotSaved = "Boka|\xC4ndringarna ej sparade.";
-inline const std::string kBrokenFile = "Antal: 2\r\nbara\r\n";
 
 // A booking with only these fields filled.
 inline Row booked(const std::string& sig, const std::string& objekt, const std::string& dag,

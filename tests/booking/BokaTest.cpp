@@ -118,24 +118,6 @@ TEST_F(BokaTest, LessonsAskOncePerLessonButABookingRefusesWithoutAsking) {
     EXPECT_EQ(program.bokningar.antalrader, 5);
 }
 
-// Another user books the same time while the lesson question is on screen; the scan after
-// the Yes runs on the file as it is then.
-TEST_F(BokaTest, ABookingMadeWhileTheQuestionWasOpenRefusesAfterTheYes) {
-    addLesson("SAL 1", "10.00", "40");
-    const std::string theirs = bookingFile({booked("ANNAN", "SAL 1", "2", "10.30", "15", "10")});
-    int reads = 0;
-    disk.onRead = [&](const std::string& path) -> std::optional<std::optional<std::string>> {
-        if (path == program.bookingFile.aktuellfil && ++reads == 2) {
-            writeBytes(path, theirs);
-        }
-        return std::nullopt;
-    };
-    messages.answers = {true};
-    EXPECT_EQ(book(fields("10.00", "60")), ChangeResult::Refused);
-    EXPECT_EQ(messages.log().back(), kRefusedTaken);
-    EXPECT_EQ(file(), theirs);
-}
-
 TEST_F(BokaTest, AFullTableRefusesAndTheFileStaysAsItWas) {
     BookingTable& t = program.bokningar;
     t.row(kMaxRows - 1).objekt = "SAL 2";

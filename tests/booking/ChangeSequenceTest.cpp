@@ -19,10 +19,18 @@ TEST_F(ChangeSequenceTest, ALockHeldByAnotherCopyRefusesWithItsHolderAndChangesN
     EXPECT_EQ(lock.calls, Lines{program.bookingFile.aktuellfil + ".lock|10000"});
     EXPECT_TRUE(disk.writes.empty());
 
-    lock.answer = LockResult::Failed;
-    messages.shown.clear();
-    EXPECT_EQ(book(fields()), ChangeResult::Refused);
-    EXPECT_EQ(messages.log(), Lines{kBokaNotSaved});
+    // A folder in the lock file's place is named, for no copy of the program holds one.
+    const std::pair<LockResult, std::string> refusals[] = {
+        {LockResult::NotAFile, "Boka|L\xE5sfilen " + program.bookingFile.aktuellfil +
+                                   ".lock \xE4r ingen fil. Meddela administrat\xF6ren."},
+        {LockResult::Failed, kBokaNotSaved},
+    };
+    for (const auto& [answer, said] : refusals) {
+        lock.answer = answer;
+        messages.shown.clear();
+        EXPECT_EQ(book(fields()), ChangeResult::Refused);
+        EXPECT_EQ(messages.log(), Lines{said});
+    }
 }
 
 TEST_F(ChangeSequenceTest, TheLockIsGivenBackBeforeAFatalWriteErrorEndsTheProgram) {

@@ -56,7 +56,7 @@ TEST_F(FleraVeckorTest, TheAnswerBecomesTheWeekFieldInSchoolYearNumbers) {
     check("3", ChangeResult::Saved, "55");
 
     // A reload that fails extends nothing.
-    writeBytes(program.bookingFile.aktuellfil, kBrokenFile);
+    writeBytes(program.bookingFile.aktuellfil, "Antal: 2\r\nbara\r\n");
     EXPECT_EQ(extend(1, "45-50"), ChangeResult::Refused);
     EXPECT_EQ(messages.log().back(), "Avboka|\xC4ndringarna ej sparade.");
 }
