@@ -104,6 +104,19 @@ class BokaTest : public ::testing::Test {
                 .signatur = "abc"};
     }
 
+    // How a change ended and the dialogs it showed, as "Refused: Boka|Angiven tid redan bokad.";
+    // each message warns. The dialogs are then cleared for the next change.
+    std::string said(ChangeResult result) {
+        static const char* const names[] = {"Saved", "Refused", "Declined", "Unchanged"};
+        std::string out = names[static_cast<int>(result)];
+        for (const ScriptedMessages::Shown& d : messages.shown) {
+            out += ": " + d.title + "|" + d.text;
+            EXPECT_TRUE(d.kind != ScriptedMessages::Kind::Show || d.icon == Icon::Exclamation) << d.text;
+        }
+        messages.shown.clear();
+        return out;
+    }
+
     ChangeResult book(const BookingFields& f) { return boka(program, f, env); }
     std::string file() const { return readBytes(program.bookingFile.aktuellfil); }
 };

@@ -36,9 +36,8 @@ std::string mutate(std::string bytes, std::mt19937& random) {
                 bytes[pick(bytes.size())] ^= static_cast<char>(1 << pick(8));
             }
         },
+        [&] { lineEnds(pick(2) == 0 ? "\r" : "\n"); },
         [&] { bytes.insert(anywhere(), std::string(1 + pick(3), '\0')); },
-        [&] { lineEnds("\r"); },
-        [&] { lineEnds("\n"); },
         [&] { bytes.insert(anywhere(), "\xC3\xA5\xC3\xA4\xC3\xB6 \xE2\x82\xAC"); },
         [&] { bytes.insert(anywhere(), std::string(100000 + pick(100000), 'x')); },
         [&] { // numbers that lie: counts, weeks, hours, lengths

@@ -5,9 +5,7 @@
 
 #include <atomic>
 #include <csignal>
-#include <iostream>
 #include <random>
-#include <sstream>
 
 namespace tivra {
 namespace {
@@ -15,22 +13,9 @@ namespace {
 using namespace test;
 using Clock = std::chrono::steady_clock;
 
-// The nine-line records of a booking file, sorted: the same bookings in any order compare equal.
-std::vector<std::string> records(const std::string& bytes) {
-    std::istringstream lines(bytes.substr(bytes.find('\n') + 1));
-    std::vector<std::string> out{""};
-    for (std::string line; std::getline(lines, line);) {
-        out.back() += line + "\n";
-        if (std::ranges::count(out.back(), '\n') == 9) {
-            out.emplace_back();
-        }
-    }
-    std::ranges::sort(out);
-    return out;
-}
-
 // Eight copies of the program book fifty each, all at once, into one file, each copy in its
-// own room so that no booking stands in another's way: each of the 400 is there once.
+// own room so that no booking stands in another's way: each of the 400 is there, and
+// nothing else.
 TEST(BookCommand, EightCopiesBookingAtOnceLoseNothingWithTheLock) {
     TempDir dir;
     TempDir scratch;
@@ -53,7 +38,10 @@ TEST(BookCommand, EightCopiesBookingAtOnceLoseNothingWithTheLock) {
     EXPECT_EQ(readBytes(scratch.file("err")), "");
     const std::string bytes = readBytes(dir.file("liten.bok"));
     EXPECT_EQ(bytes.substr(0, 14), "Antal:  400 \r\n");
-    EXPECT_EQ(records(bytes), records(bookingFile(all)));
+    EXPECT_EQ(bytes.size(), bookingFile(all).size());
+    for (const Row& b : all) {
+        EXPECT_NE(bytes.find(crlf(b.lines())), std::string::npos) << b;
+    }
     EXPECT_FALSE(std::filesystem::exists(dir.file("liten.bok.lock")));
 }
 
@@ -89,7 +77,6 @@ TEST(CancelCommand, AWriterKilledAtAnyMomentNeverTearsTheFileAndLeavesNoLockInTh
     std::uniform_int_distribution<long long> inSave(0, 1500);
     int kept = 0;
     int changed = 0;
-    int staleLocks = 0;
     bool lockLeft = false;
     const auto deadline = Clock::now() + std::chrono::seconds(45);
     for (int i = 0; i < 100 && Clock::now() < deadline; ++i) {
@@ -109,7 +96,6 @@ TEST(CancelCommand, AWriterKilledAtAnyMomentNeverTearsTheFileAndLeavesNoLockInTh
             auto t0 = Clock::now();
             ASSERT_EQ(run(mode, dir, optionsFor(target)).said(), "0: ");
             EXPECT_LT(Clock::now() - t0, std::chrono::seconds(3));
-            ++staleLocks;
         } else {
             // Killed at a random moment, or held just before its save and killed a moment
             // after it goes on: inside the write, the read-back or the replace. A kill that
@@ -143,9 +129,6 @@ TEST(CancelCommand, AWriterKilledAtAnyMomentNeverTearsTheFileAndLeavesNoLockInTh
     EXPECT_EQ(readBytes(err), "");
     EXPECT_GT(changed, 0);
     EXPECT_GT(kept, 0);
-    std::cout << "one change " << std::chrono::duration_cast<std::chrono::milliseconds>(change).count()
-              << " ms; file kept " << kept << ", changed " << changed << ", stale locks taken " << staleLocks
-              << "\n";
 }
 
 } // namespace
