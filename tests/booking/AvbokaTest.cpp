@@ -62,8 +62,7 @@ TEST_F(AvbokaTest, RedigeraFillsTheFieldsAndWritesNothing) {
     Row gone = booked("Y", "GAMMAL SAL", "1", "08.00", "60", "10");
     use({a, kamera, gone});
 
-    std::optional<Bokning> edited = edit(2);
-    ASSERT_TRUE(edited);
+    ASSERT_TRUE(edit(2));
     ASSERT_EQ(filled.size(), 1U);
     const EditFields& f = filled[0];
     EXPECT_EQ((Lines{f.objekt, f.dag, f.starttid, f.langd, f.kommentar, f.signatur}),
