@@ -42,7 +42,7 @@ TEST_F(BokaTest, EveryFieldRefusalHasItsMessageAndTouchesNothing) {
     EXPECT_EQ(lock.taken, 0) << "a field refused before the reload takes no lock";
 }
 
-TEST_F(BokaTest, TheStartIsRoundedToTheSlotAndTheNewRowHoldsItsTenFields) {
+TEST_F(BokaTest, TheStartIsRoundedToTheSlotAndTheFieldsAreStoredTrimmed) {
     // Typed start and length; the start and length stored.
     const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         {"9.00", "45 min", "09.00", "45"},  {"24.00", "5", "24.00", "5"},
