@@ -27,9 +27,8 @@ namespace tivra::test {
 inline pid_t start(const std::string& mode, const TempDir& folder, const std::vector<std::string>& args,
                    const std::string& err, const std::vector<std::string>& env = {},
                    const std::string& out = "/dev/null") {
-    const bool switched = std::any_of(env.begin(), env.end(), [](const std::string& e) {
-        return e.starts_with("TIVRA_TEST_") && e.find('=') + 1 < e.size();
-    });
+    const bool switched = std::ranges::any_of(
+        env, [](const std::string& e) { return e.starts_with("TIVRA_TEST_") && e.find('=') + 1 < e.size(); });
     std::vector<std::string> argv{switched ? TIVRA_TESTTOOL : TIVRA_EXECUTABLE, mode, "--dir",
                                   folder.path().string()};
     argv.insert(argv.end(), args.begin(), args.end());
@@ -40,11 +39,8 @@ inline pid_t start(const std::string& mode, const TempDir& folder, const std::ve
         envp.emplace_back(*e);
     }
     auto pointers = [](std::vector<std::string>& texts) {
-        std::vector<char*> p;
-        for (std::string& t : texts) {
-            p.push_back(t.data());
-        }
-        p.push_back(nullptr);
+        std::vector<char*> p(texts.size() + 1, nullptr);
+        std::ranges::transform(texts, p.begin(), [](std::string& t) { return t.data(); });
         return p;
     };
     posix_spawn_file_actions_t actions;
@@ -61,14 +57,11 @@ inline pid_t start(const std::string& mode, const TempDir& folder, const std::ve
 
 // Waits up to 20 seconds for a file to appear; false when it did not.
 inline bool waitFor(const std::string& path) {
-    for (auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-         std::chrono::steady_clock::now() < until;) {
-        if (std::filesystem::exists(path)) {
-            return true;
-        }
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!std::filesystem::exists(path) && std::chrono::steady_clock::now() < until) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
-    return false;
+    return std::filesystem::exists(path);
 }
 
 // The exit status, or -1 when the process was killed.
@@ -94,25 +87,19 @@ inline Outcome run(const std::string& mode, const TempDir& folder, const std::ve
     return {status, readBytes(scratch.file("out")), readBytes(scratch.file("err"))};
 }
 
-// The bookings of a file, sorted.
-inline std::vector<Row> bookingsIn(const std::string& bytes) {
-    std::vector<std::string> lines;
-    for (std::size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2) {
-        lines.push_back(bytes.substr(at, end - at));
-    }
-    std::vector<Row> out;
-    for (std::size_t k = 1; k + 9 <= lines.size(); k += 9) {
-        const std::string* f = &lines[k];
-        out.push_back({f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8]});
-    }
-    std::sort(out.begin(), out.end());
-    return out;
+// A copy of the demo school: start-up writes the day's backup copy, and the files in the
+// repository are never written.
+inline void demoSchool(const TempDir& into) {
+    std::filesystem::copy(std::string(TIVRA_SOURCE_DIR) + "/examples/demo-skola", into.path(),
+                          std::filesystem::copy_options::recursive);
 }
 
-// A school of the eight rooms R0..R7 without a timetable, with these bookings.
-inline void school(const TempDir& dir, const std::vector<Row>& bookings) {
+// A school of the eight rooms R0..R7 without a timetable, with these bookings, whose school
+// year begins in week `startvecka` and runs for 52 weeks.
+inline void school(const TempDir& dir, const std::vector<Row>& bookings, int startvecka = 1) {
     writeBytes(dir.file("Tivra.ini"),
-               crlf({"SCHEMA: liten", "BOKNINGSFIL: liten.bok", "STARTVECKA:  1 ", "SLUTVECKA:  52 "}));
+               crlf({"SCHEMA: liten", "BOKNINGSFIL: liten.bok", "STARTVECKA: " + std::to_string(startvecka),
+                     "SLUTVECKA: " + std::to_string(startvecka + 51)}));
     writeBytes(dir.file("liten.sal"), crlf({"R0", "R1", "R2", "R3", "R4", "R5", "R6", "R7"}));
     writeBytes(dir.file("liten.bok"), bookingFile(bookings));
 }

@@ -46,7 +46,6 @@ class FakeLock : public BookingLock {
 
 inline const std::string kRefusedTaken = "Boka|Angiven tid redan bokad.";
 inline const std::string kBokaNotSaved = "Boka|\xC4ndringarna ej sparade.";
-inline const std::string kBrokenFile = "Antal: 2\r\nbara\r\n";
 
 // A booking with only these fields filled.
 inline Row booked(const std::string& sig, const std::string& objekt, const std::string& dag,
@@ -97,12 +96,20 @@ class BokaTest : public ::testing::Test {
     // The fields for a booking on Tuesday, as a user fills them.
     static BookingFields fields(const std::string& start = "10.00", const std::string& langd = "60",
                                 const std::string& objekt = "SAL 1") {
-        return {.objekt = objekt,
-                .valddag = 2,
-                .starttid = start,
-                .langd = langd,
-                .kommentar = {},
-                .signatur = "abc"};
+        return {objekt, Vy::Salar, 2, start, langd, "", "abc"}; // Tuesday, no comment, signed "abc"
+    }
+
+    // How a change ended and the dialogs it showed, as "Refused: Boka|Angiven tid redan bokad.";
+    // each message warns. The dialogs are then cleared for the next change.
+    std::string said(ChangeResult result) {
+        static const char* const names[] = {"Saved", "Refused", "Declined", "Unchanged"};
+        std::string out = names[static_cast<int>(result)];
+        for (const ScriptedMessages::Shown& d : messages.shown) {
+            out += ": " + d.title + "|" + d.text;
+            EXPECT_TRUE(d.kind != ScriptedMessages::Kind::Show || d.icon == Icon::Exclamation) << d.text;
+        }
+        messages.shown.clear();
+        return out;
     }
 
     ChangeResult book(const BookingFields& f) { return boka(program, f, env); }

@@ -9,94 +9,56 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <map>
+#include <algorithm>
+#include <functional>
 #include <random>
 #include <string>
 
 namespace tivra {
 namespace {
 
-namespace fs = std::filesystem;
 constexpr int kCasesPerFile = 200;
 
-class Mutator {
-  public:
-    explicit Mutator(unsigned seed) : random_(seed) {}
-
-    std::string operator()(std::string bytes) {
-        switch (pick(9)) {
-        case 0: // bit flips
+// One damage of a kind chosen at random.
+std::string mutate(std::string bytes, std::mt19937& random) {
+    auto pick = [&](std::size_t n) {
+        return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+    };
+    auto anywhere = [&] { return pick(bytes.size() + 1); };
+    auto lineEnds = [&](const std::string& to) {
+        for (std::size_t at = 0; (at = bytes.find("\r\n", at)) != std::string::npos; at += to.size()) {
+            bytes.replace(at, 2, to);
+        }
+    };
+    const std::function<void()> damages[] = {
+        [&] { // bit flips
             for (std::size_t n = 1 + pick(8); n > 0 && !bytes.empty(); --n) {
                 bytes[pick(bytes.size())] ^= static_cast<char>(1 << pick(8));
             }
-            break;
-        case 1:
-            bytes.insert(pick(bytes.size() + 1), std::string(1 + pick(3), '\0'));
-            break;
-        case 2:
-            replaceAll(bytes, "\r\n", "\r");
-            break;
-        case 3:
-            replaceAll(bytes, "\r\n", "\n");
-            break;
-        case 4:
-            bytes.insert(pick(bytes.size() + 1), "\xC3\xA5\xC3\xA4\xC3\xB6 \xE2\x82\xAC");
-            break;
-        case 5:
-            bytes.insert(pick(bytes.size() + 1), std::string(100000 + pick(100000), 'x'));
-            break;
-        case 6: // numbers that lie: counts, weeks, hours, lengths
+        },
+        [&] { lineEnds(pick(2) == 0 ? "\r" : "\n"); },
+        [&] { bytes.insert(anywhere(), std::string(1 + pick(3), '\0')); },
+        [&] { bytes.insert(anywhere(), "\xC3\xA5\xC3\xA4\xC3\xB6 \xE2\x82\xAC"); },
+        [&] { bytes.insert(anywhere(), std::string(100000 + pick(100000), 'x')); },
+        [&] { // numbers that lie: counts, weeks, hours, lengths
             for (char& c : bytes) {
-                if (c >= '0' && c <= '9' && pick(4) == 0) {
-                    c = static_cast<char>('0' + pick(10));
-                }
+                c = c >= '0' && c <= '9' && pick(4) == 0 ? static_cast<char>('0' + pick(10)) : c;
             }
-            if (pick(2) == 0) {
-                bytes.insert(pick(bytes.size() + 1), std::to_string(random_()));
-            }
-            break;
-        case 7:
-            bytes.resize(pick(bytes.size() + 1));
-            break;
-        default: // lines repeated or dropped, so that nine-line records slip
-            bytes = shuffledLines(bytes);
-            break;
-        }
-        return bytes;
-    }
-
-  private:
-    std::mt19937 random_;
-
-    std::size_t pick(std::size_t n) {
-        return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
-    }
-
-    static void replaceAll(std::string& s, const std::string& from, const std::string& to) {
-        for (std::size_t at = 0; (at = s.find(from, at)) != std::string::npos; at += to.size()) {
-            s.replace(at, from.size(), to);
-        }
-    }
-
-    std::string shuffledLines(const std::string& bytes) {
-        std::size_t at = bytes.find("\r\n", pick(bytes.size() + 1));
-        if (at == std::string::npos) {
-            return bytes;
-        }
-        std::size_t end = bytes.find("\r\n", at + 2);
-        std::string line = bytes.substr(at, end == std::string::npos ? std::string::npos : end - at);
-        return pick(2) == 0 ? bytes.substr(0, at) + line + bytes.substr(at)
-                            : bytes.substr(0, at) + bytes.substr(at + line.size());
-    }
-};
-
-std::string demoFile(const std::string& name) {
-    return test::readBytes((fs::path(TIVRA_SOURCE_DIR) / "examples" / "demo-skola" / name).string());
+            bytes.insert(anywhere(), pick(2) == 0 ? std::to_string(random()) : "");
+        },
+        [&] { bytes.resize(anywhere()); },
+        [&] { // a line repeated or dropped, so that nine-line records slip
+            const std::size_t at = std::min(bytes.find("\r\n", anywhere()), bytes.size());
+            const std::string line = bytes.substr(at, bytes.find("\r\n", at + 2) - at);
+            pick(2) == 0 ? bytes.insert(at, line) : bytes.erase(at, line.size());
+        },
+    };
+    damages[pick(std::size(damages))]();
+    return bytes;
 }
 
 // Start-up and the first week drawn, as the window would; the messages it showed.
-std::vector<test::ScriptedMessages::Shown> startAndDraw(const fs::path& folder) {
+std::vector<test::ScriptedMessages::Shown> startAndDraw(const std::filesystem::path& folder) {
     test::InFolder inside{folder};
     test::ScriptedMessages messages;
     test::FixedClock clock{Date{2024, 11, 13}};
@@ -104,8 +66,7 @@ std::vector<test::ScriptedMessages::Shown> startAndDraw(const fs::path& folder) 
     Platform platform{disk, clock, messages};
     Program program;
     try {
-        StartupView view = startup(program, platform);
-        if (!view.ended) {
+        if (!startup(program, platform).ended) {
             program.selection.vy = Vy::Salar;
             program.selection.valdsal = program.salar.empty() ? 0 : 1;
             visasalsschema(program, GridGeometry(15000, program.settings.helg), clock.date);
@@ -117,18 +78,15 @@ std::vector<test::ScriptedMessages::Shown> startAndDraw(const fs::path& folder) 
 }
 
 TEST(Fuzz, DamagedFilesNeverCrashHangOrFailWithoutTheProgramsOwnMessage) {
-    const std::vector<std::string> kinds{"Tivra.ini", "demo.sal", "demo.sca",
-                                         "demo.sig",  "demo.ini", "demo.bok"};
-    std::map<std::string, std::string> demo;
-    for (const std::string& name : kinds) {
-        demo[name] = demoFile(name);
-    }
-    Mutator mutate(20261207);
-    for (const std::string& kind : kinds) {
+    const std::string demo = std::string(TIVRA_SOURCE_DIR) + "/examples/demo-skola/";
+    const char* const kinds[] = {"Tivra.ini", "demo.sal", "demo.sca", "demo.sig", "demo.ini", "demo.bok"};
+    std::mt19937 random(20261207);
+    for (const std::string kind : kinds) {
         for (int i = 0; i < kCasesPerFile; ++i) {
             test::TempDir dir;
-            for (const auto& [name, bytes] : demo) {
-                test::writeBytes(dir.file(name), name == kind ? mutate(bytes) : bytes);
+            for (const std::string name : kinds) {
+                const std::string bytes = test::readBytes(demo + name);
+                test::writeBytes(dir.file(name), name == kind ? mutate(bytes, random) : bytes);
             }
             for (const auto& shown : startAndDraw(dir.path())) {
                 EXPECT_FALSE(shown.title.empty() || shown.text.empty()) << kind << " case " << i;

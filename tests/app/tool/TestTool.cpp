@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QThread>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -20,36 +19,31 @@ namespace {
 // The real disk, stopping once just before the booking file is written.
 class PausingDisk : public tivra::RealDisk {
   public:
-    explicit PausingDisk(QString marker) : marker_(std::move(marker)) {}
-    void pauseBefore(const std::string& bookingFile) { bookingFile_ = bookingFile; }
+    QString marker;          // the file to create and wait on; empty once paused
+    std::string bookingFile; // known once start-up has opened it
 
     bool writeAll(const std::string& path, std::string_view bytes) override {
         // The new content first goes to a temporary file beside the booking file.
-        if (!marker_.isEmpty() && !bookingFile_.empty() && path.starts_with(bookingFile_ + ".tmp")) {
-            QFile(marker_).open(QIODevice::WriteOnly);
+        if (!marker.isEmpty() && !bookingFile.empty() && path.starts_with(bookingFile + ".tmp")) {
+            QFile(marker).open(QIODevice::WriteOnly);
             QDeadlineTimer deadline(60000);
-            while (QFile::exists(marker_) && !deadline.hasExpired()) {
+            while (QFile::exists(marker) && !deadline.hasExpired()) {
                 QThread::msleep(1);
             }
-            marker_.clear(); // once per run
+            marker.clear();
         }
         return RealDisk::writeAll(path, bytes);
     }
-
-  private:
-    QString marker_;
-    std::string bookingFile_;
 };
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const char* pause = std::getenv("TIVRA_TEST_PAUSE_BEFORE_SAVE");
-    const char* unsafe = std::getenv("TIVRA_TEST_UNSAFE_WRITES");
-    PausingDisk disk(QString::fromLocal8Bit(pause != nullptr ? pause : ""));
+    PausingDisk disk;
+    disk.marker = QString::fromLocal8Bit(qgetenv("TIVRA_TEST_PAUSE_BEFORE_SAVE"));
     tivra::ChangeSetup setup;
     setup.disk = &disk;
-    setup.withoutLock = unsafe != nullptr && std::string(unsafe) == "1";
-    setup.opened = [&disk](const std::string& bookingFile) { disk.pauseBefore(bookingFile); };
+    setup.withoutLock = qgetenv("TIVRA_TEST_UNSAFE_WRITES") == "1";
+    setup.opened = [&disk](const std::string& bookingFile) { disk.bookingFile = bookingFile; };
     return tivra::runCommandLine(argc, argv, setup);
 }
