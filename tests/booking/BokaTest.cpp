@@ -105,6 +105,23 @@ TEST_F(BokaTest, LessonsAskOncePerLessonButABookingRefusesWithoutAsking) {
     EXPECT_EQ(program.bokningar.antalrader, 5);
 }
 
+// Another copy books the time while the question is open: the Yes starts over and refuses.
+TEST_F(BokaTest, ABookingMadeWhileTheQuestionWasOpenRefusesAfterTheYes) {
+    addLesson("SAL 1", "10.00", "40");
+    const std::string theirs = bookingFile({booked("ANNAN", "SAL 1", "2", "10.30", "15", "10")});
+    disk.onRead = [&,
+                   reads = 0](const std::string& path) mutable -> std::optional<std::optional<std::string>> {
+        if (path == program.bookingFile.aktuellfil && ++reads == 2) {
+            writeBytes(path, theirs);
+        }
+        return std::nullopt;
+    };
+    messages.answers = {true};
+    EXPECT_EQ(said(book(fields("10.00", "60"))),
+              std::string("Refused: Boka|") + kLessonQuestion + ": " + kRefusedTaken);
+    EXPECT_EQ(file(), theirs);
+}
+
 TEST_F(BokaTest, AFullTableRefusesAndTheFileStaysAsItWas) {
     BookingTable& t = program.bokningar;
     t.row(kMaxRows - 1).objekt = "SAL 2";
