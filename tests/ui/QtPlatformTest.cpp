@@ -1,10 +1,5 @@
 // The Qt side of the platform below the windows: the message boxes, the text conversion
-// and translation, the print surface and its PDF file, the booking file's lock, and the
-// Arkiv commands' file choice.
-#include "core/BookingFixture.h"
-#include "support/Fakes.h"
-#include "ui/ArkivCommands.h"
-#include "ui/Convert.h"
+// and translation, the print surface and its PDF file, and the booking file's lock.
 #include "ui/PrintOutput.h"
 #include "ui/QtBookingLock.h"
 #include "ui/QtMessages.h"
@@ -12,71 +7,60 @@
 #include "ui/StartedWindow.h"
 #include "ui/SwedishQt.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QSysInfo>
-#include <QTest>
-#include <QTimer>
-#include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace tivra::test {
 namespace {
 
-// Answers the next message box by the caption of one of its buttons, noting all captions.
-void answer(const char* caption, QStringList& seen) {
+// Answers the next message box by the caption of one of its buttons, or by Enter,
+// noting all captions.
+void answer(const char* caption, QString& seen) {
     QTimer::singleShot(0, [caption, &seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        seen.clear();
+        QStringList captions;
         for (QAbstractButton* b : box->buttons()) {
-            seen << b->text();
+            captions << b->text();
         }
-        box->buttons()[seen.indexOf(QLatin1String(caption))]->click();
+        seen = captions.join(QLatin1Char('|'));
+        if (caption == nullptr) {
+            QTest::keyClick(box, Qt::Key_Return);
+        } else {
+            box->buttons()[captions.indexOf(QLatin1String(caption))]->click();
+        }
     });
 }
 
-TEST(QtMessages, QuestionsCarrySwedishButtonsAndEnterTakesTheDefault) {
+TEST(QtMessages, BoxesCarrySwedishButtonsEnterTakesTheDefaultAndInputFollowsIt) {
     QtMessages messages;
-    QStringList seen;
+    QString seen;
     answer("Ja", seen);
     EXPECT_TRUE(messages.ask("Vill du ers\xE4tta befintlig fil?", "Spara bokningar"));
-    EXPECT_EQ(joined(seen), "Ja|Nej");
+    EXPECT_EQ(seen, QStringLiteral("Ja|Nej"));
     answer("Nej", seen);
     EXPECT_FALSE(messages.ask("Fr\xE5ga", "Boka"));
     answer("OK", seen);
     messages.show("Skriv din signatur.", "Boka", Icon::Exclamation);
-    EXPECT_EQ(joined(seen), "OK");
+    EXPECT_EQ(seen, QStringLiteral("OK"));
     // Yes for most questions, No before booking over a lesson.
-    for (bool lesson : {false, true}) {
-        QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
-        EXPECT_EQ(lesson ? messages.askNo("Lektion?", "Boka") : messages.ask("Ers\xE4tta?", "Spara"),
-                  !lesson);
-    }
-}
-
-TEST(QtMessages, TheInputBoxPutsTheCursorAfterItsDefault) {
-    QtMessages messages;
-    QString selected = QStringLiteral("?");
-    int cursor = -1;
+    answer(nullptr, seen);
+    EXPECT_TRUE(messages.ask("Ers\xE4tta?", "Spara"));
+    answer(nullptr, seen);
+    EXPECT_FALSE(messages.askNo("Lektion?", "Boka"));
+    // The input box puts the cursor after its default.
+    QString state;
     QTimer::singleShot(50, [&] {
         auto* edit = QApplication::activeModalWidget()->findChild<QLineEdit*>();
-        selected = edit->selectedText();
-        cursor = edit->cursorPosition();
-        QTest::keyClicks(edit, QStringLiteral("3"));
-        QTest::keyClick(edit, Qt::Key_Return);
+        state = edit->selectedText() + QString::number(edit->cursorPosition());
+        QTest::keyClicks(edit, QStringLiteral("3\r"));
     });
     EXPECT_EQ(messages.input("Skriv veckor i formen 45-5", "Bokning flera veckor", "50-"), "50-3");
-    EXPECT_EQ(selected, QString());
-    EXPECT_EQ(cursor, 3);
+    EXPECT_EQ(state, QStringLiteral("3")); // nothing selected, the cursor at the end
 }
 
 // The round trip of every byte is tested below the window; shown text has plain line breaks.
@@ -89,94 +73,70 @@ TEST(SwedishQt, QtsOwnDialogsSpeakSwedish) {
     QCoreApplication::installTranslator(&ours);
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    EXPECT_EQ(dialog.labelText(QFileDialog::LookIn), QStringLiteral("Leta i:"));
-    EXPECT_EQ(dialog.labelText(QFileDialog::Reject), QStringLiteral("Avbryt"));
     QPrinter printer;
     QPrintPreviewDialog preview(&printer);
-    QStringList actions;
+    QStringList texts{dialog.labelText(QFileDialog::LookIn), dialog.labelText(QFileDialog::Reject)};
     for (QAction* action : preview.findChildren<QAction*>()) {
-        actions << action->text();
+        texts << action->text();
     }
-    EXPECT_TRUE(actions.contains(toQString("N\xE4sta sida"))) << actions.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(actions.contains(toQString("Utskriftsformat")));
+    EXPECT_TRUE(texts.startsWith(QStringLiteral("Leta i:")) && texts[1] == QStringLiteral("Avbryt") &&
+                texts.contains(q("N\xE4sta sida")) && texts.contains(q("Utskriftsformat")))
+        << texts.join(QLatin1Char('|')).toStdString();
     QCoreApplication::removeTranslator(&ours);
 }
 
-// What a poppler tool prints for the file.
-std::string poppler(const char* tool, const std::string& pdf, const QStringList& more = {}) {
+// What a poppler tool prints.
+std::string poppler(QStringList command) {
     QProcess process;
-    process.start(QLatin1String(tool), QStringList{QString::fromStdString(pdf)} + more);
+    process.start(command.takeFirst(), command);
     process.waitForFinished();
     return fromQString(QString::fromUtf8(process.readAllStandardOutput())).value_or("?");
 }
 
-TEST(QtPrintSurface, APdfKeepsItsTextSearchableAndEndsWithoutAnEmptyPage) {
+TEST(QtPrintSurface, MeasuresInTwipsAndWritesSearchableTextOnA4) {
     TempDir dir;
-    const std::string pdf = dir.file("Bokningar.pdf");
+    const QString file = QString::fromStdString(dir.file("Bokningar.pdf"));
     {
-        auto writer = makePdfWriter(QString::fromStdString(pdf));
+        auto writer = makePdfWriter(file);
         QtPrintSurface surface(*writer);
-        surface.setFontName("Times New Roman");
-        surface.setFontSize(14);
+        // A4 less 10 mm on either side, within the point (20 twips) Qt's PDF pages round to.
+        EXPECT_NEAR(surface.pageWidth(), 190 / 25.4 * 1440, 20);
+        EXPECT_NEAR(surface.pageHeight(), 277 / 25.4 * 1440, 20);
+        surface.setFontName("Arial");
+        surface.setFontSize(10);
+        // 10 points are 200 twips; a line is a little taller than the letters.
+        EXPECT_GT(surface.textHeight("Sal"), 200);
+        EXPECT_LT(surface.textHeight("Sal"), 280);
         surface.filledBox(0, 0, surface.pageWidth(), 400, 200);
-        surface.writeLine("Bokningar av SAL \xC5");
+        surface.writeOn("Bokningar av ");
+        EXPECT_DOUBLE_EQ(surface.currentX(), surface.textWidth("Bokningar av "));
+        surface.writeLine("SAL \xC5");
+        EXPECT_DOUBLE_EQ(surface.currentX() + surface.currentY(), surface.textHeight(""));
         surface.setLineWidth(3);
         surface.line(0, 1000, 5000, 1000);
         surface.newPage();
         surface.box(5000, 5000, 1000, 1000);
-        surface.writeOn("\xC4ndrad ");
         surface.writeLine("\xD6vning");
-        surface.newPage();
+        surface.newPage(); // the last page stays empty: no page
         surface.endDoc();
         EXPECT_TRUE(surface.ok());
     }
-    const std::string info = poppler("pdfinfo", pdf);
+    const std::string info = poppler({QStringLiteral("pdfinfo"), file});
     EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
     EXPECT_NE(info.find("595 x 842 pts (A4)"), std::string::npos) << info;
-    const std::string text = poppler("pdftotext", pdf, {QStringLiteral("-")});
-    EXPECT_NE(text.find("Bokningar av SAL \xC5"), std::string::npos) << text;
-    EXPECT_NE(text.find("\xC4ndrad \xD6vning"), std::string::npos) << text;
-
-    // A printout that draws nothing leaves no file.
-    const std::string untouched = dir.file("Tom.pdf");
-    {
-        auto writer = makePdfWriter(QString::fromStdString(untouched));
-        QtPrintSurface surface(*writer);
-        surface.newPage();
-        surface.write("", true);
-        surface.endDoc();
-    }
-    EXPECT_FALSE(std::filesystem::exists(untouched));
+    EXPECT_EQ(poppler({QStringLiteral("pdftotext"), file, QStringLiteral("-")}),
+              "Bokningar av SAL \xC5\n\n\f\xD6vning\n\n\f"); // a page break after each page
 }
 
-TEST(QtPrintSurface, MeasuresThePrintableAreaAndTextInTwips) {
-    TempDir dir;
-    auto writer = makePdfWriter(QString::fromStdString(dir.file("Sida.pdf")));
-    QtPrintSurface surface(*writer);
-    // A4 less 10 mm on either side, within the point (20 twips) Qt's PDF pages round to.
-    EXPECT_NEAR(surface.pageWidth(), 190 / 25.4 * 1440, 20);
-    EXPECT_NEAR(surface.pageHeight(), 277 / 25.4 * 1440, 20);
-    surface.setFontName("Arial");
-    surface.setFontSize(10);
-    // 10 points are 200 twips; a line is a little taller than the letters.
-    EXPECT_GT(surface.textHeight("Sal"), 200);
-    EXPECT_LT(surface.textHeight("Sal"), 280);
-    surface.writeOn("Sal 12");
-    EXPECT_DOUBLE_EQ(surface.currentX(), surface.textWidth("Sal 12"));
-    EXPECT_GT(surface.textWidth("Sal 12 bokad"), surface.currentX());
-    surface.writeLine(" bokad");
-    EXPECT_EQ(surface.currentX(), 0);
-    EXPECT_DOUBLE_EQ(surface.currentY(), surface.textHeight(""));
-}
-
-TEST(PdfOutput, AStoppedDocumentLeavesTheOldFileAndNoPartOfTheNew) {
+// A file is written when the document ends: one that stops or draws nothing leaves the
+// old file as it was and no part of the new.
+TEST(PdfOutput, OnlyAFinishedDocumentReplacesTheFile) {
     TempDir dir;
     const std::string path = dir.file("veckan.pdf");
-    writeBytes(path, "gammal");
     PdfOutput pdf(QString::fromStdString(path), pdfPageLayout());
-    auto draw = [](bool finish) {
-        return [finish](PrintSurface& surface) {
-            surface.writeLine("Sida 1");
+    auto draw = [](const char* text, bool finish) {
+        return [=](PrintSurface& surface) {
+            surface.writeLine(text);
             surface.newPage();
             if (finish) {
                 surface.endDoc();
@@ -184,9 +144,12 @@ TEST(PdfOutput, AStoppedDocumentLeavesTheOldFileAndNoPartOfTheNew) {
             return finish;
         };
     };
-    EXPECT_EQ(pdf.print(draw(false)), PrintResult::Cancelled);
+    pdf.print(draw("", true));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    writeBytes(path, "gammal");
+    EXPECT_EQ(pdf.print(draw("Sida 1", false)), PrintResult::Cancelled);
     EXPECT_EQ(readBytes(path), "gammal");
-    EXPECT_EQ(pdf.print(draw(true)), PrintResult::Done);
+    EXPECT_EQ(pdf.print(draw("Sida 1", true)), PrintResult::Done);
     EXPECT_TRUE(readBytes(path).starts_with("%PDF"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
@@ -216,7 +179,7 @@ TEST_F(BookingLock, ASecondCopyWaitsThenLearnsWhoHoldsTheLock) {
     EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "neither the lock nor the note of its user stays";
 }
 
-TEST_F(BookingLock, ALockLeftBehindIsBrokenButNotOneThatMayStillBeInUse) {
+TEST_F(BookingLock, ALockLeftBehindIsBrokenButNotOneThatMayStillBeInUseOrCannotBeMade) {
     // No process has this id (above the kernel's limit), and the lock names this host.
     writeBytes(lockFile, "99999999\ntivra\n" + QSysInfo::machineHostName().toStdString() + "\n");
     EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
@@ -235,56 +198,10 @@ TEST_F(BookingLock, ALockLeftBehindIsBrokenButNotOneThatMayStillBeInUse) {
     stamp(std::chrono::seconds(31));
     EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
     bo.unlock();
-}
-
-TEST_F(BookingLock, ALockThatCannotBeMadeIsNoLockHeldBySomebodyElse) {
+    // A lock file that cannot be made at all is no lock held by somebody else.
     EXPECT_EQ(bo.tryLock(dir.file("saknas/Bokningar.bok.lock"), milliseconds(0)), LockResult::Failed);
     std::filesystem::create_directory(lockFile);
     EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::NotAFile);
-}
-
-using ArkivTest = SaveFixture;
-
-TEST_F(ArkivTest, SaveAsGivesTheBookingExtensionAndAsksBeforeReplacing) {
-    append("A");
-    std::filesystem::create_directory(dir.path() / "a.b");
-    const std::pair<const char*, const char*> names[] = {
-        {"Nya", "Nya.bok"}, {"Nya.txt", "Nya.bok"}, {"a.b/Ny", "a.b/Ny.bok"}};
-    for (const auto& [chosen, saved] : names) {
-        std::filesystem::remove(dir.file(saved));
-        messages.fileNames.push_back(dir.file(chosen));
-        EXPECT_TRUE(arkiv_saveas(table, file, platform)) << chosen;
-        EXPECT_EQ(file.aktuellfil + readBytes(dir.file(saved)), dir.file(saved) + savedA) << chosen;
-    }
-    // No keeps the previous file open and the other untouched.
-    const std::string other = dir.file("Annan.bok");
-    writeBytes(other, "Antal: 0\r\n");
-    messages.fileNames = {other, other};
-    messages.answers = {false, true};
-    EXPECT_FALSE(arkiv_saveas(table, file, platform));
-    EXPECT_EQ(file.aktuellfil + readBytes(other), dir.file("a.b/Ny.bok") + "Antal: 0\r\n");
-    EXPECT_EQ(messages.log().back(),
-              "Spara bokningar|" + other +
-                  ". Bokningar med detta namn finns redan. Vill du ers\xE4tta befintlig fil?");
-    EXPECT_TRUE(arkiv_saveas(table, file, platform));
-    EXPECT_EQ(file.aktuellfil + readBytes(other), other + savedA);
-    // A cancelled dialog leaves no file open, and a save then has nowhere to go.
-    EXPECT_FALSE(arkiv_saveas(table, file, platform));
-    EXPECT_TRUE(file.aktuellfil.empty());
-    EXPECT_FALSE(save());
-}
-
-TEST_F(ArkivTest, OpenLoadsTheChosenFileWithoutACopy) {
-    const std::string other = dir.file("Annan.bok");
-    writeBytes(other, bookingFile({{.objekt = "SAL 9"}}));
-    messages.fileNames.push_back(other);
-    EXPECT_EQ(arkiv_open(table, file, "", platform), LoadResult::Loaded);
-    EXPECT_EQ(file.aktuellfil, other);
-    EXPECT_EQ(table.row(table.antalrader).objekt, "SAL 9");
-    EXPECT_EQ(messages.log(), Lines{"|.|*.bok|*.bok"});
-    EXPECT_FALSE(disk.exists(dir.file("Annan.bk7")));
-    EXPECT_EQ(arkiv_open(table, file, "", platform), LoadResult::NoFile);
-    EXPECT_TRUE(file.aktuellfil.empty());
 }
 
 } // namespace

@@ -8,16 +8,21 @@
 #include "ui/Form1.h"
 #include "ui/GridBox.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -94,10 +99,10 @@ struct StartedWindow {
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    // A text field, or the typing field of a list.
-    QLineEdit* field(const char* name) const {
-        auto* list = form->findChild<QComboBox*>(QLatin1String(name));
-        return list != nullptr ? list->lineEdit() : child<QLineEdit>(name);
+    // A text field, or the typing field of a list, in the window or in `in`.
+    QLineEdit* field(const char* name, QObject* in = nullptr) const {
+        auto* list = (in != nullptr ? in : form.get())->findChild<QComboBox*>(QLatin1String(name));
+        return list != nullptr ? list->lineEdit() : child<QLineEdit>(name, in);
     }
     QString text(const char* name) const { return field(name)->text(); }
     std::string texts(std::initializer_list<const char*> names) const {
@@ -116,14 +121,19 @@ struct StartedWindow {
     }
     std::string file() const { return readBytes(dir.file("skolan.bok")); }
     // Replaces the field's text by typing it; an empty text clears the field.
-    void type(const char* name, const char* cp1252) const {
-        QLineEdit* e = field(name);
+    void type(const char* name, const char* cp1252, QObject* in = nullptr) const {
+        QLineEdit* e = field(name, in);
         e->setFocus();
         e->selectAll();
         if (*cp1252 == '\0') {
             e->del();
         }
         keys(e, toQString(cp1252));
+    }
+    void type(std::initializer_list<std::pair<const char*, const char*>> fields) const {
+        for (const auto& [name, cp1252] : fields) {
+            type(name, cp1252);
+        }
     }
     void click(const char* button, QObject* in = nullptr) const {
         QTest::mouseClick(child<QPushButton>(button, in), Qt::LeftButton);
@@ -155,13 +165,13 @@ struct StartedWindow {
         return joined(all);
     }
 
-    // A point in the window at hour h of day box d (8 to `last` o'clock), across the
-    // middle of column `column` (the box's own by default).
-    QPoint at(int d, double h, int column = 0, int last = 16) const {
+    // A point in the window at hour h of day box d (8 to 16 o'clock), across the middle of
+    // column `column` (the box's own by default).
+    QPoint at(int d, double h, int column = 0) const {
         GridBox* across = form->Label2(column == 0 ? d : column);
         return QPoint(across->mapTo(form.get(), QPoint(across->width() / 2, 0)).x(),
                       form->Label2(d)->mapTo(form.get(), QPoint(0, 0)).y() +
-                          static_cast<int>(std::lround((h - 8) / (last - 8) * form->Label2(d)->height())));
+                          static_cast<int>(std::lround((h - 8) / 8 * form->Label2(d)->height())));
     }
     // Pointer events through the window, so that Qt routes them as it routes a user's.
     void press(QPoint p, Qt::MouseButton b = Qt::LeftButton) const {

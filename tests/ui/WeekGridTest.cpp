@@ -6,11 +6,7 @@
 #include "ui/Twips.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QImage>
-#include <QLabel>
-
-#include <functional>
 
 namespace tivra {
 namespace {
@@ -28,15 +24,15 @@ QRect px(const Rect& r) {
 
 TEST(WeekGrid, BoxesGoWhereTheLayoutPutsThemAtAnyWindowSize) {
     StartedWindow s(school(kThree));
+    // Monday's date heads the week; today is Wednesday; no weekend.
     EXPECT_EQ(s.form->Label3(1)->caption(), q("M\xE5n 28 sep"));
-    EXPECT_TRUE(s.form->Label3(3)->fill().isValid() && !s.form->Label3(2)->fill().isValid()); // today
+    EXPECT_TRUE(s.form->Label3(3)->fill().isValid() && !s.form->Label3(2)->fill().isValid());
     EXPECT_FALSE(s.form->Label2(6)->isVisible());
-    // The lesson, then the booking; Saturday's is not shown.
+    // The lesson, then the booking, each in its colour; Saturday's is not shown.
     ASSERT_EQ(s.captions(), "MA1\n08.15 -09.00\nNA1A|AB\n10.00 -11.00\nM\xF6te");
-    EXPECT_EQ(s.boxOf(1)->fill(), QColor(255, 128, 128));
-    EXPECT_EQ(s.boxOf(2)->fill(), QColor(128, 255, 128));
+    EXPECT_EQ(QList<QColor>({s.boxOf(1)->fill(), s.boxOf(2)->fill()}),
+              QList<QColor>({QColor(255, 128, 128), QColor(128, 255, 128)}));
     EXPECT_EQ(s.boxOf(2)->toolTip(), s.boxOf(2)->caption());
-
     QRect before = s.form->Label2(1)->geometry();
     s.form->resize(s.form->width() + 300, s.form->height() + 200);
     QApplication::processEvents();
@@ -48,11 +44,9 @@ TEST(WeekGrid, BoxesGoWhereTheLayoutPutsThemAtAnyWindowSize) {
     EXPECT_EQ(s.boxOf(1)->geometry(), px(*placeBox(grid, grid.axis(8, 16), 2, 100, 45))); // 08.15
     EXPECT_EQ(s.boxOf(2)->geometry(), px(*placeBox(grid, grid.axis(8, 16), 3, 121, 60))); // 10.00
     // The hour scale beside the grid.
-    auto* eight = s.child<QLabel>("hour(8)");
-    EXPECT_EQ(eight->text(), QStringLiteral("8.00"));
-    EXPECT_NEAR(eight->geometry().center().y(), after.top(), 2);
-    EXPECT_LE(eight->geometry().right(), after.left());
-
+    QRect eight = s.child<QLabel>("hour(8)")->geometry();
+    EXPECT_EQ(s.child<QLabel>("hour(8)")->text(), QStringLiteral("8.00"));
+    EXPECT_TRUE(std::abs(eight.center().y() - after.top()) <= 2 && eight.right() <= after.left());
     // With weekends, seven days show, Saturday's booking too.
     StartedWindow weekend(school(kThree, "1"));
     const GridGeometry& seven = *weekend.form->gridGeometry();
@@ -111,8 +105,8 @@ TEST(WeekGrid, WeekFieldArrowsAndPageKeysChooseTheWeek) {
     }
     EXPECT_EQ(s.form->Label3(1)->caption(), q("M\xE5n 1 feb"));
     // A cleared field waits for the week typed.
-    QTest::keyClick(s.field("Combo2"), Qt::Key_Backspace);
-    EXPECT_EQ(s.text("Combo2"), QString());
+    s.type("Combo2", "");
+    EXPECT_EQ(s.text("Combo2") + QString::number(s.program.selection.valdvecka), QStringLiteral("57"));
     keys(s.field("Combo2"), QStringLiteral("44"));
     EXPECT_EQ(s.program.selection.valdvecka, 44);
 }
@@ -140,7 +134,6 @@ TEST(WeekGrid, TheDetailsLineDescribesTheBoxUnderThePointerInTheWeekShown) {
     EXPECT_TRUE(details->text().isEmpty());
     // Another week takes the box's details away.
     s.form->Label4_MouseMove(2);
-    ASSERT_FALSE(details->text().isEmpty());
     s.click("Command1");
     EXPECT_TRUE(details->text().isEmpty());
 }
@@ -169,35 +162,31 @@ TEST(WeekGrid, CapitalsWithRingsAndDotsStayClearOfTheBoxBorder) {
     }
 }
 
-// The visible controls of the booking column and the details line at the default size,
+// The visible controls of the booking column and the details line at the default size:
 // each whole, inside the window, apart from each other and from the grid.
 void expectNothingOverlaps(const Form1& form) {
     QWidget* client = form.centralWidget();
-    auto inClient = [client](const QWidget* w) { return QRect(w->mapTo(client, QPoint(0, 0)), w->size()); };
+    auto at = [client](const QWidget* w) { return QRect(w->mapTo(client, QPoint(0, 0)), w->size()); };
+    QRect days = at(form.Label3(1)).united(at(form.Label2(5)));
+    EXPECT_TRUE(client->rect().contains(days));
     QList<QWidget*> controls;
     for (QWidget* w : client->findChildren<QWidget*>()) {
         if (w->isVisible() &&
             (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
              (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parent())))) {
+            std::string name = w->objectName().toStdString();
+            EXPECT_TRUE(client->rect().contains(at(w)) && !at(w).intersects(days)) << name;
+            for (QWidget* other : controls) {
+                EXPECT_FALSE(at(w).intersects(at(other))) << name << " " << other->objectName().toStdString();
+            }
+            auto* label = qobject_cast<QLabel*>(w);
+            EXPECT_TRUE(!label || label->wordWrap() || label->sizeHint().width() <= label->width()) << name;
             controls << w;
         }
     }
-    ASSERT_GT(controls.size(), 20);
-    QRect days = inClient(form.Label3(1)).united(inClient(form.Label2(5)));
-    EXPECT_TRUE(client->rect().contains(days));
-    for (int i = 0; i < controls.size(); ++i) {
-        QRect a = inClient(controls[i]);
-        std::string name = controls[i]->objectName().toStdString();
-        EXPECT_TRUE(client->rect().contains(a) && !a.intersects(days)) << name;
-        for (int j = i + 1; j < controls.size(); ++j) {
-            EXPECT_FALSE(a.intersects(inClient(controls[j])))
-                << name << " " << controls[j]->objectName().toStdString();
-        }
-        auto* label = qobject_cast<QLabel*>(controls[i]);
-        EXPECT_TRUE(!label || label->wordWrap() || label->sizeHint().width() <= label->width()) << name;
-    }
-    QRect details = inClient(form.findChild<QLabel*>(QStringLiteral("Label5")));
-    EXPECT_TRUE(details.top() >= days.bottom() && details.left() >= inClient(form.Label2(1)).left());
+    EXPECT_GT(controls.size(), 20);
+    QRect details = at(form.findChild<QLabel*>(QStringLiteral("Label5")));
+    EXPECT_TRUE(details.top() >= days.bottom() && details.left() >= at(form.Label2(1)).left());
 }
 
 TEST(WindowLayout, DemoSchoolViewsFitTheDefaultWindow) {
