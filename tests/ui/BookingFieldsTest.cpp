@@ -41,7 +41,7 @@ struct Window : StartedWindow {
     }
 };
 
-TEST(BookingFields, HoverShowsClickAndDragWriteTheTimeAndDayUnderThePointer) {
+TEST(BookingFields, ThePointerOnTheDayBoxesAndHeadersWritesTheTimeAndDay) {
     Window w;
     w.type({{"Text5", "12.00"}, {"Text2", "45"}});
     w.move(w.at(2, 12));
@@ -49,6 +49,10 @@ TEST(BookingFields, HoverShowsClickAndDragWriteTheTimeAndDayUnderThePointer) {
     w.press(w.at(2, 10));
     w.release(w.at(2, 10));
     EXPECT_EQ(w.times() + w.day(), "10.00||TIS2");
+    // A day's header chooses the day too, and redraws nothing.
+    int redraws = w.form->redrawCount();
+    QTest::mouseClick(w.form->Label3(4), Qt::LeftButton);
+    EXPECT_EQ(w.day() + std::to_string(w.form->redrawCount() - redraws), "TOR40");
     w.drag(w.at(3, 10), w.at(3, 11.5));
     EXPECT_EQ(w.times() + w.day(), "10.00|11.30|90 markedONS3");
     QRect mark = w.shape1()->geometry();

@@ -262,19 +262,14 @@ TEST(SettingsDialog, BrowseSaveAndCancel) {
     EXPECT_FALSE(w.settings()->isVisible());
 }
 
-// The help window comes forward again; the settings and the print dialog share one help
-// pop-up, in which each shows its own text only; the about box names the folder in use.
+// The settings and the print dialog share one help pop-up, in which each shows its own
+// text only; the about box names the folder in use.
 TEST(Help, EachHelpShowsItsOwnText) {
     Window w;
-    auto open = [&] {
-        w.open("help_help");
-        return w.child<QWidget>("Form3");
-    };
-    QWidget* help = open();
-    help->close();
-    EXPECT_EQ(open(), help);
-    EXPECT_TRUE(help->isVisible());
-    EXPECT_EQ(w.child<QLabel>("Label1", help)->text(), toDisplay(oversiktText()));
+    w.open("help_help");
+    w.child<QWidget>("Form3")->close();
+    w.open("help_help"); // the help window comes back
+    EXPECT_TRUE(w.child<QWidget>("Form3")->isVisible());
     w.open("Arkiv_ini");
     w.open("Arkiv_skrivut");
     auto helpOf = [&](QWidget* dialog) {
