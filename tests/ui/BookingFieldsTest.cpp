@@ -1,139 +1,217 @@
 // The booking fields of the main window, driven as a user drives them: the pointer on the
 // day boxes (through the window, so Qt's own routing of a drag is what is tested), typing
-// into the time fields, "Töm" and "Boka".
+// into the fields, "Töm", "Boka" and Enter; the pop-up menu of a booking box and the
+// "Lediga salar" window that fill them. The rules of marking, times, booking, cancelling
+// and free rooms are tested below the window.
 #include "ui/StartedWindow.h"
 
 #include <QClipboard>
+#include <QDialog>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 
 namespace tivra {
 namespace {
 
 using namespace test;
 
-// One meeting on Wednesday at 13.00 in B14; the day boxes run from 8 to 16.
+// Week 40: a lesson on Tuesday (row 1) and a meeting on Wednesday at 13.00 (row 2), both
+// in B14; the day boxes run from 8 to 16.
+Row meeting(const char* weeks = "40") {
+    Row r = booked("M\xF6te", "3", "13.00");
+    r.vecka = weeks;
+    return r;
+}
 struct Window : StartedWindow {
-    Window() : StartedWindow(school("0", {meeting()}), kWeek40) {}
-    static Row meeting() { return {"AB", "M\xF6te", "60", "3", "13.00", "B14", "", "40", ""}; }
+    Window() : StartedWindow(school({meeting()})) {}
     // Start, end and length, and whether the marking rectangle shows.
     std::string times() const {
         return texts({"Text1", "Text5", "Text2"}) + (shape1()->isVisible() ? " marked" : "");
     }
+    std::string day() const { return texts({"Combo3"}) + std::to_string(program.selection.valddag); }
+    QMenu* menu() const { return child<QMenu>("Avbok"); }
+    // Opens the pop-up menu on row r's box and clicks the item as a user would.
+    void menuItem(int r, const char* item) const {
+        ASSERT_NE(boxOf(r), nullptr);
+        click(boxOf(r), Qt::RightButton);
+        QAction* action = child<QAction>(item, menu());
+        QTest::mouseClick(menu(), Qt::LeftButton, {}, menu()->actionGeometry(action).center());
+        ASSERT_FALSE(menu()->isVisible());
+    }
 };
 
-// A day box covers 8 to 16 o'clock: one eighth of it is an hour.
-constexpr double hour(double h) {
-    return (h - 8) / 8;
-}
-
-TEST(BookingFields, ClickPutsTheTimeAndTheDayIntoTheFields) {
+TEST(BookingFields, ThePointerOnTheDayBoxesAndHeadersWritesTheTimeAndDay) {
     Window w;
-    w.type("Text5", "12.00");
-    w.type("Text2", "45");
-    // Hovering shows the time under the pointer and writes no field.
-    w.move(w.at(2, hour(12)));
-    EXPECT_EQ(w.child<QLabel>("Label5")->text(), QStringLiteral("12.00"));
-    EXPECT_EQ(w.text("Text1"), QString());
-
-    w.press(w.at(2, hour(10)));
-    w.release(w.at(2, hour(10)));
-    EXPECT_EQ(w.times() + w.texts({"Combo3"}), "10.00||TIS");
-    EXPECT_EQ(w.program.selection.valddag, 2);
-}
-
-TEST(BookingFields, DragEitherWayMarksTheSameSpanInsideItsBox) {
-    Window w;
-    w.drag(w.at(3, hour(10)), w.at(3, hour(11.5)));
-    EXPECT_EQ(w.times(), "10.00|11.30|90 marked");
-    EXPECT_EQ(w.program.selection.valddag, 3);
-    QRect box = w.form->Label2(3)->geometry();
+    w.type({{"Text5", "12.00"}, {"Text2", "45"}});
+    w.move(w.at(2, 12));
+    EXPECT_EQ(w.child<QLabel>("Label5")->text() + w.text("Text1"), QStringLiteral("12.00"));
+    w.press(w.at(2, 10));
+    w.release(w.at(2, 10));
+    EXPECT_EQ(w.times() + w.day(), "10.00||TIS2");
+    // A day's header chooses the day too, and redraws nothing.
+    int redraws = w.form->redrawCount();
+    QTest::mouseClick(w.form->Label3(4), Qt::LeftButton);
+    EXPECT_EQ(w.day() + std::to_string(w.form->redrawCount() - redraws), "TOR40");
+    w.drag(w.at(3, 10), w.at(3, 11.5));
+    EXPECT_EQ(w.times() + w.day(), "10.00|11.30|90 markedONS3");
     QRect mark = w.shape1()->geometry();
-    EXPECT_TRUE(box.contains(mark));
-    EXPECT_NEAR(mark.top(), box.top() + box.height() / 4.0, 1.5);
-    EXPECT_NEAR(mark.top() + mark.height(), box.top() + box.height() * 3.5 / 8, 1.5);
-
+    EXPECT_TRUE(w.form->Label2(3)->geometry().contains(mark));
     // Upwards, ending over Thursday's column: the same span on Wednesday.
-    w.drag(w.at(3, hour(11.5)), w.at(3, hour(10), 4));
-    EXPECT_EQ(w.times(), "10.00|11.30|90 marked");
+    w.drag(w.at(3, 11.5), w.at(3, 10, 4));
+    EXPECT_EQ(w.times() + w.day(), "10.00|11.30|90 markedONS3");
     EXPECT_EQ(w.shape1()->geometry(), mark);
-
-    // Beyond the bottom the span ends at the last hour, beyond the top it begins at the first.
-    QRect monday = w.form->Label2(1)->geometry();
-    w.drag(w.at(1, hour(15)), w.at(1, 1.2));
-    EXPECT_EQ(w.times(), "15.00|16.00|60 marked");
-    EXPECT_EQ(w.shape1()->geometry().bottom(), monday.bottom());
-    w.drag(w.at(1, hour(9)), w.at(1, -0.05));
-    EXPECT_EQ(w.times(), "08.00|09.00|60 marked");
-    EXPECT_EQ(w.shape1()->geometry().top(), monday.top());
 }
 
-TEST(BookingFields, LengthAndEndFieldsFollowEachOther) {
+TEST(BookingFields, StartEndAndLengthFollowEachOtherAndTomEmptiesThem) {
     Window w;
-    w.type("Text1", "9.00");
-    w.type("Text2", "45");
+    w.type({{"Text3", "Prov"}, {"Text4", "ab"}, {"Text1", "9.00"}, {"Text2", "45"}});
     ASSERT_EQ(w.times(), "9.00|09.45|45 marked");
-    QRect wednesday = w.form->Label2(3)->geometry();
-    EXPECT_TRUE(wednesday.contains(w.shape1()->geometry().center()));
-    EXPECT_NEAR(w.shape1()->height(), wednesday.height() * 0.75 / 8, 1.5);
+    EXPECT_TRUE(w.form->Label2(3)->geometry().contains(w.shape1()->geometry().center()));
     const char* const steps[][3] = {
         {"Text2", "4", "9.00|09.45|4 marked"}, // under five minutes: nothing changes
         {"Text5", "", "9.00||4 marked"},
         {"Text2", "47", "9.00|09.45|45 marked"}, // whole slots: the end rewrites the length
         {"Text1", "23.30", "23.30|09.45|45 marked"},
         {"Text2", "30", "23.30|09.45|30"},          // past the day's last slot
-        {"Text2", "25", "23.30|23.55|25"},          // the last slot, outside the day box
-        {"Text1", "9.00", "9.00|23.55|895 marked"}, // a new start with a valid end gives the length
-        {"Text1", "00.00", "00.00|23.55|1435"},     // nothing is marked from midnight
-        {"Text2", "45", "00.00|23.55|45"},
-        {"Text1", "9.00", "9.00|23.55|895 marked"},
-        {"Text5", "10.30", "9.00|10.30|90 marked"}, // an end after the start gives the length,
-        {"Text5", "8.00", "9.00|8.00|90 marked"},   // one before it leaves the length
-        {"Text1", "7.30", "7.30|08.00|30 marked"},
+        {"Text1", "9.00", "9.00|09.45|45 marked"},  // a new start with a valid end gives the length
+        {"Text5", "10.30", "9.00|10.30|90 marked"}, // an end after the start gives the length
     };
     for (const auto& [field, typed, after] : steps) {
         w.type(field, typed);
         EXPECT_EQ(w.times(), after) << field << " " << typed;
     }
-}
-
-TEST(BookingFields, TomEmptiesTheTimesAndTheCommentButKeepsSignatureAndDay) {
-    Window w;
-    w.drag(w.at(2, hour(10)), w.at(2, hour(11)));
-    w.type("Text3", "Prov");
-    w.type("Text4", "ab");
-    ASSERT_EQ(w.times(), "10.00|11.00|60 marked");
+    // The signature and the day stay for the next booking.
     w.click("Command6");
-    EXPECT_EQ(w.times() + w.texts({"Text3", "Text4", "Combo3"}), "|||ab|TIS");
+    EXPECT_EQ(w.times() + w.texts({"Text3", "Text4", "Combo3"}), "|||ab|ONS");
 }
 
-TEST(BookingFields, BokaBooksTheMarkedSpanInTheCodePageOfTheFile) {
+TEST(BookingFields, BokaAndEnterBookTheMarkedSpanAndTheWindowTellsWhatHappened) {
     Window w;
-    w.drag(w.at(3, hour(10)), w.at(3, hour(11.5)));
-    w.type("Text3", "M\xF6te p\xE5 \xD6land");
-    w.type("Text4", "\xE5s\xE4");
+    EXPECT_EQ(w.form->windowTitle() + w.child<QLabel>("statusFile")->text(),
+              q("Tivra \x96 skolan.bokskolan.bok"));
+    w.drag(w.at(3, 10), w.at(3, 11.5));
+    w.type({{"Text3", "M\xF6te p\xE5 \xD6land"}, {"Text4", "\xE5s\xE4"}});
     w.click("Command3");
     EXPECT_TRUE(w.messages.shown.empty());
-    Row mine{"\xC5S\xC4", "M\xF6te p\xE5 \xD6land", "90", "3", "10.00", "B14", "", "40", ""};
-    EXPECT_EQ(readBytes(w.dir.file("skolan.bok")), bookingFile({Window::meeting(), mine}));
+    EXPECT_EQ(w.file(), bookingFile({meeting(),
+                                     {"\xC5S\xC4", "M\xF6te p\xE5 \xD6land", "90", "3", "10.00", "B14", "",
+                                      "40", ""}}));
     // Drawn as a booking box; the marking is gone, the fields stay for the next booking.
-    GridBox* box = w.boxOf(3);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->caption(), q("\xC5S\xC4\n10.00 -11.30\nM\xF6te p\xE5 \xD6land"));
-    EXPECT_TRUE(w.form->Label2(3)->geometry().contains(box->geometry().center()));
+    ASSERT_NE(w.boxOf(3), nullptr);
+    EXPECT_EQ(w.boxOf(3)->caption(), q("\xC5S\xC4\n10.00 -11.30\nM\xF6te p\xE5 \xD6land"));
+    EXPECT_TRUE(w.form->Label2(3)->geometry().contains(w.boxOf(3)->geometry().center()));
     EXPECT_EQ(w.times() + w.texts({"Text4"}), "10.00|11.30|90\xE5s\xE4");
+    w.drag(w.at(2, 10), w.at(2, 11));
+    QTest::keyClick(w.field("Text4"), Qt::Key_Return);
+    EXPECT_NE(w.boxOf(4), nullptr);
+    EXPECT_EQ(w.child<QLabel>("statusText")->text(), q("Bokat B14 tis 10.00\x96"
+                                                       "11.00 vecka 40"));
 }
 
-// A line break would shift every later line of the booking file: no field takes one,
-// typed or pasted.
-TEST(BookingFields, ALineBreakCannotBeTypedOrPastedIntoAField) {
+TEST(BookingFields, ARefusalAfterTheReloadShowsOverTheBookingThatTookTheTime) {
     Window w;
-    auto* comment = w.child<QLineEdit>("Text3");
+    // Another workstation books Tuesday 10.00 in B14 after this window drew the week.
+    writeBytes(w.dir.file("skolan.bok"), bookingFile({booked("", "2", "10.00")}));
+    w.drag(w.at(2, 10), w.at(2, 11));
+    w.type("Text4", "ab");
+    bool drawn = false;
+    w.messages.onShow = [&] { drawn = w.boxOf(2) != nullptr; };
+    w.click("Command3");
+    EXPECT_EQ(w.messages.log(), (std::vector<std::string>{"Boka|Angiven tid redan bokad."}));
+    EXPECT_TRUE(drawn);
+}
+
+// The booking file holds Windows-1252 and one field per line: no field takes a character
+// outside it (U+0142, U+2192) or a line break, typed or pasted.
+TEST(BookingFields, FieldsKeepOutWhatTheBookingFileCannotHold) {
+    Window w;
+    keys(w.field("Text4"), QString::fromUtf8("\xC3\x85s\xC5\x82"
+                                             "a"));
     QGuiApplication::clipboard()->setText(QStringLiteral("a\nb"));
-    comment->paste();
-    keys(comment, QStringLiteral("x\ry"));
-    EXPECT_EQ(w.text("Text3"), QStringLiteral("xy"));
+    w.field("Text3")->paste();
+    keys(w.field("Text3"), QString::fromUtf8("\xE2\x82\xAC\xE2\x86\x92x\ry"));
+    EXPECT_EQ(w.texts({"Text4", "Text3"}), "\xC5sa|\x80xy");
+}
+
+TEST(AvbokMenu, OnlyARightPressOnABookingOpensTheMenuButEveryPressChoosesTheRow) {
+    Window w;
+    std::string after; // the chosen row, and whether the menu is open
+    for (const auto& [row, button] : {std::pair{1, Qt::RightButton}, std::pair{2, Qt::LeftButton},
+                                      std::pair{1, Qt::LeftButton}, std::pair{2, Qt::RightButton}}) {
+        w.click(w.boxOf(row), button);
+        after += std::to_string(w.form->valdrad()) + (w.menu()->isVisible() ? "menu " : " ");
+    }
+    EXPECT_EQ(after, "1 2 1 2menu ");
+    QTest::keyClick(w.menu(), Qt::Key_Escape);
+    EXPECT_FALSE(w.menu()->isVisible());
+    EXPECT_TRUE(w.messages.shown.empty());
+}
+
+TEST(AvbokMenu, FleraVeckorAndAvbokaActOnTheChosenBookingAndRedraw) {
+    Window w;
+    w.messages.inputs = {"40-42"};
+    w.menuItem(2, "Flera_veckor");
+    EXPECT_EQ(w.file(), bookingFile({meeting("40-42")}));
+    EXPECT_EQ(w.messages.log(),
+              std::vector<std::string>{"Bokning flera veckor|Skriv veckor i formen 45-5|40-"});
+    w.messages.answers = {false, true};
+    w.menuItem(2, "Avboka");
+    EXPECT_EQ(w.file(), bookingFile({meeting("40-42")}));
+    EXPECT_NE(w.boxOf(2), nullptr);
+    w.menuItem(2, "Avboka");
+    EXPECT_EQ(w.messages.log().back(), "Avboka|\xC4r du s\xE4ker att du vill avboka?");
+    EXPECT_EQ(w.file(), bookingFile({}));
+    EXPECT_TRUE(w.boxOf(2) == nullptr && w.boxOf(1) != nullptr) << "the booking's box is gone from the week";
+}
+
+TEST(AvbokMenu, RedigeraFillsTheFieldsAndTheNextBokaReplacesTheBooking) {
+    Window w;
+    w.child<QComboBox>("Combo3")->setEditText(QStringLiteral("FRE"));
+    w.menuItem(2, "Redigera");
+    EXPECT_TRUE(w.child<QRadioButton>("Option1")->isChecked());
+    // The day field's handler ran, and the time fields kept in step.
+    EXPECT_EQ(w.texts({"Combo1", "Text1", "Text2", "Text5", "Text3", "Text4"}) + w.day(),
+              "B14|13.00|60|14.00|M\xF6te|ABONS3");
+    EXPECT_EQ(w.messages.log(),
+              std::vector<std::string>{"Redigera bokningsdata|Redigera bokningsdata och klicka sedan Boka."});
+    // Nothing is written before "Boka"; the booking's box is outlined meanwhile.
+    EXPECT_EQ(w.file(), bookingFile({meeting()}));
+    EXPECT_EQ(w.boxOf(2)->border(), 3);
+    EXPECT_FALSE(w.shape1()->isVisible());
+    w.type({{"Text4", "cd"}, {"Text1", "15.00"}});
+    w.click("Command3");
+    EXPECT_EQ(w.file(), bookingFile({{"CD", "M\xF6te", "60", "3", "15.00", "B14", "", "40", ""}}));
+    EXPECT_FALSE(w.form->redigerar());
+    // "Töm" ends an edit without any change (the new booking is the table's row 3).
+    w.menuItem(3, "Redigera");
+    EXPECT_TRUE(w.form->redigerar());
+    w.click("Command6");
+    EXPECT_FALSE(w.form->redigerar());
+    EXPECT_EQ(w.boxOf(3)->border(), 1);
+}
+
+TEST(FreeRoomsWindow, ListsTheRoomsAndADoubleClickMakesTheNextBokaBookTheChosenOne) {
+    StartedWindow w; // B14 has its lesson on Tuesday 08.15-09.00; B12 is free
+    w.type({{"Combo3", "TIS"}, {"Text1", "8.30"}, {"Text2", "30"}, {"Text4", "xy"}});
+    w.click("Command7");
+    auto* window = w.child<QDialog>("FreeRoomsWindow");
+    EXPECT_FALSE(window->isModal());
+    EXPECT_EQ(window->windowTitle(), q("Lediga salar vecka 40, TIS 08.30\x96"
+                                       "09.00"));
+    auto* free = w.child<QListWidget>("freeList");
+    ASSERT_EQ(free->count(), 1);
+    EXPECT_EQ(free->item(0)->text() + w.child<QListWidget>("lessonList")->item(0)->text(),
+              QStringLiteral("B12B14"));
+    QPoint b12 = free->visualItemRect(free->item(0)).center();
+    QTest::mouseClick(free->viewport(), Qt::LeftButton, {}, b12);
+    QTest::mouseDClick(free->viewport(), Qt::LeftButton, {}, b12);
+    EXPECT_EQ(w.texts({"Combo1", "Combo3", "Text1", "Text2", "Text4"}), "B12|TIS|8.30|30|xy");
+    w.click("Command3");
+    EXPECT_EQ(w.file(), bookingFile({{"XY", "", "30", "2", "08.30", "B12", "", "40", ""}}));
+    w.type("Text1", "8");
+    w.click("Command7");
+    EXPECT_EQ(w.messages.log(), std::vector<std::string>{"Lediga salar|Skriv tiden i formen 9.00."});
 }
 
 } // namespace

@@ -1,23 +1,28 @@
 #pragma once
 // The main window as the program starts it: in a fresh current folder holding the given
-// files, on a pinned date, shown; with the helpers the widget tests drive it by, as a
-// user would (controls found by name, keys, the pointer through the window).
+// files, on a pinned date, shown; driven as a user would (controls found by name, keys,
+// the pointer through the window).
 #include "support/Fakes.h"
 #include "support/Rows.h"
 #include "ui/Convert.h"
 #include "ui/Form1.h"
 #include "ui/GridBox.h"
-#include "view/WeekView.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,10 +34,9 @@ using Files = std::vector<std::pair<std::string, std::string>>;
 // Wednesday of week 40 in the school year 2026/27.
 inline const Date kWeek40{2026, 9, 30};
 
-// A school with the rooms B14 and B12, the objects KANON 1 and 2, one lesson (Ma1 in B14
-// on Tuesday 08.15 for 45 minutes, AB), two staff members, a period over the new year
-// (34..76) and these bookings in skolan.bok.
-inline Files school(const std::string& helg, const std::vector<Row>& bookings) {
+// The rooms B14 and B12, the objects KANON 1 and 2, one lesson (Ma1 in B14 on Tuesday
+// 08.15 for 45 minutes, AB), two staff members, weeks 34..76 and these bookings.
+inline Files school(const std::vector<Row>& bookings = {}, const std::string& helg = "0") {
     return {{"Tivra.ini", crlf({"SCHEMA: skolan.sch", "BOKNINGSFIL: skolan.bok", "STARTVECKA:  34",
                                 "SLUTVECKA:  76", "HELG:  " + helg, "BOKA: KANON 1", "BOKA: KANON 2"})},
             {"skolan.sal", crlf({"B14", "B12"})},
@@ -42,8 +46,9 @@ inline Files school(const std::string& helg, const std::vector<Row>& bookings) {
             {"skolan.bok", bookingFile(bookings)}};
 }
 
-inline std::filesystem::path demoSchool() {
-    return std::filesystem::path(TIVRA_SOURCE_DIR) / "examples" / "demo-skola";
+// A booking by AB in B14 of week 40.
+inline Row booked(const char* text, const char* day, const char* start, const char* length = "60") {
+    return {"AB", text, length, day, start, "B14", "", "40", ""};
 }
 
 inline QString q(const char* cp1252) {
@@ -70,9 +75,11 @@ inline void keys(QWidget* w, const QString& text) {
 // and the test goes back to the one it came from at the end.
 struct StartedWindow {
     // A copy of the demo school first with `demo`, then the files over it.
-    StartedWindow(const Files& files, Date today, bool demo = false) : clock(today) {
+    explicit StartedWindow(const Files& files = school(), Date today = kWeek40, bool demo = false)
+        : clock(today) {
         if (demo) {
-            std::filesystem::copy(demoSchool(), dir.path(), std::filesystem::copy_options::recursive);
+            std::filesystem::copy(std::filesystem::path(TIVRA_SOURCE_DIR) / "examples" / "demo-skola",
+                                  dir.path(), std::filesystem::copy_options::recursive);
         }
         for (const auto& [name, bytes] : files) {
             writeBytes(dir.file(name), bytes);
@@ -87,15 +94,15 @@ struct StartedWindow {
         std::filesystem::current_path(saved);
     }
 
-    template <typename T> T* child(const char* name) const {
-        T* w = form->findChild<T*>(QLatin1String(name));
+    template <typename T> T* child(const char* name, QObject* in = nullptr) const {
+        T* w = (in != nullptr ? in : form.get())->findChild<T*>(QLatin1String(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    // A text field, or the typing field of a list.
-    QLineEdit* field(const char* name) const {
-        auto* list = form->findChild<QComboBox*>(QLatin1String(name));
-        return list != nullptr ? list->lineEdit() : child<QLineEdit>(name);
+    // A text field, or the typing field of a list, in the window or in `in`.
+    QLineEdit* field(const char* name, QObject* in = nullptr) const {
+        auto* list = (in != nullptr ? in : form.get())->findChild<QComboBox*>(QLatin1String(name));
+        return list != nullptr ? list->lineEdit() : child<QLineEdit>(name, in);
     }
     QString text(const char* name) const { return field(name)->text(); }
     std::string texts(std::initializer_list<const char*> names) const {
@@ -112,21 +119,29 @@ struct StartedWindow {
         }
         return joined(all);
     }
+    std::string file() const { return readBytes(dir.file("skolan.bok")); }
     // Replaces the field's text by typing it; an empty text clears the field.
-    void type(const char* name, const char* cp1252) const {
-        QLineEdit* e = field(name);
+    void type(const char* name, const char* cp1252, QObject* in = nullptr) const {
+        QLineEdit* e = field(name, in);
         e->setFocus();
         e->selectAll();
         if (*cp1252 == '\0') {
-            e->clear();
+            e->del();
         }
         keys(e, toQString(cp1252));
     }
-    void click(const char* button) const { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+    void type(std::initializer_list<std::pair<const char*, const char*>> fields) const {
+        for (const auto& [name, cp1252] : fields) {
+            type(name, cp1252);
+        }
+    }
+    void click(const char* button, QObject* in = nullptr) const {
+        QTest::mouseClick(child<QPushButton>(button, in), Qt::LeftButton);
+    }
     void choose(const char* option) const { child<QRadioButton>(option)->click(); }
     GridBox* shape1() const { return child<GridBox>("Shape1"); }
 
-    // The lesson and booking boxes shown, and the one that shows row r.
+    // The lesson and booking boxes shown, the one that shows row r, and their captions.
     std::vector<GridBox*> shown() const {
         std::vector<GridBox*> out;
         for (int n = 1; n <= kBoxPool; ++n) {
@@ -137,22 +152,28 @@ struct StartedWindow {
         return out;
     }
     GridBox* boxOf(int r) const {
+        std::vector<GridBox*> all = shown();
+        auto box =
+            std::find_if(all.begin(), all.end(), [r](GridBox* b) { return b->tag() == QString::number(r); });
+        return box == all.end() ? nullptr : *box;
+    }
+    std::string captions() const {
+        QStringList all;
         for (GridBox* box : shown()) {
-            if (box->tag() == QString::number(r)) {
-                return box;
-            }
+            all << box->caption();
         }
-        return nullptr;
+        return joined(all);
     }
 
-    // A point in the window at `fraction` of day box d's height (beyond the box outside
-    // 0..1), across the middle of column `column` (the box's own by default).
-    QPoint at(int d, double fraction, int column = 0) const {
+    // A point in the window at hour h of day box d (8 to 16 o'clock), across the middle of
+    // column `column` (the box's own by default).
+    QPoint at(int d, double h, int column = 0) const {
         GridBox* across = form->Label2(column == 0 ? d : column);
         return QPoint(across->mapTo(form.get(), QPoint(across->width() / 2, 0)).x(),
                       form->Label2(d)->mapTo(form.get(), QPoint(0, 0)).y() +
-                          static_cast<int>(std::lround(fraction * form->Label2(d)->height())));
+                          static_cast<int>(std::lround((h - 8) / 8 * form->Label2(d)->height())));
     }
+    // Pointer events through the window, so that Qt routes them as it routes a user's.
     void press(QPoint p, Qt::MouseButton b = Qt::LeftButton) const {
         QTest::mousePress(form->windowHandle(), b, {}, p);
     }
@@ -161,7 +182,7 @@ struct StartedWindow {
         QTest::mouseRelease(form->windowHandle(), b, {}, p);
     }
     // A press and release in the middle of the widget.
-    void press(QWidget* w, Qt::MouseButton b) const {
+    void click(QWidget* w, Qt::MouseButton b) const {
         press(w->mapTo(form.get(), w->rect().center()), b);
         release(w->mapTo(form.get(), w->rect().center()), b);
     }
@@ -170,13 +191,6 @@ struct StartedWindow {
         move((from + to) / 2);
         move(to);
         release(to);
-    }
-    // Saves the window as a PNG when TIVRA_SHOT_DIR names a folder.
-    void shot(const char* name) const {
-        QByteArray folder = qgetenv("TIVRA_SHOT_DIR");
-        if (!folder.isEmpty()) {
-            form->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(name));
-        }
     }
 
     std::filesystem::path saved = std::filesystem::current_path();

@@ -1,0 +1,201 @@
+// The Qt side of the platform below the windows: the message boxes, the text conversion
+// and translation, the print surface and its PDF file, and the booking file's lock.
+#include "ui/PrintOutput.h"
+#include "ui/QtBookingLock.h"
+#include "ui/QtMessages.h"
+#include "ui/QtPrintSurface.h"
+#include "ui/StartedWindow.h"
+#include "ui/SwedishQt.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QSysInfo>
+
+namespace tivra::test {
+namespace {
+
+// Answers the next message box by the caption of one of its buttons, or by Enter,
+// noting all captions.
+void answer(const char* caption, QString& seen) {
+    QTimer::singleShot(0, [caption, &seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QStringList captions;
+        for (QAbstractButton* b : box->buttons()) {
+            captions << b->text();
+        }
+        seen = captions.join(QLatin1Char('|'));
+        if (caption == nullptr) {
+            QTest::keyClick(box, Qt::Key_Return);
+        } else {
+            box->buttons()[captions.indexOf(QLatin1String(caption))]->click();
+        }
+    });
+}
+
+TEST(QtMessages, SwedishButtonsTheirDefaultsAndTheInputBoxCursor) {
+    QtMessages messages;
+    QString seen;
+    answer("Ja", seen);
+    EXPECT_TRUE(messages.ask("Vill du ers\xE4tta befintlig fil?", "Spara bokningar"));
+    EXPECT_EQ(seen, QStringLiteral("Ja|Nej"));
+    answer("Nej", seen);
+    EXPECT_FALSE(messages.ask("Fr\xE5ga", "Boka"));
+    answer("OK", seen);
+    messages.show("Skriv din signatur.", "Boka", Icon::Exclamation);
+    EXPECT_EQ(seen, QStringLiteral("OK"));
+    // Yes for most questions, No before booking over a lesson.
+    answer(nullptr, seen);
+    EXPECT_TRUE(messages.ask("Ers\xE4tta?", "Spara"));
+    answer(nullptr, seen);
+    EXPECT_FALSE(messages.askNo("Lektion?", "Boka"));
+    // The input box puts the cursor after its default.
+    QString state;
+    QTimer::singleShot(50, [&] {
+        auto* edit = QApplication::activeModalWidget()->findChild<QLineEdit*>();
+        state = edit->selectedText() + QString::number(edit->cursorPosition());
+        QTest::keyClicks(edit, QStringLiteral("3\r"));
+    });
+    EXPECT_EQ(messages.input("Skriv veckor i formen 45-5", "Bokning flera veckor", "50-"), "50-3");
+    EXPECT_EQ(state, QStringLiteral("3")); // nothing selected, the cursor at the end
+}
+
+// The round trip of every byte is tested below the window; shown text has plain line breaks.
+TEST(Convert, DisplayedTextHasPlainLineBreaks) {
+    EXPECT_EQ(toDisplay("Kan inte \xF6ppna x.sal.\r\nRedigera"), q("Kan inte \xF6ppna x.sal.\nRedigera"));
+}
+
+TEST(SwedishQt, QtsOwnDialogsSpeakSwedish) {
+    SwedishQt ours;
+    QCoreApplication::installTranslator(&ours);
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QPrinter printer;
+    QPrintPreviewDialog preview(&printer);
+    QStringList texts{dialog.labelText(QFileDialog::LookIn), dialog.labelText(QFileDialog::Reject)};
+    for (QAction* action : preview.findChildren<QAction*>()) {
+        texts << action->text();
+    }
+    EXPECT_TRUE(texts.startsWith(QStringLiteral("Leta i:")) && texts[1] == QStringLiteral("Avbryt") &&
+                texts.contains(q("N\xE4sta sida")) && texts.contains(q("Utskriftsformat")))
+        << texts.join(QLatin1Char('|')).toStdString();
+    QCoreApplication::removeTranslator(&ours);
+}
+
+// What a poppler tool prints.
+std::string poppler(QStringList command) {
+    QProcess process;
+    process.start(command.takeFirst(), command);
+    process.waitForFinished();
+    return fromQString(QString::fromUtf8(process.readAllStandardOutput())).value_or("?");
+}
+
+// A printout's PDF: A4, its text searchable, no empty last page, measured in twips. The
+// file is replaced only when the document ends: one that stops or draws nothing leaves
+// the old file as it was and no part of the new.
+TEST(PdfOutput, APrintoutsPdfIsSearchableA4AndReplacesTheFileOnlyWhenFinished) {
+    TempDir dir;
+    const std::string path = dir.file("veckan.pdf");
+    PdfOutput pdf(QString::fromStdString(path), pdfPageLayout());
+    auto draw = [](const char* text, bool finish) {
+        return [=](PrintSurface& surface) {
+            surface.writeLine(text);
+            surface.newPage();
+            if (finish) {
+                surface.endDoc();
+            }
+            return finish;
+        };
+    };
+    pdf.print(draw("", true));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    writeBytes(path, "gammal");
+    EXPECT_EQ(pdf.print(draw("Sida 1", false)), PrintResult::Cancelled);
+    EXPECT_EQ(readBytes(path), "gammal");
+    EXPECT_EQ(pdf.print([](PrintSurface& surface) {
+        // A4 less 10 mm on either side, within the point (20 twips) Qt's PDF pages round to.
+        EXPECT_NEAR(surface.pageWidth(), 190 / 25.4 * 1440, 20);
+        EXPECT_NEAR(surface.pageHeight(), 277 / 25.4 * 1440, 20);
+        surface.setFontName("Arial");
+        surface.setFontSize(10);
+        // 10 points are 200 twips; a line is a little taller than the letters.
+        EXPECT_GT(surface.textHeight("Sal"), 200);
+        EXPECT_LT(surface.textHeight("Sal"), 280);
+        surface.filledBox(0, 0, surface.pageWidth(), 400, 200);
+        surface.writeOn("Bokningar av ");
+        EXPECT_DOUBLE_EQ(surface.currentX(), surface.textWidth("Bokningar av "));
+        surface.writeLine("SAL \xC5");
+        EXPECT_DOUBLE_EQ(surface.currentX() + surface.currentY(), surface.textHeight(""));
+        surface.setLineWidth(3);
+        surface.line(0, 1000, 5000, 1000);
+        surface.newPage();
+        surface.box(5000, 5000, 1000, 1000);
+        surface.writeLine("\xD6vning");
+        surface.newPage(); // the last page stays empty: no page
+        surface.endDoc();
+        return true;
+    }),
+              PrintResult::Done);
+    const QString file = QString::fromStdString(path);
+    const std::string info = poppler({QStringLiteral("pdfinfo"), file});
+    EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
+    EXPECT_NE(info.find("595 x 842 pts (A4)"), std::string::npos) << info;
+    EXPECT_EQ(poppler({QStringLiteral("pdftotext"), file, QStringLiteral("-")}),
+              "Bokningar av SAL \xC5\n\n\f\xD6vning\n\n\f"); // a page break after each page
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+using std::chrono::milliseconds;
+
+struct BookingLock : ::testing::Test {
+    void stamp(std::filesystem::file_time_type::duration age) {
+        std::filesystem::last_write_time(lockFile, std::filesystem::file_time_type::clock::now() - age);
+    }
+    TempDir dir;
+    const std::string lockFile = dir.file("Bokningar.bok.lock");
+    QtBookingLock bo{QStringLiteral("bo")};
+};
+
+TEST_F(BookingLock, ASecondCopyWaitsThenLearnsWhoHoldsTheLock) {
+    QtBookingLock anna(QStringLiteral("anna"));
+    ASSERT_EQ(anna.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
+    auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(300)), LockResult::HeldByOther);
+    EXPECT_GE(std::chrono::steady_clock::now() - started, milliseconds(300));
+    EXPECT_EQ(bo.holder().user, "anna");
+    EXPECT_EQ(bo.holder().host, QSysInfo::machineHostName().toStdString());
+    anna.unlock();
+    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
+    bo.unlock();
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "neither the lock nor the note of its user stays";
+}
+
+TEST_F(BookingLock, OnlyALockLeftBehindIsBroken) {
+    // No process has this id (above the kernel's limit), and the lock names this host.
+    writeBytes(lockFile, "99999999\ntivra\n" + QSysInfo::machineHostName().toStdString() + "\n");
+    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
+    bo.unlock();
+    // A copy killed before it wrote into its lock leaves an empty file: abandoned once it
+    // is a moment old, but not while its maker may still be writing.
+    writeBytes(lockFile, "");
+    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::HeldByOther);
+    stamp(std::chrono::seconds(5));
+    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
+    bo.unlock();
+    // A host whose clock runs ahead stamps its lock in the future: that is no old lock.
+    writeBytes(lockFile, "4242\ntivra\nen-annan-dator\n");
+    stamp(-std::chrono::hours(1));
+    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(50)), LockResult::HeldByOther);
+    stamp(std::chrono::seconds(31));
+    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
+    bo.unlock();
+    // A lock file that cannot be made at all is no lock held by somebody else.
+    EXPECT_EQ(bo.tryLock(dir.file("saknas/Bokningar.bok.lock"), milliseconds(0)), LockResult::Failed);
+    std::filesystem::create_directory(lockFile);
+    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::NotAFile);
+}
+
+} // namespace
+} // namespace tivra::test
