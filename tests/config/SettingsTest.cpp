@@ -67,33 +67,22 @@ TEST_F(SettingsFile, ReadsKeysAtTheStartOfTheLineAndWritesThemInTheDialogsOrderW
     EXPECT_EQ(settingsText(back), settingsText(s));
     EXPECT_EQ(readSettingsFile(disk, back, "missing.ini"), SettingsRead::Missing);
 
-    // Without a timetable or booking file their lines are left out; no number reads as 0.
+    // Without a timetable or booking file their lines are left out; no number reads as 0; the
+    // whole part of a negative hour; weekends are either shown or not.
     EXPECT_EQ(settingsText(Settings{}).substr(0, 13), "STARTTID:  8\r");
-    EXPECT_EQ(read("SLUTVECKA: x\r\n").slutvecka, 0);
-    EXPECT_EQ(read("STARTTID: -0.5\r\n").starttimme, -1);
-    EXPECT_EQ(read("TONING: -32768.4\r\n").toning, -32768);
-    // Weekends are either shown or not.
-    EXPECT_EQ(read("HELG: 2\r\n").helg, 0);
-    EXPECT_EQ(read("HELG: 1\r\nHELG: -1\r\n").helg, 0);
+    EXPECT_EQ(std::tuple(read("SLUTVECKA: x\r\n").slutvecka, read("STARTTID: -0.5\r\n").starttimme,
+                         read("TONING: -32768.4\r\n").toning, read("HELG: 2\r\n").helg,
+                         read("HELG: 1\r\nHELG: -1\r\n").helg),
+              std::tuple(0, -1, -32768, 0, 0));
 }
 
 TEST(Settings, AnErrorStopsReadingAndKeepsWhatWasRead) {
-    auto numbered = [](Lines lines, const std::string& key, int count, const std::string& last) {
-        for (int i = 1; i <= count; ++i) {
-            lines.push_back(key + std::to_string(i) + " 40");
-        }
-        lines.push_back(last);
-        return read(crlf(lines), SettingsRead::Stopped);
-    };
-    // The 201st BOKA: line: the list keeps 200, later lines are lost.
-    Settings s = numbered({"SKOLA: before"}, "BOKA: O", 201, "SKOLA: after");
-    ASSERT_EQ(s.bokaobjekt.size(), 200u);
-    EXPECT_EQ(s.bokaobjekt.back(), "O200 40");
-    EXPECT_EQ(s.skola, "before");
-    // The 101st PERIOD: line likewise.
-    s = numbered({}, "PERIOD: P", 101, "STARTTID: 9");
-    EXPECT_EQ(s.perioder.size(), 100u);
-    EXPECT_EQ(s.starttimme, 8);
+    // The 201st BOKA: line and the 101st PERIOD: line: the lists keep 200 and 100, later lines are lost.
+    Settings s = read(crlf({"SKOLA: before"}) + crlf(Lines(201, "BOKA: O")) + crlf({"SKOLA: after"}),
+                      SettingsRead::Stopped);
+    EXPECT_EQ(std::tuple(s.bokaobjekt.size(), s.skola), std::tuple(200u, "before"));
+    s = read(crlf(Lines(101, "PERIOD: P 40")) + crlf({"STARTTID: 9"}), SettingsRead::Stopped);
+    EXPECT_EQ(std::tuple(s.perioder.size(), s.starttimme), std::tuple(100u, 8));
     // A number beyond 16 bits is an error at its line, not a wrapped value.
     s = read(crlf({"STARTTID: 9", "SLUTVECKA: 40000", "SLUTTID: 12"}), SettingsRead::Stopped);
     EXPECT_EQ(std::tuple(s.starttimme, s.slutvecka, s.sluttimme), std::tuple(9, 52, 16));
@@ -216,40 +205,31 @@ class Startup : public InFolderTest {
 };
 
 TEST_F(Startup, WeeksDaysAndObjectsFromTheSettingsAndToday) {
-    const Lines allDays{"M\xC5N", "TIS", "ONS", "TOR", "FRE", "L\xD6R", "S\xD6N"};
     const Lines period{"STARTVECKA: 34", "SLUTVECKA: 76", "BOKA: kanon", "BOKA: vagn"};
-    // Settings, today, the week list (first..last/count), today's week and as shown, the days,
-    // today's day, the objects. A period over the new year counts on from 52; with no room list
-    // the BOKA: objects are the list; today's Sunday is chosen only with the weekend shown; an
-    // empty but sane range is no fault.
-    const std::tuple<Lines, Date, const char*, int, const char*, int, std::string, Lines> cases[] = {
-        {{}, {2024, 9, 11}, "1..52/52", 37, "37", 5, "ONS", {}},
-        {period, {2024, 2, 14}, "34..24/43", 59, "7", 5, "ONS", {"KANON", "VAGN"}},
-        {{}, {2024, 9, 15}, "1..52/52", 37, "37", 5, "", {}},
-        {{"HELG: 1"}, {2024, 9, 15}, "1..52/52", 37, "37", 7, "S\xD6N", {}},
-        {{"STARTVECKA: 40", "SLUTVECKA: 30"}, {2024, 9, 11}, "", 89, "37", 5, "ONS", {}}};
-    for (const auto& [lines, today, weekList, week, weekText, days, dayText, objects] : cases) {
+    // Settings, today, the week list (first..last/count), today's week and as shown, the number
+    // of days and today's, the objects. A period over the new year counts on from 52; with no
+    // room list the BOKA: objects are the list; today's Sunday is chosen only with the weekend
+    // shown; an empty but sane range is no fault.
+    const std::tuple<Lines, Date, std::string, int, std::string, std::size_t, std::string, int, Lines>
+        cases[] = {{{}, {2024, 9, 11}, "1..52/52", 37, "37", 5, "ONS", 3, {}},
+                   {period, {2024, 2, 14}, "34..24/43", 59, "7", 5, "ONS", 3, {"KANON", "VAGN"}},
+                   {{}, {2024, 9, 15}, "1..52/52", 37, "37", 5, "", 0, {}},
+                   {{"HELG: 1"}, {2024, 9, 15}, "1..52/52", 37, "37", 7, "S\xD6N", 7, {}},
+                   {{"STARTVECKA: 40", "SLUTVECKA: 30"}, {2024, 9, 11}, "", 89, "37", 5, "ONS", 3, {}}};
+    for (const auto& [lines, today, weekList, week, weekText, days, dayText, valddag, objects] : cases) {
         SCOPED_TRACE(today.day);
         settings(lines);
         clock.date = today;
         EXPECT_TRUE(run().empty());
-        EXPECT_FALSE(view.ended);
-        const Lines& shown = view.weekList;
-        EXPECT_EQ(shown.empty() ? ""
-                                : shown.front() + ".." + shown.back() + "/" + std::to_string(shown.size()),
-                  weekList);
-        EXPECT_EQ(std::tuple(program.selection.valdvecka, program.selection.idagvecka, view.weekText),
-                  std::tuple(week, week, weekText));
-        EXPECT_EQ(view.dayList, Lines(allDays.begin(), allDays.begin() + days));
-        const auto day = std::find(allDays.begin(), allDays.end(), dayText);
-        EXPECT_EQ(std::tuple(view.dayText, program.selection.valddag),
-                  std::tuple(dayText, day == allDays.end() ? 0 : day - allDays.begin() + 1));
-        EXPECT_EQ(std::tuple(modes(), program.selection.vy),
-                  std::tuple(std::tuple(true, false, false), Vy::Annat));
-        EXPECT_EQ(view.objectList, objects);
-        const int chosen = objects.empty() ? 0 : 1;
-        EXPECT_EQ(std::tuple(view.objectText, program.selection.valtobjekt),
-                  std::tuple(chosen ? objects[0] : "", chosen));
+        const Lines& w = view.weekList;
+        EXPECT_EQ(std::tuple(view.ended,
+                             w.empty() ? "" : w.front() + ".." + w.back() + "/" + std::to_string(w.size()),
+                             program.selection.valdvecka, view.weekText),
+                  std::tuple(false, weekList, week, weekText));
+        EXPECT_EQ(std::tuple(view.dayList.size(), view.dayText, program.selection.valddag),
+                  std::tuple(days, dayText, valddag));
+        EXPECT_EQ(std::tuple(modes(), program.selection.vy, view.objectList, program.selection.valtobjekt),
+                  std::tuple(std::tuple(true, false, false), Vy::Annat, objects, objects.empty() ? 0 : 1));
         EXPECT_EQ(std::tuple(view.bookings, program.bookingFile.aktuellfil),
                   std::tuple(LoadResult::NoFile, ""));
     }
@@ -260,10 +240,9 @@ TEST_F(Startup, HoursThatMakeNoDayAreReplacedForThisRunAndAbsurdWeeksEndIt) {
                                Lines{"SLUTTID: 25"}, Lines{"STARTTID: -1"}}) {
         settings(lines);
         ASSERT_EQ(run().size(), 1u) << lines[0];
-        EXPECT_FALSE(view.ended);
-        EXPECT_EQ(std::tuple(program.settings.starttimme, program.settings.sluttimme), std::tuple(8, 16));
-        EXPECT_EQ(std::tuple(messages.shown[0].title, messages.shown[0].icon),
-                  std::tuple("Fel vid programstart", Icon::Exclamation));
+        EXPECT_EQ(std::tuple(view.ended, program.settings.starttimme, program.settings.sluttimme,
+                             messages.shown[0].title, messages.shown[0].icon),
+                  std::tuple(false, 8, 16, "Fel vid programstart", Icon::Exclamation));
     }
     EXPECT_EQ(messages.shown[0].text,
               "Felaktiga tider i Tivra.ini: STARTTID -1 och SLUTTID 16. Tiderna 8 och 16 anv\xE4nds.");
@@ -294,20 +273,17 @@ TEST_F(Startup, BackupFolderIsCreatedAndGetsTheSeparatorOrIsReportedAndLeftBare)
     settings({"BACKUP: saknas"});
     disk.onCreateFolder = [](const std::string&) { return std::optional<std::string>("Permission denied"); };
     EXPECT_EQ(run(), Lines{"Skapa backupmapp|Kan inte skapa saknas.\r\nPermission denied"});
-    EXPECT_EQ(messages.shown[0].icon, Icon::Exclamation);
-    EXPECT_FALSE(view.ended);
-    EXPECT_EQ(program.settings.backupmapp, "saknas");
+    EXPECT_EQ(std::tuple(messages.shown[0].icon, view.ended, program.settings.backupmapp),
+              std::tuple(Icon::Exclamation, false, "saknas"));
 }
 
 TEST_F(Startup, TheTimetableAndBookingFileFillTheChoiceAndEachMissingFileDegradesOnlyItsOwnPart) {
     // Without the room list: reported; one list of the other objects, the timetable kept. Without
     // lessons: silent; no staff view, and the staff file is not read. Without ".ini" or ".sig":
     // silent; no school year and the period name left as it stands, or no staff.
-    struct Stage {
-        Lines unreadable, log;
-        std::tuple<bool, bool, bool> modes;
-        std::tuple<int, std::string, std::string, Lines> timetable; // lessons, lasar, veckor, staff
-    };
+    // What is unreadable, the messages, the three modes, and lessons, lasar, veckor, staff.
+    using Stage = std::tuple<Lines, Lines, std::tuple<bool, bool, bool>,
+                             std::tuple<int, std::string, std::string, Lines>>;
     const Lines noRooms{"\xD6ppna salslista|Kan inte \xF6ppna HT24.sal.\r\nRedigera vid behov Tivra.ini."};
     const Lines staff{"AB Anna Berg"};
     const Stage stages[] = {{{"HT24.sal"}, noRooms, {true, true, false}, {1, "2024/25", "34-51", staff}},
@@ -322,31 +298,27 @@ TEST_F(Startup, TheTimetableAndBookingFileFillTheChoiceAndEachMissingFileDegrade
     writeBytes("HT24.sca", crlf({"MA1", "9A", "AB", "B12", "60 min", "TIS 9.00", "VECKOR: HT", ""}));
     writeBytes("HT24.sig", crlf({"ab, Anna Berg"}));
     writeBytes("bok.bok", crlf({"Antal:  1", "AB", "Prov", "60", "2", "09.00", "KANON", "", "37", ""}));
-    for (const Stage& s : stages) {
-        SCOPED_TRACE(s.unreadable.empty() ? "none" : s.unreadable[0]);
+    for (const auto& [unreadable, log, modes, timetable] : stages) {
+        SCOPED_TRACE(unreadable.empty() ? "none" : unreadable[0]);
         disk.onRead = [&](const std::string& path) -> std::optional<std::optional<std::string>> {
-            if (std::find(s.unreadable.begin(), s.unreadable.end(), path) != s.unreadable.end()) {
-                return std::optional<std::string>();
-            }
-            return std::nullopt;
+            return std::count(unreadable.begin(), unreadable.end(), path)
+                       ? std::make_optional(std::optional<std::string>())
+                       : std::nullopt;
         };
-        EXPECT_EQ(run(), s.log);
+        EXPECT_EQ(run(), log);
         EXPECT_TRUE(messages.shown.empty() || messages.shown[0].icon == Icon::Exclamation);
-        EXPECT_EQ(modes(), s.modes);
-        const bool single = std::get<0>(s.modes);
-        EXPECT_EQ(view.objectList, (single ? Lines{"KANON"} : Lines{"A", "B12"}));
-        EXPECT_EQ(std::tuple(program.selection.vy, view.objectText),
-                  single ? std::tuple(Vy::Annat, "KANON") : std::tuple(Vy::Salar, "A"));
+        EXPECT_EQ(this->modes(), modes);
+        EXPECT_EQ(std::tuple(view.objectList, program.selection.vy, view.objectText),
+                  std::get<0>(modes) ? std::tuple(Lines{"KANON"}, Vy::Annat, "KANON")
+                                     : std::tuple(Lines{"A", "B12"}, Vy::Salar, "A"));
         const BookingTable& table = program.bokningar;
         EXPECT_EQ(std::tuple(table.antallektioner, program.timetable.lasar,
                              table.antallektioner > 0 ? table.row(1).veckor : "", program.timetable.personal),
-                  s.timetable);
+                  timetable);
         // The bookings follow the lessons
-        EXPECT_EQ(std::tuple(view.bookings, program.bookingFile.lasfel),
-                  std::tuple(LoadResult::Loaded, false));
-        ASSERT_EQ(table.antalrader, table.antallektioner + 1);
-        EXPECT_EQ(std::tuple(table.row(table.antalrader).objekt, table.row(table.antalrader).starttid),
-                  std::tuple("KANON", "09.00"));
+        ASSERT_EQ(std::tuple(view.bookings, table.antalrader),
+                  std::tuple(LoadResult::Loaded, table.antallektioner + 1));
+        EXPECT_EQ(table.row(table.antalrader).objekt, "KANON");
     }
     EXPECT_EQ(std::tuple(program.settings.schemafil, program.selection.valdsal), std::tuple("HT24", 1));
 }
@@ -357,15 +329,14 @@ TEST_F(Startup, LegacyObjectFileReplacesBokaObjectsWithANotice) {
     EXPECT_EQ(run(),
               Lines{"Nyhet|Fr\xE5n och med version 1.32 \xE4r listan p\xE5 bokningsobjekt inkluderad i "
                     "Tivra.ini.\r\nSpara om Tivra.ini. gamla.txt kan sedan tas bort."});
-    EXPECT_EQ(messages.shown[0].icon, Icon::Information);
-    EXPECT_EQ(view.objectList, (Lines{"PROJEKTOR", "VAGN"}));
-    EXPECT_EQ(program.settings.bokaobjekt, view.objectList);
+    EXPECT_EQ(std::tuple(messages.shown[0].icon, view.objectList, program.settings.bokaobjekt),
+              std::tuple(Icon::Information, Lines{"PROJEKTOR", "VAGN"}, Lines{"PROJEKTOR", "VAGN"}));
 
     // Unreadable: the BOKA: objects stay and there is no notice.
     settings({"BOKNINGSOBJEKT: saknas.txt", "BOKA: kanon"});
     EXPECT_EQ(run(), Lines{"\xD6ppna lista p\xE5 bokningsobjekt|Fel vid l\xE4sning av saknas.txt"});
-    EXPECT_EQ(messages.shown[0].icon, Icon::Exclamation);
-    EXPECT_EQ(view.objectList, Lines{"KANON"});
+    EXPECT_EQ(std::tuple(messages.shown[0].icon, view.objectList),
+              std::tuple(Icon::Exclamation, Lines{"KANON"}));
 }
 
 } // namespace

@@ -16,16 +16,15 @@
 namespace tivra {
 namespace {
 
-TEST(Number, TextvardeSkipsBlanksAndStopsAtFirstNonNumber) {
+TEST(Number, TextvardeSkipsBlanksAndStopsAtFirstNonNumberAndRoundingHalvesToEven) {
     const std::pair<const char*, double> cases[] = {{" 12 ", 12},  {"1 5", 15},   {"9,30", 9},
                                                     {"45min", 45}, {"abc", 0},    {"7.75", 7.75},
                                                     {".5", 0.5},   {"36-39", 36}, {" -\t2.5x", -2.5}};
     for (const auto& [text, value] : cases) {
         EXPECT_DOUBLE_EQ(textvarde(text), value) << text;
     }
-}
-
-TEST(Number, RoundingHalvesToEvenWholePartDownAndPrintFormHasBlankBeforeNonNegative) {
+    // Rounding halves to even, the whole part rounds down, the print form has a blank before a
+    // number that is not negative.
     const std::pair<double, long long> rounded[] = {
         {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.51, 3}, {-0.5, 0}, {1e300, 9000000000000000000LL}};
     for (const auto& [value, whole] : rounded) {
@@ -46,8 +45,7 @@ TEST(Text1252, RoundTripsEveryByteAndRefusesWhatItCannotHold) {
     EXPECT_EQ(fromUtf8(toUtf8(all)).value(), all);
     EXPECT_EQ(toUtf8("\xC5\xC4\xD6"), "ÅÄÖ");
     EXPECT_EQ(fromUtf8("åäö €").value(), "\xE5\xE4\xF6 \x80");
-    EXPECT_FALSE(fromUtf8("Ω").has_value());
-    EXPECT_FALSE(fromUtf8("\xC3").has_value());
+    EXPECT_FALSE(fromUtf8("Ω") || fromUtf8("\xC3"));
     EXPECT_EQ(upper("g\xE5ng \xF6vning \x9A\xFF\xDF"), "G\xC5NG \xD6VNING \x8A\x9F\xDF");
     EXPECT_EQ(trim("  a b  ") + "|" + trim("   "), "a b|");
 }
