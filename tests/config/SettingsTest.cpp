@@ -235,7 +235,7 @@ TEST_F(Startup, WeeksDaysAndObjectsFromTheSettingsAndToday) {
     }
 }
 
-TEST_F(Startup, HoursThatMakeNoDayAreReplacedForThisRunAndAbsurdWeeksEndIt) {
+TEST_F(Startup, HoursThatMakeNoDayAreReplacedAbsurdWeeksEndItAndTheBackupFolderIsCreatedOrReported) {
     for (const Lines& lines : {Lines{"STARTTID: 16", "SLUTTID: 8"}, Lines{"STARTTID: 9", "SLUTTID: 9"},
                                Lines{"SLUTTID: 25"}, Lines{"STARTTID: -1"}}) {
         settings(lines);
@@ -259,9 +259,7 @@ TEST_F(Startup, HoursThatMakeNoDayAreReplacedForThisRunAndAbsurdWeeksEndIt) {
     // Nothing after the lists was done.
     EXPECT_EQ(std::tuple(view.weekList.size(), program.bookingFile.aktuellfil, view.objectList.size()),
               std::tuple(0u, "", 0u));
-}
 
-TEST_F(Startup, BackupFolderIsCreatedAndGetsTheSeparatorOrIsReportedAndLeftBare) {
     const std::string separator(1, mappavskiljare());
     for (const auto& [line, folder] : std::vector<std::pair<std::string, std::string>>{
              {"kopior", "kopior" + separator}, {"kopior\\", "kopior\\"}, {"kopior/", "kopior/"}}) {

@@ -151,7 +151,7 @@ TEST(StaffList, SignatureNormalisedNameKeptAndTheTwoHundredFirstStops) {
     EXPECT_FALSE(lasPersonal(f.dir.file("none.sig"), f.disk, f.timetable));
 }
 
-TEST(RoomList, KeepsTheFirstWordNormalisedSkipsEmptyLinesAndFailsOverTwoHundredRooms) {
+TEST(ObjectLists, RoomsAndLegacyObjectsNormalisedSkipEmptyLinesAndFailOverTwoHundred) {
     // Descriptions, lower case, DOS letters, blank lines, bare line feeds and a last line
     // without line end: each room once, in file order.
     Fixture f;
@@ -165,15 +165,12 @@ TEST(RoomList, KeepsTheFirstWordNormalisedSkipsEmptyLinesAndFailsOverTwoHundredR
     lines.emplace_back("R");
     EXPECT_FALSE(lasSalar(f.put("over.sal", crlf(lines)), f.disk));
     EXPECT_FALSE(lasSalar(f.dir.file("saknas.sal"), f.disk));
-}
-
-TEST(LegacyObjectFile, NormalisesWholeLinesAndSkipsBlankOnes) {
-    Fixture f;
-    auto objekt = lasObjektfil(f.put("obj.txt", crlf({"Kanon 1", "", "   ", "dator,vagn", " tv "})), f.disk);
-    EXPECT_EQ(objekt, (Lines{"KANON 1", "DATOR VAGN", " TV "}));
-    Lines lines(200, "X");
-    EXPECT_TRUE(lasObjektfil(f.put("lang.txt", crlf(lines)), f.disk));
-    lines.push_back("X");
+    // A legacy object file keeps whole lines, normalised.
+    EXPECT_EQ(lasObjektfil(f.put("obj.txt", crlf({"Kanon 1", "", "   ", "dator,vagn", " tv "})), f.disk),
+              (Lines{"KANON 1", "DATOR VAGN", " TV "}));
+    lines.pop_back();
+    EXPECT_EQ(lasObjektfil(f.put("lang.txt", crlf(lines)), f.disk).value_or(Lines{}).size(), 200u);
+    lines.emplace_back("R");
     EXPECT_FALSE(lasObjektfil(f.put("lang.txt", crlf(lines)), f.disk));
     EXPECT_FALSE(lasObjektfil(f.dir.file("saknas.txt"), f.disk));
 }
