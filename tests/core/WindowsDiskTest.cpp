@@ -17,12 +17,9 @@ namespace {
 class PausingClock : public FixedClock {
   public:
     using FixedClock::FixedClock;
-    std::function<void()> onPause;
+    std::function<void()> onPause = [] {};
     void pause(std::chrono::milliseconds d) override {
-        FixedClock::pause(d);
-        if (onPause) {
-            std::exchange(onPause, nullptr)();
-        }
+        FixedClock::pause(d), std::exchange(onPause, [] {})();
     }
 };
 
