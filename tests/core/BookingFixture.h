@@ -7,6 +7,7 @@
 #include "support/Fakes.h"
 #include "support/Rows.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -31,7 +32,7 @@ class BookingFixture : public ::testing::Test {
     }
     bool save() { return sparabokningar(table, file, platform); }
 
-    // Temporary files left in the folder by a writer.
+    // Temporary files left in the folder by a writer, by name.
     Lines leftovers() const {
         Lines names;
         for (const auto& e : std::filesystem::recursive_directory_iterator(dir.path())) {
@@ -39,6 +40,7 @@ class BookingFixture : public ::testing::Test {
                 names.push_back(e.path().filename().string());
             }
         }
+        std::sort(names.begin(), names.end());
         return names;
     }
 };

@@ -42,8 +42,7 @@ TEST(Export, OccurrencesCarryTheirRealDatesOverTheNewYearAndLessonsByTheirWeeks)
     // With the lesson: Tuesdays of calendar weeks 2 to 4 of 2027, in date order.
     EXPECT_EQ(dates(school.of("B14", true)),
               "2026-12-16 2026-12-23 2027-1-6 2027-1-12L 2027-1-13 2027-1-19L 2027-1-26L ");
-    ExportChoice person{{}, "\xC5SA", 33, 78, false};
-    EXPECT_EQ(occurrences(school.program, person, school.today).size(), 4u);
+    EXPECT_EQ(occurrences(school.program, {{}, "\xC5SA", 33, 78, false}, school.today).size(), 4u);
 
     // The identity stays from one export to the next and differs for another booking.
     const std::vector<Occurrence> first = school.of("B14", false);
@@ -74,14 +73,11 @@ TEST(Export, TheCalendarParsesBackWithTimesInSwedishLocalTimeAndLettersIntact) {
 
 TEST(Export, TheSpreadsheetFileHasItsMarkSemicolonsAndQuotes) {
     ExportSchool school;
-    std::string csv = csvText(school.of("B14", false));
-    EXPECT_EQ(csv.substr(0, csv.find("\r\n") + 2),
+    const std::string csv = csvText(school.of("B14", false));
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n", 70) + 2),
               "\xEF\xBB\xBF"
-              "Datum;Vecka;Dag;Start;Slut;Objekt;Signatur;Kommentar;Typ\r\n");
-    EXPECT_NE(
-        csv.find("2026-12-16;51;Ons;13.00;14.30;B14;\xC3\x85SA;\"M\xC3\xB6te; \"\"viktigt\"\"\";Bokning\r\n"),
-        std::string::npos)
-        << csv;
+              "Datum;Vecka;Dag;Start;Slut;Objekt;Signatur;Kommentar;Typ\r\n"
+              "2026-12-16;51;Ons;13.00;14.30;B14;\xC3\x85SA;\"M\xC3\xB6te; \"\"viktigt\"\"\";Bokning\r\n");
 }
 
 } // namespace
