@@ -49,6 +49,39 @@ class MeasuredRecording : public test::RecordingSurface {
     QtPrintSurface& measure_;
 };
 
+// Draws recorded operations again on another surface, as they were drawn: the cost of the
+// PDF alone, without the layout.
+void replay(const std::vector<test::Drawn>& drawn, PrintSurface& surface) {
+    int page = 1;
+    for (const test::Drawn& d : drawn) {
+        if (d.page != page) {
+            surface.newPage();
+            page = d.page;
+        }
+        surface.setLineWidth(d.lineWidth);
+        switch (d.kind) {
+        case test::Drawn::Kind::Text:
+            surface.setFontName(d.font);
+            surface.setFontSize(d.size);
+            surface.moveTo(d.x1, d.y1);
+            surface.write(d.text, d.endLine);
+            break;
+        case test::Drawn::Kind::Line:
+            surface.line(d.x1, d.y1, d.x2, d.y2);
+            break;
+        case test::Drawn::Kind::Box:
+            surface.box(d.x1, d.y1, d.x2, d.y2);
+            break;
+        case test::Drawn::Kind::Fill:
+            surface.filledBox(d.x1, d.y1, d.x2, d.y2, d.grey);
+            break;
+        case test::Drawn::Kind::EndDoc:
+            surface.endDoc();
+            break;
+        }
+    }
+}
+
 std::string busiestRoom(const Program& program) {
     std::string busiest;
     int most = -1;
@@ -109,7 +142,7 @@ int run(int rounds) {
         floor.push_back(timed([&] {
             std::unique_ptr<QPdfWriter> writer = makePdfWriter(pdf);
             QtPrintSurface surface(*writer);
-            test::replay(recording.drawn, surface);
+            replay(recording.drawn, surface);
         }));
     }
     std::printf("room %s: %d pages, %zu drawing operations, %lld bytes of PDF\n", plan.jobs[0].objekt.c_str(),

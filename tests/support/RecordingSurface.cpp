@@ -104,35 +104,4 @@ std::vector<Drawn> RecordingSurface::all(Drawn::Kind kind, int page) const {
     return out;
 }
 
-void replay(const std::vector<Drawn>& drawn, PrintSurface& surface) {
-    int page = 1;
-    for (const Drawn& d : drawn) {
-        if (d.page != page) {
-            surface.newPage();
-            page = d.page;
-        }
-        surface.setLineWidth(d.lineWidth);
-        switch (d.kind) {
-        case Drawn::Kind::Text:
-            surface.setFontName(d.font);
-            surface.setFontSize(d.size);
-            surface.moveTo(d.x1, d.y1);
-            surface.write(d.text, d.endLine);
-            break;
-        case Drawn::Kind::Line:
-            surface.line(d.x1, d.y1, d.x2, d.y2);
-            break;
-        case Drawn::Kind::Box:
-            surface.box(d.x1, d.y1, d.x2, d.y2);
-            break;
-        case Drawn::Kind::Fill:
-            surface.filledBox(d.x1, d.y1, d.x2, d.y2, d.grey);
-            break;
-        case Drawn::Kind::EndDoc:
-            surface.endDoc();
-            break;
-        }
-    }
-}
-
 } // namespace tivra::test

@@ -67,7 +67,4 @@ class RecordingSurface : public PrintSurface {
     bool pending_ = true; // the first sheet too is made by the first drawing
 };
 
-// Draws recorded operations again on another surface, as they were drawn.
-void replay(const std::vector<Drawn>& drawn, PrintSurface& surface);
-
 } // namespace tivra::test

