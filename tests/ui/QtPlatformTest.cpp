@@ -41,11 +41,6 @@ TEST(QtMessages, SwedishButtonsTheirDefaultsAndTheInputBoxCursor) {
     answer("Ja", seen);
     EXPECT_TRUE(messages.ask("Vill du ers\xE4tta befintlig fil?", "Spara bokningar"));
     EXPECT_EQ(seen, QStringLiteral("Ja|Nej"));
-    answer("Nej", seen);
-    EXPECT_FALSE(messages.ask("Fr\xE5ga", "Boka"));
-    answer("OK", seen);
-    messages.show("Skriv din signatur.", "Boka", Icon::Exclamation);
-    EXPECT_EQ(seen, QStringLiteral("OK"));
     // Yes for most questions, No before booking over a lesson.
     answer(nullptr, seen);
     EXPECT_TRUE(messages.ask("Ers\xE4tta?", "Spara"));
@@ -60,10 +55,7 @@ TEST(QtMessages, SwedishButtonsTheirDefaultsAndTheInputBoxCursor) {
     });
     EXPECT_EQ(messages.input("Skriv veckor i formen 45-5", "Bokning flera veckor", "50-"), "50-3");
     EXPECT_EQ(state, QStringLiteral("3")); // nothing selected, the cursor at the end
-}
-
-// The round trip of every byte is tested below the window; shown text has plain line breaks.
-TEST(Convert, DisplayedTextHasPlainLineBreaks) {
+    // Shown text has plain line breaks (the round trip of every byte is tested below).
     EXPECT_EQ(toDisplay("Kan inte \xF6ppna x.sal.\r\nRedigera"), q("Kan inte \xF6ppna x.sal.\nRedigera"));
 }
 
@@ -121,17 +113,11 @@ TEST(PdfOutput, APrintoutsPdfIsSearchableA4AndReplacesTheFileOnlyWhenFinished) {
         surface.setFontName("Arial");
         surface.setFontSize(10);
         // 10 points are 200 twips; a line is a little taller than the letters.
-        EXPECT_GT(surface.textHeight("Sal"), 200);
-        EXPECT_LT(surface.textHeight("Sal"), 280);
-        surface.filledBox(0, 0, surface.pageWidth(), 400, 200);
-        surface.writeOn("Bokningar av ");
-        EXPECT_DOUBLE_EQ(surface.currentX(), surface.textWidth("Bokningar av "));
+        EXPECT_NEAR(surface.textHeight("Sal"), 240, 40);
+        surface.writeOn("Bokningar av "); // the next text goes on the same line
         surface.writeLine("SAL \xC5");
         EXPECT_DOUBLE_EQ(surface.currentX() + surface.currentY(), surface.textHeight(""));
-        surface.setLineWidth(3);
-        surface.line(0, 1000, 5000, 1000);
         surface.newPage();
-        surface.box(5000, 5000, 1000, 1000);
         surface.writeLine("\xD6vning");
         surface.newPage(); // the last page stays empty: no page
         surface.endDoc();
@@ -149,17 +135,16 @@ TEST(PdfOutput, APrintoutsPdfIsSearchableA4AndReplacesTheFileOnlyWhenFinished) {
 
 using std::chrono::milliseconds;
 
-struct BookingLock : ::testing::Test {
-    void stamp(std::filesystem::file_time_type::duration age) {
-        std::filesystem::last_write_time(lockFile, std::filesystem::file_time_type::clock::now() - age);
-    }
+// A second copy waits for the lock, then learns who holds it; only a lock left behind is
+// broken.
+TEST(BookingLock, ASecondCopyWaitsThenLearnsWhoHoldsTheLockAndOnlyALeftOneIsBroken) {
     TempDir dir;
     const std::string lockFile = dir.file("Bokningar.bok.lock");
-    QtBookingLock bo{QStringLiteral("bo")};
-};
-
-TEST_F(BookingLock, ASecondCopyWaitsThenLearnsWhoHoldsTheLock) {
+    auto stamp = [&](std::filesystem::file_time_type::duration age) {
+        std::filesystem::last_write_time(lockFile, std::filesystem::file_time_type::clock::now() - age);
+    };
     QtBookingLock anna(QStringLiteral("anna"));
+    QtBookingLock bo(QStringLiteral("bo"));
     ASSERT_EQ(anna.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
     auto started = std::chrono::steady_clock::now();
     EXPECT_EQ(bo.tryLock(lockFile, milliseconds(300)), LockResult::HeldByOther);
@@ -170,9 +155,6 @@ TEST_F(BookingLock, ASecondCopyWaitsThenLearnsWhoHoldsTheLock) {
     EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
     bo.unlock();
     EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "neither the lock nor the note of its user stays";
-}
-
-TEST_F(BookingLock, OnlyALockLeftBehindIsBroken) {
     // No process has this id (above the kernel's limit), and the lock names this host.
     writeBytes(lockFile, "99999999\ntivra\n" + QSysInfo::machineHostName().toStdString() + "\n");
     EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);

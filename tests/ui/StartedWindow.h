@@ -74,13 +74,7 @@ inline void keys(QWidget* w, const QString& text) {
 // Start-up reads its files from the current folder: the window lives in its own folder,
 // and the test goes back to the one it came from at the end.
 struct StartedWindow {
-    // A copy of the demo school first with `demo`, then the files over it.
-    explicit StartedWindow(const Files& files = school(), Date today = kWeek40, bool demo = false)
-        : clock(today) {
-        if (demo) {
-            std::filesystem::copy(std::filesystem::path(TIVRA_SOURCE_DIR) / "examples" / "demo-skola",
-                                  dir.path(), std::filesystem::copy_options::recursive);
-        }
+    explicit StartedWindow(const Files& files = school(), Date today = kWeek40) : clock(today) {
         for (const auto& [name, bytes] : files) {
             writeBytes(dir.file(name), bytes);
         }
