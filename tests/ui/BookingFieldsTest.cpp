@@ -81,7 +81,7 @@ TEST(BookingFields, ThePointerMarksTheTimeAndDayAndBokaAndEnterBookIt) {
                                                        "11.00 vecka 40"));
 }
 
-TEST(BookingFields, StartEndAndLengthFollowEachOtherAndTomEmptiesThem) {
+TEST(BookingFields, TypedTimesFollowEachOtherTomEmptiesAndTheFreeRoomsWindowFillsThem) {
     Window w;
     w.type({{"Text3", "Prov"}, {"Text4", "ab"}, {"Text1", "9.00"}, {"Text2", "45"}});
     ASSERT_EQ(w.times(), "9.00|09.45|45 marked");
@@ -110,6 +110,27 @@ TEST(BookingFields, StartEndAndLengthFollowEachOtherAndTomEmptiesThem) {
     w.field("Text3")->paste();
     keys(w.field("Text3"), QString::fromUtf8("\xE2\x82\xAC\xE2\x86\x92x\ry"));
     EXPECT_EQ(w.texts({"Text4", "Text3"}), "ab\xC5sa|\x80xy");
+    // The free-rooms window lists the rooms (B14 has its lesson on Tuesday 08.15-09.00, B12
+    // is free), and a double click makes the next Boka book the chosen one.
+    w.type({{"Text3", ""}, {"Combo3", "TIS"}, {"Text1", "8.30"}, {"Text2", "30"}, {"Text4", "xy"}});
+    w.click("Command7");
+    auto* window = w.child<QDialog>("FreeRoomsWindow");
+    EXPECT_FALSE(window->isModal());
+    EXPECT_EQ(window->windowTitle(), q("Lediga salar vecka 40, TIS 08.30\x96"
+                                       "09.00"));
+    auto* free = w.child<QListWidget>("freeList");
+    ASSERT_EQ(free->count(), 1);
+    EXPECT_EQ(free->item(0)->text() + w.child<QListWidget>("lessonList")->item(0)->text(),
+              QStringLiteral("B12B14"));
+    QPoint b12 = free->visualItemRect(free->item(0)).center();
+    QTest::mouseClick(free->viewport(), Qt::LeftButton, {}, b12);
+    QTest::mouseDClick(free->viewport(), Qt::LeftButton, {}, b12);
+    EXPECT_EQ(w.texts({"Combo1", "Combo3", "Text1", "Text2", "Text4"}), "B12|TIS|8.30|30|xy");
+    w.click("Command3");
+    EXPECT_EQ(w.file(), bookingFile({meeting(), {"XY", "", "30", "2", "08.30", "B12", "", "40", ""}}));
+    w.type("Text1", "8");
+    w.click("Command7");
+    EXPECT_EQ(w.messages.log().back(), "Lediga salar|Skriv tiden i formen 9.00.");
 }
 
 TEST(AvbokMenu, FleraVeckorAndAvbokaActOnTheChosenBookingAndARefusalShowsOverTheNewOne) {
@@ -170,29 +191,6 @@ TEST(AvbokMenu, RightPressOpensTheMenuAndRedigeraMakesTheNextBokaReplaceTheBooki
     w.click("Command6");
     EXPECT_FALSE(w.form->redigerar());
     EXPECT_EQ(w.boxOf(3)->border(), 1);
-}
-
-TEST(FreeRoomsWindow, ListsTheRoomsAndADoubleClickMakesTheNextBokaBookTheChosenOne) {
-    StartedWindow w; // B14 has its lesson on Tuesday 08.15-09.00; B12 is free
-    w.type({{"Combo3", "TIS"}, {"Text1", "8.30"}, {"Text2", "30"}, {"Text4", "xy"}});
-    w.click("Command7");
-    auto* window = w.child<QDialog>("FreeRoomsWindow");
-    EXPECT_FALSE(window->isModal());
-    EXPECT_EQ(window->windowTitle(), q("Lediga salar vecka 40, TIS 08.30\x96"
-                                       "09.00"));
-    auto* free = w.child<QListWidget>("freeList");
-    ASSERT_EQ(free->count(), 1);
-    EXPECT_EQ(free->item(0)->text() + w.child<QListWidget>("lessonList")->item(0)->text(),
-              QStringLiteral("B12B14"));
-    QPoint b12 = free->visualItemRect(free->item(0)).center();
-    QTest::mouseClick(free->viewport(), Qt::LeftButton, {}, b12);
-    QTest::mouseDClick(free->viewport(), Qt::LeftButton, {}, b12);
-    EXPECT_EQ(w.texts({"Combo1", "Combo3", "Text1", "Text2", "Text4"}), "B12|TIS|8.30|30|xy");
-    w.click("Command3");
-    EXPECT_EQ(w.file(), bookingFile({{"XY", "", "30", "2", "08.30", "B12", "", "40", ""}}));
-    w.type("Text1", "8");
-    w.click("Command7");
-    EXPECT_EQ(w.messages.log(), std::vector<std::string>{"Lediga salar|Skriv tiden i formen 9.00."});
 }
 
 } // namespace

@@ -239,11 +239,7 @@ TEST(SettingsDialog, ShowsBrowsesSavesAndCancelsAndEachHelpShowsItsOwnText) {
     edit("Text3")->setText(q("\xC5sens skola"));
     w.click("Command2", w.settings());
     EXPECT_FALSE(w.settings()->isVisible());
-    EXPECT_EQ(w.messages.log().back(),
-              "Redigera ini-fil|Tivra.ini sparad. Starta om programmet f\xF6r att ta v\xE4rdena i bruk.");
     EXPECT_NE(readBytes(w.dir.file("Tivra.ini")).find("SKOLA: \xC5sens skola\r\n"), std::string::npos);
-    EXPECT_EQ(w.program.running.skola, "\xC5sens skola"); // the printouts' name at once
-    EXPECT_EQ(w.program.settings.starttimme, 8);          // the grid's hours at the next start
     w.open("Arkiv_ini");
     w.click("Command3", w.settings());
     EXPECT_FALSE(w.settings()->isVisible());

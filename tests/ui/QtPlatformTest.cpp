@@ -35,7 +35,7 @@ void answer(const char* caption, QString& seen) {
     });
 }
 
-TEST(QtMessages, SwedishButtonsTheirDefaultsAndTheInputBoxCursor) {
+TEST(QtMessages, SwedishButtonsTheirDefaultsTheInputBoxCursorAndQtsOwnDialogs) {
     QtMessages messages;
     QString seen;
     answer("Ja", seen);
@@ -57,9 +57,7 @@ TEST(QtMessages, SwedishButtonsTheirDefaultsAndTheInputBoxCursor) {
     EXPECT_EQ(state, QStringLiteral("3")); // nothing selected, the cursor at the end
     // Shown text has plain line breaks (the round trip of every byte is tested below).
     EXPECT_EQ(toDisplay("Kan inte \xF6ppna x.sal.\r\nRedigera"), q("Kan inte \xF6ppna x.sal.\nRedigera"));
-}
-
-TEST(SwedishQt, QtsOwnDialogsSpeakSwedish) {
+    // Qt's own dialogs speak Swedish too.
     SwedishQt ours;
     QCoreApplication::installTranslator(&ours);
     QFileDialog dialog;
