@@ -9,8 +9,6 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QProcess>
 #include <QSysInfo>
 
@@ -62,15 +60,8 @@ TEST(QtMessages, SwedishButtonsTheirDefaultsTheInputBoxCursorAndQtsOwnDialogs) {
     QCoreApplication::installTranslator(&ours);
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    QPrinter printer;
-    QPrintPreviewDialog preview(&printer);
-    QStringList texts{dialog.labelText(QFileDialog::LookIn), dialog.labelText(QFileDialog::Reject)};
-    for (QAction* action : preview.findChildren<QAction*>()) {
-        texts << action->text();
-    }
-    EXPECT_TRUE(texts.startsWith(QStringLiteral("Leta i:")) && texts[1] == QStringLiteral("Avbryt") &&
-                texts.contains(q("N\xE4sta sida")) && texts.contains(q("Utskriftsformat")))
-        << texts.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(dialog.labelText(QFileDialog::LookIn) + dialog.labelText(QFileDialog::Reject),
+              QStringLiteral("Leta i:Avbryt"));
     QCoreApplication::removeTranslator(&ours);
 }
 
@@ -89,20 +80,17 @@ TEST(PdfOutput, APrintoutsPdfIsSearchableA4AndReplacesTheFileOnlyWhenFinished) {
     TempDir dir;
     const std::string path = dir.file("veckan.pdf");
     PdfOutput pdf(QString::fromStdString(path), pdfPageLayout());
-    auto draw = [](const char* text, bool finish) {
-        return [=](PrintSurface& surface) {
-            surface.writeLine(text);
-            surface.newPage();
-            if (finish) {
-                surface.endDoc();
-            }
-            return finish;
-        };
-    };
-    pdf.print(draw("", true));
+    pdf.print([](PrintSurface& surface) {
+        surface.endDoc();
+        return true;
+    });
     EXPECT_FALSE(std::filesystem::exists(path));
     writeBytes(path, "gammal");
-    EXPECT_EQ(pdf.print(draw("Sida 1", false)), PrintResult::Cancelled);
+    EXPECT_EQ(pdf.print([](PrintSurface& surface) {
+        surface.writeLine("Sida 1");
+        return false;
+    }),
+              PrintResult::Cancelled);
     EXPECT_EQ(readBytes(path), "gammal");
     EXPECT_EQ(pdf.print([](PrintSurface& surface) {
         // A4 less 10 mm on either side, within the point (20 twips) Qt's PDF pages round to.
