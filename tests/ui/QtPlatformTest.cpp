@@ -9,8 +9,6 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QProcess>
 #include <QSysInfo>
 
@@ -35,17 +33,12 @@ void answer(const char* caption, QString& seen) {
     });
 }
 
-TEST(QtMessages, SwedishButtonsTheirDefaultsAndTheInputBoxCursor) {
+TEST(QtMessages, SwedishButtonsTheirDefaultsTheInputBoxCursorAndQtsOwnDialogs) {
     QtMessages messages;
     QString seen;
     answer("Ja", seen);
     EXPECT_TRUE(messages.ask("Vill du ers\xE4tta befintlig fil?", "Spara bokningar"));
     EXPECT_EQ(seen, QStringLiteral("Ja|Nej"));
-    answer("Nej", seen);
-    EXPECT_FALSE(messages.ask("Fr\xE5ga", "Boka"));
-    answer("OK", seen);
-    messages.show("Skriv din signatur.", "Boka", Icon::Exclamation);
-    EXPECT_EQ(seen, QStringLiteral("OK"));
     // Yes for most questions, No before booking over a lesson.
     answer(nullptr, seen);
     EXPECT_TRUE(messages.ask("Ers\xE4tta?", "Spara"));
@@ -60,27 +53,15 @@ TEST(QtMessages, SwedishButtonsTheirDefaultsAndTheInputBoxCursor) {
     });
     EXPECT_EQ(messages.input("Skriv veckor i formen 45-5", "Bokning flera veckor", "50-"), "50-3");
     EXPECT_EQ(state, QStringLiteral("3")); // nothing selected, the cursor at the end
-}
-
-// The round trip of every byte is tested below the window; shown text has plain line breaks.
-TEST(Convert, DisplayedTextHasPlainLineBreaks) {
+    // Shown text has plain line breaks (the round trip of every byte is tested below).
     EXPECT_EQ(toDisplay("Kan inte \xF6ppna x.sal.\r\nRedigera"), q("Kan inte \xF6ppna x.sal.\nRedigera"));
-}
-
-TEST(SwedishQt, QtsOwnDialogsSpeakSwedish) {
+    // Qt's own dialogs speak Swedish too.
     SwedishQt ours;
     QCoreApplication::installTranslator(&ours);
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    QPrinter printer;
-    QPrintPreviewDialog preview(&printer);
-    QStringList texts{dialog.labelText(QFileDialog::LookIn), dialog.labelText(QFileDialog::Reject)};
-    for (QAction* action : preview.findChildren<QAction*>()) {
-        texts << action->text();
-    }
-    EXPECT_TRUE(texts.startsWith(QStringLiteral("Leta i:")) && texts[1] == QStringLiteral("Avbryt") &&
-                texts.contains(q("N\xE4sta sida")) && texts.contains(q("Utskriftsformat")))
-        << texts.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(dialog.labelText(QFileDialog::LookIn) + dialog.labelText(QFileDialog::Reject),
+              QStringLiteral("Leta i:Avbryt"));
     QCoreApplication::removeTranslator(&ours);
 }
 
@@ -99,20 +80,17 @@ TEST(PdfOutput, APrintoutsPdfIsSearchableA4AndReplacesTheFileOnlyWhenFinished) {
     TempDir dir;
     const std::string path = dir.file("veckan.pdf");
     PdfOutput pdf(QString::fromStdString(path), pdfPageLayout());
-    auto draw = [](const char* text, bool finish) {
-        return [=](PrintSurface& surface) {
-            surface.writeLine(text);
-            surface.newPage();
-            if (finish) {
-                surface.endDoc();
-            }
-            return finish;
-        };
-    };
-    pdf.print(draw("", true));
+    pdf.print([](PrintSurface& surface) {
+        surface.endDoc();
+        return true;
+    });
     EXPECT_FALSE(std::filesystem::exists(path));
     writeBytes(path, "gammal");
-    EXPECT_EQ(pdf.print(draw("Sida 1", false)), PrintResult::Cancelled);
+    EXPECT_EQ(pdf.print([](PrintSurface& surface) {
+        surface.writeLine("Sida 1");
+        return false;
+    }),
+              PrintResult::Cancelled);
     EXPECT_EQ(readBytes(path), "gammal");
     EXPECT_EQ(pdf.print([](PrintSurface& surface) {
         // A4 less 10 mm on either side, within the point (20 twips) Qt's PDF pages round to.
@@ -121,17 +99,11 @@ TEST(PdfOutput, APrintoutsPdfIsSearchableA4AndReplacesTheFileOnlyWhenFinished) {
         surface.setFontName("Arial");
         surface.setFontSize(10);
         // 10 points are 200 twips; a line is a little taller than the letters.
-        EXPECT_GT(surface.textHeight("Sal"), 200);
-        EXPECT_LT(surface.textHeight("Sal"), 280);
-        surface.filledBox(0, 0, surface.pageWidth(), 400, 200);
-        surface.writeOn("Bokningar av ");
-        EXPECT_DOUBLE_EQ(surface.currentX(), surface.textWidth("Bokningar av "));
+        EXPECT_NEAR(surface.textHeight("Sal"), 240, 40);
+        surface.writeOn("Bokningar av "); // the next text goes on the same line
         surface.writeLine("SAL \xC5");
         EXPECT_DOUBLE_EQ(surface.currentX() + surface.currentY(), surface.textHeight(""));
-        surface.setLineWidth(3);
-        surface.line(0, 1000, 5000, 1000);
         surface.newPage();
-        surface.box(5000, 5000, 1000, 1000);
         surface.writeLine("\xD6vning");
         surface.newPage(); // the last page stays empty: no page
         surface.endDoc();
@@ -149,17 +121,16 @@ TEST(PdfOutput, APrintoutsPdfIsSearchableA4AndReplacesTheFileOnlyWhenFinished) {
 
 using std::chrono::milliseconds;
 
-struct BookingLock : ::testing::Test {
-    void stamp(std::filesystem::file_time_type::duration age) {
-        std::filesystem::last_write_time(lockFile, std::filesystem::file_time_type::clock::now() - age);
-    }
+// A second copy waits for the lock, then learns who holds it; only a lock left behind is
+// broken.
+TEST(BookingLock, ASecondCopyWaitsThenLearnsWhoHoldsTheLockAndOnlyALeftOneIsBroken) {
     TempDir dir;
     const std::string lockFile = dir.file("Bokningar.bok.lock");
-    QtBookingLock bo{QStringLiteral("bo")};
-};
-
-TEST_F(BookingLock, ASecondCopyWaitsThenLearnsWhoHoldsTheLock) {
+    auto stamp = [&](std::filesystem::file_time_type::duration age) {
+        std::filesystem::last_write_time(lockFile, std::filesystem::file_time_type::clock::now() - age);
+    };
     QtBookingLock anna(QStringLiteral("anna"));
+    QtBookingLock bo(QStringLiteral("bo"));
     ASSERT_EQ(anna.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
     auto started = std::chrono::steady_clock::now();
     EXPECT_EQ(bo.tryLock(lockFile, milliseconds(300)), LockResult::HeldByOther);
@@ -170,9 +141,6 @@ TEST_F(BookingLock, ASecondCopyWaitsThenLearnsWhoHoldsTheLock) {
     EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
     bo.unlock();
     EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "neither the lock nor the note of its user stays";
-}
-
-TEST_F(BookingLock, OnlyALockLeftBehindIsBroken) {
     // No process has this id (above the kernel's limit), and the lock names this host.
     writeBytes(lockFile, "99999999\ntivra\n" + QSysInfo::machineHostName().toStdString() + "\n");
     EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);

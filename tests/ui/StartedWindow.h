@@ -24,6 +24,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -74,13 +75,7 @@ inline void keys(QWidget* w, const QString& text) {
 // Start-up reads its files from the current folder: the window lives in its own folder,
 // and the test goes back to the one it came from at the end.
 struct StartedWindow {
-    // A copy of the demo school first with `demo`, then the files over it.
-    explicit StartedWindow(const Files& files = school(), Date today = kWeek40, bool demo = false)
-        : clock(today) {
-        if (demo) {
-            std::filesystem::copy(std::filesystem::path(TIVRA_SOURCE_DIR) / "examples" / "demo-skola",
-                                  dir.path(), std::filesystem::copy_options::recursive);
-        }
+    explicit StartedWindow(const Files& files = school(), Date today = kWeek40) : clock(today) {
         for (const auto& [name, bytes] : files) {
             writeBytes(dir.file(name), bytes);
         }
@@ -105,19 +100,20 @@ struct StartedWindow {
         return list != nullptr ? list->lineEdit() : child<QLineEdit>(name, in);
     }
     QString text(const char* name) const { return field(name)->text(); }
-    std::string texts(std::initializer_list<const char*> names) const {
+    // Each text of the list, joined.
+    template <typename List, typename Text> static std::string join(const List& list, Text text) {
         QStringList all;
-        for (const char* name : names) {
-            all << text(name);
+        for (const auto& each : list) {
+            all << text(each);
         }
         return joined(all);
     }
+    std::string texts(std::initializer_list<const char*> names) const {
+        return join(names, [this](const char* name) { return text(name); });
+    }
     std::string items(const char* list) const {
-        QStringList all;
-        for (int i = 0; i < child<QComboBox>(list)->count(); ++i) {
-            all << child<QComboBox>(list)->itemText(i);
-        }
-        return joined(all);
+        auto* box = child<QComboBox>(list);
+        return join(std::views::iota(0, box->count()), [box](int i) { return box->itemText(i); });
     }
     std::string file() const { return readBytes(dir.file("skolan.bok")); }
     // Replaces the field's text by typing it; an empty text clears the field.
@@ -158,11 +154,7 @@ struct StartedWindow {
         return box == all.end() ? nullptr : *box;
     }
     std::string captions() const {
-        QStringList all;
-        for (GridBox* box : shown()) {
-            all << box->caption();
-        }
-        return joined(all);
+        return join(shown(), [](GridBox* box) { return box->caption(); });
     }
 
     // A point in the window at hour h of day box d (8 to 16 o'clock), across the middle of
