@@ -136,5 +136,18 @@ TEST(WeekGrid, TheDetailsLineAndEachChoiceControlFollowTheUser) {
     EXPECT_EQ(s.program.selection.valdvecka, 44);
 }
 
+// Å Ä Ö in a box's caption keep clear of its top border.
+TEST(WeekGrid, CapitalsWithRingsAndDotsStayClearOfTheBoxBorder) {
+    GridBox box;
+    box.setFill(Qt::white);
+    box.setBorder(1);
+    box.setCaption(q("\xC5\xC4\xD6\xC5\xC4\xD6\xC5\xC4\xD6"));
+    box.resize(160, 40);
+    QImage image = box.grab().toImage();
+    for (int x = 2; x < image.width() - 2; ++x) {
+        ASSERT_EQ(image.pixelColor(x, 1), QColor(Qt::white)) << "column " << x;
+    }
+}
+
 } // namespace
 } // namespace tivra
