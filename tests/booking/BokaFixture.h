@@ -24,10 +24,8 @@ class FakeLock : public BookingLock {
     bool held = false;
     int taken = 0;
     std::size_t dialogsWhileHeld = 0;
-    std::vector<std::string> calls; // "lock file|timeout in ms"
 
-    LockResult tryLock(const std::string& lockFile, std::chrono::milliseconds timeout) override {
-        calls.push_back(lockFile + "|" + std::to_string(timeout.count()));
+    LockResult tryLock(const std::string& /*lockFile*/, std::chrono::milliseconds /*timeout*/) override {
         held = answer == LockResult::Taken;
         taken += held ? 1 : 0;
         shownAtLock_ = messages_.shown.size();
