@@ -7,7 +7,6 @@
 #include "app/Process.h"
 
 #include <QProcess>
-#include <QStringList>
 
 #include <filesystem>
 #include <regex>
