@@ -182,13 +182,10 @@ TEST_F(FleraVeckorTest, ALessonIsAskedAboutOncePerWeekItRunsInOfTheRange) {
 // A range is a booking of each of its weeks: it may not reach outside the object's
 // booking period any more than "Boka" may.
 TEST_F(FleraVeckorTest, TheRangeStaysInsideTheObjectsBookingPeriod) {
-    Row datorsal = booked("AB", "DATORSAL", "1", "08.00", "60", "12");
-    use({datorsal});
+    use({booked("AB", "DATORSAL", "1", "08.00", "60", "12")});
     EXPECT_EQ(extend(1, "12-21"),
               "Refused" + asked("10-") + ": Boka|DATORSAL kan bara bokas veckorna 12-20.");
     EXPECT_EQ(extend(1, "12-20"), "Saved" + asked("10-"));
-    datorsal.vecka = "12-20";
-    EXPECT_EQ(file(), bookingFile({datorsal}));
 }
 
 } // namespace
