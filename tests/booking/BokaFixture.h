@@ -24,8 +24,10 @@ class FakeLock : public BookingLock {
     bool held = false;
     int taken = 0;
     std::size_t dialogsWhileHeld = 0;
+    std::vector<std::string> calls; // "lock file|timeout in ms"
 
-    LockResult tryLock(const std::string& /*lockFile*/, std::chrono::milliseconds /*timeout*/) override {
+    LockResult tryLock(const std::string& lockFile, std::chrono::milliseconds timeout) override {
+        calls.push_back(lockFile + "|" + std::to_string(timeout.count()));
         held = answer == LockResult::Taken;
         taken += held ? 1 : 0;
         shownAtLock_ = messages_.shown.size();

@@ -161,6 +161,7 @@ TEST_F(BokaTest, ALockNotTakenRefusesSayingWhyAndChangesNothing) {
         lock.answer = answer;
         EXPECT_EQ(said(book(fields())), "Refused: " + message);
     }
+    EXPECT_EQ(lock.calls, Lines(3, program.bookingFile.aktuellfil + ".lock|10000")) << "waited for 10 s";
     EXPECT_TRUE(disk.writes.empty());
 }
 
