@@ -1,11 +1,12 @@
-// The modes that read the school without changing it, run as processes without a display:
-// what each prints or writes, and its exit status. What the output holds in detail is
-// tested where it is made (tests/config, tests/export, tests/print, tests/booking).
+// Each mode of the command line run as a process without a display: what it prints or
+// writes, and its exit status; `tivra book` and `tivra cancel` read their options into the
+// fields of the window and write the file through the same change. What the output holds in
+// detail, and the rules of a booking, are tested where they are made (tests/config,
+// tests/export, tests/print, tests/booking).
 #include "app/ConsoleMessages.h"
 #include "app/Process.h"
 
 #include <QProcess>
-#include <QStringList>
 
 #include <filesystem>
 #include <regex>
@@ -22,7 +23,8 @@ long count(const string& text, const char* part) {
     return std::distance(std::sregex_iterator(text.begin(), text.end(), pattern), std::sregex_iterator());
 }
 
-TEST(CommandLine, CheckAndJsonExportReadTheSchoolAndABrokenFileEndsWithStatusTwo) {
+// `tivra check` and `tivra export` read the school; export writes what its options choose.
+TEST(CommandLine, CheckAndExportReadTheSchoolAndABrokenFileEndsWithStatusTwo) {
     TempDir school;
     demoSchool(school);
     Outcome check = run("check", school);
@@ -31,6 +33,19 @@ TEST(CommandLine, CheckAndJsonExportReadTheSchoolAndABrokenFileEndsWithStatusTwo
     Outcome json = run("export", school, {"--json"});
     EXPECT_EQ(json.said(), "0: ");
     EXPECT_NE(json.out.find("\"font2\": \"Times New Roman\""), string::npos) << json.out;
+
+    const string ics = school.file("c1.ics");
+    EXPECT_EQ(
+        run("export", school, {"--ics", "--object", "c1", "--lessons", "--weeks", "50", "--out", ics}).said(),
+        "0: ");
+    const string calendar = readBytes(ics);
+    EXPECT_EQ(calendar.substr(0, 17), "BEGIN:VCALENDAR\r\n");
+    EXPECT_EQ(count(calendar, "BEGIN:VEVENT"), 15) << "the room's lessons and bookings of week 50";
+    Outcome csv = run("export", school, {"--csv", "--person", "dn", "--weeks", "38"});
+    EXPECT_EQ(csv.said(), "0: ");
+    EXPECT_EQ(count(csv.out, "\r\n"), 2) << csv.out;
+    EXPECT_EQ(run("export", school, {"--csv", "--object", "x1"}).said(), "1: Exportera: V\xC3\xA4lj sal.\n");
+    EXPECT_EQ(run("export", school, {"--csv"}).status, 2);
 
     writeBytes(school.file("demo.bok"), crlf({"antal: 0"}));
     EXPECT_EQ(run("check", school).said(),
@@ -49,36 +64,6 @@ TEST(CommandLine, TheProgramCarriesNoTestSwitch) {
     ASSERT_FALSE(program.empty());
     EXPECT_EQ(program.find("TIVRA_TEST_"), string::npos);
     EXPECT_NE(readBytes(TIVRA_TESTTOOL).find("TIVRA_TEST_"), string::npos);
-}
-
-TEST(FreeCommand, ListsTheFreeRoomsOnePerLineAndRefusesBadFields) {
-    TempDir dir;
-    school(dir, {booking("A", 1, 2, 9, 10), booking("B", 3, 2, 9, 11)});
-    std::vector<string> tuesdayAtNine{"--week", "10", "--day", "TIS", "--start", "9.00", "--length", "30"};
-    Outcome listed = run("free", dir, tuesdayAtNine);
-    EXPECT_EQ(listed.said(), "0: ");
-    EXPECT_EQ(listed.out, "R0\nR2\nR3\nR4\nR5\nR6\nR7\n");
-    tuesdayAtNine[3] = "L\xC3\x96R";
-    EXPECT_EQ(run("free", dir, tuesdayAtNine).said(), "1: Lediga salar: V\xC3\xA4lj dag.\n");
-}
-
-TEST(ExportCommand, WritesACalendarFileOrASpreadsheetOfWhatTheOptionsChoose) {
-    TempDir school;
-    TempDir out;
-    demoSchool(school);
-    const string ics = out.file("c1.ics");
-    EXPECT_EQ(
-        run("export", school, {"--ics", "--object", "c1", "--lessons", "--weeks", "50", "--out", ics}).said(),
-        "0: ");
-    const string calendar = readBytes(ics);
-    EXPECT_EQ(calendar.substr(0, 17), "BEGIN:VCALENDAR\r\n");
-    EXPECT_EQ(count(calendar, "BEGIN:VEVENT"), 15) << "the room's lessons and bookings of week 50";
-
-    Outcome csv = run("export", school, {"--csv", "--person", "dn", "--weeks", "38"});
-    EXPECT_EQ(csv.said(), "0: ");
-    EXPECT_EQ(count(csv.out, "\r\n"), 2) << csv.out;
-    EXPECT_EQ(run("export", school, {"--csv", "--object", "x1"}).said(), "1: Exportera: V\xC3\xA4lj sal.\n");
-    EXPECT_EQ(run("export", school, {"--csv"}).status, 2);
 }
 
 // What pdfinfo says of a PDF.
@@ -117,6 +102,77 @@ TEST(PrintCommand, WritesTheChosenOverviewListsAndSchedulesToAPdf) {
     for (const auto& [args, said] : refused) {
         EXPECT_EQ(run("print", school, args).said(), said);
         EXPECT_FALSE(std::filesystem::exists(pdf));
+    }
+}
+
+// `tivra book` stores the booking in the code page of the file, and `tivra free` then leaves
+// its room out; each refuses with status 1.
+TEST(BookCommand, BooksInTheCodePageOfTheFileThatFreeThenLeavesOutAndBothRefuseWithStatusOne) {
+    TempDir dir;
+    school(dir, {});
+    std::vector<string> fridayAtNine{"--week", "10", "--day", "FRE", "--start", "9.00", "--length", "60"};
+    auto book = [&](std::vector<string> args) {
+        args.insert(args.end(), fridayAtNine.begin(), fridayAtNine.end());
+        args.insert(args.end(), {"--signature", "ab"});
+        return run("book", dir, args).said();
+    };
+    EXPECT_EQ(book({"--object", "R9"}), "1: Boka: V\xC3\xA4lj sal.\n");
+    EXPECT_EQ(book({"--object", "R1", "--comment", "\xE6\x97\xA5"}),
+              "1: Argumentet till --comment har tecken som bokningsfilen inte kan lagra.\n");
+    EXPECT_EQ(book({"--object", "R1", "--comment", "K\xC3\xB6r"}), "0: ");
+    EXPECT_EQ(readBytes(dir.file("liten.bok")),
+              crlf({"Antal:  1 ", "AB", "K\xF6r", "60", "5", "09.00", "R1", "", "10", ""}));
+
+    Outcome listed = run("free", dir, fridayAtNine);
+    EXPECT_EQ(listed.said(), "0: ");
+    EXPECT_EQ(listed.out, "R0\nR2\nR3\nR4\nR5\nR6\nR7\n");
+    fridayAtNine[3] = "L\xC3\x96R";
+    EXPECT_EQ(run("free", dir, fridayAtNine).said(), "1: Lediga salar: V\xC3\xA4lj dag.\n");
+}
+
+// In a school year from week 34, week 1 is stored as 53 and a range over New Year counts on.
+TEST(CancelCommand, FindsTheBookingByOptionsReadAsBookReadsThemOrFailsWithStatusOne) {
+    TempDir dir;
+    Row range = booking("B", 2, 1, 8, 50);
+    range.vecka = "50-54";
+    school(dir, {booking("AB", 1, 2, 9, 53), range}, 34);
+    // Lower-case object and signature, a day name, a start without its leading zero.
+    const std::vector<std::string> typed{"--object",    "r1",       "--day",     "tis",    "--start",
+                                         "9.00",        "--length", "30.0",      "--week", "1",
+                                         "--signature", "ab",       "--comment", "KAB"};
+    EXPECT_EQ(run("cancel", dir, typed).said(), "0: ");
+    EXPECT_EQ(readBytes(dir.file("liten.bok")), bookingFile({range}));
+    EXPECT_EQ(run("cancel", dir, typed).said(), "1: Avboka: Ingen bokning matchar.\n");
+    range.vecka = "5-2";
+    EXPECT_EQ(run("cancel", dir, optionsFor(range)).said(), "1: Avboka: Ange giltiga veckor.\n");
+    range.vecka = "50-2";
+    EXPECT_EQ(run("cancel", dir, optionsFor(range)).said(), "0: ");
+    EXPECT_EQ(readBytes(dir.file("liten.bok")), bookingFile({}));
+}
+
+// Another copy writes the file, without taking the lock, between this copy's reload and
+// its save: the change notices, starts over on the file as it is now, and both changes
+// stand. Without the comparison (the control) the other copy's booking is lost.
+TEST(CancelCommand, AWriteWithoutTheLockBetweenReloadAndSaveIsNoticedAndTheCancelRunsAgain) {
+    for (bool compare : {true, false}) {
+        TempDir dir;
+        TempDir scratch;
+        Row mine = booking("A", 1, 1, 8, 10);
+        Row theirs = booking("B", 2, 1, 8, 10);
+        school(dir, {mine});
+        const std::string pause = scratch.file("pause");
+        std::vector<std::string> env{"TIVRA_TEST_PAUSE_BEFORE_SAVE=" + pause,
+                                     std::string("TIVRA_TEST_UNSAFE_WRITES=") + (compare ? "0" : "1")};
+        pid_t cancel = start("cancel", dir, optionsFor(mine), scratch.file("err"), env);
+        ASSERT_TRUE(waitFor(pause)) << "the cancel never reached its save";
+        EXPECT_EQ(run("book", dir, optionsFor(theirs), {"TIVRA_TEST_UNSAFE_WRITES=1"}).said(), "0: ");
+        ASSERT_EQ(readBytes(dir.file("liten.bok")), bookingFile({mine, theirs}));
+        std::filesystem::remove(pause);
+        EXPECT_EQ(finish(cancel), 0);
+        EXPECT_EQ(readBytes(scratch.file("err")), "");
+        EXPECT_EQ(readBytes(dir.file("liten.bok")),
+                  bookingFile(compare ? std::vector<Row>{theirs} : std::vector<Row>{}))
+            << (compare ? "" : "the control loses the other booking");
     }
 }
 

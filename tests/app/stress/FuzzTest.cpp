@@ -25,18 +25,13 @@ std::string mutate(std::string bytes, std::mt19937& random) {
         return n == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
     };
     auto anywhere = [&] { return pick(bytes.size() + 1); };
-    auto lineEnds = [&](const std::string& to) {
-        for (std::size_t at = 0; (at = bytes.find("\r\n", at)) != std::string::npos; at += to.size()) {
-            bytes.replace(at, 2, to);
-        }
-    };
     const std::function<void()> damages[] = {
         [&] { // bit flips
             for (std::size_t n = 1 + pick(8); n > 0 && !bytes.empty(); --n) {
                 bytes[pick(bytes.size())] ^= static_cast<char>(1 << pick(8));
             }
         },
-        [&] { lineEnds(pick(2) == 0 ? "\r" : "\n"); },
+        [&] { std::erase(bytes, pick(2) == 0 ? '\r' : '\n'); }, // line ends of another system, or none
         [&] { bytes.insert(anywhere(), std::string(1 + pick(3), '\0')); },
         [&] { bytes.insert(anywhere(), "\xC3\xA5\xC3\xA4\xC3\xB6 \xE2\x82\xAC"); },
         [&] { bytes.insert(anywhere(), std::string(100000 + pick(100000), 'x')); },

@@ -60,19 +60,16 @@ TEST(CancelCommand, AWriterKilledAtAnyMomentNeverTearsTheFileAndLeavesNoLockInTh
     const std::string err = scratch.file("err");
     const std::string pause = scratch.file("pause");
 
-    // How long one change takes here, start-up included (the first also makes the day's backup).
-    Row first = booking("N", 0, 1, 17, 30);
-    ASSERT_EQ(run("book", dir, optionsFor(first)).said(), "0: ");
-    auto began = Clock::now();
-    ASSERT_EQ(run("cancel", dir, optionsFor(first)).said(), "0: ");
-    const auto change = Clock::now() - began;
-    ASSERT_EQ(readBytes(bok), bookingFile(live));
+    // How long one change takes here, start-up and the day's backup included.
+    live.push_back(booking("N", 0, 1, 17, 30));
+    const auto began = Clock::now();
+    ASSERT_EQ(run("book", dir, optionsFor(live.back())).said(), "0: ");
+    const long long us = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - began).count();
 
     const unsigned seed = std::random_device()();
     std::mt19937 random(seed);
     SCOPED_TRACE("seed " + std::to_string(seed));
     // From well into the start-up to a little past the end of the save.
-    const long long us = std::chrono::duration_cast<std::chrono::microseconds>(change).count();
     std::uniform_int_distribution<long long> delay(us / 4, us * 5 / 4);
     std::uniform_int_distribution<long long> inSave(0, 1500);
     int changed = 0;
