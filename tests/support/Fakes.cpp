@@ -98,11 +98,6 @@ bool FaultyDisk::isWritable(const std::string& path) {
         onWritable, [&] { return RealDisk::isWritable(path); }, path);
 }
 
-std::string FaultyDisk::createFolder(const std::string& path) {
-    return hooked(
-        onCreateFolder, [&] { return RealDisk::createFolder(path); }, path);
-}
-
 std::optional<Date> FaultyDisk::modificationDate(const std::string& path) {
     return hooked(
         onModificationDate, [&] { return RealDisk::modificationDate(path); }, path);

@@ -62,7 +62,6 @@ class FaultyDisk : public RealDisk {
     std::function<std::optional<std::optional<std::string>>(const std::string& path)> onRead;
     std::function<std::optional<bool>(const std::string& from, const std::string& to)> onReplace;
     std::function<std::optional<bool>(const std::string& path)> onWritable;
-    std::function<std::optional<std::string>(const std::string& path)> onCreateFolder;
     std::function<std::optional<std::optional<Date>>(const std::string& path)> onModificationDate;
     std::vector<std::string> writes; // paths written, in order
 
@@ -70,7 +69,6 @@ class FaultyDisk : public RealDisk {
     bool writeAll(const std::string& path, std::string_view bytes) override;
     bool replace(const std::string& from, const std::string& to) override;
     bool isWritable(const std::string& path) override;
-    std::string createFolder(const std::string& path) override;
     std::optional<Date> modificationDate(const std::string& path) override;
 };
 
