@@ -129,8 +129,7 @@ TEST_F(SettingsEditTest, PeriodLinesOneRuleForAll) {
         {"Datasal 36-39\r\nDatasal36-39",
          "Redigera Tivra.ini|Ange perioder i formen objekt startvecka-slutvecka."},
         {"Datasal 40-36", weeks},
-        {"Datasal 53", weeks},
-        {"Datasal 50-2", weeks}};
+        {"Datasal 53", weeks}};
     for (const auto& [text, message] : cases) {
         fields.perioder = text;
         EXPECT_EQ(refusal(), message) << text;
@@ -227,7 +226,6 @@ TEST_F(TimetableFiles, IniReadsSchoolYearAndPeriodsInAnyCaseAndRejectsAMalformed
     EXPECT_FALSE(ini(lines));
     EXPECT_EQ(std::tuple(timetable.schemaperioder.size(), timetable.lasar, messages.shown.size()),
               std::tuple(50u, "", 0u));
-    EXPECT_FALSE(lasSchemaIni("none.ini", disk, messages, timetable));
 }
 
 TEST_F(TimetableFiles, LessonsTakeEveryFieldOfARecordAndRecordsWithoutAWeekdayAreDropped) {
@@ -292,7 +290,6 @@ TEST_F(TimetableFiles, StaffRoomsAndLegacyObjectsNormalisedSkipEmptyLinesAndStop
     lines.resize(lines.size() + 197, "s Namn"); // 201 entries: the first 200 kept
     EXPECT_FALSE(lasPersonal(put("s.sig", crlf(lines)), disk, timetable));
     EXPECT_EQ(timetable.personal.size(), 200u);
-    EXPECT_FALSE(lasPersonal("none.sig", disk, timetable));
 
     // Descriptions, lower case, DOS letters, blank lines, bare line feeds and a last line
     // without line end: each room once, in file order.
@@ -305,12 +302,10 @@ TEST_F(TimetableFiles, StaffRoomsAndLegacyObjectsNormalisedSkipEmptyLinesAndStop
     EXPECT_EQ(lasSalar(put("full.sal", crlf(lines)), disk).value_or(Lines{}).size(), 200u);
     lines.emplace_back("R");
     EXPECT_FALSE(lasSalar(put("over.sal", crlf(lines)), disk));
-    EXPECT_FALSE(lasSalar("saknas.sal", disk));
     // A legacy object file keeps whole lines, normalised.
     EXPECT_EQ(lasObjektfil(put("obj.txt", crlf({"Kanon 1", "", "   ", "dator,vagn", " tv "})), disk),
               (Lines{"KANON 1", "DATOR VAGN", " TV "}));
     EXPECT_FALSE(lasObjektfil(put("lang.txt", crlf(lines)), disk));
-    EXPECT_FALSE(lasObjektfil("saknas.txt", disk));
 }
 
 TEST(Periods, RestrictOnlyTheirObjectToTheirWeeks) {
@@ -407,14 +402,11 @@ TEST_F(Startup, HoursThatMakeNoDayAreReplacedAbsurdWeeksEndItAndTheBackupFolderI
     EXPECT_EQ(std::tuple(view.weekList.size(), program.bookingFile.aktuellfil, view.objectList.size()),
               std::tuple(0u, "", 0u));
 
-    const std::string separator(1, mappavskiljare());
-    for (const auto& [line, folder] : std::vector<std::pair<std::string, std::string>>{
-             {"kopior", "kopior" + separator}, {"kopior/", "kopior/"}}) {
-        settings({"BACKUP: " + line});
-        EXPECT_TRUE(run().empty());
-        EXPECT_TRUE(fs::is_directory(dir.path() / "kopior"));
-        EXPECT_EQ(program.settings.backupmapp, folder);
-    }
+    // The folder is created and named with a separator at its end
+    settings({"BACKUP: kopior"});
+    EXPECT_TRUE(run().empty());
+    EXPECT_TRUE(fs::is_directory(dir.path() / "kopior"));
+    EXPECT_EQ(program.settings.backupmapp, "kopior" + std::string(1, mappavskiljare()));
     // Only the last level is created; the reason is told in Swedish
     settings({"BACKUP: saknas/under"});
     EXPECT_EQ(run(),
