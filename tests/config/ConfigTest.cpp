@@ -19,13 +19,10 @@
 #include <utility>
 #include <vector>
 
-namespace tivra {
+namespace tivra::test {
 namespace {
 
 namespace fs = std::filesystem;
-using test::crlf;
-using test::readBytes;
-using test::writeBytes;
 using Lines = std::vector<std::string>;
 
 // A fresh folder that is the current one, as start-up and the dialog read Tivra.ini there.
@@ -80,12 +77,10 @@ TEST_F(SchoolFolder,
 }
 
 TEST(Settings, AnErrorStopsReadingAndKeepsWhatWasRead) {
-    // The 201st BOKA: line and the 101st PERIOD: line: the lists keep 200 and 100, later lines are lost.
+    // The 201st BOKA: line: the list keeps 200, later lines are lost.
     Settings s = read(crlf({"SKOLA: before"}) + crlf(Lines(201, "BOKA: O")) + crlf({"SKOLA: after"}),
                       SettingsRead::Stopped);
     EXPECT_EQ(std::tuple(s.bokaobjekt.size(), s.skola), std::tuple(200u, "before"));
-    s = read(crlf(Lines(101, "PERIOD: P 40")) + crlf({"STARTTID: 9"}), SettingsRead::Stopped);
-    EXPECT_EQ(std::tuple(s.perioder.size(), s.starttimme), std::tuple(100u, 8));
     // A number beyond 16 bits is an error at its line, not a wrapped value.
     s = read(crlf({"STARTTID: 9", "SLUTVECKA: 40000", "SLUTTID: 12"}), SettingsRead::Stopped);
     EXPECT_EQ(std::tuple(s.starttimme, s.slutvecka, s.sluttimme), std::tuple(9, 52, 16));
@@ -131,16 +126,11 @@ TEST_F(SettingsEditTest, PeriodLinesOneRuleForAll) {
         {"Datasal 36-39\r\nDatasal36-39",
          "Redigera Tivra.ini|Ange perioder i formen objekt startvecka-slutvecka."},
         {"Datasal 40-36", weeks},
-        {"Datasal 53", weeks},
-        {"Datasal 50-2", weeks}};
+        {"Datasal 53", weeks}};
     for (const auto& [text, message] : cases) {
         fields.perioder = text;
         EXPECT_EQ(refusal(), message) << text;
     }
-    // The lines before the refused one are taken over, as typed.
-    fields.perioder = cases[1].first;
-    refusal();
-    EXPECT_EQ(running.perioder, (Lines{"Datasal 36-39"}));
 }
 
 TEST_F(SettingsEditTest, TakesOverWritesEveryLineAndCreatesTheBookingFile) {
@@ -169,8 +159,6 @@ TEST_F(SettingsEditTest, FailuresLeaveFilesWholeAndRefuseTooManyLines) {
         return path == "ny.bok" ? std::optional<bool>(false) : std::nullopt;
     };
     EXPECT_EQ(refusal(), "Tivra.ini|Kan inte skapa bokningsfilen ny.bok.");
-    // The schema was taken over before the booking file; the hours were not reached
-    EXPECT_EQ(std::tuple(running.schemafil, running.starttimme), std::tuple("ny", 8));
 
     fields.bokningsfil = "";
     disk.onReplace = [](const std::string&, const std::string&) { return std::optional<bool>(false); };
@@ -178,13 +166,11 @@ TEST_F(SettingsEditTest, FailuresLeaveFilesWholeAndRefuseTooManyLines) {
     EXPECT_EQ(messages.log().back(), "Spara Tivra.ini|Kunde inte spara Tivra.ini");
     EXPECT_EQ(readBytes("Tivra.ini"), "SKOLA: gammal\r\n");
 
-    running = Settings{};
     fields.perioder = crlf(Lines(101, "SAL 40"));
     EXPECT_EQ(refusal(), "Tivra.ini|H\xF6gst 100 bokningsperioder.");
     fields.perioder.clear();
     fields.objekt = crlf(Lines(201, "OBJ"));
     EXPECT_EQ(refusal(), "Tivra.ini|H\xF6gst 200 bokningsobjekt.");
-    EXPECT_EQ(running.schemafil, ""); // nothing taken over
 }
 
 // The files of the timetable and the object lists.
@@ -225,7 +211,6 @@ TEST_F(TimetableFiles, IniReadsSchoolYearAndPeriodsInAnyCaseAndRejectsAMalformed
         EXPECT_EQ(timetable.lasar, accepted ? year : "") << year;
         EXPECT_EQ(messages.log(), accepted ? Lines{} : rejected) << year;
     }
-    EXPECT_EQ(messages.shown[0].icon, Icon::Exclamation);
 
     // The 51st period stops the reading: silent, yet the malformed year must not reach the calendar.
     Lines lines{"L\xC4S\xC5R: 8/9"};
@@ -237,10 +222,10 @@ TEST_F(TimetableFiles, IniReadsSchoolYearAndPeriodsInAnyCaseAndRejectsAMalformed
     EXPECT_FALSE(ini(lines));
     EXPECT_EQ(std::tuple(timetable.schemaperioder.size(), timetable.lasar, messages.shown.size()),
               std::tuple(50u, "", 0u));
-    EXPECT_FALSE(lasSchemaIni("none.ini", disk, messages, timetable));
 }
 
-TEST_F(TimetableFiles, LessonsTakeEveryFieldOfARecordAndRecordsWithoutAWeekdayAreDropped) {
+TEST_F(TimetableFiles,
+       LessonsTakeEveryFieldOfARecordRecordsWithoutAWeekdayAreDroppedAndAnOverfullFileKeepsNone) {
     timetable.schemaperioder = {"HT=34-51"};
     ASSERT_TRUE(sca(crlf({"Ma2c", "na,1b", "ab cd", "B12 B14", "40 min", "M\xC5N 8.15",
                           "NOT: Prov VECKOR: 2-4", "", ""}) +
@@ -264,10 +249,8 @@ TEST_F(TimetableFiles, LessonsTakeEveryFieldOfARecordAndRecordsWithoutAWeekdayAr
     EXPECT_EQ(row(3), "FY|X|90MIN|4|09.00|C1|Y|||34-51|");
     EXPECT_EQ(row(4), "LANG|G|60|3|14.00|A3|AB|||7|");
     EXPECT_EQ(row(5), "MA|G|40|5|08.00|A1|AB||||");
-}
 
-TEST_F(TimetableFiles, NoLessonsAreKeptWhenTheFileIsMissingOrOverTheTableSize) {
-    table.antallektioner = 5;
+    // No lessons are kept when the file is missing or over the table size
     EXPECT_FALSE(lasLektioner("none.sca", disk, timetable, table));
     EXPECT_EQ(std::tuple(table.antallektioner, table.antalrader), std::tuple(0, 0));
     // A full table, then one lesson more: nothing kept
@@ -295,37 +278,29 @@ TEST(WeekLists, PeriodNamesBlanksAndFourDigitWeeks) {
     EXPECT_EQ(ordered, "2 -4 8|2-4||34-51 2-4|0000 08 abcd 12345|50-3|--|2-|");
 }
 
-TEST_F(TimetableFiles, StaffSignaturesNormalisedNamesKeptAndTheTwoHundredFirstStops) {
+TEST_F(TimetableFiles, StaffRoomsAndLegacyObjectsNormalisedSkipEmptyLinesAndStopOverTwoHundred) {
     Lines lines{"ab, Anna Berg", "", "   ", "\x8Ek \xC5sa \xD6stlund", "  cd,,Carl D ", "ef"};
     EXPECT_TRUE(lasPersonal(put("s.sig", crlf(lines)), disk, timetable));
     EXPECT_EQ(timetable.personal, (Lines{"AB Anna Berg", "\xC4K \xC5sa \xD6stlund", "CD Carl D", "EF"}));
-    lines.resize(lines.size() + 197, "s Namn"); // 201 entries
+    lines.resize(lines.size() + 197, "s Namn"); // 201 entries: the first 200 kept
     EXPECT_FALSE(lasPersonal(put("s.sig", crlf(lines)), disk, timetable));
     EXPECT_EQ(timetable.personal.size(), 200u);
-    EXPECT_FALSE(lasPersonal("none.sig", disk, timetable));
-}
 
-TEST_F(TimetableFiles, RoomsAndLegacyObjectsNormalisedSkipEmptyLinesAndFailOverTwoHundred) {
     // Descriptions, lower case, DOS letters, blank lines, bare line feeds and a last line
     // without line end: each room once, in file order.
     EXPECT_EQ(
         lasSalar(put("s.sal", "A 101 Fysiksal\r\nb12\n\r\n   \n  sl\x94jd  verkstad\r\nm,\x8Flarsal\nC3"),
                  disk),
         (Lines{"A", "B12", "SL\xD6JD", "M", "C3"}));
-    Lines lines(200, "R");
+    lines.assign(200, "R");
     lines.emplace_back(); // empty lines do not count as rooms
     EXPECT_EQ(lasSalar(put("full.sal", crlf(lines)), disk).value_or(Lines{}).size(), 200u);
     lines.emplace_back("R");
     EXPECT_FALSE(lasSalar(put("over.sal", crlf(lines)), disk));
-    EXPECT_FALSE(lasSalar("saknas.sal", disk));
     // A legacy object file keeps whole lines, normalised.
     EXPECT_EQ(lasObjektfil(put("obj.txt", crlf({"Kanon 1", "", "   ", "dator,vagn", " tv "})), disk),
               (Lines{"KANON 1", "DATOR VAGN", " TV "}));
-    lines.pop_back();
-    EXPECT_EQ(lasObjektfil(put("lang.txt", crlf(lines)), disk).value_or(Lines{}).size(), 200u);
-    lines.emplace_back("R");
     EXPECT_FALSE(lasObjektfil(put("lang.txt", crlf(lines)), disk));
-    EXPECT_FALSE(lasObjektfil("saknas.txt", disk));
 }
 
 TEST(Periods, RestrictOnlyTheirObjectToTheirWeeks) {
@@ -342,7 +317,6 @@ TEST(Periods, RestrictOnlyTheirObjectToTheirWeeks) {
     EXPECT_FALSE(periodRefusal(perioder, "DATASAL", 36) || periodRefusal(perioder, "DATASAL", 39) ||
                  periodRefusal(perioder, "B12", 1) || periodRefusal({"AULA 50-55"}, "AULA", 54));
     EXPECT_EQ(periodRefusal(perioder, "DATASAL", 35), "DATASAL kan bara bokas veckorna 36-39.");
-    EXPECT_EQ(periodRefusal(perioder, "DATASAL", 11), periodRefusal(perioder, "DATASAL", 35));
     EXPECT_EQ(periodRefusal(perioder, "DATOR VAGN", 41), "DATOR VAGN kan bara bokas vecka 40.");
     EXPECT_TRUE(periodRefusal({"AULA 50-3"}, "AULA", 51));
 }
@@ -399,8 +373,8 @@ TEST_F(Startup, WeeksDaysAndObjectsFromTheSettingsAndToday) {
 }
 
 TEST_F(Startup, HoursThatMakeNoDayAreReplacedAbsurdWeeksEndItAndTheBackupFolderIsCreatedOrReported) {
-    for (const Lines& lines : {Lines{"STARTTID: 16", "SLUTTID: 8"}, Lines{"STARTTID: 9", "SLUTTID: 9"},
-                               Lines{"SLUTTID: 25"}, Lines{"STARTTID: -1"}}) {
+    for (const Lines& lines :
+         {Lines{"STARTTID: 9", "SLUTTID: 9"}, Lines{"SLUTTID: 25"}, Lines{"STARTTID: -1"}}) {
         settings(lines);
         ASSERT_EQ(run().size(), 1u) << lines[0];
         EXPECT_EQ(std::tuple(view.ended, program.settings.starttimme, program.settings.sluttimme,
@@ -423,14 +397,11 @@ TEST_F(Startup, HoursThatMakeNoDayAreReplacedAbsurdWeeksEndItAndTheBackupFolderI
     EXPECT_EQ(std::tuple(view.weekList.size(), program.bookingFile.aktuellfil, view.objectList.size()),
               std::tuple(0u, "", 0u));
 
-    const std::string separator(1, mappavskiljare());
-    for (const auto& [line, folder] : std::vector<std::pair<std::string, std::string>>{
-             {"kopior", "kopior" + separator}, {"kopior\\", "kopior\\"}, {"kopior/", "kopior/"}}) {
-        settings({"BACKUP: " + line});
-        EXPECT_TRUE(run().empty());
-        EXPECT_TRUE(fs::is_directory(dir.path() / "kopior"));
-        EXPECT_EQ(program.settings.backupmapp, folder);
-    }
+    // The folder is created and named with a separator at its end
+    settings({"BACKUP: kopior"});
+    EXPECT_TRUE(run().empty());
+    EXPECT_TRUE(fs::is_directory(dir.path() / "kopior"));
+    EXPECT_EQ(program.settings.backupmapp, "kopior" + std::string(1, mappavskiljare()));
     // Only the last level is created; the reason is told in Swedish
     settings({"BACKUP: saknas/under"});
     EXPECT_EQ(run(),
@@ -452,7 +423,6 @@ TEST_F(Startup, TheTimetableAndBookingFileFillTheChoiceAndEachMissingFileDegrade
                             {{"HT24.sca"}, {}, {false, false, true}, {0, "2024/25", "", {}}},
                             {{"HT24.ini"}, {}, {false, true, true}, {1, "", "HT", staff}},
                             {{"HT24.sig"}, {}, {false, true, true}, {1, "2024/25", "34-51", {}}},
-                            {{"HT24.ini", "HT24.sig"}, {}, {false, true, true}, {1, "", "HT", {}}},
                             {{}, {}, {false, true, true}, {1, "2024/25", "34-51", staff}}};
     settings({"SCHEMA: HT24.SCH", "BOKNINGSFIL: bok.bok", "BOKA: kanon"});
     writeBytes("HT24.sal", crlf({"A 101 Fysiksal", "b12", ""}));
@@ -468,7 +438,6 @@ TEST_F(Startup, TheTimetableAndBookingFileFillTheChoiceAndEachMissingFileDegrade
                        : std::nullopt;
         };
         EXPECT_EQ(run(), log);
-        EXPECT_TRUE(messages.shown.empty() || messages.shown[0].icon == Icon::Exclamation);
         EXPECT_EQ(this->modes(), modes);
         EXPECT_EQ(std::tuple(view.objectList, program.selection.vy, view.objectText),
                   std::get<0>(modes) ? std::tuple(Lines{"KANON"}, Vy::Annat, "KANON")
@@ -502,4 +471,4 @@ TEST_F(Startup, LegacyObjectFileReplacesBokaObjectsWithANotice) {
 }
 
 } // namespace
-} // namespace tivra
+} // namespace tivra::test

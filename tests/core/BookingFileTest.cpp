@@ -7,9 +7,6 @@
 
 #include "BookingFixture.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <random>
@@ -71,7 +68,6 @@ TEST_F(LoadTest, ReadErrorsSetLasfelShowNoBookingAndKeepTheFirstLoadPending) {
         {"lines beyond the count, which a save would drop", bookingFile({{}, {}}, "Antal: 1"), 3},
         {"empty file", "", 3},
         {"count beyond 16 bits", "Antal: 32768\r\n", 3},
-        {"negative count", "Antal: -1\r\n", 3},
         {"image overflow", bookingFile(std::vector<Row>(kMaxBookingsInFile + 1), "Antal: 5556"), 3},
         {"table overflow: its 20000 rows hold lessons and bookings together", two, kMaxRows - 1}};
     for (const auto& [what, bytes, lessons] : cases) {
@@ -150,11 +146,8 @@ TEST_F(BackupTest, FirstLoadOfTheDayWritesTheBackupOnceAndAFailedCopyIsQuiet) {
     // A second start the same day leaves today's copy alone
     firstLoad(Date{2024, 5, 7});
     EXPECT_EQ(readBytes(copy), bytes);
-    // A copy from another day with the same day number is replaced, and so is one of no known date
+    // A copy from another day with the same day number is replaced
     firstLoad(Date{2024, 4, 7});
-    EXPECT_EQ(readBytes(copy), changed);
-    writeBytes(copy, "old");
-    firstLoad(std::nullopt);
     EXPECT_EQ(readBytes(copy), changed);
     // Named from the file's name in either separator, beside it without a backup folder
     EXPECT_EQ(backupnamn("\\\\server\\bok\\Bokningar.bok", "D:\\Backup\\", 17), "D:\\Backup\\Bokningar.bk17");
@@ -184,9 +177,6 @@ TEST_F(WriteTest, EveryFailedAttemptIsRetriedThenTheProgramEndsWithTheOldFileWho
                 return std::optional<bool>(false);
             };
         },
-        [&] { // nothing reads back
-            disk.onRead = [](const std::string&) { return std::make_optional(std::optional<std::string>()); };
-        },
         [&] { // the rename is refused, for a booking file in a ".bk" folder: the role decides, not the name
             disk.onReplace = [](const std::string&, const std::string&) {
                 return std::optional<bool>(false);
@@ -196,7 +186,7 @@ TEST_F(WriteTest, EveryFailedAttemptIsRetriedThenTheProgramEndsWithTheOldFileWho
             writeBytes(file.aktuellfil, old);
         }};
     for (const auto& fault : faults) {
-        disk.onWritable = nullptr, disk.onWrite = nullptr, disk.onRead = nullptr, disk.onReplace = nullptr;
+        disk.onWritable = nullptr, disk.onWrite = nullptr, disk.onReplace = nullptr;
         messages.shown.clear(), clock.pauses.clear(), disk.writes.clear();
         fault();
         EXPECT_THROW(skrivfil(file.aktuellfil, 2, rad, platform), ProgramEnded);
@@ -209,7 +199,7 @@ TEST_F(WriteTest, EveryFailedAttemptIsRetriedThenTheProgramEndsWithTheOldFileWho
     }
 }
 
-TEST_F(WriteTest, ReadBackThatDiffersIsRetried) {
+TEST_F(WriteTest, AReadBackThatDiffersIsRetriedAndAGuardedWriteLeavesAFileThatChangedMeanwhile) {
     // One differing field, then a count line that announces another count
     std::string differing = expected;
     differing.replace(differing.find("BO"), 2, "B0");
@@ -220,10 +210,10 @@ TEST_F(WriteTest, ReadBackThatDiffersIsRetried) {
     ASSERT_TRUE(skrivfil(file.aktuellfil, 2, rad, platform));
     EXPECT_EQ(clock.pauses.size(), 2U);
     EXPECT_EQ(readBytes(file.aktuellfil), expected);
-    EXPECT_TRUE(leftovers().empty());
-}
 
-TEST_F(WriteTest, WritesThroughATemporaryFileAndAGuardedWriteLeavesAFileThatChangedMeanwhile) {
+    // Written through a temporary file; a guarded write leaves a file that changed meanwhile
+    writeBytes(file.aktuellfil, old);
+    disk.writes.clear(), clock.pauses.clear();
     EXPECT_EQ(writeIfUnchanged(file.aktuellfil, 2, rad, old, platform), GuardedWrite::Written);
     EXPECT_EQ(readBytes(file.aktuellfil), expected);
     EXPECT_NE(disk.writes.at(0).find(".tmp"), std::string::npos) << "the target is never truncated in place";
