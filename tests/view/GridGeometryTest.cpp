@@ -47,11 +47,9 @@ TEST(GridGeometry, PlacedBoxesFollowTheFormulasClippedToTheDaysHours) {
     EXPECT_FALSE(placeBox(grid, axis, 3, 0, 60));
     EXPECT_FALSE(placeBox(grid, axis, 6, slot(9, 0), 60));
     EXPECT_FALSE(placeBox(grid, axis, 5.5, slot(9, 0), 60));
-    EXPECT_FALSE(placeBox(weekend, axis, 0, slot(9, 0), 60));
     EXPECT_FALSE(placeBox(weekend, axis, 8, slot(9, 0), 60));
     // An axis without span shows nothing.
     EXPECT_FALSE(placeBox(grid, TimeAxis{12, 12}, 1, slot(12, 0), 60));
-    EXPECT_FALSE(placeBox(grid, TimeAxis{14, 9}, 1, slot(10, 0), 60));
 }
 
 TEST(GridGeometry, Shape1CoversTheMarkedSlotsOfTheChosenDay) {
