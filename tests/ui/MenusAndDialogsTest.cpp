@@ -22,8 +22,6 @@ TEST(Form1, StartupFillsTheListsAndShowsTodaysWeekAndDayAndAvslutaEndsWithoutAsk
     // February lies in the second calendar year of the period: shown as its own week.
     EXPECT_EQ(s.items("Combo3") + "/" + s.items("Combo1") + "/" + s.texts({"Combo3", "Combo2", "Combo1"}),
               "M\xC5N|TIS|ONS|TOR|FRE/B14|B12/ONS|6|B14");
-    EXPECT_EQ(s.child<QComboBox>("Combo2")->count(), 43); // weeks 34 to 52, then 1 to 24
-    EXPECT_TRUE(s.child<QRadioButton>("Option1")->isChecked());
     EXPECT_TRUE(s.messages.shown.empty());
     // Without rooms the objects fill the single list; the room and staff views are out of reach.
     StartedWindow objects({{"Tivra.ini", crlf({"BOKA: Kanon 1", "BOKA: l\xE4rarrummet"})}});
@@ -156,10 +154,6 @@ TEST(PrintDialog, LoadsTheShownWeekKeepsItsBoxesWhenHiddenAndSkrivUtPresetsTheSh
     // Skriv ut on the main window presets the shown object's week schedule.
     w.click("Command4"); // Salar, B14 shown
     EXPECT_EQ(w.boxes(), "41|B14||-|-|+|-|+");
-    w.choose("Option2");
-    w.type("Combo1", "kanon 2");
-    w.click("Command4");
-    EXPECT_EQ(w.boxes(), "41||KANON 2|-|-|+|-|+");
     w.print()->hide();
     w.choose("Option4");
     w.click("Command4");
