@@ -79,6 +79,7 @@ TEST(PrintCommand, WritesTheChosenOverviewListsAndSchedulesToAPdf) {
     // A landscape week sheet per week, then two objects: a list and two week pages each.
     const string info = pdfinfo(pdf);
     EXPECT_NE(info.find("Pages:           8\n"), string::npos) << info;
+    EXPECT_NE(info.find("Page size:       842 x 595 pts (A4)"), string::npos) << "the sheet lies on its side";
 
     // Refusals write nothing.
     const string nowhere = out.file("saknas/x.pdf");
