@@ -58,6 +58,7 @@ TEST(Export, TheCalendarParsesBackInSwedishLocalTimeAndTheSpreadsheetHasItsMarkS
     icalcomponent* calendar = icalparser_parse_string(ics.c_str());
     ASSERT_NE(calendar, nullptr);
     EXPECT_EQ(icalcomponent_count_components(calendar, ICAL_VEVENT_COMPONENT), 7);
+    EXPECT_EQ(icalcomponent_count_components(calendar, ICAL_VTIMEZONE_COMPONENT), 1);
     icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
     EXPECT_STREQ(icalcomponent_get_summary(event), "B14 \xE2\x80\x93 \xC3\x85SA: M\xC3\xB6te; \"viktigt\"");
     EXPECT_STREQ(icaltime_as_ical_string(icalcomponent_get_dtstart(event)), "20261216T130000");
