@@ -174,7 +174,8 @@ std::optional<Date> kalenderdatum(int week, int weekday, const KalenderLage& lag
 
 std::string datum(int week, int weekday, const KalenderLage& lage) {
     std::optional<Date> date = kalenderdatum(week, weekday, lage);
-    return date ? decimaltext(static_cast<long long>(date->day)) + " " + manadnamn(date->month) : std::string();
+    return date ? decimaltext(static_cast<long long>(date->day)) + " " + manadnamn(date->month)
+                : std::string();
 }
 
 std::string shownWeek(double week) {
