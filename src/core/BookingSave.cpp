@@ -9,26 +9,15 @@
 namespace tivra {
 namespace {
 
-int liveBookings(const BookingTable& table) {
-    int live = 0;
-    for (int i = table.antallektioner + 1; i <= table.antalrader; ++i) {
-        if (!table.row(i).cancelled()) {
-            ++live;
-        }
-    }
-    return live;
-}
-
 // The file's bytes for the live rows, with the image filled from them; nothing (with the
 // message shown) when the file cannot hold them all.
 std::optional<std::string> imageBytes(const BookingTable& table, BookingFileState& file, Messages& messages) {
-    int live = liveBookings(table);
+    const int live = fillImage(table, file, ImageRows::Live);
     if (live > kMaxBookingsInFile) {
         messages.show("Bokningsfilen rymmer h\xF6gst 5555 bokningar. \xC4ndringarna ej sparade.",
                       "Spara bokningar", Icon::Exclamation);
         return std::nullopt;
     }
-    fillImage(table, file, ImageRows::Live);
     // Every field is one line of the file: a line break in one would shift all after it.
     auto broken = [](const std::string& field) { return field.find_first_of("\r\n") != std::string::npos; };
     if (std::any_of(file.rad.begin() + 1, file.rad.end(), broken)) {
