@@ -86,10 +86,13 @@ bool onlyBlankLinesLeft(LineCursor& lines) {
 }
 
 // The count's checks and the booking lines after the count line; false when any of them
-// fails. On success antalrader counts the new rows and the image holds them.
+// fails. On success antalrader counts the new rows and the image holds them. A file whose
+// lines end in more than one way holds a stray CR or LF inside a field: every booking
+// after it would be read one line off, and the next save would make that permanent.
 bool loadRows(BookingTable& table, BookingFileState& file, LineCursor& lines, std::string_view item) {
     std::optional<int> n = announcedCount(item);
-    if (!n || !fitsTableAndImage(table, *n) || !fillRows(table, lines, *n) || !onlyBlankLinesLeft(lines)) {
+    if (!n || !fitsTableAndImage(table, *n) || !fillRows(table, lines, *n) || !onlyBlankLinesLeft(lines) ||
+        lines.mixedEnds()) {
         return false;
     }
     table.antalrader = table.antallektioner + *n;

@@ -65,6 +65,8 @@ TEST_F(LoadTest, ReadErrorsSetLasfelShowNoBookingAndKeepTheFirstLoadPending) {
         {"empty file", "", 3},
         {"count beyond 16 bits", "Antal: 32768\r\n", 3},
         {"image overflow", bookingFile(std::vector<Row>(kMaxBookingsInFile + 1), "Antal: 5556"), 3},
+        {"a lone CR in a field of a CR LF file", bookingFile({{.kommentar = "Prov\rfysik"}, {}}), 3},
+        {"a lone LF in a field of a CR LF file", bookingFile({{.kommentar = "Prov\nfysik"}, {}}), 3},
         {"table overflow: its 20000 rows hold lessons and bookings together", two, kMaxRows - 1}};
     for (const auto& [what, bytes, lessons] : cases) {
         SCOPED_TRACE(what);
@@ -255,8 +257,8 @@ TEST_F(ReloadTest, RandomFilesLoadCellForCellAndAReloadTakesEveryChangedByte) {
     // The fast paths: lines cut a word at a time, cells compared and copied in fixed-size pieces.
     // Fields of every length up to 20 hold bytes near the line ends (0x0A, 0x0D), NUL and high
     // code page letters, which must not be taken for line ends when eight bytes are tested at
-    // once; CR LF, a bare CR or a bare LF ends a line. Each reload changes one byte of one field:
-    // a reload that skipped a changed cell would keep the old byte.
+    // once; CR LF, a bare CR or a bare LF ends the lines of a file. Each reload changes one byte of one
+    // field: a reload that skipped a changed cell would keep the old byte.
     const std::string alphabet("aZ \x0B\x0C\x8A\x8D\xC5\xFF\x09\0", 11);
     const Lines ends{"\r\n", "\n", "\r"};
     std::mt19937 random(7);
@@ -276,8 +278,9 @@ TEST_F(ReloadTest, RandomFilesLoadCellForCellAndAReloadTakesEveryChangedByte) {
             changed[random() % changed.size()] = alphabet[random() % alphabet.size()];
         }
         std::string bytes;
+        const std::string& end = ends[random() % ends.size()];
         for (const std::string& line : lines) {
-            bytes += line + (line.empty() ? "\r\n" : ends[random() % ends.size()]);
+            bytes += line + end;
         }
         writeBytes(file.aktuellfil, bytes);
         ASSERT_EQ(load(), LoadResult::Loaded) << round;
