@@ -279,6 +279,16 @@ std::string systemErrorText(std::error_code error) {
     if (error == std::errc::not_a_directory) {
         return "Det finns en fil d\xE4r en mapp skulle vara.";
     }
+    if (error == std::errc::file_exists) {
+        return "Filen finns redan.";
+    }
+    if (error == std::errc::too_many_symbolic_link_levels) {
+        return "F\xF6r m\xE5nga niv\xE5"
+               "er av symboliska l\xE4nkar.";
+    }
+    if (error == std::errc::filename_too_long) {
+        return "Filnamnet \xE4r f\xF6r l\xE5ngt.";
+    }
     return fromUtf8(error.message()).value_or(error.message());
 }
 

@@ -371,6 +371,10 @@ TEST(SystemErrorText, CommonCausesInSwedishTheRestAsTheSystemSaysIt) {
         {errc::no_space_on_device, "Disken \xE4r full."},
         {errc::read_only_file_system, "Filsystemet \xE4r skrivskyddat."},
         {errc::not_a_directory, "Det finns en fil d\xE4r en mapp skulle vara."},
+        {errc::file_exists, "Filen finns redan."},
+        {errc::too_many_symbolic_link_levels, "F\xF6r m\xE5nga niv\xE5"
+                                              "er av symboliska l\xE4nkar."},
+        {errc::filename_too_long, "Filnamnet \xE4r f\xF6r l\xE5ngt."},
         {errc::timed_out, std::make_error_code(errc::timed_out).message()}};
     for (const auto& [error, text] : cases) {
         EXPECT_EQ(systemErrorText(std::make_error_code(error)), text);
