@@ -1,8 +1,7 @@
 #include "core/Number.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace tivra {
@@ -120,15 +119,21 @@ std::string decimaltext(double value) {
     if (value == std::floor(value) && std::fabs(value) < 1e15) {
         return std::to_string(static_cast<long long>(value));
     }
-    // The shortest form that reads back to the same value, as people write decimals.
+    // The shortest form that reads back to the same value, as people write decimals, with
+    // "." whatever the user's locale: another workstation reads the file.
     char buffer[32];
+    std::size_t length = 0;
     for (int precision = 1; precision <= 17; ++precision) {
-        std::snprintf(buffer, sizeof buffer, "%.*g", precision, value);
-        if (std::strtod(buffer, nullptr) == value) {
+        length = static_cast<std::size_t>(
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision).ptr -
+            buffer);
+        double back = 0;
+        std::from_chars(buffer, buffer + length, back);
+        if (back == value) {
             break;
         }
     }
-    return buffer;
+    return std::string(buffer, length);
 }
 
 std::string printform(long long value) {

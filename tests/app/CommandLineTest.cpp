@@ -97,23 +97,24 @@ TEST(PrintCommand, WritesTheChosenOverviewListsAndSchedulesToAPdf) {
     }
 }
 
-// `tivra book` stores the booking in the code page of the file, and `tivra free` then leaves
-// its room out; each refuses with status 1.
+// `tivra book` stores the booking in the code page of the file, with a decimal point on a
+// Swedish workstation too, and `tivra free` then leaves its room out; each refuses with
+// status 1.
 TEST(BookCommand, BooksInTheCodePageOfTheFileThatFreeThenLeavesOutAndBothRefuseWithStatusOne) {
     TempDir dir;
     school(dir, {});
-    std::vector<string> fridayAtNine{"--week", "10", "--day", "FRE", "--start", "9.00", "--length", "60"};
+    std::vector<string> fridayAtNine{"--week", "10", "--day", "FRE", "--start", "9.00", "--length", "45.5"};
     auto book = [&](std::vector<string> args) {
         args.insert(args.end(), fridayAtNine.begin(), fridayAtNine.end());
         args.insert(args.end(), {"--signature", "ab"});
-        return run("book", dir, args).said();
+        return run("book", dir, args, {"LC_ALL=sv_SE.UTF-8"}).said();
     };
     EXPECT_EQ(book({"--object", "R9"}), "1: Boka: V\xC3\xA4lj sal.\n");
     EXPECT_EQ(book({"--object", "R1", "--comment", "\xE6\x97\xA5"}),
               "1: Argumentet till --comment har tecken som bokningsfilen inte kan lagra.\n");
     EXPECT_EQ(book({"--object", "R1", "--comment", "K\xC3\xB6r"}), "0: ");
     EXPECT_EQ(readBytes(dir.file("liten.bok")),
-              crlf({"Antal:  1 ", "AB", "K\xF6r", "60", "5", "09.00", "R1", "", "10", ""}));
+              crlf({"Antal:  1 ", "AB", "K\xF6r", "45.5", "5", "09.00", "R1", "", "10", ""}));
 
     Outcome listed = run("free", dir, fridayAtNine);
     EXPECT_EQ(listed.said(), "0: ");

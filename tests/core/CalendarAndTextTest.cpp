@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <clocale>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -134,6 +135,25 @@ TEST(Number, TextvardeSkipsBlanksAndStopsAtFirstNonNumberAndRoundingHalvesToEven
     EXPECT_EQ(int16Of(-32768).value(), -32768);
     EXPECT_EQ(printform(0LL) + printform(-3LL) + printform(45.5), " 0-3 45.5");
     EXPECT_EQ(decimaltext(45.0) + "|" + decimaltext(0.1), "45|0.1");
+}
+
+// A Swedish workstation writes decimal commas in its own programs; the files other
+// workstations read must keep the point.
+TEST(Number, DecimalsKeepThePointUnderASwedishLocale) {
+    const char* swedish = nullptr;
+    for (const char* name : {"sv_SE.UTF-8", "sv_SE.utf8", "Swedish_Sweden.1252"}) {
+        if (std::setlocale(LC_ALL, name) != nullptr) {
+            swedish = name;
+            break;
+        }
+    }
+    if (swedish == nullptr) {
+        GTEST_SKIP() << "no Swedish locale on this machine";
+    }
+    const std::string written =
+        decimaltext(45.5) + "|" + printform(-0.25) + "|" + decimaltext(textvarde("7.75"));
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(written, "45.5|-0.25|7.75") << swedish;
 }
 
 TEST(Text1252, RoundTripsEveryByteAndRefusesWhatItCannotHold) {
