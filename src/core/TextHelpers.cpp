@@ -112,7 +112,12 @@ bool isDigit(char c) {
 }
 
 bool hasControlCharacter(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 32; });
+    // Below the blank, DEL, and the five bytes the code page leaves without a letter: none
+    // is anything a person typed, and another program may take any of them for a line end.
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 32 || b == 127 || b == 129 || b == 141 || b == 143 || b == 144 || b == 157;
+    });
 }
 
 std::optional<std::string> typedTime(std::string_view text) {

@@ -27,8 +27,9 @@ int tidslot(std::string_view time, Messages& messages);
 int tidslotTyst(std::string_view time);
 
 bool isDigit(char c);
-// A byte below 32: a line break or another control character, which no stored field
-// may hold (a line break would shift every later line of the file).
+// A line break or another control character (below 32, DEL, or a byte the code page
+// leaves undefined), which no stored field may hold (a line break would shift every
+// later line of the file).
 bool hasControlCharacter(std::string_view text);
 
 // A time as a time field holds it, as hh.mm: trimmed, and "9.00" with the zero of an hour

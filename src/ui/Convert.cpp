@@ -1,6 +1,7 @@
 #include "ui/Convert.h"
 
 #include "core/Text1252.h"
+#include "core/TextHelpers.h"
 
 #include <QByteArray>
 
@@ -33,8 +34,8 @@ QString toDisplay(std::string_view cp1252) {
 }
 
 QValidator::State Cp1252Validator::validate(QString& input, int& /*pos*/) const {
-    bool control = std::any_of(input.cbegin(), input.cend(), [](QChar c) { return c.unicode() < 32; });
-    return !control && fits1252(input) ? Acceptable : Invalid;
+    std::optional<std::string> bytes = fromQString(input);
+    return bytes && !hasControlCharacter(*bytes) ? Acceptable : Invalid;
 }
 
 } // namespace tivra

@@ -39,6 +39,12 @@ TEST_F(BokaTest, EveryFieldRefusalHasItsMessageAndTouchesNothing) {
     for (const auto& [f, message] : cases) {
         EXPECT_EQ(said(book(f)), "Refused: Boka|" + message);
     }
+    // DEL and the bytes the code page leaves without a letter are control characters too.
+    for (char c : std::string_view("\x7F\x81\x8D\x8F\x90\x9D")) {
+        EXPECT_EQ(said(book(with([c](BookingFields& f) { f.kommentar = std::string("Prov") + c; }))),
+                  "Refused: Boka|" + control)
+            << static_cast<int>(static_cast<unsigned char>(c));
+    }
     EXPECT_EQ(file(), before);
     EXPECT_EQ(lock.taken, 0) << "a field refused before the reload takes no lock";
 }

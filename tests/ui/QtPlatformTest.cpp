@@ -48,6 +48,17 @@ TEST(QtMessages, SwedishButtonsTheirDefaultsTheInputBoxCursorAndQtsOwnDialogs) {
     EXPECT_EQ(state, QStringLiteral("3")); // nothing selected, the cursor at the end
     // Shown text has plain line breaks (the round trip of every byte is tested below).
     EXPECT_EQ(toDisplay("Kan inte \xF6ppna x.sal.\r\nRedigera"), q("Kan inte \xF6ppna x.sal.\nRedigera"));
+    // A field takes what the file can hold, and no control character of any kind.
+    Cp1252Validator validator;
+    const std::pair<QString, bool> typed[] = {{q("Prov \xC5\xC4\xD6"), true},
+                                              {QStringLiteral("a\tb"), false},
+                                              {QStringLiteral("a\u007F"), false},
+                                              {QStringLiteral("a\u0090"), false},
+                                              {QStringLiteral("\u2603"), false}};
+    for (auto [text, acceptable] : typed) {
+        int pos = 0;
+        EXPECT_EQ(validator.validate(text, pos) == QValidator::Acceptable, acceptable) << text.toStdString();
+    }
     // Qt's own dialogs speak Swedish too.
     SwedishQt ours;
     QCoreApplication::installTranslator(&ours);
