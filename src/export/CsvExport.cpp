@@ -4,22 +4,36 @@
 #include "core/Text1252.h"
 
 #include <cstdio>
+#include <string_view>
 
 namespace tivra {
 namespace {
+
+std::string quoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        out += c;
+        if (c == '"') {
+            out += '"';
+        }
+    }
+    return out + "\"";
+}
 
 std::string field(const std::string& text) {
     if (text.find_first_of(";\"\r\n") == std::string::npos) {
         return text;
     }
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
+    return quoted(text);
+}
+
+// What a user typed: a spreadsheet would take a leading =, +, -, @, TAB or CR for the start
+// of a formula and run it, so such a text is written as a text cell.
+std::string typedField(const std::string& text) {
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos) {
+        return quoted("'" + text);
     }
-    return quoted + "\"";
+    return field(text);
 }
 
 // hh.mm, as the program writes times; an end past midnight is the next day's time.
@@ -42,12 +56,17 @@ std::string csvText(const std::vector<Occurrence>& occurrences) {
     std::string out = "\xEF\xBB\xBF"
                       "Datum;Vecka;Dag;Start;Slut;Objekt;Signatur;Kommentar;Typ\r\n";
     for (const Occurrence& o : occurrences) {
-        const std::string columns[] = {
-            isoDate(o.date),    shownWeek(o.week),   toUtf8(dagrubrik(veckodag(o.date))),
-            clock(o.start),     clock(o.end),        toUtf8(o.objekt),
-            toUtf8(o.signatur), toUtf8(o.kommentar), o.lesson ? "Lektion" : "Bokning"};
+        const std::string columns[] = {isoDate(o.date),
+                                       shownWeek(o.week),
+                                       toUtf8(dagrubrik(veckodag(o.date))),
+                                       clock(o.start),
+                                       clock(o.end),
+                                       field(toUtf8(o.objekt)),
+                                       typedField(toUtf8(o.signatur)),
+                                       typedField(toUtf8(o.kommentar)),
+                                       o.lesson ? "Lektion" : "Bokning"};
         for (std::size_t i = 0; i < std::size(columns); ++i) {
-            out += (i == 0 ? "" : ";") + field(columns[i]);
+            out += (i == 0 ? "" : ";") + columns[i];
         }
         out += "\r\n";
     }

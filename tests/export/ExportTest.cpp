@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <libical/ical.h>
 
+#include <tuple>
+
 namespace tivra {
 namespace {
 
@@ -75,6 +77,25 @@ TEST(Export, TheCalendarParsesBackInSwedishLocalTimeAndTheSpreadsheetHasItsMarkS
               "\xEF\xBB\xBF"
               "Datum;Vecka;Dag;Start;Slut;Objekt;Signatur;Kommentar;Typ\r\n"
               "2026-12-16;51;Ons;13.00;14.30;B14;\xC3\x85SA;\"M\xC3\xB6te; \"\"viktigt\"\"\";Bokning\r\n");
+}
+
+TEST(Export, ASpreadsheetNeverRunsATypedSignatureOrCommentAsAFormula) {
+    ExportSchool school;
+    Bokning& booking = school.program.bokningar.row(3);
+    // What the cells read after the day and the times: object, signature, comment.
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"BO", "=HYPERLINK(\"x\")", "B12;BO;\"'=HYPERLINK(\"\"x\"\")\""},
+        {"BO", "+46 70", "B12;BO;\"'+46 70\""},
+        {"BO", "-1", "B12;BO;\"'-1\""},
+        {"@BO", "\tx", "B12;\"'@BO\";\"'\tx\""},
+        {"BO", "\rx", "B12;BO;\"'\rx\""},
+        {"B-O", "a=b", "B12;B-O;a=b"}};
+    for (const auto& [signatur, kommentar, cells] : cases) {
+        booking.signatur = signatur;
+        booking.kommentar = kommentar;
+        const std::string csv = csvText(school.of("B12", false));
+        EXPECT_NE(csv.find(std::string("10.30;") + cells + ";Bokning\r\n"), std::string::npos) << csv;
+    }
 }
 
 } // namespace
