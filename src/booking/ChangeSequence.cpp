@@ -228,7 +228,7 @@ Run runOnce(const std::string& title, Program& program, ChangeEnvironment& env, 
     Platform locked{env.platform.disk, env.platform.clock, held};
     const bool open = !program.bookingFile.aktuellfil.empty();
     if (open) {
-        // Beside the file itself: a copy that reaches it through a linked folder takes the same lock.
+        // Beside the file itself: a copy that reaches it through a link takes the same lock.
         const std::string lockFile =
             lockFileName(env.platform.disk.linkTarget(program.bookingFile.aktuellfil));
         LockResult taken = guard.take(lockFile, env.lockWait);

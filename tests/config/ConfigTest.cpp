@@ -422,7 +422,7 @@ TEST_F(Startup, TheBackupFolderAndItsCopiesAreAsSharedAsTheBookingFile) {
     };
     fs::create_directory("delad");
     share("delad", 02775);
-    const std::string bytes = crlf({"Antal:  1", "AB", "Prov", "60", "2", "10.00", "SAL 1", "", "37", ""});
+    const std::string bytes = crlf({"Antal:  1 ", "AB", "Prov", "60", "2", "10.00", "SAL 1", "", "37", ""});
     writeBytes("delad/bok.bok", bytes);
     share("delad/bok.bok", 0664);
     settings({"BOKNINGSFIL: delad/bok.bok", "BACKUP: delad/backup"});
