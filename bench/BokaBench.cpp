@@ -2,8 +2,8 @@
 // 5554 bookings, so that the new booking fills the table's 20000th row and the file's
 // 5555th place. Lock, reload, scan, append, save with read-back, unlock; against the
 // floor of reading the file, writing it with the new booking and reading it back with
-// plain streams. The lock is the in-process NoBookingLock: the real one (QLockFile) lives
-// with Qt, which this benchmark does not link.
+// plain streams. The lock is the in-process NoBookingLock: the lock file's own cost is
+// left out.
 #include "Generator.h"
 #include "NoMessages.h"
 #include "TimetableGenerator.h"

@@ -1,7 +1,7 @@
 #include "app/ChangeCommand.h"
 
 #include "app/ConsoleMessages.h"
-#include "ui/QtBookingLock.h"
+#include "booking/FileBookingLock.h"
 
 #include <iostream>
 
@@ -21,7 +21,7 @@ int runChangeCommand(
         if (setup.opened) {
             setup.opened(program.bookingFile.aktuellfil);
         }
-        QtBookingLock sharedLock;
+        FileBookingLock sharedLock(disk);
         NoBookingLock noLock;
         ChangeEnvironment env{platform, setup.withoutLock ? static_cast<BookingLock&>(noLock) : sharedLock};
         env.compareBeforeReplace = !setup.withoutLock;

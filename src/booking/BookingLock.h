@@ -1,9 +1,10 @@
 #pragma once
 // The lock beside a shared booking file. Every change takes it before it reloads the file
 // and gives it back after the save, so two copies of the program never interleave their
-// reload and rewrite. The real lock lives with the toolkit; this library sees the seam.
+// reload and rewrite. The real lock is FileBookingLock.
 #include <chrono>
 #include <string>
+#include <system_error>
 
 namespace tivra {
 
@@ -23,13 +24,17 @@ enum class LockResult {
 class BookingLock {
   public:
     virtual ~BookingLock() = default;
-    // Takes the lock file `lockFile`, waiting up to `timeout` while another copy holds it.
-    // A lock left behind by a copy that ended is broken.
+    // Takes the lock file `lockFile` (lockFileName of the booking file), waiting up to
+    // `timeout` while another copy holds it. A lock left behind by a copy that ended is
+    // broken.
     virtual LockResult tryLock(const std::string& lockFile, std::chrono::milliseconds timeout) = 0;
     // Gives the lock back; nothing happens when it is not held.
     virtual void unlock() = 0;
     // The holder found by the last tryLock that returned HeldByOther.
     virtual LockHolder holder() const = 0;
+    // Why the last tryLock that returned Failed could not make the lock file; empty when
+    // it does not know.
+    virtual std::error_code failure() const = 0;
 };
 
 // No lock at all: for a test that must show what the lock prevents, and for measuring
@@ -39,9 +44,12 @@ class NoBookingLock : public BookingLock {
     LockResult tryLock(const std::string&, std::chrono::milliseconds) override { return LockResult::Taken; }
     void unlock() override {}
     LockHolder holder() const override { return {}; }
+    std::error_code failure() const override { return {}; }
 };
 
-// The lock file of a booking file: its name with ".lock" added.
+// The lock file of a booking file: its name with ".lock" added. The caller passes the
+// booking file with every link on its path resolved (Disk::linkTarget), so that copies
+// reaching one file by two paths take one lock.
 inline std::string lockFileName(const std::string& bookingFile) {
     return bookingFile + ".lock";
 }

@@ -22,8 +22,8 @@ class LockGuard {
     LockGuard(const LockGuard&) = delete;
     LockGuard& operator=(const LockGuard&) = delete;
 
-    LockResult take(const std::string& bookingFile, std::chrono::milliseconds wait) {
-        LockResult result = lock_.tryLock(lockFileName(bookingFile), wait);
+    LockResult take(const std::string& lockFile, std::chrono::milliseconds wait) {
+        LockResult result = lock_.tryLock(lockFile, wait);
         held_ = result == LockResult::Taken;
         return result;
     }
@@ -210,6 +210,11 @@ std::string lockRefusal(LockResult taken, const std::string& lockFile, const Boo
         // Waiting would never help: no copy of the program holds a folder.
         return "L\xE5sfilen " + lockFile + " \xE4r ingen fil. Meddela administrat\xF6ren.";
     default:
+        // A read-only folder or file system: the user must learn why nothing is saved.
+        if (std::error_code error = lock.failure()) {
+            return std::string(kNotSaved) + " L\xE5sfilen " + lockFile +
+                   " kan inte skapas: " + systemErrorText(error);
+        }
         return kNotSaved;
     }
 }
@@ -223,10 +228,12 @@ Run runOnce(const std::string& title, Program& program, ChangeEnvironment& env, 
     Platform locked{env.platform.disk, env.platform.clock, held};
     const bool open = !program.bookingFile.aktuellfil.empty();
     if (open) {
-        LockResult taken = guard.take(program.bookingFile.aktuellfil, env.lockWait);
+        // Beside the file itself: a copy that reaches it through a link takes the same lock.
+        const std::string lockFile =
+            lockFileName(env.platform.disk.linkTarget(program.bookingFile.aktuellfil));
+        LockResult taken = guard.take(lockFile, env.lockWait);
         if (taken != LockResult::Taken) {
-            screen.show(lockRefusal(taken, lockFileName(program.bookingFile.aktuellfil), env.lock), title,
-                        Icon::Exclamation);
+            screen.show(lockRefusal(taken, lockFile, env.lock), title, Icon::Exclamation);
             return finished(ChangeResult::Refused);
         }
     }

@@ -81,7 +81,7 @@ class Save {
         std::string name = trim(f.bokningsfil);
         if (!name.empty()) {
             name = utantillagg(name) + ".bok";
-            if (name != s_.bokningsfil && !disk_.exists(name) && !disk_.writeAll(name, "Antal: 0\r\n")) {
+            if (name != s_.bokningsfil && !disk_.exists(name) && disk_.createNew(name, "Antal: 0\r\n", {})) {
                 messages_.show("Kan inte skapa bokningsfilen " + name + ".", kTitle, Icon::Exclamation);
                 return false;
             }

@@ -50,9 +50,20 @@ void readSettingsStage(Run& run) {
     readSettingsFile(run.platform.disk, run.settings());
 }
 
+// The folder holding the booking file (its links resolved); empty without a booking file.
+std::string bookingFolder(Disk& disk, const std::string& bokningsfil) {
+    if (bokningsfil.empty()) {
+        return {};
+    }
+    const std::string real = disk.linkTarget(bokningsfil);
+    const std::string folder = real.substr(0, real.size() - filnamn(real).size());
+    return folder.empty() ? std::string(".") : folder;
+}
+
 // Stages 7, 8 and 9: the folder of the daily copies, created when missing (its last level
 // only). Only a folder that exists or was made gets its separator, so a failure leaves
-// the copies named from the bare text, beside where the user can see them.
+// the copies named from the bare text, beside where the user can see them. It is made as
+// shared as the booking file's folder: whoever loads first on a day writes the copy.
 void backupFolderStage(Run& run) {
     std::string& mapp = run.settings().backupmapp;
     if (mapp.empty()) {
@@ -60,7 +71,7 @@ void backupFolderStage(Run& run) {
     }
     Disk& disk = run.platform.disk;
     if (!disk.isFolder(mapp)) {
-        std::string fault = disk.createFolder(mapp);
+        std::string fault = disk.createFolder(mapp, bookingFolder(disk, run.settings().bokningsfil));
         if (!fault.empty()) {
             run.tell("Kan inte skapa " + mapp + "." + "\r\n" + fault, "Skapa backupmapp", Icon::Exclamation);
             return;

@@ -1,6 +1,7 @@
 #include "core/BookingFile.h"
 
 #include "core/BookingWrite.h"
+#include "core/FileReplace.h"
 #include "core/Lines.h"
 #include "core/Number.h"
 #include "core/Path.h"
@@ -100,9 +101,13 @@ bool loadRows(BookingTable& table, BookingFileState& file, LineCursor& lines, st
     return true;
 }
 
-// Once a day: a copy that already carries today's date is left alone.
+// Once a day: a copy that already carries today's date is left alone. What copies killed
+// in their write left behind, on this or any other day of the month, goes first.
 void dailyBackup(const BookingFileState& file, const std::string& backupmapp, int n, Platform& platform) {
     Date today = platform.clock.today();
+    for (int day = 1; day <= 31; ++day) {
+        removeStaleTemporaries(platform.disk, backupnamn(file.aktuellfil, backupmapp, day), AtLink::Replace);
+    }
     std::string name = backupnamn(file.aktuellfil, backupmapp, today.day);
     if (platform.disk.exists(name)) {
         std::optional<Date> written = platform.disk.modificationDate(name);
@@ -111,7 +116,7 @@ void dailyBackup(const BookingFileState& file, const std::string& backupmapp, in
         }
     }
     if (n > 0) {
-        skrivfil(name, n, file.rad, platform, WriteRole::Backup);
+        writeBackupCopy(name, bookingFileBytes(n, file.rad), file.aktuellfil, platform);
     }
 }
 

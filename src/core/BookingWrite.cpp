@@ -10,19 +10,21 @@ namespace tivra {
 namespace {
 
 ReplaceOutcome writeAttempt(const std::string& path, const std::string& bytes, const std::string* expected,
-                            Disk& disk) {
+                            const ReplaceOptions& options, Disk& disk) {
     if (!expected) {
-        return replaceWhole(disk, path, bytes);
+        return replaceWhole(disk, path, bytes, {}, options);
     }
-    return replaceWhole(disk, path, bytes,
-                        [&](const std::string& target) { return disk.readAll(target) == *expected; });
+    return replaceWhole(
+        disk, path, bytes, [&](const std::string& target) { return disk.readAll(target) == *expected; },
+        options);
 }
 
 // Up to four attempts; nothing when all of them failed.
 std::optional<GuardedWrite> writeWithRetries(const std::string& path, const std::string& bytes,
-                                             const std::string* expected, Platform& platform) {
+                                             const std::string* expected, Platform& platform,
+                                             const ReplaceOptions& options = {}) {
     for (int attempt = 1; attempt <= kWriteAttempts; ++attempt) {
-        switch (writeAttempt(path, bytes, expected, platform.disk)) {
+        switch (writeAttempt(path, bytes, expected, options, platform.disk)) {
         case ReplaceOutcome::Replaced:
             return GuardedWrite::Written;
         case ReplaceOutcome::Overtaken:
@@ -43,20 +45,22 @@ void writeFailed(const std::string& path, Messages& messages) {
 
 } // namespace
 
-bool skrivfil(const std::string& path, int count, const std::vector<std::string>& rad, Platform& platform,
-              WriteRole role) {
-    return skrivfilBytes(path, bookingFileBytes(count, rad), platform, role);
+bool skrivfil(const std::string& path, int count, const std::vector<std::string>& rad, Platform& platform) {
+    return skrivfilBytes(path, bookingFileBytes(count, rad), platform);
 }
 
-bool skrivfilBytes(const std::string& path, const std::string& bytes, Platform& platform, WriteRole role) {
+bool skrivfilBytes(const std::string& path, const std::string& bytes, Platform& platform) {
     if (writeWithRetries(path, bytes, nullptr, platform)) {
         return true;
     }
-    if (role == WriteRole::Backup) {
-        return false;
-    }
     writeFailed(path, platform.messages);
     return false; // not reached: fatal ends the program
+}
+
+bool writeBackupCopy(const std::string& path, const std::string& bytes, const std::string& bookingFile,
+                     Platform& platform) {
+    const ReplaceOptions copy{AtLink::Replace, platform.disk.linkTarget(bookingFile)};
+    return writeWithRetries(path, bytes, nullptr, platform, copy).has_value();
 }
 
 GuardedWrite writeIfUnchanged(const std::string& path, int count, const std::vector<std::string>& rad,

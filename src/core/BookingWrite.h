@@ -12,21 +12,22 @@ namespace tivra {
 
 inline constexpr int kWriteAttempts = 4;
 
-enum class WriteRole {
-    BookingFile, // a file that cannot be written ends the program
-    Backup,      // a copy that cannot be written is left out quietly
-};
-
 // Writes the count line and rad[1..9*count] to `path`, checks them by reading them back,
 // and tries up to four times, pausing 0.2 seconds after each failed attempt. A target
-// that is not writable fails every attempt. Returns whether the file was written; for a
-// booking file the fourth failure ends the program (Messages::fatal) instead.
-bool skrivfil(const std::string& path, int count, const std::vector<std::string>& rad, Platform& platform,
-              WriteRole role = WriteRole::BookingFile);
+// that is not writable fails every attempt. The fourth failure ends the program
+// (Messages::fatal): a booking file that cannot be written must not be worked on.
+bool skrivfil(const std::string& path, int count, const std::vector<std::string>& rad, Platform& platform);
 
 // skrivfil for the whole file's bytes, as bookingFileBytes gives them.
-bool skrivfilBytes(const std::string& path, const std::string& bytes, Platform& platform,
-                   WriteRole role = WriteRole::BookingFile);
+bool skrivfilBytes(const std::string& path, const std::string& bytes, Platform& platform);
+
+// The day's backup copy of `bookingFile`, written as skrivfil writes, but quietly: a copy
+// that cannot be written is left out. Whatever stands at the copy's name (a link too) is
+// replaced, never written through, and the copy takes the booking file's permission bits
+// and group, so every colleague's first load of a day can replace it. Returns whether it
+// was written.
+bool writeBackupCopy(const std::string& path, const std::string& bytes, const std::string& bookingFile,
+                     Platform& platform);
 
 enum class GuardedWrite {
     Written,

@@ -2,6 +2,8 @@
 
 #include "core/Text1252.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <ctime>
@@ -23,15 +25,70 @@ namespace tivra {
 namespace {
 
 fs::path toPath(const std::string& path) {
-    std::string native = nativePath(path);
+    return fileSystemPath(path);
+}
+
+std::optional<std::string> fromNative(const fs::path& path) {
 #ifdef _WIN32
-    return fs::path(reinterpret_cast<const char8_t*>(native.c_str()));
+    std::u8string utf8 = path.u8string();
+    return fromUtf8(std::string(utf8.begin(), utf8.end()));
 #else
-    return fs::path(native);
+    return fromUtf8(path.string());
 #endif
 }
 
-#ifndef _WIN32
+// Some part of the path, the last one or a folder on the way, is a symbolic link.
+bool passesALink(const fs::path& path) {
+    fs::path walked;
+    for (const fs::path& part : path) {
+        walked /= part;
+        std::error_code ec;
+        if (fs::is_symlink(walked, ec)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+#ifdef _WIN32
+// The common refusals as the portable conditions, so callers can tell them apart.
+std::error_code windowsError(DWORD code) {
+    switch (code) {
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return std::make_error_code(std::errc::file_exists);
+    case ERROR_ACCESS_DENIED:
+        return std::make_error_code(std::errc::permission_denied);
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    case ERROR_WRITE_PROTECT:
+        return std::make_error_code(std::errc::read_only_file_system);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return std::make_error_code(std::errc::no_space_on_device);
+    default:
+        return {static_cast<int>(code), std::system_category()};
+    }
+}
+#else
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
+
+// Gives the file or folder open as `fd` the group and permission bits of `like`; the
+// group only where the user may set it. The group first: changing it may clear the bits.
+void shareLike(int fd, const std::string& like) {
+    struct stat model {};
+    if (like.empty() || ::stat(toPath(like).c_str(), &model) != 0) {
+        return;
+    }
+    if (::fchown(fd, static_cast<uid_t>(-1), model.st_gid) != 0) {
+        // Not a member of that group: the file keeps the user's own.
+    }
+    ::fchmod(fd, model.st_mode & 07777);
+}
+
 // Opens the file or folder, forces it onto the disk and closes it again.
 bool syncOpened(const char* name, int flags) {
     int fd = ::open(name, flags);
@@ -56,6 +113,15 @@ std::string nativePath(const std::string& path) {
     }
 #endif
     return utf8;
+}
+
+fs::path fileSystemPath(const std::string& path) {
+    std::string native = nativePath(path);
+#ifdef _WIN32
+    return fs::path(reinterpret_cast<const char8_t*>(native.c_str()));
+#else
+    return fs::path(native);
+#endif
 }
 
 std::optional<std::string> RealDisk::readAll(const std::string& path) {
@@ -99,6 +165,53 @@ bool RealDisk::writeAll(const std::string& path, std::string_view bytes) {
     return static_cast<bool>(out);
 }
 
+std::error_code RealDisk::createNew(const std::string& path, std::string_view bytes,
+                                    const std::string& sharedLike) {
+    fs::path p = toPath(path);
+#ifdef _WIN32
+    // NTFS keeps no Unix group: the folder's permissions are inherited anyway.
+    (void)sharedLike;
+    HANDLE file = CreateFileW(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return windowsError(GetLastError());
+    }
+    std::error_code error;
+    while (!bytes.empty() && !error) {
+        DWORD written = 0;
+        auto piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 30));
+        if (WriteFile(file, bytes.data(), piece, &written, nullptr) == 0) {
+            error = windowsError(GetLastError());
+        } else if (written == 0) {
+            error = std::make_error_code(std::errc::io_error);
+        }
+        bytes.remove_prefix(written);
+    }
+    CloseHandle(file);
+    return error;
+#else
+    int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return lastError();
+    }
+    std::error_code error;
+    while (!bytes.empty() && !error) {
+        ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno != EINTR) {
+            error = lastError();
+        } else if (written == 0) {
+            error = std::make_error_code(std::errc::io_error);
+        }
+        bytes.remove_prefix(written > 0 ? static_cast<std::size_t>(written) : 0);
+    }
+    shareLike(fd, sharedLike);
+    if (::close(fd) != 0 && !error) {
+        error = lastError();
+    }
+    return error;
+#endif
+}
+
 bool RealDisk::flush(const std::string& path) {
 #ifdef _WIN32
     HANDLE file = CreateFileW(toPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -134,16 +247,8 @@ bool RealDisk::replace(const std::string& from, const std::string& to) {
     return MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
            0;
 #else
-    // A user's strict umask must not lock the colleagues out of a shared file.
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0) {
-        if (::chown(source.c_str(), static_cast<uid_t>(-1), old.st_gid) != 0) {
-            // Not a member of that group: the file keeps the user's own.
-        }
-        ::chmod(source.c_str(), old.st_mode & 07777);
-    }
     std::error_code ec;
-    // rename replaces the target in one step.
+    // rename replaces the target in one step, a link at its name as well.
     fs::rename(source, target, ec);
     return !ec;
 #endif
@@ -151,21 +256,15 @@ bool RealDisk::replace(const std::string& from, const std::string& to) {
 
 std::string RealDisk::linkTarget(const std::string& path) {
     fs::path p = toPath(path);
-    std::error_code ec;
-    if (!fs::is_symlink(p, ec)) {
+    if (!passesALink(p)) {
         return path;
     }
-    fs::path target = fs::canonical(p, ec);
+    std::error_code ec;
+    fs::path target = fs::weakly_canonical(p, ec);
     if (ec) {
         return path;
     }
-#ifdef _WIN32
-    std::u8string utf8 = target.u8string();
-    std::optional<std::string> bytes = fromUtf8(std::string(utf8.begin(), utf8.end()));
-#else
-    std::optional<std::string> bytes = fromUtf8(target.string());
-#endif
-    return bytes.value_or(path);
+    return fromNative(target).value_or(path);
 }
 
 std::vector<std::string> RealDisk::filesOlderThan(const std::string& prefix, std::chrono::seconds age) {
@@ -178,12 +277,7 @@ std::vector<std::string> RealDisk::filesOlderThan(const std::string& prefix, std
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code entryError;
-#ifdef _WIN32
-        std::u8string utf8 = it->path().filename().u8string();
-        std::optional<std::string> name = fromUtf8(std::string(utf8.begin(), utf8.end()));
-#else
-        std::optional<std::string> name = fromUtf8(it->path().filename().string());
-#endif
+        std::optional<std::string> name = fromNative(it->path().filename());
         if (!name || !name->starts_with(start) || !it->is_regular_file(entryError)) {
             continue;
         }
@@ -247,16 +341,25 @@ std::optional<Date> RealDisk::modificationDate(const std::string& path) {
     return Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-std::string RealDisk::createFolder(const std::string& path) {
+std::string RealDisk::createFolder(const std::string& path, const std::string& sharedLike) {
     std::error_code ec;
     fs::path p = toPath(path);
     // Only the last level: a missing parent is an error, as the user must see.
     if (!p.has_filename()) {
         p = p.parent_path();
     }
-    if (!fs::create_directory(p, ec) && ec) {
-        return systemErrorText(ec);
+    if (!fs::create_directory(p, ec)) {
+        return ec ? systemErrorText(ec) : std::string();
     }
+#ifdef _WIN32
+    (void)sharedLike;
+#else
+    int fd = ::open(p.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd >= 0) {
+        shareLike(fd, sharedLike);
+        ::close(fd);
+    }
+#endif
     return {};
 }
 

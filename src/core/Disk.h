@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,17 +28,25 @@ class Disk {
     // Creates or truncates the file and writes the bytes; false on any failure
     // (a failure may leave a partly written file behind).
     virtual bool writeAll(const std::string& path, std::string_view bytes) = 0;
+    // Creates a file that does not exist yet and writes the bytes into it. Whatever stands
+    // at the name already (a file, a pipe, a link, even one that leads nowhere) refuses:
+    // a link is never followed. With `sharedLike` naming a file, the new one takes its
+    // permission bits and its group (where the user may set it), so colleagues reach it
+    // as they reach that file. The empty error on success; a failure may leave a partly
+    // written file behind.
+    virtual std::error_code createNew(const std::string& path, std::string_view bytes,
+                                      const std::string& sharedLike) = 0;
     // Forces a written file's bytes onto the storage device, so that a power loss after
     // a later rename cannot leave the name on lost bytes.
     virtual bool flush(const std::string& path) = 0;
     // Forces the folder holding `path` onto the storage device, so a rename in it lasts.
     virtual bool flushFolder(const std::string& path) = 0;
-    // Puts `from` in place of `to` in one atomic step; false when refused. The file
-    // replaced passes its permission bits (and its group, where the user may set it) on,
-    // so colleagues keep the access they had.
+    // Puts `from` in place of `to` in one atomic step; false when refused. Whatever stood
+    // at `to` (a link too) is replaced, never written through.
     virtual bool replace(const std::string& from, const std::string& to) = 0;
-    // The file the path names, followed through symbolic links; the path itself when it
-    // is no link or the link leads nowhere.
+    // The file the path names with every link on the way resolved (a linked folder as
+    // well as a linked file), so that two paths to one file give one name; the path itself
+    // when no part of it is a link or a link leads nowhere.
     virtual std::string linkTarget(const std::string& path) = 0;
     // The regular files beside `prefix` whose names begin with its last part and that
     // were last modified longer than `age` ago.
@@ -51,8 +60,9 @@ class Disk {
     // The local date of the last modification; nothing when it cannot be read.
     virtual std::optional<Date> modificationDate(const std::string& path) = 0;
     // Creates the last level of the path; the empty text on success, else the
-    // description of the error in Swedish (see systemErrorText).
-    virtual std::string createFolder(const std::string& path) = 0;
+    // description of the error in Swedish (see systemErrorText). With `sharedLike` naming
+    // a folder, the new one takes its permission bits and its group, as createNew.
+    virtual std::string createFolder(const std::string& path, const std::string& sharedLike) = 0;
 };
 
 // The file system of this machine.
@@ -60,6 +70,8 @@ class RealDisk : public Disk {
   public:
     std::optional<std::string> readAll(const std::string& path) override;
     bool writeAll(const std::string& path, std::string_view bytes) override;
+    std::error_code createNew(const std::string& path, std::string_view bytes,
+                              const std::string& sharedLike) override;
     bool flush(const std::string& path) override;
     bool flushFolder(const std::string& path) override;
     bool replace(const std::string& from, const std::string& to) override;
@@ -70,11 +82,13 @@ class RealDisk : public Disk {
     bool isFolder(const std::string& path) override;
     bool isWritable(const std::string& path) override;
     std::optional<Date> modificationDate(const std::string& path) override;
-    std::string createFolder(const std::string& path) override;
+    std::string createFolder(const std::string& path, const std::string& sharedLike) override;
 };
 
 // The platform's path for a path read from a file (Windows-1252, either separator).
 std::string nativePath(const std::string& path);
+// The same as a path object, for the file system library.
+std::filesystem::path fileSystemPath(const std::string& path);
 
 // A system error as a user should read it: Swedish for the common causes, the system's
 // own text for the rest. Windows-1252.

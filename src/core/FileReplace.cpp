@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <random>
+#include <system_error>
 
 namespace tivra {
 namespace {
@@ -34,13 +35,18 @@ bool isTemporaryOf(const std::string& name, const std::string& target) {
 } // namespace
 
 ReplaceOutcome replaceWhole(Disk& disk, const std::string& path, std::string_view bytes,
-                            const std::function<bool(const std::string& target)>& unchanged) {
-    const std::string target = disk.linkTarget(path);
+                            const std::function<bool(const std::string& target)>& unchanged,
+                            const ReplaceOptions& options) {
+    const std::string target = options.atLink == AtLink::Follow ? disk.linkTarget(path) : path;
     const std::string temporary = temporaryName(target);
+    const std::error_code created =
+        disk.createNew(temporary, bytes, options.sharedLike.empty() ? target : options.sharedLike);
+    if (created == std::errc::file_exists) {
+        return ReplaceOutcome::Failed; // not ours to remove
+    }
     ReplaceOutcome outcome = ReplaceOutcome::Failed;
     // A protected target stays protected: the rename must not get around it.
-    if (disk.writeAll(temporary, bytes) && disk.flush(temporary) && disk.readAll(temporary) == bytes &&
-        disk.isWritable(target)) {
+    if (!created && disk.flush(temporary) && disk.readAll(temporary) == bytes && disk.isWritable(target)) {
         if (unchanged && !unchanged(target)) {
             outcome = ReplaceOutcome::Overtaken;
         } else if (disk.replace(temporary, target)) {
@@ -52,10 +58,10 @@ ReplaceOutcome replaceWhole(Disk& disk, const std::string& path, std::string_vie
     return outcome;
 }
 
-void removeStaleTemporaries(Disk& disk, const std::string& path) {
+void removeStaleTemporaries(Disk& disk, const std::string& path, AtLink atLink) {
     // Ten minutes is far beyond the longest save; a younger file may be a colleague's.
     constexpr std::chrono::minutes kStale{10};
-    const std::string target = disk.linkTarget(path);
+    const std::string target = atLink == AtLink::Follow ? disk.linkTarget(path) : path;
     for (const std::string& name : disk.filesOlderThan(target + kTemporaryMark, kStale)) {
         if (isTemporaryOf(name, target)) {
             disk.remove(name);

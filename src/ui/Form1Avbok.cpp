@@ -59,7 +59,7 @@ void Form1::Label4_MouseDown(int n, Qt::MouseButton button, QPointF pos) {
 // its message).
 ChangeResult Form1::runBookingChange(const std::function<ChangeResult(ChangeEnvironment&)>& change) {
     const std::string loaded = program_.bookingFile.loadedBytes;
-    WaitCursorLock lock;
+    WaitCursorLock lock(platform_.disk);
     ChangeEnvironment env{platform_, lock};
     env.saveAs = [this](Program& program) {
         bool saved = tivra::arkiv_saveas(program.bokningar, program.bookingFile, platform_);

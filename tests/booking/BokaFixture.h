@@ -21,6 +21,7 @@ class FakeLock : public BookingLock {
     explicit FakeLock(const ScriptedMessages& messages) : messages_(messages) {}
     LockResult answer = LockResult::Taken;
     LockHolder recorded;
+    std::error_code error;
     bool held = false;
     int taken = 0;
     std::size_t dialogsWhileHeld = 0;
@@ -38,6 +39,7 @@ class FakeLock : public BookingLock {
         held = false;
     }
     LockHolder holder() const override { return recorded; }
+    std::error_code failure() const override { return error; }
 
   private:
     const ScriptedMessages& messages_;

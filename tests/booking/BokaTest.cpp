@@ -1,4 +1,5 @@
 #include "BokaFixture.h"
+#include "booking/FileBookingLock.h"
 #include "booking/FreeRooms.h"
 #include "core/BookingSave.h"
 
@@ -168,6 +169,39 @@ TEST_F(BokaTest, ALockNotTakenRefusesSayingWhyAndATakenOneIsGivenBackBeforeAFata
     };
     EXPECT_THROW(book(fields()), ProgramEnded); // the fixture finds the lock free, also during the message
     EXPECT_EQ(messages.shown.back().kind, ScriptedMessages::Kind::Fatal);
+}
+
+// The real lock: a lock file that cannot be made says why, and a copy that reaches the
+// file through a linked folder waits for the same lock as one that reaches it directly.
+TEST_F(BokaTest, TheLockFileIsBesideTheFileItselfAndOneThatCannotBeMadeSaysWhy) {
+    using std::chrono::milliseconds;
+    FileBookingLock ours(disk, "bo");
+    ChangeEnvironment real{platform, ours, milliseconds(50)};
+    const std::string lockFile = program.bookingFile.aktuellfil + ".lock";
+    disk.onCreate = [&](const std::string& path) {
+        return path == lockFile ? std::make_optional(std::make_error_code(std::errc::read_only_file_system))
+                                : std::nullopt;
+    };
+    EXPECT_EQ(said(boka(program, fields(), real)), "Refused: Boka|\xC4ndringarna ej sparade. L\xE5sfilen " +
+                                                       lockFile +
+                                                       " kan inte skapas: Filsystemet \xE4r skrivskyddat.");
+    disk.onCreate = nullptr;
+#ifndef _WIN32
+    RealDisk annasDisk;
+    FileBookingLock anna(annasDisk, "anna");
+    ASSERT_EQ(anna.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
+    std::string record = readBytes(lockFile);
+    record.pop_back(); // the host is the last line
+    const std::string host = record.substr(record.rfind('\n') + 1);
+    std::filesystem::create_directory_symlink(dir.path(), dir.file("genvag"));
+    program.bookingFile.aktuellfil = dir.file("genvag/Bokningar.bok");
+    EXPECT_EQ(said(boka(program, fields(), real)), "Refused: Boka|Bokningsfilen anv\xE4nds av anna p\xE5 " +
+                                                       host + ". F\xF6rs\xF6k igen om en stund.");
+    anna.unlock();
+    EXPECT_EQ(said(boka(program, fields(), real)), "Saved");
+    EXPECT_EQ(file(), bookingFile({{"ABC", "", "60", "2", "10.00", "SAL 1", "", "10", ""}}));
+    EXPECT_FALSE(std::filesystem::exists(lockFile));
+#endif
 }
 
 // A copy of the program that takes no lock writes the file between this change's reload

@@ -13,11 +13,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace tivra::test {
 namespace {
@@ -391,6 +397,56 @@ TEST_F(Startup, HoursThatMakeNoDayAreReplacedAbsurdWeeksEndItAndTheBackupFolderI
               Lines{"Skapa backupmapp|Kan inte skapa saknas/under.\r\nFilen eller mappen finns inte."});
     EXPECT_EQ(std::tuple(messages.shown[0].icon, view.ended, program.settings.backupmapp),
               std::tuple(Icon::Exclamation, false, "saknas/under"));
+}
+
+// Colleagues of one group share the school folder (2775) and the booking file (664). The
+// first to start, whatever their umask, makes the backup folder and its copies as shared,
+// so that another's first start on a later day writes them too; what a copy killed in its
+// write left in the backup folder is removed once it is old.
+TEST_F(Startup, TheBackupFolderAndItsCopiesAreAsSharedAsTheBookingFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX only: permission bits and groups";
+#else
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "gives files a group of which the user is no member, as root may";
+    }
+    constexpr gid_t kStaff = 4242;
+    auto share = [](const char* path, mode_t mode) {
+        ASSERT_EQ(::chown(path, 0, kStaff), 0);
+        ASSERT_EQ(::chmod(path, mode), 0);
+    };
+    auto sharing = [](const char* path) {
+        struct stat s {};
+        ::stat(path, &s);
+        return std::pair(s.st_mode & 07777, s.st_gid);
+    };
+    fs::create_directory("delad");
+    share("delad", 02775);
+    const std::string bytes = crlf({"Antal:  1 ", "AB", "Prov", "60", "2", "10.00", "SAL 1", "", "37", ""});
+    writeBytes("delad/bok.bok", bytes);
+    share("delad/bok.bok", 0664);
+    settings({"BOKNINGSFIL: delad/bok.bok", "BACKUP: delad/backup"});
+    const mode_t umask = ::umask(077);
+    const Lines said = run();
+    ::umask(umask);
+    EXPECT_TRUE(said.empty());
+    EXPECT_EQ(sharing("delad/backup"), std::pair(02775U, kStaff));
+    EXPECT_EQ(sharing("delad/backup/bok.bk11"), std::pair(0664U, kStaff));
+
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(11);
+    writeBytes("delad/backup/bok.bk3.tmp0123456789abcdef", "Antal:  1 \r\nA");
+    fs::last_write_time("delad/backup/bok.bk3.tmp0123456789abcdef", old);
+    writeBytes("delad/backup/bok.bk12.tmpfedcba9876543210", "Antal:  1 \r\n"); // a copy being written now
+    clock.date = {2024, 9, 12};
+    EXPECT_TRUE(run().empty());
+    EXPECT_EQ(readBytes("delad/backup/bok.bk12"), bytes);
+    Lines left;
+    for (const auto& entry : fs::directory_iterator("delad/backup")) {
+        left.push_back(entry.path().filename().string());
+    }
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (Lines{"bok.bk11", "bok.bk12", "bok.bk12.tmpfedcba9876543210"}));
+#endif
 }
 
 TEST_F(Startup, TheTimetableAndBookingFileFillTheChoiceAndEachMissingFileDegradesOnlyItsOwnPart) {

@@ -149,6 +149,36 @@ TEST_F(BackupTest, FirstLoadOfTheDayWritesTheBackupOnceAndAFailedCopyIsQuiet) {
     EXPECT_EQ(backupnamn("/srv/a.b/Bok.2024.bok", "", 1), "/srv/a.b/Bok.bk1");
 }
 
+// A link planted in the backup folder at the day's copy leads to the settings: the copy
+// replaces the link, and nothing is written through it. A temporary file is always a new
+// one: a link (even one leading nowhere), a pipe or a file at its name refuses it.
+TEST_F(BackupTest, ALinkAtTheCopysNameIsReplacedAndANewFileNeverOpensWhatStandsAtItsName) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX only: symbolic links and pipes without a privilege";
+#else
+    const std::string ini = dir.file("Tivra.ini"), backupmapp = dir.file("backup") + "/";
+    const std::string bytes = bookingFile({{.signatur = "AB"}});
+    fs::create_directory(backupmapp);
+    writeBytes(ini, "SKOLA: Norra\r\n");
+    writeBytes(file.aktuellfil, bytes);
+    fs::create_symlink(ini, backupmapp + "Bokningar.bk7");
+    file.forstalasning = true;
+    ASSERT_EQ(load(backupmapp), LoadResult::Loaded);
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(backupmapp + "Bokningar.bk7")));
+    EXPECT_EQ(readBytes(backupmapp + "Bokningar.bk7"), bytes);
+
+    fs::create_symlink(ini, dir.file("lank"));
+    fs::create_symlink(dir.file("saknas"), dir.file("dinglar"));
+    ASSERT_EQ(::mkfifo(dir.file("ror").c_str(), 0666), 0);
+    for (const char* name : {"lank", "dinglar", "ror", "Bokningar.bok"}) {
+        EXPECT_EQ(disk.createNew(dir.file(name), "Antal: 0\r\n", {}), std::errc::file_exists) << name;
+    }
+    EXPECT_EQ(readBytes(ini), "SKOLA: Norra\r\n");
+    EXPECT_EQ(readBytes(file.aktuellfil), bytes);
+    EXPECT_FALSE(fs::exists(dir.file("saknas")));
+#endif
+}
+
 class WriteTest : public BookingFixture {
   protected:
     const std::string old = bookingFile({{.signatur = "GAMMAL"}});
@@ -301,7 +331,9 @@ class OrderDisk : public RealDisk {
 
   public:
     std::vector<std::string> steps;
-    bool writeAll(P p, std::string_view b) override { return log("write"), RealDisk::writeAll(p, b); }
+    std::error_code createNew(P p, std::string_view b, P like) override {
+        return log("write"), RealDisk::createNew(p, b, like);
+    }
     bool flush(P p) override { return log("flush"), RealDisk::flush(p); }
     std::optional<std::string> readAll(P p) override { return log("read"), RealDisk::readAll(p); }
     bool replace(P f, P t) override { return log("rename"), RealDisk::replace(f, t); }

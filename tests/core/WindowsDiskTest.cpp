@@ -32,6 +32,18 @@ TEST_F(WindowsDisk, AReplaceRefusedWhileAnotherProgramHoldsTheFileIsRetried) {
     EXPECT_TRUE(leftovers().empty());
 }
 
+// The lock, its note and every temporary file are made new (CREATE_NEW): whatever stands
+// at the name refuses, and is left as it was.
+TEST_F(WindowsDisk, ANewFileIsMadeOnlyWhereNothingStands) {
+    writeBytes(file.aktuellfil, "Antal: 0\r\n");
+    EXPECT_EQ(disk.createNew(file.aktuellfil, "4242\n", {}), std::errc::file_exists);
+    EXPECT_EQ(readBytes(file.aktuellfil), "Antal: 0\r\n");
+    std::filesystem::create_directory(dir.path() / "mapp");
+    EXPECT_TRUE(disk.createNew(dir.file("mapp"), "4242\n", {}));
+    EXPECT_FALSE(disk.createNew(dir.file("Bokningar.bok.lock"), "4242\n", {}));
+    EXPECT_EQ(readBytes(dir.file("Bokningar.bok.lock")), "4242\n");
+}
+
 TEST_F(WindowsDisk, NamesWithSwedishLettersAndUncPathsReachTheFileApiWhole) {
     // Windows-1252 as the settings hold it: "Bokningar åäö ÅÄÖ.bok".
     const std::string name = dir.path().string() + "\\Bokningar \xE5\xE4\xF6 \xC5\xC4\xD6.bok";

@@ -88,6 +88,22 @@ bool FaultyDisk::writeAll(const std::string& path, std::string_view bytes) {
         onWrite, [&] { return RealDisk::writeAll(path, bytes); }, path, bytes);
 }
 
+std::error_code FaultyDisk::createNew(const std::string& path, std::string_view bytes,
+                                      const std::string& sharedLike) {
+    writes.push_back(path);
+    if (onCreate) {
+        if (std::optional<std::error_code> refused = onCreate(path)) {
+            return *refused;
+        }
+    }
+    if (onWrite) {
+        if (std::optional<bool> written = onWrite(path, bytes)) {
+            return *written ? std::error_code() : std::make_error_code(std::errc::io_error);
+        }
+    }
+    return RealDisk::createNew(path, bytes, sharedLike);
+}
+
 bool FaultyDisk::replace(const std::string& from, const std::string& to) {
     return hooked(
         onReplace, [&] { return RealDisk::replace(from, to); }, from, to);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace tivra::test {
@@ -58,7 +59,10 @@ class FixedClock : public Clock {
 // The real disk, with any operation replaceable by a test to inject a failure.
 class FaultyDisk : public RealDisk {
   public:
+    // A write: writeAll, or createNew (false there fails with an input/output error).
     std::function<std::optional<bool>(const std::string& path, std::string_view bytes)> onWrite;
+    // A createNew that fails with this error, before anything is written.
+    std::function<std::optional<std::error_code>(const std::string& path)> onCreate;
     std::function<std::optional<std::optional<std::string>>(const std::string& path)> onRead;
     std::function<std::optional<bool>(const std::string& from, const std::string& to)> onReplace;
     std::function<std::optional<bool>(const std::string& path)> onWritable;
@@ -67,6 +71,8 @@ class FaultyDisk : public RealDisk {
 
     std::optional<std::string> readAll(const std::string& path) override;
     bool writeAll(const std::string& path, std::string_view bytes) override;
+    std::error_code createNew(const std::string& path, std::string_view bytes,
+                              const std::string& sharedLike) override;
     bool replace(const std::string& from, const std::string& to) override;
     bool isWritable(const std::string& path) override;
     std::optional<Date> modificationDate(const std::string& path) override;

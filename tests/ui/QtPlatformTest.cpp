@@ -1,13 +1,16 @@
 // The Qt side of the platform below the windows: the message boxes, the text conversion
-// and translation, the print surface and its PDF file, and the booking file's lock.
+// and translation, the print surface and its PDF file, and the booking lock beside the
+// lock of copies that still lock through Qt.
+#include "booking/FileBookingLock.h"
 #include "ui/PrintOutput.h"
-#include "ui/QtBookingLock.h"
 #include "ui/QtMessages.h"
 #include "ui/QtPrintSurface.h"
 #include "ui/StartedWindow.h"
 #include "ui/SwedishQt.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSysInfo>
@@ -119,48 +122,33 @@ TEST(PdfOutput, APrintoutsPdfIsSearchableA4AndReplacesTheFileOnlyWhenFinished) {
 
 using std::chrono::milliseconds;
 
-// A second copy waits for the lock, then learns who holds it; only a lock left behind is
-// broken.
-TEST(BookingLock, ASecondCopyWaitsThenLearnsWhoHoldsTheLockAndOnlyALeftOneIsBroken) {
+// Copies of earlier versions lock through QLockFile with a note of the user beside the
+// lock: each reads the other's lock as a live one, names its holder and waits for it.
+TEST(BookingLock, CopiesThatLockThroughQtAndThisVersionRespectEachOthersLocks) {
     TempDir dir;
+    RealDisk disk;
     const std::string lockFile = dir.file("Bokningar.bok.lock");
-    auto stamp = [&](std::filesystem::file_time_type::duration age) {
-        std::filesystem::last_write_time(lockFile, std::filesystem::file_time_type::clock::now() - age);
-    };
-    QtBookingLock anna(QStringLiteral("anna"));
-    QtBookingLock bo(QStringLiteral("bo"));
+    FileBookingLock anna(disk, "anna");
     ASSERT_EQ(anna.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
-    auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(300)), LockResult::HeldByOther);
-    EXPECT_GE(std::chrono::steady_clock::now() - started, milliseconds(300));
-    EXPECT_EQ(bo.holder().user, "anna");
-    EXPECT_EQ(bo.holder().host, QSysInfo::machineHostName().toStdString());
+    QLockFile earlier(QString::fromStdString(lockFile));
+    EXPECT_FALSE(earlier.tryLock(0));
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    ASSERT_TRUE(earlier.getLockInfo(&pid, &host, &application));
+    EXPECT_EQ(pid, QCoreApplication::applicationPid());
+    EXPECT_EQ(host, QSysInfo::machineHostName());
+    EXPECT_EQ(application, QFileInfo(QCoreApplication::applicationFilePath()).fileName());
     anna.unlock();
-    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
-    bo.unlock();
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "neither the lock nor the note of its user stays";
-    // No process has this id (above the kernel's limit), and the lock names this host.
-    writeBytes(lockFile, "99999999\ntivra\n" + QSysInfo::machineHostName().toStdString() + "\n");
-    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
-    bo.unlock();
-    // A copy killed before it wrote into its lock leaves an empty file: abandoned once it
-    // is a moment old, but not while its maker may still be writing.
-    writeBytes(lockFile, "");
-    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::HeldByOther);
-    stamp(std::chrono::seconds(5));
-    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
-    bo.unlock();
-    // A host whose clock runs ahead stamps its lock in the future: that is no old lock.
-    writeBytes(lockFile, "4242\ntivra\nen-annan-dator\n");
-    stamp(-std::chrono::hours(1));
+
+    ASSERT_TRUE(earlier.tryLock(0));
+    writeBytes(lockFile + ".user", std::to_string(QCoreApplication::applicationPid()) + "\ncecilia\n");
+    FileBookingLock bo(disk, "bo");
     EXPECT_EQ(bo.tryLock(lockFile, milliseconds(50)), LockResult::HeldByOther);
-    stamp(std::chrono::seconds(31));
+    EXPECT_EQ(bo.holder().user + " " + bo.holder().host,
+              "cecilia " + QSysInfo::machineHostName().toStdString());
+    earlier.unlock();
     EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
-    bo.unlock();
-    // A lock file that cannot be made at all is no lock held by somebody else.
-    EXPECT_EQ(bo.tryLock(dir.file("saknas/Bokningar.bok.lock"), milliseconds(0)), LockResult::Failed);
-    std::filesystem::create_directory(lockFile);
-    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::NotAFile);
 }
 
 } // namespace

@@ -45,6 +45,44 @@ TEST(BookCommand, EightCopiesBookingAtOnceLoseNothingWithTheLock) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("liten.bok.lock")));
 }
 
+// Sixteen copies book at once into one file that half of them reach through a link to its
+// folder (a second school folder whose Tivra.ini names the file by that way) and half
+// directly: they take one lock, and every booking that reported success is in the file.
+TEST(BookCommand, SixteenCopiesReachingOneFileByTwoPathsLoseNothing) {
+    TempDir dir;
+    TempDir byLink;
+    TempDir scratch;
+    school(dir, {});
+    std::filesystem::create_directory_symlink(dir.path(), byLink.path() / "delad");
+    writeBytes(byLink.file("Tivra.ini"),
+               crlf({"SCHEMA: liten", "BOKNINGSFIL: " + byLink.file("delad/liten.bok"), "STARTVECKA: 1",
+                     "SLUTVECKA: 52"}));
+    std::filesystem::copy_file(dir.file("liten.sal"), byLink.file("liten.sal"));
+    std::vector<Row> all;
+    for (int i = 0; i < 160; ++i) {
+        all.push_back(booking("P" + std::to_string(i / 10), i / 20, i % 5 + 1, 8 + i % 20 / 5, 10));
+    }
+    std::atomic<int> refused = 0;
+    std::vector<std::thread> copies;
+    for (int p = 0; p < 16; ++p) {
+        copies.emplace_back([&, p] {
+            for (int i = p * 10; i < p * 10 + 10; ++i) {
+                refused += finish(start("book", p % 2 == 0 ? dir : byLink, optionsFor(all[i]),
+                                        scratch.file("err"))) != 0;
+            }
+        });
+    }
+    std::ranges::for_each(copies, [](std::thread& copy) { copy.join(); });
+    EXPECT_EQ(refused, 0);
+    EXPECT_EQ(readBytes(scratch.file("err")), "");
+    const std::string bytes = readBytes(dir.file("liten.bok"));
+    EXPECT_EQ(bytes.substr(0, 14), "Antal:  160 \r\n");
+    for (const Row& b : all) {
+        EXPECT_NE(bytes.find(crlf(b.lines())), std::string::npos) << b;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("liten.bok.lock")));
+}
+
 // Copies killed at random moments while they book into or cancel from a large file: the
 // file is always either what it was or what the change made of it, byte for byte, and a
 // lock left by a killed copy is broken by the next one at once.

@@ -13,6 +13,7 @@
 #include <QThread>
 
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -22,7 +23,8 @@ class PausingDisk : public tivra::RealDisk {
     QString marker;          // the file to create and wait on; empty once paused
     std::string bookingFile; // known once start-up has opened it
 
-    bool writeAll(const std::string& path, std::string_view bytes) override {
+    std::error_code createNew(const std::string& path, std::string_view bytes,
+                              const std::string& sharedLike) override {
         // The new content first goes to a temporary file beside the booking file.
         if (!marker.isEmpty() && !bookingFile.empty() && path.starts_with(bookingFile + ".tmp")) {
             QFile(marker).open(QIODevice::WriteOnly);
@@ -32,7 +34,7 @@ class PausingDisk : public tivra::RealDisk {
             }
             marker.clear();
         }
-        return RealDisk::writeAll(path, bytes);
+        return RealDisk::createNew(path, bytes, sharedLike);
     }
 };
 
