@@ -31,6 +31,17 @@ fs::path toPath(const std::string& path) {
 #endif
 }
 
+// A path of the file system as Windows-1252 text; nothing for a name the code page
+// cannot hold.
+std::optional<std::string> textOf(const fs::path& path) {
+#ifdef _WIN32
+    std::u8string utf8 = path.u8string();
+    return fromUtf8(std::string(utf8.begin(), utf8.end()));
+#else
+    return fromUtf8(path.string());
+#endif
+}
+
 #ifndef _WIN32
 // Opens the file or folder, forces it onto the disk and closes it again.
 bool syncOpened(const char* name, int flags) {
@@ -159,13 +170,22 @@ std::string RealDisk::linkTarget(const std::string& path) {
     if (ec) {
         return path;
     }
-#ifdef _WIN32
-    std::u8string utf8 = target.u8string();
-    std::optional<std::string> bytes = fromUtf8(std::string(utf8.begin(), utf8.end()));
-#else
-    std::optional<std::string> bytes = fromUtf8(target.string());
-#endif
-    return bytes.value_or(path);
+    return textOf(target).value_or(path);
+}
+
+std::string RealDisk::resolved(const std::string& path) {
+    std::error_code ec;
+    fs::path absolute = fs::absolute(toPath(path), ec);
+    if (ec) {
+        return path;
+    }
+    fs::path full = fs::weakly_canonical(absolute, ec);
+    return textOf(ec ? absolute.lexically_normal() : full).value_or(path);
+}
+
+bool RealDisk::sameFile(const std::string& first, const std::string& second) {
+    std::error_code ec;
+    return fs::equivalent(toPath(first), toPath(second), ec) && !ec;
 }
 
 std::vector<std::string> RealDisk::filesOlderThan(const std::string& prefix, std::chrono::seconds age) {
@@ -178,12 +198,7 @@ std::vector<std::string> RealDisk::filesOlderThan(const std::string& prefix, std
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code entryError;
-#ifdef _WIN32
-        std::u8string utf8 = it->path().filename().u8string();
-        std::optional<std::string> name = fromUtf8(std::string(utf8.begin(), utf8.end()));
-#else
-        std::optional<std::string> name = fromUtf8(it->path().filename().string());
-#endif
+        std::optional<std::string> name = textOf(it->path().filename());
         if (!name || !name->starts_with(start) || !it->is_regular_file(entryError)) {
             continue;
         }
@@ -269,6 +284,9 @@ std::string systemErrorText(std::error_code error) {
     }
     if (error == std::errc::no_space_on_device) {
         return "Disken \xE4r full.";
+    }
+    if (error == std::errc::file_too_large) {
+        return "Filen blev st\xF6rre \xE4n systemet till\xE5ter.";
     }
     if (error == std::errc::read_only_file_system) {
         return "Filsystemet \xE4r skrivskyddat.";
