@@ -50,8 +50,8 @@ TEST(Form1, StartupFillsTheListsAndShowsTodaysWeekAndDayAndAvslutaEndsWithoutAsk
 }
 
 // Öppna loads the chosen file and redraws; Spara som gives the name the booking extension
-// and asks before replacing a file; Exportera writes the shown room. A cancelled dialog
-// loads nothing, and leaves no file to save to.
+// and asks before replacing a file; Exportera writes the shown room. A cancelled Öppna
+// loads nothing; a cancelled Spara som leaves no file to save to.
 TEST(Form1, OpenSaveAsAndExportUseTheChosenFile) {
     StartedWindow s;
     const std::string other = bookingFile({{"CD", "", "30", "5", "14.00", "B14", "", "40", ""}});
@@ -69,8 +69,7 @@ TEST(Form1, OpenSaveAsAndExportUseTheChosenFile) {
     EXPECT_EQ(saveAs(), s.dir.file("a.b/kopia.bok"));
     EXPECT_EQ(saveAs(), s.dir.file("a.b/kopia.bok")); // No
     EXPECT_EQ(s.messages.log().back(),
-              "Spara bokningar|" + skolan +
-                  ". Bokningar med detta namn finns redan. Vill du ers\xE4tta befintlig fil?");
+              "Spara bokningar|" + skolan + " finns redan och har 0 bokningar. Vill du ers\xE4tta den?");
     EXPECT_EQ(readBytes(skolan), bookingFile({}));
     EXPECT_EQ(saveAs(), skolan); // Yes
     EXPECT_EQ(readBytes(skolan) + readBytes(s.dir.file("a.b/kopia.bok")), other + other);
@@ -90,6 +89,29 @@ TEST(Form1, OpenSaveAsAndExportUseTheChosenFile) {
     EXPECT_EQ(s.form->redrawCount(), redraws);
     EXPECT_EQ(saveAs(), "");
     EXPECT_EQ(s.form->windowTitle(), QStringLiteral("Tivra"));
+}
+
+// Ctrl+O and Escape leave the file open: the window still names and watches it, and the
+// next Boka saves into it, beside a colleague's booking made meanwhile.
+TEST(Form1, ACancelledOpenKeepsTheFileOpenWatchedAndBookedInto) {
+    StartedWindow s;
+    s.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(s.form.get()));
+    QTest::keyClick(s.form.get(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(s.messages.shown.size(), 1u);
+    EXPECT_EQ(s.messages.shown[0].kind, ScriptedMessages::Kind::OpenFile);
+    EXPECT_EQ(s.form->windowTitle() + s.child<QLabel>("statusFile")->text(),
+              q("Tivra \x96 skolan.bokskolan.bok"));
+    const Row theirs = booked("Deras", "4", "10.00");
+    writeBytes(s.dir.file("skolan.bok"), bookingFile({theirs}));
+    for (int waited = 0; waited < 6000 && s.boxOf(2) == nullptr; waited += 100) {
+        QTest::qWait(100);
+    }
+    EXPECT_NE(s.boxOf(2), nullptr);
+    s.type({{"Text3", "Mitt"}, {"Text4", "cd"}, {"Text1", "13.00"}, {"Text2", "60"}});
+    s.click("Command3");
+    EXPECT_EQ(s.file(), bookingFile({theirs, {"CD", "Mitt", "60", "3", "13.00", "B14", "", "40", ""}}));
+    EXPECT_EQ(s.messages.shown.size(), 1u) << s.messages.log().back();
 }
 
 // The printer's place in tests: it records each document, or refuses it.
