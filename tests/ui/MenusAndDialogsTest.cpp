@@ -17,6 +17,8 @@ namespace {
 
 using namespace test;
 
+constexpr const char kSchoolFile[] = " \xE4r en av skolans filer och kan inte skrivas \xF6ver.";
+
 TEST(Form1, StartupFillsTheListsAndShowsTodaysWeekAndDayAndAvslutaEndsWithoutAsking) {
     StartedWindow s(school(), Date{2027, 2, 10});
     // February lies in the second calendar year of the period: shown as its own week.
@@ -213,6 +215,35 @@ TEST(PrintDialog, OkSendsThePlanToThePrinterAndSparaSomPdfToTheChosenFile) {
     EXPECT_TRUE(readBytes(w.dir.file("d\xC3\xB6rrar.pdf")).starts_with("%PDF"));
     EXPECT_EQ(w.output->documents.size(), 1u);
     EXPECT_TRUE(w.print()->isVisible());
+}
+
+// "Spara som PDF..." and "Exportera..." never write over the school's files, here through
+// links to them; a PDF that cannot be written says why.
+TEST(PrintDialog, SparaSomPdfAndExporteraRefuseTheSchoolsFilesAndAFailedPdfSaysWhy) {
+    Window w;
+    const std::string before = w.file() + readBytes(w.dir.file("skolan.sal"));
+    std::filesystem::create_symlink("skolan.bok", w.dir.path() / "l\xC3\xA4nk.pdf");
+    std::filesystem::create_symlink("skolan.sal", w.dir.path() / "salar.csv");
+    std::filesystem::create_directory(w.dir.path() / "mapp.pdf");
+    w.open("Arkiv_skrivut");
+    w.type("Text2", "B12", w.print());
+    w.messages.fileNames = {w.dir.file("l\xE4nk.pdf"), w.dir.file("mapp.pdf")};
+    w.messages.answers = {true};
+    w.click("Command6", w.print());
+    w.click("Command6", w.print());
+    w.messages.fileNames = {w.dir.file("salar.csv")};
+    w.open("Arkiv_exportera");
+    EXPECT_EQ(
+        w.messages.log(),
+        (std::vector<std::string>{
+            "||PDF|*.pdf", "Spara som PDF|" + w.dir.file("l\xE4nk.pdf") + kSchoolFile, "||PDF|*.pdf",
+            "Spara som PDF|" + w.dir.file("mapp.pdf") + " finns redan. Vill du ers\xE4tta filen?",
+            "Skriv ut|Filen " + w.dir.file("mapp.pdf") + " kunde inte skrivas. Det \xE4r ingen vanlig fil.",
+            "||Kalender|*.ics|Kalkylblad|*.csv", "Exportera|" + w.dir.file("salar.csv") + kSchoolFile}));
+    for (const auto& message : w.messages.shown) {
+        EXPECT_TRUE(message.kind != ScriptedMessages::Kind::Show || message.icon == Icon::Exclamation);
+    }
+    EXPECT_EQ(w.file() + readBytes(w.dir.file("skolan.sal")), before);
 }
 
 // The dialog shows the running settings, again after a visit to the main window (an
