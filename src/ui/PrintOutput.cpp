@@ -19,6 +19,9 @@
 #include <system_error>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX // std::min below, not the macro
+#endif
 #include <windows.h>
 #else
 #include <fcntl.h>
