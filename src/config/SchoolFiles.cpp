@@ -1,5 +1,6 @@
 #include "config/SchoolFiles.h"
 
+#include "core/BookingFile.h"
 #include "core/Path.h"
 #include "core/Text1252.h"
 
@@ -58,21 +59,33 @@ bool isOfBookingFile(const std::string& target, const std::string& base) {
            startsWith(target, base + ".tmp");
 }
 
-// The copies kept beside the booking file at `base` when there is no backup folder: the
-// day's copies and those of a replaced file.
-bool isBackupBeside(const std::string& target, const std::string& base) {
-    const std::string stem = utantillagg(base);
-    for (int day = 1; day <= 31; ++day) {
-        if (same(target, stem + ".bk" + std::to_string(day))) {
-            return true;
-        }
-    }
-    return startsWith(target, stem + ".ersatt-") && comparable(target).ends_with(comparable(".bok"));
+// The copies of a replaced booking file at `base`, kept beside it when there is no backup
+// folder.
+bool isReplacedCopyBeside(const std::string& target, const std::string& base) {
+    return startsWith(target, utantillagg(base) + ".ersatt-") &&
+           comparable(target).ends_with(comparable(".bok"));
 }
 
 // The settings as start-up used them and as the next start will read them.
 std::array<const Settings*, 2> settingsOf(const Program& program) {
     return {&program.settings, &program.running};
+}
+
+// The day's copies of the booking file `file`, named as the load names them, wherever the
+// backup folder (or its absence) puts them.
+bool isDailyCopy(const Program& program, const std::string& target, const std::string& file, Disk& disk) {
+    // Every such name has ".bk" in it; other names need not be resolved 31 times over.
+    if (comparable(filnamn(target)).find(comparable(".bk")) == std::string::npos) {
+        return false;
+    }
+    for (const Settings* s : settingsOf(program)) {
+        for (int day = 1; day <= 31; ++day) {
+            if (same(target, disk.resolved(backupnamn(file, s->backupmapp, day)))) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 bool isBookingFamily(const Program& program, const std::string& path, const std::string& target, Disk& disk) {
@@ -83,11 +96,11 @@ bool isBookingFamily(const Program& program, const std::string& path, const std:
         if (file.empty()) {
             continue;
         }
-        if (disk.sameFile(path, file)) {
+        if (disk.sameFile(path, file) || isDailyCopy(program, target, file, disk)) {
             return true;
         }
         for (const std::string& base : placesOf(disk, file)) {
-            if (isOfBookingFile(target, base) || (backupsBeside && isBackupBeside(target, base))) {
+            if (isOfBookingFile(target, base) || (backupsBeside && isReplacedCopyBeside(target, base))) {
                 return true;
             }
         }

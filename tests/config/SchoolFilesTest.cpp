@@ -90,6 +90,8 @@ TEST(SchoolFiles, EveryPathToASchoolFileIsRefusedAndNamesThatOnlyLookAlikeAreNot
     for (const auto& [path, refused] : copies) {
         EXPECT_EQ(isSchoolFile(beside, path, disk), refused) << path;
     }
+    // A backup folder that could not be made leaves the copies named from its bare text.
+    EXPECT_TRUE(isSchoolFile(demo("saknad"), "saknaddemo.bk7", disk));
 #ifndef _WIN32
     // Links to the files and to their folder, and a second name of one (links under Wine
     // are not those of a Windows share).
