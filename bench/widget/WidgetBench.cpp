@@ -43,6 +43,7 @@ class CountingMessages : public Messages {
 class PinnedClock : public Clock {
   public:
     Date today() override { return Date{2025, 9, 29}; }
+    DateTime now() override { return DateTime{today(), 12, 0, 0}; }
     void pause(std::chrono::milliseconds) override {}
 };
 

@@ -7,6 +7,7 @@
 #include "app/FreeCommand.h"
 #include "app/PrintCommand.h"
 #include "app/StateReport.h"
+#include "config/SchoolFiles.h"
 #include "config/Startup.h"
 #include "core/Text1252.h"
 #include "ui/SwedishQt.h"
@@ -21,6 +22,7 @@
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 namespace tivra {
 namespace {
@@ -79,6 +81,16 @@ bool loadForCommandLine(Program& program, Messages& messages) {
         return false;
     }
     return true;
+}
+
+std::string schoolFileRefusalFor(const Program& program, const QString& absolute, const QString& given) {
+    // The school's files have names of the code page; a name outside it is none of them.
+    std::optional<std::string> path = fromUtf8(absolute.toStdString());
+    RealDisk disk;
+    if (!path || !isSchoolFile(program, *path, disk)) {
+        return {};
+    }
+    return schoolFileRefusal(fromUtf8(given.toStdString()).value_or(*path));
 }
 
 bool isCommandLineMode(int argc, char** argv) {

@@ -11,6 +11,10 @@
 #include "config/Program.h"
 #include "core/Messages.h"
 
+#include <QString>
+
+#include <string>
+
 namespace tivra {
 
 // Whether the arguments ask for a command-line mode rather than the window.
@@ -19,6 +23,10 @@ bool isCommandLineMode(int argc, char** argv);
 // Runs the start-up as the window would, in the current folder; false when it would end
 // the program.
 bool loadForCommandLine(Program& program, Messages& messages);
+
+// The refusal when the output file the user named (`absolute`, and as `given`) is one of the
+// school's files; empty when it may be written. Run in the school's folder.
+std::string schoolFileRefusalFor(const Program& program, const QString& absolute, const QString& given);
 
 // Runs the mode the arguments name; returns the exit status. `setup` is how the modes
 // that change the booking file meet the disk and the lock (app/ChangeCommand.h).

@@ -77,6 +77,13 @@ int runFileExport(const QCommandLineParser& parser, const ExportOptions& options
     if (!loadForCommandLine(program, messages)) {
         return kStartupEnded;
     }
+    if (!outPath.isEmpty()) {
+        const std::string refusal = schoolFileRefusalFor(program, outPath, parser.value(options.out));
+        if (!refusal.empty()) {
+            messages.show(refusal, kTitle, Icon::Exclamation);
+            return kRefused;
+        }
+    }
     std::optional<ExportChoice> choice = subject(parser, options, book, program, messages);
     if (!choice) {
         return kRefused;

@@ -82,11 +82,12 @@ PrintResult send(const PrintPlan& plan, const Program& program, PrintOutput& out
     return result;
 }
 
-int toPdf(const PrintPlan& plan, const Program& program, const QString& path, const QPageLayout& layout,
-          Messages& messages) {
+int toPdf(const PrintPlan& plan, const Program& program, const QString& path, const QString& given,
+          const QPageLayout& layout, Messages& messages) {
     PdfOutput output(path, layout);
     if (send(plan, program, output, messages) != PrintResult::Done) {
-        std::cerr << "Filen " << path.toStdString() << " kunde inte skrivas.\n";
+        std::cerr << "Filen " << given.toStdString() << " kunde inte skrivas. " << toUtf8(output.reason())
+                  << '\n';
         return kRefused;
     }
     return kPrinted;
@@ -145,6 +146,14 @@ int runPrint(const QCommandLineParser& parser, const PrintOptions& options, cons
     if (!loadForCommandLine(program, messages)) {
         return kWrongUse;
     }
+    const QString given = parser.value(options.pdf);
+    if (!pdfPath.isEmpty()) {
+        const std::string refusal = schoolFileRefusalFor(program, pdfPath, given);
+        if (!refusal.empty()) {
+            std::cerr << toUtf8(refusal) << '\n';
+            return kRefused;
+        }
+    }
     std::optional<PrintChoice> choice = choiceOf(parser, options, program);
     if (!choice) {
         return kRefused;
@@ -158,7 +167,7 @@ int runPrint(const QCommandLineParser& parser, const PrintOptions& options, cons
         return kRefused;
     }
     if (!pdfPath.isEmpty()) {
-        return toPdf(*plan, program, pdfPath, *layout, messages);
+        return toPdf(*plan, program, pdfPath, given, *layout, messages);
     }
     return toPrinter(*plan, program, parser.value(options.printer), *layout, messages);
 }

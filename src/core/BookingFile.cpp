@@ -167,6 +167,15 @@ std::string bookingFileBytes(int count, const std::vector<std::string>& rad) {
     return out;
 }
 
+std::optional<int> antalbokningar(std::string_view bytes) {
+    LineCursor lines(bytes);
+    std::string_view item = countItem(lines);
+    if (item.substr(0, 6) != "Antal:") {
+        return std::nullopt;
+    }
+    return announcedCount(item);
+}
+
 std::string backupnamn(const std::string& aktuellfil, const std::string& backupmapp, int day) {
     std::string base = backupmapp.empty() ? aktuellfil : filnamn(aktuellfil);
     return backupmapp + utantillagg(base) + ".bk" + std::to_string(day);

@@ -8,6 +8,7 @@
 #include "core/Messages.h"
 #include "core/Platform.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,6 +47,10 @@ int fillImage(const BookingTable& table, BookingFileState& file, ImageRows which
 
 // The whole file for `count` bookings from the image rad[1..9*count], CR LF after every line.
 std::string bookingFileBytes(int count, const std::vector<std::string>& rad);
+
+// The number of bookings that a booking file's count line announces; nothing when the
+// bytes are no booking file or the count does not fit.
+std::optional<int> antalbokningar(std::string_view bytes);
 
 // The day's backup copy of a booking file: backupmapp + base name + ".bk" + day of month.
 // The base name is the file's name without its extension; a "." in a folder name is

@@ -5,7 +5,7 @@
 
 namespace tivra {
 
-Date SystemClock::today() {
+DateTime SystemClock::now() {
     std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32
@@ -13,7 +13,8 @@ Date SystemClock::today() {
 #else
     localtime_r(&now, &local);
 #endif
-    return Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    return DateTime{Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}, local.tm_hour, local.tm_min,
+                    local.tm_sec};
 }
 
 void SystemClock::pause(std::chrono::milliseconds duration) {

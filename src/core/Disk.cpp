@@ -267,6 +267,21 @@ std::string RealDisk::linkTarget(const std::string& path) {
     return fromNative(target).value_or(path);
 }
 
+std::string RealDisk::resolved(const std::string& path) {
+    std::error_code ec;
+    fs::path absolute = fs::absolute(toPath(path), ec);
+    if (ec) {
+        return path;
+    }
+    fs::path full = fs::weakly_canonical(absolute, ec);
+    return fromNative(ec ? absolute.lexically_normal() : full).value_or(path);
+}
+
+bool RealDisk::sameFile(const std::string& first, const std::string& second) {
+    std::error_code ec;
+    return fs::equivalent(toPath(first), toPath(second), ec) && !ec;
+}
+
 std::vector<std::string> RealDisk::filesOlderThan(const std::string& prefix, std::chrono::seconds age) {
     std::vector<std::string> found;
     std::size_t cut = prefix.find_last_of("/\\");
@@ -372,6 +387,9 @@ std::string systemErrorText(std::error_code error) {
     }
     if (error == std::errc::no_space_on_device) {
         return "Disken \xE4r full.";
+    }
+    if (error == std::errc::file_too_large) {
+        return "Filen blev st\xF6rre \xE4n systemet till\xE5ter.";
     }
     if (error == std::errc::read_only_file_system) {
         return "Filsystemet \xE4r skrivskyddat.";

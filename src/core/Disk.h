@@ -48,6 +48,13 @@ class Disk {
     // well as a linked file), so that two paths to one file give one name; the path itself
     // when no part of it is a link or a link leads nowhere.
     virtual std::string linkTarget(const std::string& path) = 0;
+    // The absolute path the system would reach: relative to the current folder, every
+    // link of its existing part followed, "." and ".." gone. Used to compare paths, not
+    // to open them.
+    virtual std::string resolved(const std::string& path) = 0;
+    // Both paths reach one existing file, by whatever names (links, hard links, a file
+    // system that ignores letter case).
+    virtual bool sameFile(const std::string& first, const std::string& second) = 0;
     // The regular files beside `prefix` whose names begin with its last part and that
     // were last modified longer than `age` ago.
     virtual std::vector<std::string> filesOlderThan(const std::string& prefix, std::chrono::seconds age) = 0;
@@ -76,6 +83,8 @@ class RealDisk : public Disk {
     bool flushFolder(const std::string& path) override;
     bool replace(const std::string& from, const std::string& to) override;
     std::string linkTarget(const std::string& path) override;
+    std::string resolved(const std::string& path) override;
+    bool sameFile(const std::string& first, const std::string& second) override;
     std::vector<std::string> filesOlderThan(const std::string& prefix, std::chrono::seconds age) override;
     bool remove(const std::string& path) override;
     bool exists(const std::string& path) override;

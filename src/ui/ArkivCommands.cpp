@@ -1,30 +1,77 @@
 #include "ui/ArkivCommands.h"
 
 #include "core/BookingSave.h"
+#include "core/FileReplace.h"
 #include "core/Path.h"
 
+#include <cstdio>
+#include <optional>
+
 namespace tivra {
+namespace {
+
+constexpr const char kSaveTitle[] = "Spara bokningar";
+
+// "20261207-142501": the moment as a name sorts it.
+std::string stamp(const DateTime& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d%02d%02d-%02d%02d%02d", t.date.year, t.date.month, t.date.day,
+                  t.hour, t.minute, t.second);
+    return text;
+}
+
+// The copy of a booking file about to be replaced: NAME.ersatt-DATE-TIME.bok in the backup
+// folder, or beside the file.
+std::string replacedCopyName(const std::string& replaced, const std::string& backupmapp,
+                             const DateTime& now) {
+    const std::string name = filnamn(replaced);
+    const std::string folder =
+        backupmapp.empty() ? replaced.substr(0, replaced.size() - name.size()) : backupmapp;
+    return folder + utantillagg(name) + ".ersatt-" + stamp(now) + ".bok";
+}
+
+// Asks before the existing booking file `name` is replaced and keeps a copy of it; false
+// leaves it as it is.
+bool mayReplace(const std::string& name, const std::string& backupmapp, Platform& platform) {
+    const std::string replaced = platform.disk.resolved(name);
+    std::optional<std::string> bytes = platform.disk.readAll(replaced);
+    const int bookings = bytes ? antalbokningar(*bytes).value_or(0) : 0;
+    if (!platform.messages.askNo(name + " finns redan och har " + std::to_string(bookings) +
+                                     " bokningar. Vill du ers\xE4tta den?",
+                                 kSaveTitle)) {
+        return false;
+    }
+    const std::string copy = replacedCopyName(replaced, backupmapp, platform.clock.now());
+    if (!bytes || replaceWhole(platform.disk, copy, *bytes) != ReplaceOutcome::Replaced) {
+        platform.messages.show("En kopia av " + name + " kunde inte sparas som " + copy +
+                                   ". Filen har inte ersatts.",
+                               kSaveTitle, Icon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
 
 LoadResult arkiv_open(BookingTable& table, BookingFileState& file, const std::string& backupmapp,
                       Platform& platform) {
-    file.aktuellfil = platform.messages.openFileName(kBookingFolder, kBookingFilter);
-    if (file.aktuellfil.empty()) {
+    std::string chosen = platform.messages.openFileName(kBookingFolder, kBookingFilter);
+    if (chosen.empty()) {
         return LoadResult::NoFile;
     }
+    file.aktuellfil = std::move(chosen);
     return oppnabokningar(table, file, backupmapp, platform);
 }
 
-bool arkiv_saveas(BookingTable& table, BookingFileState& file, Platform& platform) {
+bool arkiv_saveas(BookingTable& table, BookingFileState& file, const std::string& backupmapp,
+                  Platform& platform) {
     std::string chosen = platform.messages.saveFileName(kBookingFolder, kBookingFilter);
     if (chosen.empty()) {
         file.aktuellfil.clear();
         return false;
     }
     std::string name = utantillagg(chosen) + ".bok";
-    if (platform.disk.exists(name) &&
-        !platform.messages.ask(
-            name + ". Bokningar med detta namn finns redan. Vill du ers\xE4tta befintlig fil?",
-            "Spara bokningar")) {
+    if (platform.disk.exists(platform.disk.resolved(name)) && !mayReplace(name, backupmapp, platform)) {
         return false;
     }
     std::string previous = file.aktuellfil;

@@ -15,14 +15,17 @@ inline constexpr const char* kBookingFolder = ".";
 inline constexpr const char* kBookingFilter = "*.bok|*.bok";
 
 // Asks for a booking file and loads it in place of the booking rows. A cancelled dialog
-// leaves no booking file open (NoFile). No backup copy is made for a file opened here.
+// changes nothing: the file open stays open. No backup copy is made for a file opened here.
 LoadResult arkiv_open(BookingTable& table, BookingFileState& file, const std::string& backupmapp,
                       Platform& platform);
 
-// Asks for a name, gives it the extension ".bok" and saves the bookings into it, asking
-// before an existing file is replaced. A cancelled dialog leaves no booking file open; "No"
-// to the question, or a save refused for its size, keeps the previous file open. Returns
-// whether the bookings were saved.
-bool arkiv_saveas(BookingTable& table, BookingFileState& file, Platform& platform);
+// Asks for a name, gives it the extension ".bok" and saves the bookings into it. An existing
+// file (reached by any path) is replaced only after a question that names its bookings, and
+// only once a copy of it lies in the backup folder (beside it when there is none), named
+// with the moment of the replace. A cancelled dialog leaves no booking file open; "No", a
+// copy that cannot be written or a save refused for its size keeps the previous file open.
+// Returns whether the bookings were saved.
+bool arkiv_saveas(BookingTable& table, BookingFileState& file, const std::string& backupmapp,
+                  Platform& platform);
 
 } // namespace tivra

@@ -62,7 +62,8 @@ ChangeResult Form1::runBookingChange(const std::function<ChangeResult(ChangeEnvi
     WaitCursorLock lock(platform_.disk);
     ChangeEnvironment env{platform_, lock};
     env.saveAs = [this](Program& program) {
-        bool saved = tivra::arkiv_saveas(program.bokningar, program.bookingFile, platform_);
+        bool saved = tivra::arkiv_saveas(program.bokningar, program.bookingFile, program.settings.backupmapp,
+                                         platform_);
         showOpenFile();
         return saved;
     };

@@ -2,6 +2,7 @@
 // spreadsheet file. The rules are in export/; the window asks for the file.
 #include "ui/Form1.h"
 
+#include "config/SchoolFiles.h"
 #include "core/FileReplace.h"
 #include "core/TextHelpers.h"
 #include "export/CsvExport.h"
@@ -26,6 +27,10 @@ void Form1::Arkiv_exportera_Click() {
     const bool csv = lower.ends_with(".CSV");
     if (!csv && !lower.ends_with(".ICS")) {
         name += ".ics";
+    }
+    if (isSchoolFile(program_, name, platform_.disk)) {
+        platform_.messages.show(schoolFileRefusal(name), kTitle, Icon::Exclamation);
+        return;
     }
     std::vector<Occurrence> found = occurrences(program_, *choice, platform_.clock.today());
     const std::string text = csv ? csvText(found) : icsText(found, std::time(nullptr));

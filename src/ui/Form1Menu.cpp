@@ -8,8 +8,8 @@
 namespace tivra {
 
 void Form1::arkiv_open() {
-    // A cancelled dialog leaves the table as it was; after a load, even a failed one, the
-    // grid shows what the table now holds.
+    // A cancelled dialog leaves the file open and watched; after a load, even a failed one,
+    // the grid shows what the table now holds.
     if (tivra::arkiv_open(program_.bokningar, program_.bookingFile, program_.settings.backupmapp,
                           platform_) != LoadResult::NoFile) {
         showOpenFile();
@@ -18,7 +18,7 @@ void Form1::arkiv_open() {
 }
 
 void Form1::arkiv_saveas() {
-    tivra::arkiv_saveas(program_.bokningar, program_.bookingFile, platform_);
+    tivra::arkiv_saveas(program_.bokningar, program_.bookingFile, program_.settings.backupmapp, platform_);
     showOpenFile();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/Form4.h"
 
+#include "config/SchoolFiles.h"
 #include "core/Calendar.h"
 #include "ui/Convert.h"
 #include "ui/HelpTexts.h"
@@ -26,6 +27,7 @@ constexpr double kClientHeight = 5475;
 constexpr const char* kNoPrinter = "Ingen skrivare \xE4r installerad. Anv\xE4nd Spara som PDF.";
 constexpr const char* kNotStarted = "Utskriften kunde inte startas.";
 constexpr const char* kNothing = "Inget att skriva ut.";
+constexpr const char* kPdfTitle = "Spara som PDF";
 
 template <typename W>
 W* placed(W* widget, const char* name, double left, double top, double width, double height) {
@@ -137,12 +139,12 @@ std::optional<PrintPlan> Form4::plan(bool quietWhenEmpty) {
     return made;
 }
 
-bool Form4::send(const PrintPlan& plan, PrintOutput& output, const std::string& failure) {
+bool Form4::send(const PrintPlan& plan, PrintOutput& output, const std::function<std::string()>& failure) {
     PrintNotes notes;
     PrintResult result =
         printWithProgress(plan, context_.program, context_.platform.clock.today(), output, this, notes);
     if (result == PrintResult::Refused) {
-        context_.platform.messages.show(failure, kPrintTitle, Icon::Exclamation);
+        context_.platform.messages.show(failure(), kPrintTitle, Icon::Exclamation);
     }
     if (result == PrintResult::Done) {
         reportPrintNotes(notes, context_.platform.messages);
@@ -164,7 +166,7 @@ void Form4::Command1_Click() {
         context_.platform.messages.show(kNoPrinter, kPrintTitle, Icon::Exclamation);
         return;
     }
-    if (send(*made, context_.output, kNotStarted)) {
+    if (send(*made, context_.output, [] { return std::string(kNotStarted); })) {
         hide();
     }
 }
@@ -217,13 +219,17 @@ void Form4::Command6_Click() {
         path += QStringLiteral(".pdf");
     }
     const std::string name = fromQString(path).value_or(chosen);
+    if (isSchoolFile(context_.program, name, context_.platform.disk)) {
+        messages.show(schoolFileRefusal(name), kPdfTitle, Icon::Exclamation);
+        return;
+    }
     if (QFileInfo::exists(path) &&
-        !messages.ask(name + " finns redan. Vill du ers\xE4tta filen?", "Spara som PDF")) {
+        !messages.ask(name + " finns redan. Vill du ers\xE4tta filen?", kPdfTitle)) {
         return;
     }
     const QPageLayout paper = context_.printer.pageLayout();
     PdfOutput pdf(path, pdfPageLayout(paper.pageSize().id(), paper.orientation()));
-    send(*made, pdf, "Filen " + name + " kunde inte skrivas.");
+    send(*made, pdf, [&] { return "Filen " + name + " kunde inte skrivas. " + pdf.reason(); });
 }
 
 } // namespace tivra

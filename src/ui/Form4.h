@@ -60,7 +60,8 @@ class Form4 : public QWidget {
     // is returned as it is, otherwise it is refused with "Inget att skriva ut.".
     std::optional<PrintPlan> plan(bool quietWhenEmpty);
     // Prints through the output with progress; false after the message of a failure.
-    bool send(const PrintPlan& plan, PrintOutput& output, const std::string& failure);
+    // `failure` gives the message, once the output has said why it refused.
+    bool send(const PrintPlan& plan, PrintOutput& output, const std::function<std::string()>& failure);
 
     Form4Context context_;
     QLabel* Label1 = nullptr;

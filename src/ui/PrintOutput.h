@@ -7,7 +7,9 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
+class QByteArray;
 class QPrinter;
 
 namespace tivra {
@@ -40,17 +42,26 @@ class PrinterOutput : public PrintOutput {
     QPrinter& printer_;
 };
 
-// A PDF file, written beside its place and renamed there once whole: a stopped or failed
-// document never leaves half a file, nor removes the one that was there.
+// A PDF file. The document is made whole in memory, written to a temporary file of its own
+// beside its place (created new, never through a link), forced onto the disk, checked and
+// only then renamed there: a stopped or failed document never leaves part of a file, nor
+// removes the one that was there, and PDFs written to one name at once never mix.
 class PdfOutput : public PrintOutput {
   public:
     PdfOutput(const QString& path, const QPageLayout& layout) : path_(path), layout_(layout) {}
     bool available() override { return true; }
+    // Refuses at once, before drawing, a place that holds something other than a file.
     PrintResult print(const std::function<bool(PrintSurface&)>& draw) override;
+    // Why the last document was refused, in Swedish (Windows-1252); empty otherwise.
+    const std::string& reason() const { return reason_; }
 
   private:
+    // Writes the finished document into place; the reason of a failure, or empty.
+    std::string store(const QByteArray& document) const;
+
     QString path_;
     QPageLayout layout_;
+    std::string reason_;
 };
 
 } // namespace tivra

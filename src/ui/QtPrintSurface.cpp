@@ -200,13 +200,24 @@ QPageLayout pdfPageLayout(QPageSize::PageSizeId size, QPageLayout::Orientation o
     return QPageLayout(QPageSize(size), orientation, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
 }
 
-std::unique_ptr<QPdfWriter> makePdfWriter(const QString& path, const QPageLayout& layout) {
-    auto writer = std::make_unique<QPdfWriter>(path);
+namespace {
+
+std::unique_ptr<QPdfWriter> configured(std::unique_ptr<QPdfWriter> writer, const QPageLayout& layout) {
     writer->setResolution(600);
     writer->setPageLayout(layout);
     writer->setTitle(QStringLiteral("Tivra"));
     writer->setCreator(QStringLiteral("Tivra"));
     return writer;
+}
+
+} // namespace
+
+std::unique_ptr<QPdfWriter> makePdfWriter(const QString& path, const QPageLayout& layout) {
+    return configured(std::make_unique<QPdfWriter>(path), layout);
+}
+
+std::unique_ptr<QPdfWriter> makePdfWriter(QIODevice& device, const QPageLayout& layout) {
+    return configured(std::make_unique<QPdfWriter>(&device), layout);
 }
 
 } // namespace tivra

@@ -19,6 +19,7 @@
 #include <unordered_map>
 #include <utility>
 
+class QIODevice;
 class QPagedPaintDevice;
 class QPdfWriter;
 
@@ -113,5 +114,7 @@ QPageLayout pdfPageLayout(QPageSize::PageSizeId size = QPageSize::A4,
 // so that line widths in dots look as they do on paper. The file is only written once a
 // surface draws on it.
 std::unique_ptr<QPdfWriter> makePdfWriter(const QString& path, const QPageLayout& layout = pdfPageLayout());
+// The same writing into a device that is open for writing.
+std::unique_ptr<QPdfWriter> makePdfWriter(QIODevice& device, const QPageLayout& layout = pdfPageLayout());
 
 } // namespace tivra

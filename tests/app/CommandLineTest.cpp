@@ -7,8 +7,10 @@
 
 #include <QProcess>
 
+#include <csignal>
 #include <filesystem>
 #include <regex>
+#include <sys/resource.h>
 
 namespace tivra {
 namespace {
@@ -88,13 +90,81 @@ TEST(PrintCommand, WritesTheChosenOverviewListsAndSchedulesToAPdf) {
         {{"--all-rooms", "--page-size", "B9", "--pdf", pdf},
          "2: Okänt pappersformat: B9. Välj A4, A3, A5, Letter eller Legal.\n"},
         {{"--weeks", "50", "--all-rooms", "--pdf", nowhere},
-         "1: Filen " + nowhere + " kunde inte skrivas.\n"},
+         "1: Filen " + nowhere + " kunde inte skrivas. Filen eller mappen finns inte.\n"},
     };
     std::filesystem::remove(pdf);
     for (const auto& [args, said] : refused) {
         EXPECT_EQ(run("print", school, args).said(), said);
         EXPECT_FALSE(std::filesystem::exists(pdf));
     }
+}
+
+// The program with its files limited to `bytes`, as a disk that fills up would stop it: the
+// limit binds root too, and with its signal ignored the write fails as on a full disk.
+Outcome runOnFullDisk(const string& mode, const TempDir& folder, const std::vector<string>& args,
+                      rlim_t bytes) {
+    TempDir scratch;
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const rlimit small{bytes, before.rlim_max};
+    auto* handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const pid_t pid = start(mode, folder, args, scratch.file("err"), {}, scratch.file("out"));
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, handler);
+    const int status = finish(pid);
+    return {status, readBytes(scratch.file("out")), readBytes(scratch.file("err"))};
+}
+
+long filesIn(const TempDir& dir) {
+    return std::distance(std::filesystem::directory_iterator(dir.path()), {});
+}
+
+// A PDF is written whole or not at all, and a failure says why: a place that holds no file
+// is refused before anything is written, a full disk leaves the old file as it was, and
+// prints to one name at once each leave a whole file.
+TEST(PrintCommand, APdfIsWrittenWholeOrNotAtAllAndAFailureSaysWhy) {
+    TempDir school;
+    TempDir out;
+    demoSchool(school);
+    auto printTo = [](const string& pdf) {
+        return std::vector<string>{"--weeks", "49-50", "--all-rooms", "--schedules", "--pdf", pdf};
+    };
+    EXPECT_EQ(run("print", school, printTo("/dev/full")).said(),
+              "1: Filen /dev/full kunde inte skrivas. Det är ingen vanlig fil.\n");
+
+    const string pdf = out.file("veckan.pdf");
+    writeBytes(pdf, "gammal");
+    EXPECT_EQ(runOnFullDisk("print", school, printTo(pdf), 8192).said(),
+              "1: Filen " + pdf + " kunde inte skrivas. Filen blev större än systemet tillåter.\n");
+    EXPECT_EQ(readBytes(pdf), "gammal");
+    EXPECT_EQ(filesIn(out), 1) << "no part of the new file is left";
+
+    TempDir errors;
+    std::vector<pid_t> prints;
+    for (int i = 0; i < 4; ++i) {
+        prints.push_back(start("print", school, printTo(pdf), errors.file("err")));
+    }
+    for (pid_t p : prints) {
+        EXPECT_EQ(finish(p), 0);
+    }
+    EXPECT_EQ(readBytes(errors.file("err")), "");
+    EXPECT_NE(pdfinfo(pdf).find("Pages:           8\n"), string::npos) << pdfinfo(pdf);
+    EXPECT_EQ(filesIn(out), 1);
+}
+
+// No output file the user names replaces one of the school's files, by whatever path.
+TEST(CommandLine, PrintAndExportNeverWriteOverTheSchoolsFiles) {
+    TempDir school;
+    demoSchool(school);
+    const string bok = school.file("backup/../demo.bok");
+    const string before = readBytes(school.file("demo.bok")) + readBytes(school.file("Tivra.ini"));
+    EXPECT_EQ(run("print", school, {"--weeks", "50", "--all-rooms", "--pdf", bok}).said(),
+              "1: " + bok + " är en av skolans filer och kan inte skrivas över.\n");
+    EXPECT_EQ(run("export", school, {"--csv", "--object", "c1", "--out", school.file("Tivra.ini")}).said(),
+              "1: Exportera: " + school.file("Tivra.ini") +
+                  " är en av skolans filer och kan inte skrivas över.\n");
+    EXPECT_EQ(readBytes(school.file("demo.bok")) + readBytes(school.file("Tivra.ini")), before);
 }
 
 // `tivra book` stores the booking in the code page of the file, with a decimal point on a

@@ -33,6 +33,11 @@ bool ScriptedMessages::ask(const std::string& text, const std::string& title) {
     return next(answers, false);
 }
 
+bool ScriptedMessages::askNo(const std::string& text, const std::string& title) {
+    shown.push_back({Kind::AskNo, text, title, Icon::Question});
+    return next(answers, false);
+}
+
 std::string ScriptedMessages::input(const std::string& prompt, const std::string& title,
                                     const std::string& defaultText) {
     shown.push_back({Kind::Input, prompt + "|" + defaultText, title, Icon::Question});

@@ -19,7 +19,7 @@ namespace tivra::test {
 // (No, empty and cancelled when a queue is empty). fatal records and throws ProgramEnded.
 class ScriptedMessages : public Messages {
   public:
-    enum class Kind { Show, Ask, Input, OpenFile, SaveFile, Fatal };
+    enum class Kind { Show, Ask, AskNo, Input, OpenFile, SaveFile, Fatal };
     struct Shown {
         Kind kind;
         std::string text;
@@ -36,6 +36,7 @@ class ScriptedMessages : public Messages {
 
     void show(const std::string& text, const std::string& title, Icon icon) override;
     bool ask(const std::string& text, const std::string& title) override;
+    bool askNo(const std::string& text, const std::string& title) override;
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText) override;
     std::string openFileName(const std::string& folder, const std::string& filter) override;
@@ -46,13 +47,17 @@ class ScriptedMessages : public Messages {
     std::vector<std::string> log() const;
 };
 
-// A clock pinned to one date, whose pauses are only counted.
+// A clock pinned to one date and time of day, whose pauses are only counted.
 class FixedClock : public Clock {
   public:
     explicit FixedClock(Date date) : date(date) {}
     Date date;
+    int hour = 12;
+    int minute = 0;
+    int second = 0;
     std::vector<std::chrono::milliseconds> pauses;
     Date today() override { return date; }
+    DateTime now() override { return DateTime{date, hour, minute, second}; }
     void pause(std::chrono::milliseconds d) override { pauses.push_back(d); }
 };
 

@@ -17,6 +17,8 @@ namespace {
 
 using namespace test;
 
+constexpr const char kSchoolFile[] = " \xE4r en av skolans filer och kan inte skrivas \xF6ver.";
+
 TEST(Form1, StartupFillsTheListsAndShowsTodaysWeekAndDayAndAvslutaEndsWithoutAsking) {
     StartedWindow s(school(), Date{2027, 2, 10});
     // February lies in the second calendar year of the period: shown as its own week.
@@ -50,8 +52,8 @@ TEST(Form1, StartupFillsTheListsAndShowsTodaysWeekAndDayAndAvslutaEndsWithoutAsk
 }
 
 // Öppna loads the chosen file and redraws; Spara som gives the name the booking extension
-// and asks before replacing a file; Exportera writes the shown room. A cancelled dialog
-// loads nothing, and leaves no file to save to.
+// and asks before replacing a file; Exportera writes the shown room. A cancelled Öppna
+// loads nothing; a cancelled Spara som leaves no file to save to.
 TEST(Form1, OpenSaveAsAndExportUseTheChosenFile) {
     StartedWindow s;
     const std::string other = bookingFile({{"CD", "", "30", "5", "14.00", "B14", "", "40", ""}});
@@ -69,8 +71,7 @@ TEST(Form1, OpenSaveAsAndExportUseTheChosenFile) {
     EXPECT_EQ(saveAs(), s.dir.file("a.b/kopia.bok"));
     EXPECT_EQ(saveAs(), s.dir.file("a.b/kopia.bok")); // No
     EXPECT_EQ(s.messages.log().back(),
-              "Spara bokningar|" + skolan +
-                  ". Bokningar med detta namn finns redan. Vill du ers\xE4tta befintlig fil?");
+              "Spara bokningar|" + skolan + " finns redan och har 0 bokningar. Vill du ers\xE4tta den?");
     EXPECT_EQ(readBytes(skolan), bookingFile({}));
     EXPECT_EQ(saveAs(), skolan); // Yes
     EXPECT_EQ(readBytes(skolan) + readBytes(s.dir.file("a.b/kopia.bok")), other + other);
@@ -90,6 +91,29 @@ TEST(Form1, OpenSaveAsAndExportUseTheChosenFile) {
     EXPECT_EQ(s.form->redrawCount(), redraws);
     EXPECT_EQ(saveAs(), "");
     EXPECT_EQ(s.form->windowTitle(), QStringLiteral("Tivra"));
+}
+
+// Ctrl+O and Escape leave the file open: the window still names and watches it, and the
+// next Boka saves into it, beside a colleague's booking made meanwhile.
+TEST(Form1, ACancelledOpenKeepsTheFileOpenWatchedAndBookedInto) {
+    StartedWindow s;
+    s.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(s.form.get()));
+    QTest::keyClick(s.form.get(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(s.messages.shown.size(), 1u);
+    EXPECT_EQ(s.messages.shown[0].kind, ScriptedMessages::Kind::OpenFile);
+    EXPECT_EQ(s.form->windowTitle() + s.child<QLabel>("statusFile")->text(),
+              q("Tivra \x96 skolan.bokskolan.bok"));
+    const Row theirs = booked("Deras", "4", "10.00");
+    writeBytes(s.dir.file("skolan.bok"), bookingFile({theirs}));
+    for (int waited = 0; waited < 6000 && s.boxOf(2) == nullptr; waited += 100) {
+        QTest::qWait(100);
+    }
+    EXPECT_NE(s.boxOf(2), nullptr);
+    s.type({{"Text3", "Mitt"}, {"Text4", "cd"}, {"Text1", "13.00"}, {"Text2", "60"}});
+    s.click("Command3");
+    EXPECT_EQ(s.file(), bookingFile({theirs, {"CD", "Mitt", "60", "3", "13.00", "B14", "", "40", ""}}));
+    EXPECT_EQ(s.messages.shown.size(), 1u) << s.messages.log().back();
 }
 
 // The printer's place in tests: it records each document, or refuses it.
@@ -191,6 +215,35 @@ TEST(PrintDialog, OkSendsThePlanToThePrinterAndSparaSomPdfToTheChosenFile) {
     EXPECT_TRUE(readBytes(w.dir.file("d\xC3\xB6rrar.pdf")).starts_with("%PDF"));
     EXPECT_EQ(w.output->documents.size(), 1u);
     EXPECT_TRUE(w.print()->isVisible());
+}
+
+// "Spara som PDF..." and "Exportera..." never write over the school's files, here through
+// links to them; a PDF that cannot be written says why.
+TEST(PrintDialog, SparaSomPdfAndExporteraRefuseTheSchoolsFilesAndAFailedPdfSaysWhy) {
+    Window w;
+    const std::string before = w.file() + readBytes(w.dir.file("skolan.sal"));
+    std::filesystem::create_symlink("skolan.bok", w.dir.path() / "l\xC3\xA4nk.pdf");
+    std::filesystem::create_symlink("skolan.sal", w.dir.path() / "salar.csv");
+    std::filesystem::create_directory(w.dir.path() / "mapp.pdf");
+    w.open("Arkiv_skrivut");
+    w.type("Text2", "B12", w.print());
+    w.messages.fileNames = {w.dir.file("l\xE4nk.pdf"), w.dir.file("mapp.pdf")};
+    w.messages.answers = {true};
+    w.click("Command6", w.print());
+    w.click("Command6", w.print());
+    w.messages.fileNames = {w.dir.file("salar.csv")};
+    w.open("Arkiv_exportera");
+    EXPECT_EQ(
+        w.messages.log(),
+        (std::vector<std::string>{
+            "||PDF|*.pdf", "Spara som PDF|" + w.dir.file("l\xE4nk.pdf") + kSchoolFile, "||PDF|*.pdf",
+            "Spara som PDF|" + w.dir.file("mapp.pdf") + " finns redan. Vill du ers\xE4tta filen?",
+            "Skriv ut|Filen " + w.dir.file("mapp.pdf") + " kunde inte skrivas. Det \xE4r ingen vanlig fil.",
+            "||Kalender|*.ics|Kalkylblad|*.csv", "Exportera|" + w.dir.file("salar.csv") + kSchoolFile}));
+    for (const auto& message : w.messages.shown) {
+        EXPECT_TRUE(message.kind != ScriptedMessages::Kind::Show || message.icon == Icon::Exclamation);
+    }
+    EXPECT_EQ(w.file() + readBytes(w.dir.file("skolan.sal")), before);
 }
 
 // The dialog shows the running settings, again after a visit to the main window (an
