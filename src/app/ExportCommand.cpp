@@ -109,8 +109,11 @@ int runFileExport(const QCommandLineParser& parser, const ExportOptions& options
     }
     RealDisk disk;
     std::string path = fromUtf8(outPath.toStdString()).value_or("");
-    if (path.empty() || replaceWhole(disk, path, text) != ReplaceOutcome::Replaced) {
-        messages.show("Kan inte skriva " + path + ".", kTitle, Icon::Exclamation);
+    const std::string why = path.empty()
+                                ? std::string("Filnamnet har tecken som programmet inte kan hantera.")
+                                : writeOutputFile(disk, path, text);
+    if (!why.empty()) {
+        messages.show("Filen " + path + " kunde inte skrivas. " + why, kTitle, Icon::Exclamation);
         return kRefused;
     }
     return kWritten;

@@ -319,6 +319,11 @@ bool RealDisk::isFolder(const std::string& path) {
     return fs::is_directory(toPath(path), ec);
 }
 
+bool RealDisk::isFile(const std::string& path) {
+    std::error_code ec;
+    return fs::is_regular_file(toPath(path), ec);
+}
+
 bool RealDisk::isWritable(const std::string& path) {
     fs::path p = toPath(path);
     std::error_code ec;
@@ -399,6 +404,9 @@ std::string systemErrorText(std::error_code error) {
     }
     if (error == std::errc::not_a_directory) {
         return "Det finns en fil d\xE4r en mapp skulle vara.";
+    }
+    if (error == std::errc::io_error) {
+        return "Fel vid l\xE4sning eller skrivning p\xE5 disken.";
     }
     if (error == std::errc::file_exists) {
         return "Filen finns redan.";

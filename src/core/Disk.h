@@ -62,6 +62,8 @@ class Disk {
     // A file or a folder of that name exists.
     virtual bool exists(const std::string& path) = 0;
     virtual bool isFolder(const std::string& path) = 0;
+    // A plain file stands there (a link to one counts), not a folder, pipe or device.
+    virtual bool isFile(const std::string& path) = 0;
     // A file that exists may be written, or a missing file may be created there.
     virtual bool isWritable(const std::string& path) = 0;
     // The local date of the last modification; nothing when it cannot be read.
@@ -89,6 +91,7 @@ class RealDisk : public Disk {
     bool remove(const std::string& path) override;
     bool exists(const std::string& path) override;
     bool isFolder(const std::string& path) override;
+    bool isFile(const std::string& path) override;
     bool isWritable(const std::string& path) override;
     std::optional<Date> modificationDate(const std::string& path) override;
     std::string createFolder(const std::string& path, const std::string& sharedLike) override;

@@ -34,28 +34,58 @@ bool isTemporaryOf(const std::string& name, const std::string& target) {
 
 } // namespace
 
-ReplaceOutcome replaceWhole(Disk& disk, const std::string& path, std::string_view bytes,
-                            const std::function<bool(const std::string& target)>& unchanged,
-                            const ReplaceOptions& options) {
+namespace {
+
+struct Attempt {
+    ReplaceOutcome outcome = ReplaceOutcome::Failed;
+    std::error_code error; // why it failed
+};
+
+Attempt attemptReplace(Disk& disk, const std::string& path, std::string_view bytes,
+                       const std::function<bool(const std::string& target)>& unchanged,
+                       const ReplaceOptions& options) {
     const std::string target = options.atLink == AtLink::Follow ? disk.linkTarget(path) : path;
     const std::string temporary = temporaryName(target);
     const std::error_code created =
         disk.createNew(temporary, bytes, options.sharedLike.empty() ? target : options.sharedLike);
     if (created == std::errc::file_exists) {
-        return ReplaceOutcome::Failed; // not ours to remove
+        return {ReplaceOutcome::Failed, created}; // not ours to remove
     }
-    ReplaceOutcome outcome = ReplaceOutcome::Failed;
-    // A protected target stays protected: the rename must not get around it.
-    if (!created && disk.flush(temporary) && disk.readAll(temporary) == bytes && disk.isWritable(target)) {
-        if (unchanged && !unchanged(target)) {
-            outcome = ReplaceOutcome::Overtaken;
-        } else if (disk.replace(temporary, target)) {
-            disk.flushFolder(target);
-            return ReplaceOutcome::Replaced;
-        }
+    Attempt attempt{ReplaceOutcome::Failed, created};
+    if (created) {
+        // A partly written file is left behind.
+    } else if (!disk.flush(temporary) || disk.readAll(temporary) != bytes) {
+        attempt.error = std::make_error_code(std::errc::io_error);
+    } else if (!disk.isWritable(target)) {
+        // A protected target stays protected: the rename must not get around it.
+        attempt.error = std::make_error_code(std::errc::permission_denied);
+    } else if (unchanged && !unchanged(target)) {
+        attempt.outcome = ReplaceOutcome::Overtaken;
+    } else if (disk.replace(temporary, target)) {
+        disk.flushFolder(target);
+        return {ReplaceOutcome::Replaced, {}};
+    } else {
+        attempt.error = std::make_error_code(std::errc::io_error);
     }
     disk.remove(temporary);
-    return outcome;
+    return attempt;
+}
+
+} // namespace
+
+ReplaceOutcome replaceWhole(Disk& disk, const std::string& path, std::string_view bytes,
+                            const std::function<bool(const std::string& target)>& unchanged,
+                            const ReplaceOptions& options) {
+    return attemptReplace(disk, path, bytes, unchanged, options).outcome;
+}
+
+std::string writeOutputFile(Disk& disk, const std::string& path, std::string_view bytes) {
+    // A device or a folder at the name would be replaced by a file: /dev/null for everyone.
+    if (disk.exists(path) && !disk.isFile(path)) {
+        return "Det \xE4r ingen vanlig fil.";
+    }
+    const Attempt attempt = attemptReplace(disk, path, bytes, {}, {});
+    return attempt.outcome == ReplaceOutcome::Replaced ? std::string() : systemErrorText(attempt.error);
 }
 
 void removeStaleTemporaries(Disk& disk, const std::string& path, AtLink atLink) {

@@ -37,6 +37,10 @@ ReplaceOutcome replaceWhole(Disk& disk, const std::string& path, std::string_vie
                             const std::function<bool(const std::string& target)>& unchanged = {},
                             const ReplaceOptions& options = {});
 
+// A file the user named (a PDF, an export) written as replaceWhole writes, over a plain
+// file only: the empty text when it is in place, else why not, in Swedish.
+std::string writeOutputFile(Disk& disk, const std::string& path, std::string_view bytes);
+
 // Removes the temporary files of `path` that a copy killed inside its save left behind,
 // once they are older than any save could take. Nothing else beside the file is touched.
 void removeStaleTemporaries(Disk& disk, const std::string& path, AtLink atLink = AtLink::Follow);

@@ -34,8 +34,8 @@ void Form1::Arkiv_exportera_Click() {
     }
     std::vector<Occurrence> found = occurrences(program_, *choice, platform_.clock.today());
     const std::string text = csv ? csvText(found) : icsText(found, std::time(nullptr));
-    if (replaceWhole(platform_.disk, name, text) != ReplaceOutcome::Replaced) {
-        platform_.messages.show("Kan inte skriva " + name + ".", kTitle, Icon::Exclamation);
+    if (const std::string why = writeOutputFile(platform_.disk, name, text); !why.empty()) {
+        platform_.messages.show("Filen " + name + " kunde inte skrivas. " + why, kTitle, Icon::Exclamation);
         return;
     }
     tell("Exporterat till " + name);

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <regex>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace tivra {
 namespace {
@@ -130,8 +131,14 @@ TEST(PrintCommand, APdfIsWrittenWholeOrNotAtAllAndAFailureSaysWhy) {
     auto printTo = [](const string& pdf) {
         return std::vector<string>{"--weeks", "49-50", "--all-rooms", "--schedules", "--pdf", pdf};
     };
-    EXPECT_EQ(run("print", school, printTo("/dev/full")).said(),
-              "1: Filen /dev/full kunde inte skrivas. Det är ingen vanlig fil.\n");
+    // A pipe, as /dev/full would be: a test must not risk a device of the machine.
+    const string pipe = out.file("pipe.pdf");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(run("print", school, printTo(pipe)).said(),
+              "1: Filen " + pipe + " kunde inte skrivas. Det är ingen vanlig fil.\n");
+    EXPECT_EQ(run("export", school, {"--csv", "--object", "c1", "--out", pipe}).said(),
+              "1: Exportera: Filen " + pipe + " kunde inte skrivas. Det är ingen vanlig fil.\n");
+    std::filesystem::remove(pipe);
 
     const string pdf = out.file("veckan.pdf");
     writeBytes(pdf, "gammal");
