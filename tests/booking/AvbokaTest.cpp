@@ -15,7 +15,10 @@ class AvbokaTest : public BokaTest {
     }
     std::vector<EditFields> filled;
 
-    const std::string question = std::string(": Avboka|") + kCancelQuestion;
+    // The confirmation as shown, for the booking it names.
+    static std::string question(const std::string& booking) {
+        return ": Avboka|" + booking + "\r\n" + kCancelQuestion;
+    }
     const Row a = booked("A", "SAL 1", "1", "08.00", "60", "10");
     const Row b = booked("B", "SAL 2", "2", "09.00", "30", "10-12");
     const Row c = booked("C", "KAMERA", "3", "10.00", "45", "11");
@@ -25,11 +28,13 @@ TEST_F(AvbokaTest, ConfirmedCancelEmptiesTheRowAndRemovesTheBookingFromTheFile) 
     addLesson("SAL 2", "09.00", "45"); // row 1
     use({a, b, c});                    // rows 2, 3, 4
 
+    const std::string named = question("SAL 2 TIS 09.00\x96"
+                                       "09.30, veckor 10-12");
     messages.answers = {false};
-    EXPECT_EQ(said(cancel(3)), "Declined" + question);
+    EXPECT_EQ(said(cancel(3)), "Declined" + named);
     EXPECT_EQ(lock.taken, 0) << "nothing is locked before the answer";
     messages.answers = {true};
-    EXPECT_EQ(said(cancel(3)), "Saved" + question);
+    EXPECT_EQ(said(cancel(3)), "Saved" + named);
     EXPECT_EQ(file(), bookingFile({a, c}));
     EXPECT_TRUE(program.bokningar.row(3).sameBooking(Bokning{})) << "fields 1 to 9 emptied in place";
     use({a, c});
@@ -44,14 +49,16 @@ TEST_F(AvbokaTest, OfTwoIdenticalBookingsTheFirstIsRemovedAndOneRemovedMeanwhile
     Row x = booked("X", "SAL 1", "4", "12.00", "60", "10");
     use({a, x, a});
     messages.answers = {true};
-    EXPECT_EQ(said(cancel(3)), "Saved" + question);
+    EXPECT_EQ(said(cancel(3)), "Saved" + question("SAL 1 M\xC5N 08.00\x96"
+                                                  "09.00, vecka 10"));
     EXPECT_EQ(file(), bookingFile({x, a}));
 
     // Another copy removed X meanwhile: the file stays as that copy left it and nothing is said.
     use({x, b});
     writeBytes(program.bookingFile.aktuellfil, bookingFile({b}));
     messages.answers = {true};
-    EXPECT_EQ(said(cancel(1)), "Unchanged" + question);
+    EXPECT_EQ(said(cancel(1)), "Unchanged" + question("SAL 1 TOR 12.00\x96"
+                                                      "13.00, vecka 10"));
     EXPECT_EQ(file(), bookingFile({b}));
     EXPECT_EQ(program.bokningar.antalrader, 1) << "the table holds the file as it is now";
 }
@@ -98,6 +105,20 @@ TEST_F(AvbokaTest, RedigeraFillsTheFieldsAndBokaReplacesTheEditedBookingOrLeaves
     // Gone from the file meanwhile: nothing written, nothing said, as "Avboka" does.
     EXPECT_EQ(replace("8.00"), "Unchanged");
     EXPECT_EQ(file(), moved);
+}
+
+// All weeks of a booking go at once, so the question names them as the week grid counts
+// them, with the booking's object, day and time.
+TEST_F(AvbokaTest, TheCancelQuestionNamesTheBookingAndEveryWeekOfIt) {
+    program.settings.startvecka = 34;
+    program.settings.slutvecka = 76;
+    use({booked("AB", "KAMERA", "5", "13.00", "47", "50-54"),
+         booked("AB", "SAL 12", "7", "09.05", "90", "57")});
+    messages.answers = {false, false};
+    EXPECT_EQ(said(cancel(1)), "Declined" + question("KAMERA FRE 13.00\x96"
+                                                     "13.45, veckor 50-2"));
+    EXPECT_EQ(said(cancel(2)), "Declined" + question("SAL 12 S\xD6N 09.05\x96"
+                                                     "10.35, vecka 5"));
 }
 
 class FleraVeckorTest : public BokaTest {

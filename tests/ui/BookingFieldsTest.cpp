@@ -136,7 +136,8 @@ TEST(AvbokMenu, FleraVeckorAndAvbokaActOnTheChosenBookingAndARefusalShowsOverThe
     w.menuItem(2, "Avboka");
     EXPECT_EQ(w.file(), bookingFile({meeting("40-42")}));
     w.menuItem(2, "Avboka");
-    EXPECT_EQ(w.messages.log().back(), "Avboka|\xC4r du s\xE4ker att du vill avboka?");
+    EXPECT_EQ(w.messages.log().back(), "Avboka|B14 ONS 13.00\x96"
+                                       "14.00, veckor 40-42\r\n\xC4r du s\xE4ker att du vill avboka?");
     EXPECT_EQ(w.file(), bookingFile({}));
     EXPECT_TRUE(w.boxOf(2) == nullptr && w.boxOf(1) != nullptr) << "the booking's box is gone from the week";
     // A refusal after the reload shows over the booking that took the time.
