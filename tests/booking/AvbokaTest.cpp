@@ -92,8 +92,8 @@ TEST_F(AvbokaTest, RedigeraFillsTheFieldsAndBokaReplacesTheEditedBookingOrLeaves
     messages.shown.clear();
     auto replace = [&](const char* start) { return said(boka(program, fields(start), env, original)); };
 
-    // A conflict refuses, and the original still stands.
-    EXPECT_EQ(replace("12.30"), "Refused: " + kRefusedTaken);
+    // A conflict refuses, naming the week, and the original still stands.
+    EXPECT_EQ(replace("12.30"), "Refused: Boka|Angiven tid redan bokad vecka 10.");
     EXPECT_EQ(file(), bookingFile({kamera, gone, edited, other}));
 
     // Overlapping only itself: moved.
@@ -119,6 +119,39 @@ TEST_F(AvbokaTest, TheCancelQuestionNamesTheBookingAndEveryWeekOfIt) {
                                                      "13.45, veckor 50-2"));
     EXPECT_EQ(said(cancel(2)), "Declined" + question("SAL 12 S\xD6N 09.05\x96"
                                                      "10.35, vecka 5"));
+}
+
+// The edited booking keeps every week it had, whatever week is shown, and its new version
+// must be free in each of them: of bookings, of lessons (asked about) and of the object's
+// booking period.
+TEST_F(AvbokaTest, AnEditKeepsTheBookingsWeeksAndIsCheckedInEachOfThem) {
+    program.selection.valdvecka = 19;
+    const Row mine{"AB", "M\xF6te", "60", "2", "12.00", "SAL 1", "", "19-21"};
+    const Row later = booked("X", "SAL 1", "2", "13.00", "60", "20");
+    addLesson("SAL 1", "15.00", "60", "21"); // row 1
+    use({mine, later});                      // rows 2, 3
+    const std::string before = file();
+    std::optional<Bokning> original = edit(2);
+    ASSERT_TRUE(original);
+    messages.shown.clear();
+    auto replace = [&](const char* start, const char* objekt = "SAL 1", Vy vy = Vy::Salar) {
+        BookingFields f = fields(start, "60", objekt);
+        f.vy = vy;
+        f.kommentar = "Prov";
+        return said(boka(program, f, env, original));
+    };
+
+    EXPECT_EQ(replace("12.30"), "Refused: Boka|Angiven tid redan bokad vecka 20.");
+    messages.answers = {false};
+    EXPECT_EQ(replace("14.30"), std::string("Declined: Boka|") + kLessonQuestion);
+    EXPECT_EQ(replace("12.00", "DATORSAL", Vy::Annat),
+              "Refused: Boka|DATORSAL kan bara bokas veckorna 12-20.");
+    EXPECT_EQ(file(), before);
+
+    // Only the comment changed: the same weeks, even with another week shown.
+    program.selection.valdvecka = 30;
+    EXPECT_EQ(replace("12.00"), "Saved");
+    EXPECT_EQ(file(), bookingFile({later, {"ABC", "Prov", "60", "2", "12.00", "SAL 1", "", "19-21"}}));
 }
 
 class FleraVeckorTest : public BokaTest {

@@ -163,17 +163,22 @@ TEST(AvbokMenu, RightPressOpensTheMenuAndRedigeraMakesTheNextBokaReplaceTheBooki
     }
     EXPECT_EQ(after, "1 2 1 2menu ");
     QTest::keyClick(w.menu(), Qt::Key_Escape);
+    w.messages.inputs = {"40-42"};
+    w.menuItem(2, "Flera_veckor");
     w.child<QComboBox>("Combo3")->setEditText(QStringLiteral("FRE"));
     w.menuItem(2, "Redigera");
     // The day field's handler ran, and the time fields kept in step.
     EXPECT_EQ(w.texts({"Combo1", "Text1", "Text2", "Text5", "Text3", "Text4"}) + w.day(),
               "B14|13.00|60|14.00|M\xF6te|ABONS3");
     // Nothing is written before "Boka"; the booking's box is outlined meanwhile.
-    EXPECT_EQ(w.file(), bookingFile({meeting()}));
+    EXPECT_EQ(w.file(), bookingFile({meeting("40-42")}));
     EXPECT_EQ(w.boxOf(2)->border(), 3);
+    // The new version keeps all the booking's weeks.
     w.type({{"Text4", "cd"}, {"Text1", "15.00"}});
     w.click("Command3");
-    EXPECT_EQ(w.file(), bookingFile({{"CD", "M\xF6te", "60", "3", "15.00", "B14", "", "40", ""}}));
+    EXPECT_EQ(w.file(), bookingFile({{"CD", "M\xF6te", "60", "3", "15.00", "B14", "", "40-42", ""}}));
+    EXPECT_EQ(w.child<QLabel>("statusText")->text(), q("\xC4ndrat B14 ons 15.00\x96"
+                                                       "16.00 veckor 40-42"));
     // "Töm" ends an edit without any change (the new booking is the table's row 3).
     w.menuItem(3, "Redigera");
     w.click("Command6");
