@@ -83,10 +83,11 @@ TEST(BookingFields, TypedTimesFollowEachOtherTomEmptiesAndTheFreeRoomsWindowFill
     ASSERT_EQ(w.times(), "9.00|09.45|45 marked");
     const char* const steps[][3] = {
         {"Text5", "", "9.00||45 marked"},
-        {"Text2", "47", "9.00|09.45|45 marked"}, // whole slots: the end rewrites the length
-        {"Text1", "23.30", "23.30|09.45|45 marked"},
-        {"Text2", "30", "23.30|09.45|30"},          // past the day's last slot
-        {"Text1", "9.00", "9.00|09.45|45 marked"},  // a new start with a valid end gives the length
+        {"Text2", "47", "9.00|09.45|45 marked"},   // whole slots: the end rewrites the length
+        {"Text1", "8.30", "8.30|09.45|75 marked"}, // a new start with a valid end gives the length
+        {"Text1", "23.30", "23.30||75"},           // a start after the end empties the end
+        {"Text2", "30", "23.30||30"},              // past the day's last slot
+        {"Text1", "9.00", "9.00||30"},
         {"Text5", "10.30", "9.00|10.30|90 marked"}, // an end after the start gives the length
     };
     for (const auto& [field, typed, after] : steps) {
@@ -173,8 +174,9 @@ TEST(AvbokMenu, RightPressOpensTheMenuAndRedigeraMakesTheNextBokaReplaceTheBooki
     // Nothing is written before "Boka"; the booking's box is outlined meanwhile.
     EXPECT_EQ(w.file(), bookingFile({meeting("40-42")}));
     EXPECT_EQ(w.boxOf(2)->border(), 3);
-    // The new version keeps all the booking's weeks.
+    // A moved start keeps the booking's length; the new version keeps all its weeks.
     w.type({{"Text4", "cd"}, {"Text1", "15.00"}});
+    EXPECT_EQ(w.times(), "15.00|16.00|60 marked");
     w.click("Command3");
     EXPECT_EQ(w.file(), bookingFile({{"CD", "M\xF6te", "60", "3", "15.00", "B14", "", "40-42", ""}}));
     EXPECT_EQ(w.child<QLabel>("statusText")->text(), q("\xC4ndrat B14 ons 15.00\x96"
