@@ -3,6 +3,7 @@
 #include "config/ObjectLists.h"
 #include "core/Calendar.h"
 #include "core/Number.h"
+#include "core/RowRules.h"
 
 #include <algorithm>
 
@@ -50,12 +51,18 @@ ChangeResult avbokaBokning(Program& program, const Bokning& snapshot, ChangeEnvi
     return runChange(kTitle, program, env, steps);
 }
 
+std::string cancelQuestion(const Bokning& row) {
+    const std::string& day = dagnamn(static_cast<int>(avrunda(textvarde(row.dag))));
+    return row.objekt + " " + day + " " + row.starttid + "\x96" + endLabel(row) + ", " + weeksLabel(row) +
+           "\r\n" + kCancelQuestion;
+}
+
 ChangeResult avboka(Program& program, int valdrad, bool redigering, ChangeEnvironment& env) {
     std::optional<Bokning> snapshot = snapshotOf(program.bokningar, valdrad);
     if (!snapshot) {
         return ChangeResult::Unchanged;
     }
-    if (!redigering && !env.platform.messages.ask(kCancelQuestion, kTitle)) {
+    if (!redigering && !env.platform.messages.ask(cancelQuestion(*snapshot), kTitle)) {
         return ChangeResult::Declined;
     }
     return avbokaBokning(program, *snapshot, env);

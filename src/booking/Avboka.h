@@ -26,8 +26,12 @@ int findBooking(const BookingTable& table, const Bokning& snapshot);
 // matches any more.
 ChangeResult avbokaBokning(Program& program, const Bokning& snapshot, ChangeEnvironment& env);
 
+// The confirmation "Avboka" asks: a first line naming the booking and every week it
+// covers, since all of them go ("B14 ONS 13.00–14.00, veckor 40-42"), then the question.
+std::string cancelQuestion(const Bokning& row);
+
 // "Avboka" on row `valdrad`: unless an edit is under way (`redigering`), the user is asked
-// to confirm first (Declined on anything but Yes). The question comes before the change
+// to confirm first with cancelQuestion (Declined on anything but Yes). The question comes before the change
 // sequence starts, so nobody waits for the lock while it is on screen.
 ChangeResult avboka(Program& program, int valdrad, bool redigering, ChangeEnvironment& env);
 

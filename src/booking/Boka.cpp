@@ -3,6 +3,7 @@
 #include "booking/Avboka.h"
 #include "booking/Conflicts.h"
 #include "booking/Overlap.h"
+#include "booking/RangeChecks.h"
 #include "config/ObjectLists.h"
 #include "core/BookingSave.h"
 #include "core/Number.h"
@@ -38,14 +39,22 @@ bool inTheDay(const std::string& time) {
     return textvarde(time) >= 0 && textvarde(time) <= 24 && textvarde(std::string_view(time).substr(3)) <= 55;
 }
 
-// The new row from the fields, or the refusal of the first field that fails its check.
-std::variant<Bokning, std::string> newRow(const Program& program, const BookingFields& fields) {
+// The week field of the new booking: the shown week, or the weeks of the booking an edit
+// replaces, which the edit keeps.
+std::string weekFieldOf(const Program& program, const std::optional<Bokning>& original) {
+    return original ? original->vecka : decimaltext(static_cast<long long>(program.selection.valdvecka));
+}
+
+// The new row from the fields for the weeks `vecka`, or the refusal of the first field
+// that fails its check.
+std::variant<Bokning, std::string> newRow(const Program& program, const BookingFields& fields,
+                                          const std::string& vecka) {
     std::string objekt = normalisera(fields.objekt);
     if (std::optional<std::string> refusal = objectRefusal(program, fields.vy, objekt)) {
         return *refusal;
     }
     if (std::optional<std::string> refusal =
-            periodRefusal(program.settings.perioder, objekt, program.selection.valdvecka)) {
+            rangeRefusal(program.settings.perioder, objekt, rangeOf(vecka))) {
         return *refusal;
     }
     if (std::optional<std::string> refusal = timeRefusal(fields)) {
@@ -58,15 +67,15 @@ std::variant<Bokning, std::string> newRow(const Program& program, const BookingF
         return std::string(
             "Signatur och kommentar f\xE5r inte inneh\xE5lla radbrytningar eller andra styrtecken.");
     }
-    return storedRow(fields, decimaltext(static_cast<long long>(program.selection.valdvecka)));
+    return storedRow(fields, vecka);
 }
 
 // A booking in the way refuses; a lesson in the way is asked about unless a Yes to it was
 // given already, with No as the answer Enter gives. Lesson rows are never reloaded, so
 // the row number names the lesson.
-Verdict scan(const Program& program, const Bokning& booking, const Answers& answers, int replaced) {
+Verdict scan(const Program& program, const Bokning& booking, const Answers& answers) {
     const int week = program.selection.valdvecka;
-    Conflicts found = findConflicts(program.bokningar, booking, week, week, {replaced});
+    Conflicts found = findConflicts(program.bokningar, booking, week, week);
     if (found.booking) {
         return Verdict::refuse("Angiven tid redan bokad.", kTitle);
     }
@@ -115,7 +124,7 @@ Bokning storedRow(const BookingFields& fields, const std::string& vecka) {
 
 ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironment& env,
                   const std::optional<Bokning>& original) {
-    std::variant<Bokning, std::string> checked = newRow(program, fields);
+    std::variant<Bokning, std::string> checked = newRow(program, fields, weekFieldOf(program, original));
     if (const std::string* refusal = std::get_if<std::string>(&checked)) {
         env.platform.messages.show(*refusal, kTitle, Icon::Exclamation);
         return ChangeResult::Refused;
@@ -124,13 +133,16 @@ ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironme
     int replaced = 0;
     ChangeSteps steps{
         [&](const Program& p, const Answers& answers) {
-            if (original) {
-                replaced = findBooking(p.bokningar, *original);
-                if (replaced == 0) {
-                    return Verdict::stop();
-                }
+            if (!original) {
+                return scan(p, booking, answers);
             }
-            return scan(p, booking, answers, replaced);
+            // The edited booking keeps its weeks, so each of them is checked, and a
+            // refusal names the week: it need not be the one shown.
+            replaced = findBooking(p.bokningar, *original);
+            if (replaced == 0) {
+                return Verdict::stop();
+            }
+            return scanRange(p.bokningar, booking, rangeOf(booking.vecka), {replaced}, answers);
         },
         [&](Program& p, Messages& messages) {
             if (!laggTillRad(p.bokningar, booking, messages)) {

@@ -38,7 +38,9 @@ std::optional<std::string> timeRefusal(const BookingFields& fields);
 //
 // With `original` (the booking "Redigera" took its fields from), the new booking takes
 // its place: the original is removed and the new one added in the same change, under one
-// lock and one save, and the original is no conflict of its own new version. A refusal
+// lock and one save, and the original is no conflict of its own new version. The new
+// booking keeps the original's week field, whatever week is shown, and is checked in
+// every week of it as "Flera veckor" checks a range (booking period, bookings, lessons). A refusal
 // leaves the original standing; when it is no longer in the file as it was (another
 // workstation changed or removed it), nothing is written and nothing said, as "Avboka"
 // does (Unchanged).

@@ -1,51 +1,14 @@
 #include "booking/FleraVeckor.h"
 
 #include "booking/Avboka.h"
-#include "booking/Boka.h"
-#include "booking/Conflicts.h"
-#include "booking/Overlap.h"
-#include "config/ObjectLists.h"
 #include "core/Calendar.h"
 #include "core/Number.h"
 #include "core/RowRules.h"
-#include "core/TextHelpers.h"
 
 namespace tivra {
 namespace {
 
 constexpr const char kAskTitle[] = "Bokning flera veckor";
-
-// The other rows of the booking's object and day, for every week of the range: a booking
-// in the way refuses, naming the week; a lesson is asked about for each week unless
-// already answered, with No as the answer Enter gives.
-Verdict scan(const Program& program, int r, const WeekRange& weeks, const Answers& answers) {
-    Conflicts found =
-        findConflicts(program.bokningar, program.bokningar.row(r), weeks.first, weeks.last, {r});
-    if (found.booking) {
-        return Verdict::refuse("Angiven tid redan bokad vecka " +
-                                   shownWeek(static_cast<double>(found.booking->week)) + ".",
-                               "Boka");
-    }
-    for (const InTheWay& lesson : found.lessons) {
-        std::string key = "lektion " + std::to_string(lesson.row) + " vecka " + std::to_string(lesson.week);
-        if (!answers.contains(key)) {
-            return Verdict::ask(kLessonQuestion, "Boka", key, true);
-        }
-    }
-    return Verdict::go();
-}
-
-// Why the object may not be booked in some week of the range, as "Boka" says it.
-std::optional<std::string> rangeRefusal(const Program& program, const std::string& objekt,
-                                        const WeekRange& weeks) {
-    for (long long w = weeks.first; w <= weeks.last; ++w) {
-        if (std::optional<std::string> refusal =
-                periodRefusal(program.settings.perioder, objekt, static_cast<int>(w))) {
-            return refusal;
-        }
-    }
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -104,7 +67,7 @@ ChangeResult fleraVeckor(Program& program, int valdrad, ChangeEnvironment& env) 
     }
     // The range may not reach past the object's booking period, any more than a single
     // booking may.
-    if (std::optional<std::string> refusal = rangeRefusal(program, snapshot->objekt, weeks.range)) {
+    if (std::optional<std::string> refusal = rangeRefusal(settings.perioder, snapshot->objekt, weeks.range)) {
         messages.show(*refusal, "Boka", Icon::Exclamation);
         return ChangeResult::Refused;
     }
@@ -112,7 +75,8 @@ ChangeResult fleraVeckor(Program& program, int valdrad, ChangeEnvironment& env) 
     ChangeSteps steps{
         [&](const Program& p, const Answers& answers) {
             found = findBooking(p.bokningar, *snapshot);
-            return found ? scan(p, found, weeks.range, answers) : Verdict::stop();
+            return found ? scanRange(p.bokningar, p.bokningar.row(found), weeks.range, {found}, answers)
+                         : Verdict::stop();
         },
         [&](Program& p, Messages&) {
             p.bokningar.row(found).vecka = weekField(weeks.range);

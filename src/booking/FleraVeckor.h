@@ -2,18 +2,13 @@
 // "Flera veckor": the chosen booking comes to cover a range of weeks; its week field is
 // rewritten as "45" or "45-57" once no booking stands in its way in any of those weeks.
 #include "booking/ChangeSequence.h"
+#include "booking/RangeChecks.h"
 #include "config/Program.h"
 
 #include <optional>
 #include <string>
 
 namespace tivra {
-
-// A range of school-year weeks, first <= last.
-struct WeekRange {
-    long long first = 0;
-    long long last = 0;
-};
 
 // What the answer to the weeks question asks for.
 struct WeeksAnswer {

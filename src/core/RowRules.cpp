@@ -1,5 +1,6 @@
 #include "core/RowRules.h"
 
+#include "core/Calendar.h"
 #include "core/Number.h"
 #include "core/TextHelpers.h"
 
@@ -44,6 +45,12 @@ std::string endLabel(const Bokning& row) {
     // Far beyond any day either way: keeps the conversion to int defined for any length.
     constexpr long long limit = 1000000000;
     return tidtext(static_cast<int>(std::clamp(avrunda(slot), -limit, limit)));
+}
+
+std::string weeksLabel(const Bokning& row) {
+    WeekSpan span = weekSpan(row.vecka);
+    return span.w2 != span.w1 ? "veckor " + shownWeek(span.w1) + "-" + shownWeek(span.w2)
+                              : "vecka " + shownWeek(span.w1);
 }
 
 } // namespace tivra

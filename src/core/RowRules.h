@@ -42,4 +42,8 @@ int startSlot(const Bokning& row);
 // becomes a time, so 47 minutes after 08.00 reads 08.45 and 48 minutes reads 08.50.
 std::string endLabel(const Bokning& row);
 
+// The weeks of a booking as the user counts them: "vecka 36", or "veckor 45-5" for a
+// range.
+std::string weeksLabel(const Bokning& row);
+
 } // namespace tivra

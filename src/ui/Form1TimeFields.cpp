@@ -21,9 +21,29 @@ void Form1::connectTimeFields() {
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
 }
 
-// A new start with a valid end gives the length anew.
+// A new start with a valid end gives the length anew; during an edit the booking keeps
+// its length and the end follows.
 void Form1::Text1_Change() {
-    Text5_Change();
+    if (marking_.markering) {
+        return;
+    }
+    StartTyped typed =
+        startTyped(textBytes(Text1->text()), textBytes(Text5->text()), textBytes(Text2->text()), redigerar());
+    switch (typed.kind) {
+    case StartTyped::Kind::Nothing:
+        return;
+    case StartTyped::Kind::Length:
+        Text2->setText(toQString(typed.text));
+        return;
+    case StartTyped::Kind::End:
+        Text5->setText(toQString(typed.text));
+        visaShape1(typed.startslot, typed.endslot);
+        return;
+    case StartTyped::Kind::EmptyEnd:
+        Text5->setText(QString());
+        Shape1->hide();
+        return;
+    }
 }
 
 void Form1::Text2_Change() {

@@ -45,15 +45,12 @@ std::string detaljtext(const BookingTable& table, int r) {
 }
 
 std::string bokningKort(const Bokning& row) {
-    WeekSpan span = weekSpan(row.vecka);
-    std::string weeks = span.w2 != span.w1 ? "veckor " + shownWeek(span.w1) + "-" + shownWeek(span.w2)
-                                           : "vecka " + shownWeek(span.w1);
     int day = static_cast<int>(avrunda(textvarde(row.dag)));
     std::string dayName = day >= 1 && day <= 7 ? dagrubrik(day) : std::string();
     for (char& c : dayName) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
-    return row.objekt + " " + dayName + " " + row.starttid + "\x96" + endLabel(row) + " " + weeks;
+    return row.objekt + " " + dayName + " " + row.starttid + "\x96" + endLabel(row) + " " + weeksLabel(row);
 }
 
 } // namespace tivra

@@ -100,4 +100,28 @@ std::optional<std::string> lengthFromEnd(std::string_view start, std::string_vie
     return std::nullopt;
 }
 
+StartTyped startTyped(std::string_view start, std::string_view end, std::string_view length, bool editing) {
+    if (editing) {
+        int s = lengthStartSlot(start);
+        // Worked in floating point, as a typed length is.
+        double e = s + std::floor(textvarde(length) / 5);
+        if (s > 0 && e > s && e <= kLastSlot) {
+            int endslot = static_cast<int>(e);
+            return {StartTyped::Kind::End, tidtext(endslot), s, endslot};
+        }
+    }
+    int s = typedTimeSlot(start);
+    int e = typedTimeSlot(end);
+    if (s == 0 || e == 0) {
+        return {};
+    }
+    if (e <= s) {
+        return {StartTyped::Kind::EmptyEnd, {}, 0, 0};
+    }
+    if (editing) {
+        return {}; // the length stays: the end could not follow, but still lies after the start
+    }
+    return {StartTyped::Kind::Length, decimaltext(static_cast<long long>(e - s) * 5), s, e};
+}
+
 } // namespace tivra

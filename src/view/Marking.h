@@ -65,4 +65,22 @@ LengthTyped lengthTyped(std::string_view start, std::string_view length);
 // time or the end is not after the start.
 std::optional<std::string> lengthFromEnd(std::string_view start, std::string_view end);
 
+// What a changed start does to the other two fields. During an edit the booking keeps its
+// length, so the end follows the start; otherwise the length follows from the end as it
+// stands. Either way an end that is no longer after the start is emptied, so that no
+// reversed span ("12.30 - 09.00") stays on screen.
+struct StartTyped {
+    enum class Kind {
+        Nothing,  // nothing to follow
+        Length,   // length = text
+        End,      // end = text, rectangle over startslot..endslot
+        EmptyEnd, // the end field emptied and the rectangle hidden
+    };
+    Kind kind = Kind::Nothing;
+    std::string text;
+    int startslot = 0;
+    int endslot = 0;
+};
+StartTyped startTyped(std::string_view start, std::string_view end, std::string_view length, bool editing);
+
 } // namespace tivra

@@ -15,7 +15,10 @@ class AvbokaTest : public BokaTest {
     }
     std::vector<EditFields> filled;
 
-    const std::string question = std::string(": Avboka|") + kCancelQuestion;
+    // The confirmation as shown, for the booking it names.
+    static std::string question(const std::string& booking) {
+        return ": Avboka|" + booking + "\r\n" + kCancelQuestion;
+    }
     const Row a = booked("A", "SAL 1", "1", "08.00", "60", "10");
     const Row b = booked("B", "SAL 2", "2", "09.00", "30", "10-12");
     const Row c = booked("C", "KAMERA", "3", "10.00", "45", "11");
@@ -25,11 +28,13 @@ TEST_F(AvbokaTest, ConfirmedCancelEmptiesTheRowAndRemovesTheBookingFromTheFile) 
     addLesson("SAL 2", "09.00", "45"); // row 1
     use({a, b, c});                    // rows 2, 3, 4
 
+    const std::string named = question("SAL 2 TIS 09.00\x96"
+                                       "09.30, veckor 10-12");
     messages.answers = {false};
-    EXPECT_EQ(said(cancel(3)), "Declined" + question);
+    EXPECT_EQ(said(cancel(3)), "Declined" + named);
     EXPECT_EQ(lock.taken, 0) << "nothing is locked before the answer";
     messages.answers = {true};
-    EXPECT_EQ(said(cancel(3)), "Saved" + question);
+    EXPECT_EQ(said(cancel(3)), "Saved" + named);
     EXPECT_EQ(file(), bookingFile({a, c}));
     EXPECT_TRUE(program.bokningar.row(3).sameBooking(Bokning{})) << "fields 1 to 9 emptied in place";
     use({a, c});
@@ -44,14 +49,16 @@ TEST_F(AvbokaTest, OfTwoIdenticalBookingsTheFirstIsRemovedAndOneRemovedMeanwhile
     Row x = booked("X", "SAL 1", "4", "12.00", "60", "10");
     use({a, x, a});
     messages.answers = {true};
-    EXPECT_EQ(said(cancel(3)), "Saved" + question);
+    EXPECT_EQ(said(cancel(3)), "Saved" + question("SAL 1 M\xC5N 08.00\x96"
+                                                  "09.00, vecka 10"));
     EXPECT_EQ(file(), bookingFile({x, a}));
 
     // Another copy removed X meanwhile: the file stays as that copy left it and nothing is said.
     use({x, b});
     writeBytes(program.bookingFile.aktuellfil, bookingFile({b}));
     messages.answers = {true};
-    EXPECT_EQ(said(cancel(1)), "Unchanged" + question);
+    EXPECT_EQ(said(cancel(1)), "Unchanged" + question("SAL 1 TOR 12.00\x96"
+                                                      "13.00, vecka 10"));
     EXPECT_EQ(file(), bookingFile({b}));
     EXPECT_EQ(program.bokningar.antalrader, 1) << "the table holds the file as it is now";
 }
@@ -85,8 +92,8 @@ TEST_F(AvbokaTest, RedigeraFillsTheFieldsAndBokaReplacesTheEditedBookingOrLeaves
     messages.shown.clear();
     auto replace = [&](const char* start) { return said(boka(program, fields(start), env, original)); };
 
-    // A conflict refuses, and the original still stands.
-    EXPECT_EQ(replace("12.30"), "Refused: " + kRefusedTaken);
+    // A conflict refuses, naming the week, and the original still stands.
+    EXPECT_EQ(replace("12.30"), "Refused: Boka|Angiven tid redan bokad vecka 10.");
     EXPECT_EQ(file(), bookingFile({kamera, gone, edited, other}));
 
     // Overlapping only itself: moved.
@@ -98,6 +105,53 @@ TEST_F(AvbokaTest, RedigeraFillsTheFieldsAndBokaReplacesTheEditedBookingOrLeaves
     // Gone from the file meanwhile: nothing written, nothing said, as "Avboka" does.
     EXPECT_EQ(replace("8.00"), "Unchanged");
     EXPECT_EQ(file(), moved);
+}
+
+// All weeks of a booking go at once, so the question names them as the week grid counts
+// them, with the booking's object, day and time.
+TEST_F(AvbokaTest, TheCancelQuestionNamesTheBookingAndEveryWeekOfIt) {
+    program.settings.startvecka = 34;
+    program.settings.slutvecka = 76;
+    use({booked("AB", "KAMERA", "5", "13.00", "47", "50-54"),
+         booked("AB", "SAL 12", "7", "09.05", "90", "57")});
+    messages.answers = {false, false};
+    EXPECT_EQ(said(cancel(1)), "Declined" + question("KAMERA FRE 13.00\x96"
+                                                     "13.45, veckor 50-2"));
+    EXPECT_EQ(said(cancel(2)), "Declined" + question("SAL 12 S\xD6N 09.05\x96"
+                                                     "10.35, vecka 5"));
+}
+
+// The edited booking keeps every week it had, whatever week is shown, and its new version
+// must be free in each of them: of bookings, of lessons (asked about) and of the object's
+// booking period.
+TEST_F(AvbokaTest, AnEditKeepsTheBookingsWeeksAndIsCheckedInEachOfThem) {
+    program.selection.valdvecka = 19;
+    const Row mine{"AB", "M\xF6te", "60", "2", "12.00", "SAL 1", "", "19-21"};
+    const Row later = booked("X", "SAL 1", "2", "13.00", "60", "20");
+    addLesson("SAL 1", "15.00", "60", "21"); // row 1
+    use({mine, later});                      // rows 2, 3
+    const std::string before = file();
+    std::optional<Bokning> original = edit(2);
+    ASSERT_TRUE(original);
+    messages.shown.clear();
+    auto replace = [&](const char* start, const char* objekt = "SAL 1", Vy vy = Vy::Salar) {
+        BookingFields f = fields(start, "60", objekt);
+        f.vy = vy;
+        f.kommentar = "Prov";
+        return said(boka(program, f, env, original));
+    };
+
+    EXPECT_EQ(replace("12.30"), "Refused: Boka|Angiven tid redan bokad vecka 20.");
+    messages.answers = {false};
+    EXPECT_EQ(replace("14.30"), std::string("Declined: Boka|") + kLessonQuestion);
+    EXPECT_EQ(replace("12.00", "DATORSAL", Vy::Annat),
+              "Refused: Boka|DATORSAL kan bara bokas veckorna 12-20.");
+    EXPECT_EQ(file(), before);
+
+    // Only the comment changed: the same weeks, even with another week shown.
+    program.selection.valdvecka = 30;
+    EXPECT_EQ(replace("12.00"), "Saved");
+    EXPECT_EQ(file(), bookingFile({later, {"ABC", "Prov", "60", "2", "12.00", "SAL 1", "", "19-21"}}));
 }
 
 class FleraVeckorTest : public BokaTest {

@@ -83,10 +83,11 @@ TEST(BookingFields, TypedTimesFollowEachOtherTomEmptiesAndTheFreeRoomsWindowFill
     ASSERT_EQ(w.times(), "9.00|09.45|45 marked");
     const char* const steps[][3] = {
         {"Text5", "", "9.00||45 marked"},
-        {"Text2", "47", "9.00|09.45|45 marked"}, // whole slots: the end rewrites the length
-        {"Text1", "23.30", "23.30|09.45|45 marked"},
-        {"Text2", "30", "23.30|09.45|30"},          // past the day's last slot
-        {"Text1", "9.00", "9.00|09.45|45 marked"},  // a new start with a valid end gives the length
+        {"Text2", "47", "9.00|09.45|45 marked"},   // whole slots: the end rewrites the length
+        {"Text1", "8.30", "8.30|09.45|75 marked"}, // a new start with a valid end gives the length
+        {"Text1", "23.30", "23.30||75"},           // a start after the end empties the end
+        {"Text2", "30", "23.30||30"},              // past the day's last slot
+        {"Text1", "9.00", "9.00||30"},
         {"Text5", "10.30", "9.00|10.30|90 marked"}, // an end after the start gives the length
     };
     for (const auto& [field, typed, after] : steps) {
@@ -136,7 +137,8 @@ TEST(AvbokMenu, FleraVeckorAndAvbokaActOnTheChosenBookingAndARefusalShowsOverThe
     w.menuItem(2, "Avboka");
     EXPECT_EQ(w.file(), bookingFile({meeting("40-42")}));
     w.menuItem(2, "Avboka");
-    EXPECT_EQ(w.messages.log().back(), "Avboka|\xC4r du s\xE4ker att du vill avboka?");
+    EXPECT_EQ(w.messages.log().back(), "Avboka|B14 ONS 13.00\x96"
+                                       "14.00, veckor 40-42\r\n\xC4r du s\xE4ker att du vill avboka?");
     EXPECT_EQ(w.file(), bookingFile({}));
     EXPECT_TRUE(w.boxOf(2) == nullptr && w.boxOf(1) != nullptr) << "the booking's box is gone from the week";
     // A refusal after the reload shows over the booking that took the time.
@@ -162,17 +164,23 @@ TEST(AvbokMenu, RightPressOpensTheMenuAndRedigeraMakesTheNextBokaReplaceTheBooki
     }
     EXPECT_EQ(after, "1 2 1 2menu ");
     QTest::keyClick(w.menu(), Qt::Key_Escape);
+    w.messages.inputs = {"40-42"};
+    w.menuItem(2, "Flera_veckor");
     w.child<QComboBox>("Combo3")->setEditText(QStringLiteral("FRE"));
     w.menuItem(2, "Redigera");
     // The day field's handler ran, and the time fields kept in step.
     EXPECT_EQ(w.texts({"Combo1", "Text1", "Text2", "Text5", "Text3", "Text4"}) + w.day(),
               "B14|13.00|60|14.00|M\xF6te|ABONS3");
     // Nothing is written before "Boka"; the booking's box is outlined meanwhile.
-    EXPECT_EQ(w.file(), bookingFile({meeting()}));
+    EXPECT_EQ(w.file(), bookingFile({meeting("40-42")}));
     EXPECT_EQ(w.boxOf(2)->border(), 3);
+    // A moved start keeps the booking's length; the new version keeps all its weeks.
     w.type({{"Text4", "cd"}, {"Text1", "15.00"}});
+    EXPECT_EQ(w.times(), "15.00|16.00|60 marked");
     w.click("Command3");
-    EXPECT_EQ(w.file(), bookingFile({{"CD", "M\xF6te", "60", "3", "15.00", "B14", "", "40", ""}}));
+    EXPECT_EQ(w.file(), bookingFile({{"CD", "M\xF6te", "60", "3", "15.00", "B14", "", "40-42", ""}}));
+    EXPECT_EQ(w.child<QLabel>("statusText")->text(), q("\xC4ndrat B14 ons 15.00\x96"
+                                                       "16.00 veckor 40-42"));
     // "Töm" ends an edit without any change (the new booking is the table's row 3).
     w.menuItem(3, "Redigera");
     w.click("Command6");

@@ -64,5 +64,36 @@ TEST(Marking, TimeFieldsAcceptOnlyRealTimesWithinTheirBounds) {
     }
 }
 
+// During an edit a moved start keeps the booking's length; outside one the length follows
+// the end. No reversed span is left standing in either case.
+TEST(Marking, AMovedStartKeepsTheLengthDuringAnEditAndNeverLeavesTheEndBeforeIt) {
+    auto after = [](const char* start, const char* end, const char* length, bool editing) {
+        StartTyped t = startTyped(start, end, length, editing);
+        static const char* const kinds[] = {"nothing", "length", "end", "end emptied"};
+        std::string out = kinds[static_cast<int>(t.kind)];
+        if (t.kind == StartTyped::Kind::Length || t.kind == StartTyped::Kind::End) {
+            out += " " + t.text;
+        }
+        if (t.kind == StartTyped::Kind::End) {
+            out += " marked " + tidtext(t.startslot) + "-" + tidtext(t.endslot);
+        }
+        return out;
+    };
+    const char* const cases[][5] = {
+        // start, end, length, editing, what follows
+        {"12.30", "13.00", "60", "edit", "end 13.30 marked 12.30-13.30"},
+        {"9.00", "13.00", "45", "edit", "end 09.45 marked 09.00-09.45"},
+        {"12.30", "13.00", "60", "", "length 30"},
+        {"12.30", "09.00", "60", "", "end emptied"},
+        {"12.30", "12.30", "60", "", "end emptied"},
+        {"23.30", "13.00", "60", "edit", "end emptied"}, // the end cannot follow past the day
+        {"12.3", "13.00", "60", "edit", "nothing"},      // still being typed
+        {"12.3", "09.00", "60", "", "nothing"},
+    };
+    for (const auto& [start, end, length, editing, expected] : cases) {
+        EXPECT_EQ(after(start, end, length, *editing != '\0'), expected) << start << " " << editing;
+    }
+}
+
 } // namespace
 } // namespace tivra
