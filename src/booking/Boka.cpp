@@ -45,6 +45,10 @@ std::string weekFieldOf(const Program& program, const std::optional<Bokning>& or
     return original ? original->vecka : decimaltext(static_cast<long long>(program.selection.valdvecka));
 }
 
+WeekRange schoolWeeks(const Program& program, const std::string& vecka) {
+    return rangeOf(vecka, program.settings.startvecka, program.settings.slutvecka);
+}
+
 // The new row from the fields for the weeks `vecka`, or the refusal of the first field
 // that fails its check.
 std::variant<Bokning, std::string> newRow(const Program& program, const BookingFields& fields,
@@ -54,7 +58,7 @@ std::variant<Bokning, std::string> newRow(const Program& program, const BookingF
         return *refusal;
     }
     if (std::optional<std::string> refusal =
-            rangeRefusal(program.settings.perioder, objekt, rangeOf(vecka))) {
+            rangeRefusal(program.settings.perioder, objekt, schoolWeeks(program, vecka))) {
         return *refusal;
     }
     if (std::optional<std::string> refusal = timeRefusal(fields)) {
@@ -142,7 +146,7 @@ ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironme
             if (replaced == 0) {
                 return Verdict::stop();
             }
-            return scanRange(p.bokningar, booking, rangeOf(booking.vecka), {replaced}, answers);
+            return scanRange(p.bokningar, booking, schoolWeeks(p, booking.vecka), {replaced}, answers);
         },
         [&](Program& p, Messages& messages) {
             if (!laggTillRad(p.bokningar, booking, messages)) {

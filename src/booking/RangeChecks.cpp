@@ -6,11 +6,14 @@
 #include "core/Calendar.h"
 #include "core/RowRules.h"
 
+#include <algorithm>
+
 namespace tivra {
 
-WeekRange rangeOf(const std::string& vecka) {
+WeekRange rangeOf(const std::string& vecka, int startvecka, int slutvecka) {
     const WeekSpan span = wholeWeekSpan(vecka);
-    return {static_cast<long long>(span.w1), static_cast<long long>(span.w2)};
+    return {std::max(static_cast<long long>(span.w1), static_cast<long long>(startvecka)),
+            std::min(static_cast<long long>(span.w2), static_cast<long long>(slutvecka))};
 }
 
 std::optional<std::string> rangeRefusal(const std::vector<std::string>& perioder, const std::string& objekt,

@@ -17,8 +17,10 @@ struct WeekRange {
     long long last = 0;
 };
 
-// The whole weeks a week field ("45", "45-57") covers.
-WeekRange rangeOf(const std::string& vecka);
+// The whole weeks a week field ("45", "45-57") covers within the school year's weeks
+// `startvecka` to `slutvecka`: no week outside them can be shown or booked, and a damaged
+// field ("1-2000000000") must not keep the checks going for ever.
+WeekRange rangeOf(const std::string& vecka, int startvecka, int slutvecka);
 
 // Why the object may not be booked in some week of the range, as "Boka" says it
 // ("DATORSAL kan bara bokas veckorna 12-20."); nothing when its period admits them all.

@@ -152,6 +152,13 @@ TEST_F(AvbokaTest, AnEditKeepsTheBookingsWeeksAndIsCheckedInEachOfThem) {
     program.selection.valdvecka = 30;
     EXPECT_EQ(replace("12.00"), "Saved");
     EXPECT_EQ(file(), bookingFile({later, {"ABC", "Prov", "60", "2", "12.00", "SAL 1", "", "19-21"}}));
+
+    // A damaged week field reaching far past the school year is checked within it, at once.
+    use({{"AB", "M\xF6te", "60", "3", "12.00", "SAL 1", "", "19-2000000000"}});
+    original = edit(2);
+    ASSERT_TRUE(original);
+    messages.shown.clear();
+    EXPECT_EQ(replace("12.00"), "Saved");
 }
 
 class FleraVeckorTest : public BokaTest {
