@@ -52,8 +52,9 @@ TEST(Form1, StartupFillsTheListsAndShowsTodaysWeekAndDayAndAvslutaEndsWithoutAsk
 }
 
 // Öppna loads the chosen file and redraws; Spara som gives the name the booking extension
-// and asks before replacing a file; Exportera writes the shown room. A cancelled Öppna
-// loads nothing; a cancelled Spara som leaves no file to save to.
+// and asks before replacing a file; Exportera writes the shown room in the chosen file type,
+// with its extension, and asks before replacing a file. A cancelled Öppna loads nothing; a
+// cancelled Spara som leaves no file to save to.
 TEST(Form1, OpenSaveAsAndExportUseTheChosenFile) {
     StartedWindow s;
     const std::string other = bookingFile({{"CD", "", "30", "5", "14.00", "B14", "", "40", ""}});
@@ -75,14 +76,30 @@ TEST(Form1, OpenSaveAsAndExportUseTheChosenFile) {
     EXPECT_EQ(readBytes(skolan), bookingFile({}));
     EXPECT_EQ(saveAs(), skolan); // Yes
     EXPECT_EQ(readBytes(skolan) + readBytes(s.dir.file("a.b/kopia.bok")), other + other);
-    // Exportera writes the shown room to the chosen calendar or spreadsheet file.
+    // Exportera writes the shown room in the file type chosen and adds its extension.
     auto* exportera = s.child<QAction>("Arkiv_exportera");
-    s.messages.fileNames = {s.dir.file("b14"), s.dir.file("b14.csv")};
+    const std::string csvName = s.dir.file("b14.csv");
+    s.messages.fileNames = {s.dir.file("b14"), s.dir.file("b14"), csvName, csvName};
+    s.messages.filters = {0, 1, 1, 1};
+    s.messages.answers = {false, true};
+    const std::size_t before = s.messages.shown.size();
     exportera->trigger();
     exportera->trigger();
+    EXPECT_EQ(s.messages.shown.size(), before + 2); // two save dialogs, no question
     EXPECT_NE(readBytes(s.dir.file("b14.ics")).find("SUMMARY:B14 \xE2\x80\x93 CD"), std::string::npos);
-    EXPECT_NE(readBytes(s.dir.file("b14.csv")).find("2026-10-02;40;Fre;14.00;14.30;B14;CD"),
-              std::string::npos);
+    const std::string csv = readBytes(csvName);
+    EXPECT_NE(csv.find("2026-10-02;40;Fre;14.00;14.30;B14;CD"), std::string::npos);
+    EXPECT_EQ(csv.find("BEGIN:VCALENDAR"), std::string::npos);
+    EXPECT_EQ(s.child<QLabel>("statusText")->text(), toQString(("Exporterat till " + csvName).c_str()));
+    // Over an existing file only after a Yes.
+    writeBytes(csvName, "gammal");
+    exportera->trigger(); // No
+    EXPECT_EQ(readBytes(csvName), "gammal");
+    EXPECT_EQ(s.messages.log().back(), "Exportera|" + csvName + " finns redan. Vill du ers\xE4tta filen?");
+    exportera->trigger(); // Yes
+    EXPECT_EQ(readBytes(csvName), csv);
+    EXPECT_FALSE(std::filesystem::exists(s.dir.path() / "b14") ||
+                 std::filesystem::exists(s.dir.path() / "b14.csv.csv"));
     s.choose("Option4");
     exportera->trigger();
     EXPECT_EQ(s.messages.log().back(), "Exportera|V\xE4lj en sal, ett objekt eller en person.");
@@ -232,6 +249,7 @@ TEST(PrintDialog, SparaSomPdfAndExporteraRefuseTheSchoolsFilesAndAFailedPdfSaysW
     w.click("Command6", w.print());
     w.click("Command6", w.print());
     w.messages.fileNames = {w.dir.file("salar.csv")};
+    w.messages.filters = {1};
     w.open("Arkiv_exportera");
     EXPECT_EQ(
         w.messages.log(),
