@@ -47,7 +47,8 @@ Form4* Form1::form4() {
         if (!printOutput_) {
             printOutput_ = std::make_unique<PrinterOutput>(printer());
         }
-        Form4Context context{program_, platform_, *printOutput_, printer(), helpPopup()};
+        Form4Context context{program_,  platform_,   *printOutput_,
+                             printer(), helpPopup(), [this](const std::string& what) { tell(what); }};
         form4_ = new Form4(context, view_.printRoomRowEnabled, this);
     }
     return form4_;
