@@ -287,10 +287,18 @@ TEST(SettingsDialog, ShowsBrowsesSavesAndCancelsAndEachHelpShowsItsOwnText) {
     QApplication::setActiveWindow(w.form.get());
     QApplication::setActiveWindow(w.settings());
     EXPECT_EQ(edit("Text3")->text(), QString());
+    // Bläddra fills its field; a cancelled one leaves the field as it was.
     w.messages.fileNames = {w.dir.file("nytt.sch")};
     w.click("Command1", w.settings());
     w.click("Command6", w.settings()); // cancelled
-    EXPECT_EQ(joined({edit("Text1(0)")->text(), edit("Text1(2)")->text()}), w.dir.file("nytt.sch") + "|");
+    w.click("Command1", w.settings()); // cancelled
+    EXPECT_EQ(joined({edit("Text1(0)")->text(), edit("Text1(2)")->text()}),
+              w.dir.file("nytt.sch") + "|skolan.bok");
+    QStringList captions;
+    for (const QLabel* label : w.settings()->findChildren<QLabel*>()) {
+        captions << label->text();
+    }
+    EXPECT_TRUE(captions.contains(QStringLiteral("Bokningsfil"))) << joined(captions);
     edit("Text1(3)")->setText(QStringLiteral("9"));
     edit("Text1(4)")->setText(QStringLiteral("9"));
     w.click("Command2", w.settings());
