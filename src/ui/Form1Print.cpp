@@ -113,7 +113,8 @@ void Form1::help_help_Click() {
 void Form1::help_om_Click() {
     // The folder in use, for support to ask about.
     const std::string folder = textBytes(QDir::toNativeSeparators(QDir::currentPath()));
-    platform_.messages.show(aboutText() + "\r\n\r\nMapp: " + folder, "Om programmet", Icon::Information);
+    platform_.messages.show(aboutText() + "\r\n\r\nVersion " TIVRA_VERSION "\r\nMapp: " + folder,
+                            "Om programmet", Icon::Information);
 }
 
 } // namespace tivra

@@ -333,12 +333,24 @@ TEST(SettingsDialog, ShowsBrowsesSavesAndCancelsAndEachHelpShowsItsOwnText) {
         w.click("Command4", dialog);
         return seen;
     };
-    EXPECT_EQ(helpOf(w.print()), "Skriv ut|" + fromQString(toDisplay(skrivUtHelpText())).value_or(""));
+    const std::string printHelp = helpOf(w.print());
+    EXPECT_EQ(printHelp, "Skriv ut|" + fromQString(toDisplay(skrivUtHelpText())).value_or(""));
+    // The help names the buttons as they are and tells of the window's newer parts.
+    const std::string help =
+        fromQString(w.child<QLabel>("Label6", w.child<QWidget>("Form3"))->text()).value_or("?") + printHelp;
+    for (const char* gone : {"Skriv ut vald", "standardskrivare"}) {
+        EXPECT_EQ(help.find(gone), std::string::npos) << gone;
+    }
+    for (const char* told : {"Lediga salar\n", "Exportera\n", "Spara som PDF\n", "F\xF6rhandsgranska\n",
+                             "Vecko\xF6versikt\n", "Page Up", "Ctrl+O", "Ctrl+P", "Statusraden"}) {
+        EXPECT_NE(help.find(told), std::string::npos) << told;
+    }
     EXPECT_EQ(helpOf(w.settings()),
               "Tivra.ini|" + fromQString(toDisplay(installningarHelpText())).value_or(""));
     w.open("help_om");
     EXPECT_EQ(w.messages.log().back(),
-              "Om programmet|" + aboutText() + "\r\n\r\nMapp: " + w.dir.path().string());
+              "Om programmet|" + aboutText() +
+                  "\r\n\r\nVersion " TIVRA_VERSION "\r\nMapp: " + w.dir.path().string());
 }
 
 } // namespace
