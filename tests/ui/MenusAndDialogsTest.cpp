@@ -90,7 +90,7 @@ TEST(Form1, OpenSaveAsAndExportUseTheChosenFile) {
     const std::string csv = readBytes(csvName);
     EXPECT_NE(csv.find("2026-10-02;40;Fre;14.00;14.30;B14;CD"), std::string::npos);
     EXPECT_EQ(csv.find("BEGIN:VCALENDAR"), std::string::npos);
-    EXPECT_EQ(s.child<QLabel>("statusText")->text(), toQString(("Exporterat till " + csvName).c_str()));
+    EXPECT_EQ(fromQString(s.child<QLabel>("statusText")->text()), "Exporterat till " + csvName);
     // Over an existing file only after a Yes.
     writeBytes(csvName, "gammal");
     exportera->trigger(); // No
