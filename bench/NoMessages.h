@@ -16,7 +16,7 @@ class NoMessages : public Messages {
         throw std::runtime_error(prompt);
     }
     std::string openFileName(const std::string&, const std::string&) override { return {}; }
-    std::string saveFileName(const std::string&, const std::string&) override { return {}; }
+    SaveChoice saveFile(const std::string&, const std::string&) override { return {}; }
     [[noreturn]] void fatal(const std::string& text, const std::string&) override {
         throw std::runtime_error(text);
     }

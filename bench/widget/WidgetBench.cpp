@@ -34,7 +34,7 @@ class CountingMessages : public Messages {
     bool ask(const std::string&, const std::string&) override { return false; }
     std::string input(const std::string&, const std::string&, const std::string&) override { return {}; }
     std::string openFileName(const std::string&, const std::string&) override { return {}; }
-    std::string saveFileName(const std::string&, const std::string&) override { return {}; }
+    SaveChoice saveFile(const std::string&, const std::string&) override { return {}; }
     [[noreturn]] void fatal(const std::string& text, const std::string&) override {
         throw ProgramEnded(text);
     }

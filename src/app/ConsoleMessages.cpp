@@ -35,7 +35,7 @@ std::string ConsoleMessages::openFileName(const std::string&, const std::string&
     return {};
 }
 
-std::string ConsoleMessages::saveFileName(const std::string&, const std::string&) {
+SaveChoice ConsoleMessages::saveFile(const std::string&, const std::string&) {
     return {};
 }
 

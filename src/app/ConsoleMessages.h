@@ -17,7 +17,7 @@ class ConsoleMessages : public Messages {
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText) override;
     std::string openFileName(const std::string& folder, const std::string& filter) override;
-    std::string saveFileName(const std::string& folder, const std::string& filter) override;
+    SaveChoice saveFile(const std::string& folder, const std::string& filter) override;
     // Prints the message and throws ProgramEnded: the caller turns it into an exit status.
     [[noreturn]] void fatal(const std::string& text, const std::string& title) override;
 

@@ -74,9 +74,9 @@ class HeldMessages : public Messages {
         release();
         return screen_.openFileName(folder, filter);
     }
-    std::string saveFileName(const std::string& folder, const std::string& filter) override {
+    SaveChoice saveFile(const std::string& folder, const std::string& filter) override {
         release();
-        return screen_.saveFileName(folder, filter);
+        return screen_.saveFile(folder, filter);
     }
     // The program may end without unwinding: the lock must not outlive it.
     [[noreturn]] void fatal(const std::string& text, const std::string& title) override {
@@ -122,8 +122,8 @@ class RedrawFirst : public Messages {
     std::string openFileName(const std::string& folder, const std::string& filter) override {
         return screen_.openFileName(folder, filter);
     }
-    std::string saveFileName(const std::string& folder, const std::string& filter) override {
-        return screen_.saveFileName(folder, filter);
+    SaveChoice saveFile(const std::string& folder, const std::string& filter) override {
+        return screen_.saveFile(folder, filter);
     }
     [[noreturn]] void fatal(const std::string& text, const std::string& title) override {
         screen_.fatal(text, title);

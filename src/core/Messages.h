@@ -8,6 +8,13 @@ namespace tivra {
 
 enum class Icon { Critical, Exclamation, Question, Information };
 
+// A name from the save dialog and which of its filters ("Kalender|*.ics|Kalkylblad|*.csv"
+// offers two, 0 and 1) was chosen when it was given.
+struct SaveChoice {
+    std::string name; // empty when cancelled
+    int filter = 0;
+};
+
 // Thrown by implementations of Messages::fatal that must not end the process
 // (tests, command-line modes that report an exit status instead).
 struct ProgramEnded : std::runtime_error {
@@ -29,7 +36,11 @@ class Messages {
                               const std::string& defaultText) = 0;
     // The open and save file dialogs for booking files; the empty text when cancelled.
     virtual std::string openFileName(const std::string& folder, const std::string& filter) = 0;
-    virtual std::string saveFileName(const std::string& folder, const std::string& filter) = 0;
+    virtual SaveChoice saveFile(const std::string& folder, const std::string& filter) = 0;
+    // The name alone, for a caller that offers one file type.
+    std::string saveFileName(const std::string& folder, const std::string& filter) {
+        return saveFile(folder, filter).name;
+    }
     // A critical message after which the program ends; never returns.
     [[noreturn]] virtual void fatal(const std::string& text, const std::string& title) = 0;
 };

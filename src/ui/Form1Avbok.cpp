@@ -28,6 +28,19 @@ QAction* menuItem(QMenu* menu, const char* name, const char* text) {
     return action;
 }
 
+// The booking as "Flera veckor" left it: the same booking with other weeks, or as it was
+// when its weeks did not change.
+Bokning withNewWeeks(const BookingTable& table, const Bokning& before) {
+    for (int r = table.antallektioner + 1; r <= table.antalrader; ++r) {
+        Bokning asBefore = table.row(r);
+        asBefore.vecka = before.vecka;
+        if (table.row(r).vecka != before.vecka && asBefore.sameBooking(before)) {
+            return table.row(r);
+        }
+    }
+    return before;
+}
+
 } // namespace
 
 void Form1::connectAvbok() {
@@ -136,7 +149,7 @@ void Form1::Flera_veckor_Click() {
     if (runBookingChange([this](ChangeEnvironment& env) { return fleraVeckor(program_, valdrad_, env); }) ==
             ChangeResult::Saved &&
         before) {
-        tellDone("Nya veckor f\xF6r", *before);
+        tellDone("Nya veckor f\xF6r", withNewWeeks(program_.bokningar, *before));
     }
 }
 

@@ -19,17 +19,23 @@ void Form1::Arkiv_exportera_Click() {
         platform_.messages.show("V\xE4lj en sal, ett objekt eller en person.", kTitle, Icon::Exclamation);
         return;
     }
-    std::string name = platform_.messages.saveFileName("", "Kalender|*.ics|Kalkylblad|*.csv");
-    if (name.empty()) {
+    // The file types in the dialog's order; the chosen one decides the format.
+    const SaveChoice chosen = platform_.messages.saveFile("", "Kalender|*.ics|Kalkylblad|*.csv");
+    if (chosen.name.empty()) {
         return;
     }
-    const std::string lower = normalisera(name);
-    const bool csv = lower.ends_with(".CSV");
-    if (!csv && !lower.ends_with(".ICS")) {
-        name += ".ics";
+    const bool csv = chosen.filter == 1;
+    const std::string extension = csv ? ".csv" : ".ics";
+    std::string name = chosen.name;
+    if (!normalisera(name).ends_with(normalisera(extension))) {
+        name += extension;
     }
     if (isSchoolFile(program_, name, platform_.disk)) {
         platform_.messages.show(schoolFileRefusal(name), kTitle, Icon::Exclamation);
+        return;
+    }
+    if (platform_.disk.exists(name) &&
+        !platform_.messages.ask(name + " finns redan. Vill du ers\xE4tta filen?", kTitle)) {
         return;
     }
     std::vector<Occurrence> found = occurrences(program_, *choice, platform_.clock.today());

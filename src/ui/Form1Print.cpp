@@ -47,7 +47,8 @@ Form4* Form1::form4() {
         if (!printOutput_) {
             printOutput_ = std::make_unique<PrinterOutput>(printer());
         }
-        Form4Context context{program_, platform_, *printOutput_, printer(), helpPopup()};
+        Form4Context context{program_,  platform_,   *printOutput_,
+                             printer(), helpPopup(), [this](const std::string& what) { tell(what); }};
         form4_ = new Form4(context, view_.printRoomRowEnabled, this);
     }
     return form4_;
@@ -112,7 +113,8 @@ void Form1::help_help_Click() {
 void Form1::help_om_Click() {
     // The folder in use, for support to ask about.
     const std::string folder = textBytes(QDir::toNativeSeparators(QDir::currentPath()));
-    platform_.messages.show(aboutText() + "\r\n\r\nMapp: " + folder, "Om programmet", Icon::Information);
+    platform_.messages.show(aboutText() + "\r\n\r\nVersion " TIVRA_VERSION "\r\nMapp: " + folder,
+                            "Om programmet", Icon::Information);
 }
 
 } // namespace tivra

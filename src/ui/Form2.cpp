@@ -109,7 +109,7 @@ QWidget* Form2::buildAllmant() {
         return row;
     };
     form->addRow(caption("Schema/ Salslista", tab), withBrowse(Text1(0), Command1, "Command1"));
-    form->addRow(caption("Boknings- fil", tab), withBrowse(Text1(2), Command6, "Command6"));
+    form->addRow(caption("Bokningsfil", tab), withBrowse(Text1(2), Command6, "Command6"));
     form->addRow(caption("S\xF6kv\xE4g backup", tab), Text1(1));
     const std::pair<int, const char*> numbers[] = {
         {3, "Starttid"}, {4, "Sluttid"}, {5, "Startvecka"}, {6, "Slutvecka"}};
@@ -208,8 +208,11 @@ void Form2::changeEvent(QEvent* event) {
 }
 
 void Form2::browse(QLineEdit* field) {
-    // A cancelled choice empties the field.
-    field->setText(toQString(platform_.messages.openFileName(".", "")));
+    // A cancelled choice keeps what the field held: an empty one would be saved as no file.
+    const std::string chosen = platform_.messages.openFileName(".", "");
+    if (!chosen.empty()) {
+        field->setText(toQString(chosen));
+    }
 }
 
 void Form2::Command1_Click() {

@@ -139,7 +139,8 @@ std::optional<PrintPlan> Form4::plan(bool quietWhenEmpty) {
     return made;
 }
 
-bool Form4::send(const PrintPlan& plan, PrintOutput& output, const std::function<std::string()>& failure) {
+bool Form4::send(const PrintPlan& plan, PrintOutput& output, const std::function<std::string()>& failure,
+                 const std::string& done) {
     PrintNotes notes;
     PrintResult result =
         printWithProgress(plan, context_.program, context_.platform.clock.today(), output, this, notes);
@@ -147,6 +148,9 @@ bool Form4::send(const PrintPlan& plan, PrintOutput& output, const std::function
         context_.platform.messages.show(failure(), kPrintTitle, Icon::Exclamation);
     }
     if (result == PrintResult::Done) {
+        const int pages = output.pages();
+        context_.tell(done + output.name() + ", " + std::to_string(pages) +
+                      (pages == 1 ? " sida" : " sidor"));
         reportPrintNotes(notes, context_.platform.messages);
     }
     return result == PrintResult::Done;
@@ -166,7 +170,8 @@ void Form4::Command1_Click() {
         context_.platform.messages.show(kNoPrinter, kPrintTitle, Icon::Exclamation);
         return;
     }
-    if (send(*made, context_.output, [] { return std::string(kNotStarted); })) {
+    if (send(
+            *made, context_.output, [] { return std::string(kNotStarted); }, "Utskrivet p\xE5 ")) {
         hide();
     }
 }
@@ -229,7 +234,8 @@ void Form4::Command6_Click() {
     }
     const QPageLayout paper = context_.printer.pageLayout();
     PdfOutput pdf(path, pdfPageLayout(paper.pageSize().id(), paper.orientation()));
-    send(*made, pdf, [&] { return "Filen " + name + " kunde inte skrivas. " + pdf.reason(); });
+    send(
+        *made, pdf, [&] { return "Filen " + name + " kunde inte skrivas. " + pdf.reason(); }, "Sparat ");
 }
 
 } // namespace tivra

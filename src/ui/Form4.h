@@ -30,6 +30,7 @@ struct Form4Context {
     PrintOutput& output; // where "OK" sends the document
     QPrinter& printer;   // the run's printer, for the preview and the PDF's page size
     std::function<void(const std::string& title, const std::string& text)> help; // the help pop-up
+    std::function<void(const std::string& what)> tell;                           // the status line
 };
 
 class Form4 : public QWidget {
@@ -60,8 +61,10 @@ class Form4 : public QWidget {
     // is returned as it is, otherwise it is refused with "Inget att skriva ut.".
     std::optional<PrintPlan> plan(bool quietWhenEmpty);
     // Prints through the output with progress; false after the message of a failure.
-    // `failure` gives the message, once the output has said why it refused.
-    bool send(const PrintPlan& plan, PrintOutput& output, const std::function<std::string()>& failure);
+    // `failure` gives the message, once the output has said why it refused; `done` leads
+    // the status line's note of where the pages went.
+    bool send(const PrintPlan& plan, PrintOutput& output, const std::function<std::string()>& failure,
+              const std::string& done);
 
     Form4Context context_;
     QLabel* Label1 = nullptr;

@@ -54,17 +54,44 @@ const char* const kBoka[] = {
     "V\xE4ljs 'Visa alla bokningar' visas f\xF6r vald vecka alla bokningar av salar och andra objekt i samma "
     "schema. Detta ger en \xF6verblick \xF6ver vilka tider bokningar f\xF6rekommer. \xC4ven personalscheman "
     "kan visas vid anv\xE4ndning tillsammans med Timora.",
-    "Bokningar kan skrivas ut som listor eller som veckoscheman. Anv\xE4nd knappen 'Skriv ut vald' eller "
-    "menyvalet Arkiv/Skriv ut. Utskrifter g\xF6rs till i Windows vald standardskrivare. Denna kan \xE4ndras "
-    "via Arkiv/Skrivare."};
+    "Bokningar kan skrivas ut som listor eller som veckoscheman. Knappen 'Skriv ut' f\xF6rbereder ett "
+    "veckoschema f\xF6r den sal eller det objekt som visas; via menyvalet Arkiv/Skriv ut v\xE4ljer du "
+    "sj\xE4lv vad som skrivs ut. Utskriften g\xE5r till den skrivare som v\xE4ljs under Arkiv/Skrivare. I "
+    "utskriftsdialogen finns ocks\xE5 F\xF6rhandsgranska, Spara som PDF och vecko\xF6versikten \xF6ver alla "
+    "salar; se Hj\xE4lp d\xE4r.",
+    "Lediga salar\r\nFyll i dag, starttid och l\xE4ngd och klicka 'Lediga salar'. Ett f\xF6nster bredvid "
+    "schemat visar vilka salar (med Annat valt: vilka objekt) som \xE4r lediga just den tiden i den vecka "
+    "som visas, och vilka som bara en lektion st\xE5r i v\xE4gen f\xF6r. Dubbelklicka eller tryck Enter "
+    "p\xE5 en sal s\xE5 visas salens vecka. Det du skrivit i rutorna finns kvar, s\xE5 n\xE4sta klick kan "
+    "vara Boka.",
+    "Exportera\r\nArkiv/Exportera... sparar bokningarna och lektionerna f\xF6r den sal, det objekt eller den "
+    "person som visas, f\xF6r hela bokningsperioden. V\xE4lj filtyp i dialogen: Kalender (.ics) kan l\xE4sas "
+    "in i telefonens eller datorns kalender, Kalkylblad (.csv) \xF6ppnas i ett kalkylprogram. "
+    "Filtill\xE4gget l\xE4ggs till om du inte skriver det. Finns filen redan fr\xE5gar programmet innan den "
+    "ers\xE4tts.",
+    "Tangentbordet\r\nEnter i bokningsrutorna bokar, precis som knappen Boka. Page Up och Page Down visar "
+    "f\xF6reg\xE5"
+    "ende och n\xE4sta vecka. Ctrl+O \xF6ppnar en bokningsfil och Ctrl+P \xF6ppnar utskriften.",
+    "Statusraden och uppdatering\r\nRaden l\xE4ngst ned i f\xF6nstret ber\xE4ttar vad som senast h\xE4nde: "
+    "vilken bokning som bokades, \xE4ndrades eller avbokades, vart en utskrift eller export gick och hur "
+    "m\xE5nga sidor den blev. L\xE4ngst till h\xF6ger st\xE5r vilken bokningsfil som \xE4r \xF6ppen. Bokar "
+    "n\xE5gon p\xE5 en annan dator l\xE4ses bokningarna in igen och veckan ritas om inom n\xE5gra sekunder. "
+    "Det du skrivit i rutorna och det du markerat i schemat finns kvar."};
 
 const char* const kSkrivUt[] = {
     "Ange vilka salar och/eller andra objekt som ska skrivas ut. Eller kryssa rutan/rutorna Alla.",
     "Kryssa \xF6nskad(e) typ(er) av utskrift(er). En lista \xE4r en l\xF6pande f\xF6rteckning vecka f\xF6r "
     "vecka \xF6ver bokningar. Veckoscheman \xE4r grafiska scheman, en sida per vecka.",
+    "Vecko\xF6versikt\r\nKryssa 'Skriv ut vecko\xF6versikt' f\xF6r ett liggande blad per vecka med alla "
+    "salar och objekt som har bokningar den veckan.",
     "Kryssa om utskrift \xF6nskas \xE4ven f\xF6r obokade objekt.",
     "Ange period f\xF6r utskrifterna. \xD6nskas utskrift f\xF6r en f\xF6ljd av veckor skrivs denna i formen "
-    "16-24, \xE4ven perioden 46-8 \xE4r till\xE5ten."};
+    "16-24, \xE4ven perioden 46-8 \xE4r till\xE5ten.",
+    "OK skriver ut p\xE5 den skrivare som v\xE4ljs under Arkiv/Skrivare.",
+    "F\xF6rhandsgranska\r\nVisar sida f\xF6r sida hur utskriften blir, utan att n\xE5got skrivs ut.",
+    "Spara som PDF\r\nSparar samma utskrift som en PDF-fil i st\xE4llet f\xF6r p\xE5 papper, till exempel "
+    "f\xF6r att skicka med e-post eller skriva ut senare. Finns filen redan fr\xE5gar programmet innan den "
+    "ers\xE4tts."};
 
 } // namespace
 

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QFileInfo>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -61,8 +62,17 @@ PrintResult PrinterOutput::print(const std::function<bool(PrintSurface&)>& draw)
     const QPageLayout::Orientation chosen = printer_.pageLayout().orientation();
     QtPrintSurface surface(printer_);
     PrintResult result = drawOn(surface, draw);
+    pages_ = surface.pages();
     printer_.setPageOrientation(chosen);
     return result;
+}
+
+std::string PrinterOutput::name() const {
+    return fromQString(printer_.printerName()).value_or(std::string());
+}
+
+std::string PdfOutput::name() const {
+    return fromQString(QFileInfo(path_).fileName()).value_or(std::string());
 }
 
 PrintResult PdfOutput::print(const std::function<bool(PrintSurface&)>& draw) {
@@ -82,6 +92,7 @@ PrintResult PdfOutput::print(const std::function<bool(PrintSurface&)>& draw) {
         QtPrintSurface surface(*writer);
         result = drawOn(surface, draw);
         drawn = surface.started();
+        pages_ = surface.pages();
     }
     if (result == PrintResult::Refused || (result == PrintResult::Done && !drawn)) {
         reason_ = kNotMade;

@@ -28,6 +28,10 @@ class PrintOutput {
     // Draws one document on a fresh surface. `draw` returns false when the user stopped
     // it part-way.
     virtual PrintResult print(const std::function<bool(PrintSurface&)>& draw) = 0;
+    // The pages of the last document, and where it went: the printer's or the file's name
+    // (Windows-1252), for the status line.
+    virtual int pages() const = 0;
+    virtual std::string name() const = 0;
 };
 
 // The printer, as the printer choice last set it.
@@ -37,9 +41,12 @@ class PrinterOutput : public PrintOutput {
     // False when no printer is installed: a job would go nowhere, or to a stray file.
     bool available() override;
     PrintResult print(const std::function<bool(PrintSurface&)>& draw) override;
+    int pages() const override { return pages_; }
+    std::string name() const override;
 
   private:
     QPrinter& printer_;
+    int pages_ = 0;
 };
 
 // A PDF file. The document is made whole in memory, written to a temporary file of its own
@@ -52,6 +59,8 @@ class PdfOutput : public PrintOutput {
     bool available() override { return true; }
     // Refuses at once, before drawing, a place that holds something other than a file.
     PrintResult print(const std::function<bool(PrintSurface&)>& draw) override;
+    int pages() const override { return pages_; }
+    std::string name() const override;
     // Why the last document was refused, in Swedish (Windows-1252); empty otherwise.
     const std::string& reason() const { return reason_; }
 
@@ -62,6 +71,7 @@ class PdfOutput : public PrintOutput {
     QString path_;
     QPageLayout layout_;
     std::string reason_;
+    int pages_ = 0;
 };
 
 } // namespace tivra

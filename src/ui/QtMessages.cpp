@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace tivra {
@@ -118,11 +119,14 @@ std::string QtMessages::openFileName(const std::string& folder, const std::strin
     return chosenPath(path);
 }
 
-std::string QtMessages::saveFileName(const std::string& folder, const std::string& filter) {
+SaveChoice QtMessages::saveFile(const std::string& folder, const std::string& filter) {
+    const QString filters = qtFilter(filter);
+    QString selected;
     // The caller asks its own question before replacing a file.
-    QString path = QFileDialog::getSaveFileName(owner(), toQString("Spara som"), toQString(folder),
-                                                qtFilter(filter), nullptr, QFileDialog::DontConfirmOverwrite);
-    return chosenPath(path);
+    QString path = QFileDialog::getSaveFileName(owner(), toQString("Spara som"), toQString(folder), filters,
+                                                &selected, QFileDialog::DontConfirmOverwrite);
+    const int index = static_cast<int>(filters.split(QStringLiteral(";;")).indexOf(selected));
+    return {chosenPath(path), std::max(index, 0)};
 }
 
 void QtMessages::fatal(const std::string& text, const std::string& title) {

@@ -20,7 +20,7 @@ class QtMessages : public Messages {
     // joined by "|" ("Bokningar|*.bok"). A chosen path that Windows-1252 cannot hold
     // counts as cancelled: no file of the program may carry such a name.
     std::string openFileName(const std::string& folder, const std::string& filter) override;
-    std::string saveFileName(const std::string& folder, const std::string& filter) override;
+    SaveChoice saveFile(const std::string& folder, const std::string& filter) override;
     // Shows the critical box, then ends the process with exit status 1.
     [[noreturn]] void fatal(const std::string& text, const std::string& title) override;
 

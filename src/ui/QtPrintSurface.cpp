@@ -158,6 +158,7 @@ bool QtPrintSurface::readyToDraw() {
         }
         state_ = State::Drawing;
         begun_ = true;
+        pages_ = 1;
     }
     if (state_ != State::Drawing) {
         return false;
@@ -165,6 +166,7 @@ bool QtPrintSurface::readyToDraw() {
     // A page asked for before anything was drawn on the current one would stay blank.
     if (pageAsked_ && pageUsed_) {
         device_.newPage();
+        ++pages_;
         pageUsed_ = false;
     }
     pageAsked_ = false;

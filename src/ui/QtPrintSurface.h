@@ -39,6 +39,8 @@ class QtPrintSurface : public PrintSurface {
     bool ok() const { return state_ != State::Refused; }
     // Whether anything was drawn, that is whether a job or file was started.
     bool started() const { return begun_; }
+    // The pages begun so far, each by a drawing on it.
+    int pages() const { return pages_; }
 
     double pageWidth() override;
     double pageHeight() override;
@@ -90,6 +92,7 @@ class QtPrintSurface : public PrintSurface {
     QPainter painter_;
     State state_ = State::Waiting;
     bool begun_ = false;
+    int pages_ = 0;
     double dotsPerTwipX_;
     double dotsPerTwipY_;
     double x_ = 0;

@@ -49,9 +49,10 @@ std::string ScriptedMessages::openFileName(const std::string& folder, const std:
     return next(fileNames, std::string());
 }
 
-std::string ScriptedMessages::saveFileName(const std::string& folder, const std::string& filter) {
+SaveChoice ScriptedMessages::saveFile(const std::string& folder, const std::string& filter) {
     shown.push_back({Kind::SaveFile, folder + "|" + filter, {}, Icon::Question});
-    return next(fileNames, std::string());
+    std::string name = next(fileNames, std::string());
+    return {std::move(name), next(filters, 0)};
 }
 
 void ScriptedMessages::fatal(const std::string& text, const std::string& title) {

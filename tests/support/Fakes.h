@@ -31,6 +31,8 @@ class ScriptedMessages : public Messages {
     std::deque<bool> answers;
     std::deque<std::string> inputs;
     std::deque<std::string> fileNames;
+    // The filter chosen with each saved name (the first when empty).
+    std::deque<int> filters;
     // Called as each message box would show, to see what is on screen behind it.
     std::function<void()> onShow;
 
@@ -40,7 +42,7 @@ class ScriptedMessages : public Messages {
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText) override;
     std::string openFileName(const std::string& folder, const std::string& filter) override;
-    std::string saveFileName(const std::string& folder, const std::string& filter) override;
+    SaveChoice saveFile(const std::string& folder, const std::string& filter) override;
     [[noreturn]] void fatal(const std::string& text, const std::string& title) override;
 
     // The texts of all recorded dialogs, in order, as "title|text".

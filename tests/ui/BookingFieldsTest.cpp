@@ -133,6 +133,8 @@ TEST(AvbokMenu, FleraVeckorAndAvbokaActOnTheChosenBookingAndARefusalShowsOverThe
     w.messages.inputs = {"40-42"};
     w.menuItem(2, "Flera_veckor");
     EXPECT_EQ(w.file(), bookingFile({meeting("40-42")}));
+    EXPECT_EQ(fromQString(w.child<QLabel>("statusText")->text()), "Nya veckor f\xF6r B14 ons 13.00\x96"
+                                                                  "14.00 veckor 40-42");
     w.messages.answers = {false, true};
     w.menuItem(2, "Avboka");
     EXPECT_EQ(w.file(), bookingFile({meeting("40-42")}));

@@ -52,8 +52,9 @@ TEST(Form1, StartupFillsTheListsAndShowsTodaysWeekAndDayAndAvslutaEndsWithoutAsk
 }
 
 // Öppna loads the chosen file and redraws; Spara som gives the name the booking extension
-// and asks before replacing a file; Exportera writes the shown room. A cancelled Öppna
-// loads nothing; a cancelled Spara som leaves no file to save to.
+// and asks before replacing a file; Exportera writes the shown room in the chosen file type,
+// with its extension, and asks before replacing a file. A cancelled Öppna loads nothing; a
+// cancelled Spara som leaves no file to save to.
 TEST(Form1, OpenSaveAsAndExportUseTheChosenFile) {
     StartedWindow s;
     const std::string other = bookingFile({{"CD", "", "30", "5", "14.00", "B14", "", "40", ""}});
@@ -75,14 +76,30 @@ TEST(Form1, OpenSaveAsAndExportUseTheChosenFile) {
     EXPECT_EQ(readBytes(skolan), bookingFile({}));
     EXPECT_EQ(saveAs(), skolan); // Yes
     EXPECT_EQ(readBytes(skolan) + readBytes(s.dir.file("a.b/kopia.bok")), other + other);
-    // Exportera writes the shown room to the chosen calendar or spreadsheet file.
+    // Exportera writes the shown room in the file type chosen and adds its extension.
     auto* exportera = s.child<QAction>("Arkiv_exportera");
-    s.messages.fileNames = {s.dir.file("b14"), s.dir.file("b14.csv")};
+    const std::string csvName = s.dir.file("b14.csv");
+    s.messages.fileNames = {s.dir.file("b14"), s.dir.file("b14"), csvName, csvName};
+    s.messages.filters = {0, 1, 1, 1};
+    s.messages.answers = {false, true};
+    const std::size_t before = s.messages.shown.size();
     exportera->trigger();
     exportera->trigger();
+    EXPECT_EQ(s.messages.shown.size(), before + 2); // two save dialogs, no question
     EXPECT_NE(readBytes(s.dir.file("b14.ics")).find("SUMMARY:B14 \xE2\x80\x93 CD"), std::string::npos);
-    EXPECT_NE(readBytes(s.dir.file("b14.csv")).find("2026-10-02;40;Fre;14.00;14.30;B14;CD"),
-              std::string::npos);
+    const std::string csv = readBytes(csvName);
+    EXPECT_NE(csv.find("2026-10-02;40;Fre;14.00;14.30;B14;CD"), std::string::npos);
+    EXPECT_EQ(csv.find("BEGIN:VCALENDAR"), std::string::npos);
+    EXPECT_EQ(fromQString(s.child<QLabel>("statusText")->text()), "Exporterat till " + csvName);
+    // Over an existing file only after a Yes.
+    writeBytes(csvName, "gammal");
+    exportera->trigger(); // No
+    EXPECT_EQ(readBytes(csvName), "gammal");
+    EXPECT_EQ(s.messages.log().back(), "Exportera|" + csvName + " finns redan. Vill du ers\xE4tta filen?");
+    exportera->trigger(); // Yes
+    EXPECT_EQ(readBytes(csvName), csv);
+    EXPECT_FALSE(std::filesystem::exists(s.dir.path() / "b14") ||
+                 std::filesystem::exists(s.dir.path() / "b14.csv.csv"));
     s.choose("Option4");
     exportera->trigger();
     EXPECT_EQ(s.messages.log().back(), "Exportera|V\xE4lj en sal, ett objekt eller en person.");
@@ -129,6 +146,8 @@ class RecordingOutput : public PrintOutput {
         }
         return draw(documents.emplace_back()) ? PrintResult::Done : PrintResult::Cancelled;
     }
+    int pages() const override { return documents.back().pages(); }
+    std::string name() const override { return "Skrivaren i 12"; }
 };
 
 // The school of the widget tests with a booking of B12 in week 40, printing to a recorder.
@@ -207,12 +226,15 @@ TEST(PrintDialog, OkSendsThePlanToThePrinterAndSparaSomPdfToTheChosenFile) {
     // Two week sheets, then B12's list and two weeks; B14 has no booking.
     EXPECT_EQ(w.output->documents[0].pages(), 5);
     EXPECT_FALSE(w.print()->isVisible());
+    auto status = [&] { return fromQString(w.child<QLabel>("statusText")->text()).value_or("?"); };
+    EXPECT_EQ(status(), "Utskrivet p\xE5 Skrivaren i 12, 5 sidor");
 
     // The PDF goes to the file chosen (its name in UTF-8 on disk), and the dialog stays.
     w.open("Arkiv_skrivut");
     w.messages.fileNames = {w.dir.file("d\xF6rrar")};
     w.click("Command6", w.print());
     EXPECT_TRUE(readBytes(w.dir.file("d\xC3\xB6rrar.pdf")).starts_with("%PDF"));
+    EXPECT_EQ(status(), "Sparat d\xF6rrar.pdf, 5 sidor");
     EXPECT_EQ(w.output->documents.size(), 1u);
     EXPECT_TRUE(w.print()->isVisible());
 }
@@ -232,6 +254,7 @@ TEST(PrintDialog, SparaSomPdfAndExporteraRefuseTheSchoolsFilesAndAFailedPdfSaysW
     w.click("Command6", w.print());
     w.click("Command6", w.print());
     w.messages.fileNames = {w.dir.file("salar.csv")};
+    w.messages.filters = {1};
     w.open("Arkiv_exportera");
     EXPECT_EQ(
         w.messages.log(),
@@ -264,10 +287,18 @@ TEST(SettingsDialog, ShowsBrowsesSavesAndCancelsAndEachHelpShowsItsOwnText) {
     QApplication::setActiveWindow(w.form.get());
     QApplication::setActiveWindow(w.settings());
     EXPECT_EQ(edit("Text3")->text(), QString());
+    // Bläddra fills its field; a cancelled one leaves the field as it was.
     w.messages.fileNames = {w.dir.file("nytt.sch")};
     w.click("Command1", w.settings());
     w.click("Command6", w.settings()); // cancelled
-    EXPECT_EQ(joined({edit("Text1(0)")->text(), edit("Text1(2)")->text()}), w.dir.file("nytt.sch") + "|");
+    w.click("Command1", w.settings()); // cancelled
+    EXPECT_EQ(joined({edit("Text1(0)")->text(), edit("Text1(2)")->text()}),
+              w.dir.file("nytt.sch") + "|skolan.bok");
+    QStringList captions;
+    for (const QLabel* label : w.settings()->findChildren<QLabel*>()) {
+        captions << label->text();
+    }
+    EXPECT_TRUE(captions.contains(QStringLiteral("Bokningsfil"))) << joined(captions);
     edit("Text1(3)")->setText(QStringLiteral("9"));
     edit("Text1(4)")->setText(QStringLiteral("9"));
     w.click("Command2", w.settings());
@@ -302,12 +333,24 @@ TEST(SettingsDialog, ShowsBrowsesSavesAndCancelsAndEachHelpShowsItsOwnText) {
         w.click("Command4", dialog);
         return seen;
     };
-    EXPECT_EQ(helpOf(w.print()), "Skriv ut|" + fromQString(toDisplay(skrivUtHelpText())).value_or(""));
+    const std::string printHelp = helpOf(w.print());
+    EXPECT_EQ(printHelp, "Skriv ut|" + fromQString(toDisplay(skrivUtHelpText())).value_or(""));
+    // The help names the buttons as they are and tells of the window's newer parts.
+    const std::string help =
+        fromQString(w.child<QLabel>("Label6", w.child<QWidget>("Form3"))->text()).value_or("?") + printHelp;
+    for (const char* gone : {"Skriv ut vald", "standardskrivare"}) {
+        EXPECT_EQ(help.find(gone), std::string::npos) << gone;
+    }
+    for (const char* told : {"Lediga salar\n", "Exportera\n", "Spara som PDF\n", "F\xF6rhandsgranska\n",
+                             "Vecko\xF6versikt\n", "Page Up", "Ctrl+O", "Ctrl+P", "Statusraden"}) {
+        EXPECT_NE(help.find(told), std::string::npos) << told;
+    }
     EXPECT_EQ(helpOf(w.settings()),
               "Tivra.ini|" + fromQString(toDisplay(installningarHelpText())).value_or(""));
     w.open("help_om");
     EXPECT_EQ(w.messages.log().back(),
-              "Om programmet|" + aboutText() + "\r\n\r\nMapp: " + w.dir.path().string());
+              "Om programmet|" + aboutText() +
+                  "\r\n\r\nVersion " TIVRA_VERSION "\r\nMapp: " + w.dir.path().string());
 }
 
 } // namespace

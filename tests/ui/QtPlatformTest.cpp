@@ -62,6 +62,16 @@ TEST(QtMessages, SwedishButtonsTheirDefaultsTheInputBoxCursorAndQtsOwnDialogs) {
         int pos = 0;
         EXPECT_EQ(validator.validate(text, pos) == QValidator::Acceptable, acceptable) << text.toStdString();
     }
+    // The save dialog says which file type was chosen, besides the name.
+    TempDir dir;
+    QTimer::singleShot(50, [] {
+        auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        files->selectNameFilter(QStringLiteral("Kalkylblad (*.csv)"));
+        files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("b14"));
+        static_cast<QDialog*>(files)->accept(); // what "Spara" does
+    });
+    const SaveChoice chosen = messages.saveFile(dir.path().string(), "Kalender|*.ics|Kalkylblad|*.csv");
+    EXPECT_EQ(chosen.name + "|" + std::to_string(chosen.filter), dir.file("b14") + "|1");
     // Qt's own dialogs speak Swedish too.
     SwedishQt ours;
     QCoreApplication::installTranslator(&ours);
