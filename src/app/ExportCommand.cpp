@@ -109,9 +109,7 @@ int runFileExport(const QCommandLineParser& parser, const ExportOptions& options
     }
     RealDisk disk;
     std::string path = fromUtf8(outPath.toStdString()).value_or("");
-    const std::string why = path.empty()
-                                ? std::string("Filnamnet har tecken som programmet inte kan hantera.")
-                                : writeOutputFile(disk, path, text);
+    const std::string why = path.empty() ? std::string(kUnnamableFile) : writeOutputFile(disk, path, text);
     if (!why.empty()) {
         messages.show("Filen " + path + " kunde inte skrivas. " + why, kTitle, Icon::Exclamation);
         return kRefused;

@@ -105,9 +105,11 @@ bool loadRows(BookingTable& table, BookingFileState& file, LineCursor& lines, st
 // in their write left behind, on this or any other day of the month, goes first.
 void dailyBackup(const BookingFileState& file, const std::string& backupmapp, int n, Platform& platform) {
     Date today = platform.clock.today();
+    std::vector<std::string> copies;
     for (int day = 1; day <= 31; ++day) {
-        removeStaleTemporaries(platform.disk, backupnamn(file.aktuellfil, backupmapp, day), AtLink::Replace);
+        copies.push_back(backupnamn(file.aktuellfil, backupmapp, day));
     }
+    removeStaleTemporaries(platform.disk, copies, AtLink::Replace);
     std::string name = backupnamn(file.aktuellfil, backupmapp, today.day);
     if (platform.disk.exists(name)) {
         std::optional<Date> written = platform.disk.modificationDate(name);

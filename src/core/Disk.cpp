@@ -155,16 +155,6 @@ std::optional<std::string> RealDisk::readAll(const std::string& path) {
     return content;
 }
 
-bool RealDisk::writeAll(const std::string& path, std::string_view bytes) {
-    std::ofstream out(toPath(path), std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return false;
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    return static_cast<bool>(out);
-}
-
 std::error_code RealDisk::createNew(const std::string& path, std::string_view bytes,
                                     const std::string& sharedLike) {
     fs::path p = toPath(path);

@@ -25,9 +25,6 @@ class Disk {
     // The whole content of a regular file of at most kMaxReadBytes; nothing when it is
     // missing, cannot be read, or is something else (a folder, a pipe, a device).
     virtual std::optional<std::string> readAll(const std::string& path) = 0;
-    // Creates or truncates the file and writes the bytes; false on any failure
-    // (a failure may leave a partly written file behind).
-    virtual bool writeAll(const std::string& path, std::string_view bytes) = 0;
     // Creates a file that does not exist yet and writes the bytes into it. Whatever stands
     // at the name already (a file, a pipe, a link, even one that leads nowhere) refuses:
     // a link is never followed. With `sharedLike` naming a file, the new one takes its
@@ -78,7 +75,6 @@ class Disk {
 class RealDisk : public Disk {
   public:
     std::optional<std::string> readAll(const std::string& path) override;
-    bool writeAll(const std::string& path, std::string_view bytes) override;
     std::error_code createNew(const std::string& path, std::string_view bytes,
                               const std::string& sharedLike) override;
     bool flush(const std::string& path) override;

@@ -1,5 +1,6 @@
 #include "core/FileReplace.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <random>
@@ -79,21 +80,46 @@ ReplaceOutcome replaceWhole(Disk& disk, const std::string& path, std::string_vie
     return attemptReplace(disk, path, bytes, unchanged, options).outcome;
 }
 
-std::string writeOutputFile(Disk& disk, const std::string& path, std::string_view bytes) {
+std::string outputPlaceRefusal(Disk& disk, const std::string& path) {
     // A device or a folder at the name would be replaced by a file: /dev/null for everyone.
     if (disk.exists(path) && !disk.isFile(path)) {
         return "Det \xE4r ingen vanlig fil.";
+    }
+    return {};
+}
+
+std::string writeOutputFile(Disk& disk, const std::string& path, std::string_view bytes) {
+    if (std::string refusal = outputPlaceRefusal(disk, path); !refusal.empty()) {
+        return refusal;
     }
     const Attempt attempt = attemptReplace(disk, path, bytes, {}, {});
     return attempt.outcome == ReplaceOutcome::Replaced ? std::string() : systemErrorText(attempt.error);
 }
 
 void removeStaleTemporaries(Disk& disk, const std::string& path, AtLink atLink) {
+    removeStaleTemporaries(disk, std::vector<std::string>{path}, atLink);
+}
+
+void removeStaleTemporaries(Disk& disk, const std::vector<std::string>& paths, AtLink atLink) {
     // Ten minutes is far beyond the longest save; a younger file may be a colleague's.
     constexpr std::chrono::minutes kStale{10};
-    const std::string target = atLink == AtLink::Follow ? disk.linkTarget(path) : path;
-    for (const std::string& name : disk.filesOlderThan(target + kTemporaryMark, kStale)) {
-        if (isTemporaryOf(name, target)) {
+    std::vector<std::string> targets;
+    for (const std::string& path : paths) {
+        targets.push_back(atLink == AtLink::Follow ? disk.linkTarget(path) : path);
+    }
+    if (targets.empty()) {
+        return;
+    }
+    // One look at the folder for all of them: what their names have in common.
+    std::string common = targets.front();
+    for (const std::string& target : targets) {
+        common.resize(static_cast<std::size_t>(
+            std::mismatch(common.begin(), common.end(), target.begin(), target.end()).first -
+            common.begin()));
+    }
+    for (const std::string& name : disk.filesOlderThan(common, kStale)) {
+        if (std::ranges::any_of(targets,
+                                [&](const std::string& target) { return isTemporaryOf(name, target); })) {
             disk.remove(name);
         }
     }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tivra {
 
@@ -37,12 +38,20 @@ ReplaceOutcome replaceWhole(Disk& disk, const std::string& path, std::string_vie
                             const std::function<bool(const std::string& target)>& unchanged = {},
                             const ReplaceOptions& options = {});
 
+// Why a name the user chose cannot be written: Windows-1252 has no place for some letter.
+inline constexpr const char kUnnamableFile[] = "Filnamnet har tecken som programmet inte kan hantera.";
+
 // A file the user named (a PDF, an export) written as replaceWhole writes, over a plain
 // file only: the empty text when it is in place, else why not, in Swedish.
 std::string writeOutputFile(Disk& disk, const std::string& path, std::string_view bytes);
+// Why nothing may be written to `path` at all (a device, a pipe or a folder stands there),
+// asked before a long document is made; empty when it may.
+std::string outputPlaceRefusal(Disk& disk, const std::string& path);
 
 // Removes the temporary files of `path` that a copy killed inside its save left behind,
 // once they are older than any save could take. Nothing else beside the file is touched.
 void removeStaleTemporaries(Disk& disk, const std::string& path, AtLink atLink = AtLink::Follow);
+// The same for several files of one folder, which is looked at once.
+void removeStaleTemporaries(Disk& disk, const std::vector<std::string>& paths, AtLink atLink);
 
 } // namespace tivra

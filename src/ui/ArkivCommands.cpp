@@ -1,7 +1,7 @@
 #include "ui/ArkivCommands.h"
 
 #include "core/BookingSave.h"
-#include "core/FileReplace.h"
+#include "core/BookingWrite.h"
 #include "core/Path.h"
 
 #include <cstdio>
@@ -42,7 +42,7 @@ bool mayReplace(const std::string& name, const std::string& backupmapp, Platform
         return false;
     }
     const std::string copy = replacedCopyName(replaced, backupmapp, platform.clock.now());
-    if (!bytes || replaceWhole(platform.disk, copy, *bytes) != ReplaceOutcome::Replaced) {
+    if (!bytes || !writeBackupCopy(copy, *bytes, replaced, platform)) {
         platform.messages.show("En kopia av " + name + " kunde inte sparas som " + copy +
                                    ". Filen har inte ersatts.",
                                kSaveTitle, Icon::Exclamation);
@@ -71,7 +71,7 @@ bool arkiv_saveas(BookingTable& table, BookingFileState& file, const std::string
         return false;
     }
     std::string name = utantillagg(chosen) + ".bok";
-    if (platform.disk.exists(platform.disk.resolved(name)) && !mayReplace(name, backupmapp, platform)) {
+    if (platform.disk.exists(name) && !mayReplace(name, backupmapp, platform)) {
         return false;
     }
     std::string previous = file.aktuellfil;

@@ -11,29 +11,17 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <system_error>
-
-namespace fs = std::filesystem;
 
 namespace tivra {
 namespace {
 
-constexpr const char kNotAFile[] = "Det \xE4r ingen vanlig fil.";
 constexpr const char kNotWhole[] = "Filen blev inte hel.";
 constexpr const char kNotMade[] = "Dokumentet kunde inte g\xF6ras.";
 constexpr const char kEndMarker[] = "%%EOF";
-constexpr const char kUnnamable[] = "Filnamnet har tecken som programmet inte kan hantera.";
-
-fs::path fsPath(const QString& path) {
-    QByteArray utf8 = path.toUtf8();
-    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.constData()),
-                                  static_cast<std::size_t>(utf8.size())));
-}
 
 PrintResult drawOn(QtPrintSurface& surface, const std::function<bool(PrintSurface&)>& draw) {
     if (!draw(surface)) {
@@ -76,11 +64,10 @@ std::string PdfOutput::name() const {
 }
 
 PrintResult PdfOutput::print(const std::function<bool(PrintSurface&)>& draw) {
-    reason_.clear();
-    std::error_code ec;
-    const fs::file_status place = fs::status(fsPath(path_), ec);
-    if (fs::exists(place) && !fs::is_regular_file(place)) {
-        reason_ = kNotAFile;
+    std::optional<std::string> path = fromQString(path_);
+    RealDisk disk;
+    reason_ = path ? outputPlaceRefusal(disk, *path) : std::string(kUnnamableFile);
+    if (!reason_.empty()) {
         return PrintResult::Refused;
     }
     QBuffer document;
@@ -99,21 +86,17 @@ PrintResult PdfOutput::print(const std::function<bool(PrintSurface&)>& draw) {
         return PrintResult::Refused;
     }
     if (result == PrintResult::Done) {
-        reason_ = store(document.data());
+        reason_ = store(*path, document.data());
     }
     return reason_.empty() ? result : PrintResult::Refused;
 }
 
-std::string PdfOutput::store(const QByteArray& document) const {
+std::string PdfOutput::store(const std::string& path, const QByteArray& document) const {
     if (!endsWithEndMarker(document)) {
         return kNotWhole;
     }
-    std::optional<std::string> path = fromQString(path_);
-    if (!path) {
-        return kUnnamable;
-    }
     RealDisk disk;
-    return writeOutputFile(disk, *path,
+    return writeOutputFile(disk, path,
                            std::string_view(document.constData(), static_cast<std::size_t>(document.size())));
 }
 

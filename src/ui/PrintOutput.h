@@ -66,7 +66,7 @@ class PdfOutput : public PrintOutput {
 
   private:
     // Writes the finished document into place; the reason of a failure, or empty.
-    std::string store(const QByteArray& document) const;
+    std::string store(const std::string& path, const QByteArray& document) const;
 
     QString path_;
     QPageLayout layout_;

@@ -88,12 +88,6 @@ std::optional<std::string> FaultyDisk::readAll(const std::string& path) {
         onRead, [&] { return RealDisk::readAll(path); }, path);
 }
 
-bool FaultyDisk::writeAll(const std::string& path, std::string_view bytes) {
-    writes.push_back(path);
-    return hooked(
-        onWrite, [&] { return RealDisk::writeAll(path, bytes); }, path, bytes);
-}
-
 std::error_code FaultyDisk::createNew(const std::string& path, std::string_view bytes,
                                       const std::string& sharedLike) {
     writes.push_back(path);

@@ -66,7 +66,7 @@ class FixedClock : public Clock {
 // The real disk, with any operation replaceable by a test to inject a failure.
 class FaultyDisk : public RealDisk {
   public:
-    // A write: writeAll, or createNew (false there fails with an input/output error).
+    // A new file's write: false fails it with an input/output error.
     std::function<std::optional<bool>(const std::string& path, std::string_view bytes)> onWrite;
     // A createNew that fails with this error, before anything is written.
     std::function<std::optional<std::error_code>(const std::string& path)> onCreate;
@@ -77,7 +77,6 @@ class FaultyDisk : public RealDisk {
     std::vector<std::string> writes; // paths written, in order
 
     std::optional<std::string> readAll(const std::string& path) override;
-    bool writeAll(const std::string& path, std::string_view bytes) override;
     std::error_code createNew(const std::string& path, std::string_view bytes,
                               const std::string& sharedLike) override;
     bool replace(const std::string& from, const std::string& to) override;
