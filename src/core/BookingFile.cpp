@@ -106,6 +106,7 @@ bool loadRows(BookingTable& table, BookingFileState& file, LineCursor& lines, st
 void dailyBackup(const BookingFileState& file, const std::string& backupmapp, int n, Platform& platform) {
     Date today = platform.clock.today();
     std::vector<std::string> copies;
+    copies.reserve(31);
     for (int day = 1; day <= 31; ++day) {
         copies.push_back(backupnamn(file.aktuellfil, backupmapp, day));
     }

@@ -104,6 +104,7 @@ void removeStaleTemporaries(Disk& disk, const std::vector<std::string>& paths, A
     // Ten minutes is far beyond the longest save; a younger file may be a colleague's.
     constexpr std::chrono::minutes kStale{10};
     std::vector<std::string> targets;
+    targets.reserve(paths.size());
     for (const std::string& path : paths) {
         targets.push_back(atLink == AtLink::Follow ? disk.linkTarget(path) : path);
     }
