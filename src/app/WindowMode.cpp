@@ -69,14 +69,14 @@ bool enterFolder(const QStringList& arguments, bool& named) {
 
 } // namespace
 
-int runWindowMode(int argc, char** argv) {
+int runWindowMode(int argc, char** argv, const WindowStart& start) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tivra"));
     QTranslator translator;
     SwedishQt ours;
     installSwedish(app, translator, ours);
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tivra")));
-    bool folderNamed = false;
+    bool folderNamed = !start.folder.isEmpty();
     if (!enterFolder(QApplication::arguments(), folderNamed)) {
         return 2;
     }

@@ -5,5 +5,5 @@ int main(int argc, char** argv) {
     if (tivra::isCommandLineMode(argc, argv)) {
         return tivra::runCommandLine(argc, argv);
     }
-    return tivra::runWindowMode(argc, argv);
+    return tivra::runWindowMode(argc, argv, {});
 }
