@@ -135,7 +135,8 @@ void Form1::layoutHourScale() {
     const TimeAxis axis = grid_->axis(s.starttimme, s.sluttimme);
     for (int h = 0; h < static_cast<int>(hourLabels_.size()); ++h) {
         QLabel* label = hourLabels_[static_cast<std::size_t>(h)];
-        if (h < s.starttimme || h >= s.sluttimme) {
+        // The last hour line gets its label too: the day ends there.
+        if (h < s.starttimme || h > s.sluttimme) {
             label->hide();
             continue;
         }
