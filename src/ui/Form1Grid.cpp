@@ -11,6 +11,7 @@
 #include "view/WeekView.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -198,7 +199,7 @@ void Form1::showBoxes(const WeekView& view) {
     markEdited();
 }
 
-// Overlapping boxes are not moved apart, so the taller one goes underneath: a whole-day
+// Only the overview moves overlapping boxes apart; elsewhere the taller one goes underneath: a whole-day
 // booking would otherwise hide the short ones inside it. The marking stays above all.
 void Form1::stackShortestOnTop(const WeekView& view) {
     std::vector<std::size_t> order(view.boxes.size());
@@ -258,6 +259,9 @@ void Form1::Form_MouseMove() {
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == weekGrid_ && event->type() == QEvent::Resize) {
         relayoutGrid();
+    }
+    if (watched == Avbok) {
+        return event->type() == QEvent::MouseButtonPress && pressBesideMenu(static_cast<QMouseEvent*>(event));
     }
     if (event->type() == QEvent::MouseMove) {
         auto* widget = static_cast<QWidget*>(watched);
