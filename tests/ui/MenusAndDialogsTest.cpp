@@ -298,7 +298,9 @@ TEST(SettingsDialog, ShowsBrowsesSavesAndCancelsAndEachHelpShowsItsOwnText) {
     for (const QLabel* label : w.settings()->findChildren<QLabel*>()) {
         captions << label->text();
     }
-    EXPECT_TRUE(captions.contains(QStringLiteral("Bokningsfil"))) << joined(captions);
+    EXPECT_TRUE(captions.contains(QStringLiteral("Bokningsfil")) &&
+                captions.contains(QStringLiteral("Bokningsperioder")))
+        << joined(captions);
     edit("Text1(3)")->setText(QStringLiteral("9"));
     edit("Text1(4)")->setText(QStringLiteral("9"));
     w.click("Command2", w.settings());
