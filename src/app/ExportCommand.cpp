@@ -51,7 +51,7 @@ std::optional<ExportChoice> subject(const CommandOptions& o, const Program& prog
     if (o.isSet("person")) {
         choice.person = normalisera(trim(*person));
         if (choice.person.empty() || !knownPerson(program, choice.person)) {
-            std::cerr << toUtf8("Ok\xE4nd person: " + *person) << '\n';
+            std::cerr << toUtf8("Ok\xE4nd person: " + choice.person) << '\n';
             return std::nullopt;
         }
         return choice;
