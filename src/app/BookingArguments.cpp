@@ -28,7 +28,7 @@ std::optional<WeekRange> commandWeeks(const std::string& text, const Settings& s
     }
     // "Flera veckor" reads the range from here on: the next calendar year, the period's end.
     WeeksAnswer weeks = readWeeks(text, settings.startvecka, settings.slutvecka);
-    if (weeks.kind != WeeksAnswer::Kind::Range || weeks.range.first < settings.startvecka) {
+    if (weeks.kind != WeeksAnswer::Kind::Range) {
         return std::nullopt;
     }
     return weeks.range;

@@ -91,6 +91,8 @@ struct Split {
     CommandOptions options;
     std::vector<std::string> given; // option names in order
     QStringList words;
+    bool help = false;
+    bool version = false;
 };
 
 // Reads one option at `i` into `split`; a refusal when it is unknown, given twice, or
@@ -104,16 +106,19 @@ std::optional<Answer> readOption(const QStringList& words, qsizetype& i, Split& 
         return wrong("Okänd flagga: " + utf8(word.left(equals < 0 ? word.size() : equals)) +
                      ". Se tivra --help.");
     }
-    QString value;
     if (option->valueName == nullptr && equals >= 0) {
         return wrong("--" + name + " tar inget värde.");
     }
+    QString value;
     if (option->valueName != nullptr) {
-        if (equals >= 0) {
-            value = word.mid(equals + 1);
-        } else if (i + 1 < words.size() && !words[i + 1].startsWith(QStringLiteral("--"))) {
-            value = words[++i];
-        } else {
+        const bool next =
+            equals < 0 && i + 1 < words.size() && !words[i + 1].startsWith(QStringLiteral("--"));
+        if (equals < 0 && !next) {
+            return wrong("Värde saknas efter --" + name + ".");
+        }
+        value = equals >= 0 ? word.mid(equals + 1) : words[++i];
+        // A file or folder needs a name; an empty one would mean where the user stands.
+        if (option->path && value.isEmpty()) {
             return wrong("Värde saknas efter --" + name + ".");
         }
     }
@@ -132,6 +137,11 @@ std::variant<Split, Answer> split(const QStringList& words) {
         const QString& word = words[i];
         if (!onlyWords && word == QStringLiteral("--")) {
             onlyWords = true;
+        } else if (!onlyWords && (word == QStringLiteral("--help") || word == QStringLiteral("-h") ||
+                                  word == QStringLiteral("-?"))) {
+            out.help = true;
+        } else if (!onlyWords && (word == QStringLiteral("--version") || word == QStringLiteral("-v"))) {
+            out.version = true;
         } else if (!onlyWords && word.startsWith(QStringLiteral("--"))) {
             if (std::optional<Answer> refusal = readOption(words, i, out)) {
                 return *refusal;
@@ -199,10 +209,6 @@ CommandCall windowCall(const Split& s) {
     return WindowCall{start};
 }
 
-bool asks(const QStringList& words, std::initializer_list<const char*> names) {
-    return std::ranges::any_of(names, [&](const char* name) { return words.contains(QLatin1String(name)); });
-}
-
 // Printing measures text with the fonts of a GUI application; from a script there is no
 // display, and no window is ever shown, so the platform without one does.
 // Qt's own notes on that environment (no runtime folder, no session) would only bury
@@ -250,17 +256,17 @@ int runMode(ModeCall& call, int argc, char** argv, const ChangeSetup& setup) {
 } // namespace
 
 CommandCall readCommandLine(const QStringList& words) {
-    if (asks(words, {"--help", "-h", "-?"})) {
-        return Answer{ExitStatus::Done, helpText(modes())};
-    }
-    if (asks(words, {"--version", "-v"})) {
-        return Answer{ExitStatus::Done, std::string("tivra ") + TIVRA_VERSION + '\n'};
-    }
     std::variant<Split, Answer> parts = split(words);
     if (Answer* refusal = std::get_if<Answer>(&parts)) {
         return *refusal;
     }
     Split& s = std::get<Split>(parts);
+    if (s.help) {
+        return Answer{ExitStatus::Done, helpText(modes())};
+    }
+    if (s.version) {
+        return Answer{ExitStatus::Done, std::string("tivra ") + TIVRA_VERSION + '\n'};
+    }
     if (const CommandMode* mode = s.words.isEmpty() ? nullptr : modeNamed(s.words.front())) {
         return modeCall(*mode, s);
     }

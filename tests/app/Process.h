@@ -30,11 +30,14 @@ inline pid_t startWords(const std::vector<std::string>& words, const std::string
         env, [](const std::string& e) { return e.starts_with("TIVRA_TEST_") && e.find('=') + 1 < e.size(); });
     std::vector<std::string> argv{switched ? TIVRA_TESTTOOL : TIVRA_EXECUTABLE};
     argv.insert(argv.end(), words.begin(), words.end());
-    // Earlier entries win: no display, then the test's own, then the rest as it is.
-    std::vector<std::string> envp{"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM="};
-    envp.insert(envp.end(), env.begin(), env.end());
+    // No display at all: those variables are not set. The test's own entries come first and win.
+    std::vector<std::string> envp(env.begin(), env.end());
     for (char** e = environ; *e != nullptr; ++e) {
-        envp.emplace_back(*e);
+        const std::string entry(*e);
+        if (!entry.starts_with("DISPLAY=") && !entry.starts_with("WAYLAND_DISPLAY=") &&
+            !entry.starts_with("QT_QPA_PLATFORM=")) {
+            envp.push_back(entry);
+        }
     }
     auto pointers = [](std::vector<std::string>& texts) {
         std::vector<char*> p(texts.size() + 1, nullptr);

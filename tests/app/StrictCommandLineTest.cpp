@@ -47,6 +47,7 @@ TEST(CommandLine, ReadsWhereTheWindowStartsOrWhichModeRuns) {
         {{"--dir", folder, "check"}, "mode check"},
         {{"check", "--dir", folder}, "mode check"},
         {{"--week", "10", "book", "--day", "TIS"}, "mode book"},
+        {{"book", "--comment", "-h"}, "mode book"}, // a value, not the help
         {{school.file("saknas.bok")},
          "2: Ok\xC3\xA4nt l\xC3\xA4ge eller fil: " + school.file("saknas.bok") + ". Se tivra --help.\n"},
         {{"--dir", file},
@@ -77,6 +78,9 @@ TEST(CommandLine, AMistakeIsRefusedWithStatusTwoWithoutADisplayAndOptionsMayPrec
         {{"--dir", dir + "/saknas", "check"}, "2: Mappen " + dir + "/saknas finns inte.\n"},
         {{"--dir", dir, "print", "--all-rooms", "--page-size", "B9"},
          "2: Ok\xC3\xA4nt pappersformat: B9. V\xC3\xA4lj A4, A3, A5, Letter eller Legal.\n"},
+        {{dir + "/ingen.bok"},
+         "2: Ok\xC3\xA4nt l\xC3\xA4ge eller fil: " + dir + "/ingen.bok. Se tivra --help.\n"},
+        {{"--dir", dir + "/saknas"}, "2: Mappen " + dir + "/saknas finns inte.\n"},
         {{"--dir", dir, "check"}, "0: "},
         {{"check", "--dir", dir}, "0: "},
     };
