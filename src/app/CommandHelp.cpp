@@ -21,8 +21,11 @@ std::string columns(const Lines& lines) {
     }
     std::string out;
     for (const auto& [left, right] : lines) {
-        out +=
-            "  " + left + std::string(static_cast<std::size_t>(wide - width(left) + 3), ' ') + right + '\n';
+        out += "  ";
+        out += left;
+        out.append(static_cast<std::size_t>(wide - width(left) + 3), ' ');
+        out += right;
+        out += '\n';
     }
     return out;
 }

@@ -98,7 +98,7 @@ struct Split {
 // Reads one option at `i` into `split`; a refusal when it is unknown, given twice, or
 // lacks its value.
 std::optional<Answer> readOption(const QStringList& words, qsizetype& i, Split& split) {
-    const QString word = words[i];
+    const QString& word = words[i];
     const qsizetype equals = word.indexOf(QLatin1Char('='));
     const std::string name = utf8(word.mid(2, equals < 0 ? -1 : equals - 2));
     const OptionSpec* option = anyOption(name);
