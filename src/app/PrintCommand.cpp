@@ -46,6 +46,7 @@ std::optional<PrintChoice> choiceOf(const CommandOptions& o, const Program& prog
     choice.avenObokade = o.isSet("unbooked");
     choice.veckoscheman = o.isSet("schedules");
     choice.oversikt = o.isSet("overview");
+    choice.lektioner = o.isSet("with-lessons");
     choice.listor = o.isSet("lists") || !(choice.veckoscheman || choice.oversikt);
     return choice;
 }
@@ -154,7 +155,8 @@ const CommandMode& printMode() {
     static const CommandMode mode{
         "print",
         "[--weeks VECKOR] [--rooms SALAR] [--all-rooms] [--objects OBJEKT] [--all-objects] [--lists] "
-        "[--schedules] [--overview] [--unbooked] [--pdf FIL [--page-size FORMAT] [--landscape]] "
+        "[--schedules] [--overview [--with-lessons]] [--unbooked] [--pdf FIL [--page-size FORMAT] "
+        "[--landscape]] "
         "[--printer NAMN]",
         "Skriv ut listor, veckoscheman och veckoöversikt, som utskriftsdialogens \"OK\".",
         {
@@ -168,6 +170,7 @@ const CommandMode& printMode() {
             {"schedules", nullptr, "Skriv ut veckoscheman."},
             {"overview", nullptr,
              "Skriv ut veckoöversikt: alla salar och objekt, en liggande sida per vecka."},
+            {"with-lessons", nullptr, "Veckoöversikten visar även lektionerna, i sin grå ton."},
             {"unbooked", nullptr, "Skriv ut även objekt utan bokningar."},
             {"pdf", "FIL", "Skriv till en PDF-fil i stället för skrivaren.", true},
             {"page-size", "FORMAT", "Pappersformat: A4 (utan flaggan), A3, A5, Letter eller Legal."},

@@ -104,9 +104,15 @@ std::optional<PrintPlan> planera(const Program& program, const PrintChoice& choi
     const Listing others{normalisera(choice.objekt), choice.allaObjekt};
     const std::vector<std::string>& bokaobjekt = program.settings.bokaobjekt;
     if (choice.oversikt) {
-        addListed(program.salar, rooms, plan->oversikt);
-        addListed(bokaobjekt, others, plan->oversikt);
-        plan->oversiktAlla = choice.avenObokade;
+        OverviewChoice& sheet = plan->oversikt;
+        addListed(program.salar, rooms, sheet.objects);
+        addListed(bokaobjekt, others, sheet.objects);
+        sheet.all = choice.avenObokade;
+        sheet.lessons = choice.lektioner;
+        // Weeks with nothing to show print no sheet; with none at all there is nothing to print.
+        if (!overviewHasSheets(program, sheet, plan->forstavecka, plan->sistavecka)) {
+            sheet.objects.clear();
+        }
     }
     if (!(choice.listor || choice.veckoscheman)) {
         return plan;
@@ -122,7 +128,7 @@ std::optional<PrintPlan> planera(const Program& program, const PrintChoice& choi
 }
 
 int planSteps(const PrintPlan& plan) {
-    int steps = plan.oversikt.empty() ? 0 : plan.sistavecka - plan.forstavecka + 1;
+    int steps = plan.oversikt.objects.empty() ? 0 : plan.sistavecka - plan.forstavecka + 1;
     for (const PrintJob& job : plan.jobs) {
         steps += (job.lista ? 1 : 0) + (job.schema ? plan.sistavecka - plan.forstavecka + 1 : 0);
     }
@@ -132,8 +138,8 @@ int planSteps(const PrintPlan& plan) {
 PrintNotes renderPlan(const PrintPlan& plan, const Program& program, const Date& today, PrintSurface& surface,
                       const GoOn& goOn) {
     Printout out{surface, program, today, {}, goOn};
-    if (!plan.oversikt.empty()) {
-        skrivut_oversikt(out, plan.oversikt, plan.forstavecka, plan.sistavecka, plan.oversiktAlla);
+    if (!plan.oversikt.objects.empty()) {
+        skrivut_oversikt(out, plan.oversikt, plan.forstavecka, plan.sistavecka);
         if (out.notes.avbruten) {
             return out.notes;
         }

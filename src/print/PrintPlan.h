@@ -5,6 +5,7 @@
 #include "config/Program.h"
 #include "core/Messages.h"
 #include "print/Printout.h"
+#include "print/WeekOverview.h"
 
 #include <optional>
 #include <string>
@@ -23,6 +24,7 @@ struct PrintChoice {
     bool listor = true;        // Check4
     bool veckoscheman = false; // Check5
     bool oversikt = false;     // Check6: the all-rooms week sheet
+    bool lektioner = false;    // Check7: the lessons on the week sheet too
 };
 
 // One object of the document: its list, then its week schedules.
@@ -36,11 +38,9 @@ struct PrintPlan {
     int forstavecka = 0; // school-year weeks
     int sistavecka = 0;
     std::vector<PrintJob> jobs; // rooms in list order, then the other objects
-    // The objects of the week sheet, rooms first; every one of them gets a row, booked or
-    // not, with oversiktAlla.
-    std::vector<std::string> oversikt;
-    bool oversiktAlla = false;
-    bool empty() const { return jobs.empty() && oversikt.empty(); }
+    // The week sheet's objects (none when it is not printed or has nothing to show).
+    OverviewChoice oversikt;
+    bool empty() const { return jobs.empty() && oversikt.objects.empty(); }
 };
 
 inline constexpr const char* kPrintTitle = "Skriv ut";

@@ -85,6 +85,8 @@ void Form4::buildControls() {
     Check4 = check("Check4", "Skriv ut listor", 240, 1860, 2550, 420);
     Check5 = check("Check5", "Skriv ut veckoscheman", 240, 2280, 2610, 420);
     Check6 = check("Check6", "Skriv ut vecko\xF6versikt", 240, 2625, 2610, 345);
+    // Beside the week sheet it belongs to: a room full of lessons then shows them.
+    Check7 = check("Check7", "\xC4ven lektioner", 2900, 2625, 1500, 345);
     // Wider than designed: a check box caption here does not wrap onto a second line.
     Check3 = check("Check3", "Skriv ut \xE4ven om inga bokningar", 240, 2970, 4000, 420);
     Label3 = label("Label3", "Veckor", 255, 3765, 750, 225);
@@ -126,6 +128,7 @@ PrintChoice Form4::choice() const {
     c.listor = Check4->isChecked();
     c.veckoscheman = Check5->isChecked();
     c.oversikt = Check6->isChecked();
+    c.lektioner = Check7->isChecked();
     return c;
 }
 
@@ -198,7 +201,7 @@ void Form4::Command5_Click() {
     const QPageLayout::Orientation chosen = context_.printer.pageLayout().orientation();
     // The same render as "OK", repainted as often as the preview asks; it shows nothing.
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* printer) {
-        if (!made->oversikt.empty()) {
+        if (!made->oversikt.objects.empty()) {
             printer->setPageOrientation(chosen);
         }
         QtPrintSurface surface(*printer);

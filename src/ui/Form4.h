@@ -76,6 +76,7 @@ class Form4 : public QWidget {
     QCheckBox* Check4 = nullptr;
     QCheckBox* Check5 = nullptr;
     QCheckBox* Check6 = nullptr; // "Skriv ut veckoöversikt"
+    QCheckBox* Check7 = nullptr; // "Även lektioner" on the week sheet
     QCheckBox* Check3 = nullptr;
     QLabel* Label3 = nullptr;
     QLineEdit* Text1 = nullptr;

@@ -1,6 +1,12 @@
 #include "print/WeekOverview.h"
+#include "print/PrintPlan.h"
 
 #include "PrintFixture.h"
+#include "support/Fakes.h"
+
+#include <algorithm>
+#include <functional>
+#include <set>
 
 namespace tivra::test {
 namespace {
@@ -15,57 +21,129 @@ class WeekOverviewTest : public PrintFixture {
         }
         return out;
     }
+    // Every sheet's texts of one kind.
+    std::vector<const Drawn*> texts(const std::function<bool(const Drawn&)>& wanted) {
+        std::vector<const Drawn*> found;
+        for (const Drawn& d : surface.drawn) {
+            if (d.kind == Drawn::Kind::Text && wanted(d)) {
+                found.push_back(&d);
+            }
+        }
+        return found;
+    }
 };
 
-TEST_F(WeekOverviewTest, RowsForBookedObjectsInListOrderAndCellsByStartTime) {
-    lesson("B1", "2", "08.00", "60");
+// Which objects get a row, what their cells hold, and which weeks have nothing to print.
+TEST_F(WeekOverviewTest, RowsForObjectsWithSomethingOnTheShownDaysAndLessonsWhenAsked) {
+    lesson("B1 B14", "2", "08.00", "60").signatur = "MA1";
     booking("B12", "10", "2", "10.00", "60", "AB", "Prov");
     booking("B12", "9-11", "2", "08.00", "45", "CD");
     booking("KANON 1", "10", "5", "13.00");
     booking("B14", "11", "1", "13.00");
-    booking("B2", "10", "6", "13.00").cancel();
+    booking("B2", "10", "6", "13.00"); // Saturday: no column without weekends
+    booking("B2", "10", "3", "13.00").cancel();
 
-    std::vector<OverviewRow> rows = overviewRows(program, all, 10, false);
+    std::vector<OverviewRow> rows = overviewRows(program, {all, false, false}, 10, 5);
     EXPECT_EQ(names(rows), (std::vector<std::string>{"B12", "KANON 1"}));
-    EXPECT_EQ(rows[0].cells[1], (std::vector<std::string>{"08.00\x96"
-                                                          "08.45 CD",
-                                                          "10.00\x96"
-                                                          "11.00 AB Prov"}));
-    EXPECT_EQ(names(overviewRows(program, all, 10, true)), all);
+    ASSERT_EQ(rows[0].cells[1].size(), 2u);
+    EXPECT_EQ(rows[0].cells[1][0].head + "|" + rows[0].cells[1][1].head + "|" + rows[0].cells[1][1].comment,
+              "08.00\x96"
+              "08.45 CD|10.00\x96"
+              "11.00 AB|Prov");
+    EXPECT_EQ(names(overviewRows(program, {all, true, false}, 10, 5)), all);
+    EXPECT_EQ(names(overviewRows(program, {all, false, false}, 10, 7)),
+              (std::vector<std::string>{"B12", "B2", "KANON 1"}));
+    // With the lessons, the rooms the lesson names show it, in its own kind.
+    rows = overviewRows(program, {all, false, true}, 10, 5);
+    EXPECT_EQ(names(rows), (std::vector<std::string>{"B1", "B12", "B14", "KANON 1"}));
+    EXPECT_TRUE(rows[0].cells[1][0].lesson && rows[0].cells[1][0].head.ends_with(" MA1"));
+    // A week with nothing on it has no rows, not even with every object asked for, and a
+    // plan of such weeks prints nothing.
+    EXPECT_TRUE(overviewRows(program, {all, true, false}, 20, 5).empty());
+    ScriptedMessages messages;
+    PrintChoice choice;
+    choice.veckor = "20-22";
+    choice.allaSalar = choice.allaObjekt = choice.avenObokade = choice.oversikt = true;
+    choice.listor = false;
+    EXPECT_TRUE(planera(program, choice, messages)->empty());
+    choice.veckor = "10";
+    EXPECT_FALSE(planera(program, choice, messages)->empty());
 }
 
-TEST_F(WeekOverviewTest, LandscapeSheetsRepeatTheHeadAndNeverSplitARowThatFitsASheet) {
+// A busy week: comments wrap inside their cells, rows never split, every sheet has its head
+// and "blad N av M"; a quiet week fills one sheet in the largest type; lines, head and
+// lessons follow the settings.
+TEST_F(WeekOverviewTest, SheetsWrapTheirCellsNumberTheirSheetsAndFollowTheLookOfTheSettings) {
+    surface.proportional = true;
+    program.running.linjebredd = 3;
+    program.running.toning = 200;
+    program.running.toninglektion = 240;
     program.salar.clear();
     for (int i = 0; i < 60; ++i) {
         std::string room = "R" + std::to_string(i);
         program.salar.push_back(room);
-        // Every tenth row three lines high, so that some of them meet a sheet's end.
+        // Every tenth row three bookings high, so that some of them meet a sheet's end.
         for (int k = 0; k < (i % 10 == 9 ? 3 : 1); ++k) {
             booking(room, "10", "1", "0" + std::to_string(8 + k) + ".00", "60", "S" + std::to_string(i),
-                    std::string(80, 'x'));
+                    "Studiebes\xF6k med klassen WWW " + std::to_string(i));
         }
     }
     Printout out = printout();
-    skrivut_oversikt(out, program.salar, 10, 10, false);
-
+    skrivut_oversikt(out, {program.salar, false, false}, 10, 10);
     EXPECT_TRUE(surface.landscape);
-    ASSERT_GE(surface.pages(), 3);
-    const double dayWidth = (16838 - 3 * 90 - 120.0) / 5;
-    for (int page = 1; page <= surface.pages(); ++page) {
+    const int sheets = surface.pages();
+    ASSERT_GE(sheets, 2);
+    for (int page = 1; page <= sheets; ++page) {
         EXPECT_NE(surface.find("Vecko\xF6versikt vecka 10", page), nullptr) << page;
-        EXPECT_NE(surface.find("M\xE5n 2 mar", page), nullptr) << page;
+        EXPECT_NE(surface.find("blad " + std::to_string(page) + " av " + std::to_string(sheets), page),
+                  nullptr);
     }
+    const double W = surface.pageWidth();
     for (int i = 0; i < 60; ++i) {
         const Drawn* name = surface.find("R" + std::to_string(i));
         ASSERT_NE(name, nullptr);
-        const std::string sign = " S" + std::to_string(i) + " ";
-        for (const Drawn& text : surface.drawn) {
-            if (text.kind == Drawn::Kind::Text && text.text.find(sign) != std::string::npos) {
-                EXPECT_EQ(text.page, name->page) << sign;
-                EXPECT_LE(surface.textWidth(text.text), dayWidth - 120) << "cut to its cell";
+        // The whole comment is printed, over lines of its own, on the row's sheet.
+        std::string comment;
+        for (const Drawn* d :
+             texts([&](const Drawn& d) { return d.y1 >= name->y1 && d.page == name->page; })) {
+            if (d->x1 > name->x1 + 100 && d->text.find("S" + std::to_string(i)) == std::string::npos &&
+                d->y1 < name->y1 + 5000) {
+                comment += d->text + " ";
             }
         }
+        EXPECT_NE(comment.find("WWW " + std::to_string(i) + " "), std::string::npos) << comment;
     }
+    for (const Drawn* d : texts([](const Drawn& d) { return d.text.starts_with("Studie"); })) {
+        surface.setFontSize(d->size);
+        const double cell = W / 5; // a day column is narrower still
+        EXPECT_LE(surface.textWidth(d->text), cell) << d->text;
+        EXPECT_EQ(d->size, 9);
+    }
+    std::set<int> widths;
+    for (const Drawn& d : surface.all(Drawn::Kind::Line)) {
+        widths.insert(d.lineWidth);
+    }
+    EXPECT_EQ(widths, std::set<int>{3});
+    EXPECT_EQ(surface.all(Drawn::Kind::Fill, 1).front().grey, 200);
+    EXPECT_NE(surface.find("   2 mar \x96 6 mar   Endast bokningar"), nullptr);
+
+    // A quiet week with a lesson: one sheet in 12 pt, the lesson on its grey.
+    surface = RecordingSurface();
+    surface.proportional = true;
+    program.bokningar = BookingTable();
+    lesson("R1", "3", "09.00", "60").signatur = "MA1";
+    Printout quiet = printout();
+    skrivut_oversikt(quiet, {{"R1", "R2"}, false, true}, 10, 10);
+    EXPECT_EQ(surface.pages(), 1);
+    EXPECT_NE(surface.find("blad 1 av 1"), nullptr);
+    EXPECT_EQ(surface
+                  .find("09.00\x96"
+                        "10.00 MA1")
+                  ->size,
+              12);
+    std::vector<Drawn> fills = surface.all(Drawn::Kind::Fill);
+    EXPECT_TRUE(std::ranges::any_of(fills, [](const Drawn& f) { return f.grey == 240; }));
+    EXPECT_EQ(surface.find("   2 mar \x96 6 mar   Endast bokningar"), nullptr);
 }
 
 TEST_F(WeekOverviewTest, ARowTallerThanASheetGoesOnOverTheNext) {
@@ -73,9 +151,10 @@ TEST_F(WeekOverviewTest, ARowTallerThanASheetGoesOnOverTheNext) {
         booking("B1", "10", "1", "08.00", "5", "S" + std::to_string(k));
     }
     Printout out = printout();
-    skrivut_oversikt(out, {"B1"}, 10, 10, false);
+    skrivut_oversikt(out, {{"B1"}, false, false}, 10, 10);
     EXPECT_GE(surface.pages(), 3);
     EXPECT_NE(surface.find("B1", 2), nullptr) << "the name again on the next sheet";
+    EXPECT_EQ(texts([](const Drawn& d) { return d.text.ends_with(" S119"); }).size(), 1u) << "nothing lost";
 }
 
 } // namespace
