@@ -223,7 +223,7 @@ class OverviewSheets {
         const double bottom = y + rowHeight(piece.count);
         s_.setFontSize(size_);
         s_.moveTo(kPad, y + kPad);
-        s_.writeOn(kortatext(s_, row.row->objekt, nameWidth_ - 2 * kPad));
+        s_.writeOn(shortenedName(s_, row.row->objekt, nameWidth_ - 2 * kPad));
         for (int d = 1; d <= days_; ++d) {
             const std::vector<CellLine>& cell = row.cells[static_cast<std::size_t>(d - 1)];
             for (std::size_t i = piece.from; i < std::min(cell.size(), piece.from + piece.count); ++i) {
