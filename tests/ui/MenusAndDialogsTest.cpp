@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 namespace tivra {
 namespace {
@@ -211,6 +212,7 @@ TEST(PrintDialog, OkSendsThePlanToThePrinterAndSparaSomPdfToTheChosenFile) {
     w.type("Text2", "B12 B14", w.print());
     w.check("Check5");
     w.check("Check6");
+    w.check("Check7");
     w.output->installed = false;
     w.click("Command1", w.print());
     w.output->installed = true;
@@ -223,19 +225,21 @@ TEST(PrintDialog, OkSendsThePlanToThePrinterAndSparaSomPdfToTheChosenFile) {
     w.output->refuse = false;
     w.click("Command1", w.print());
     ASSERT_EQ(w.output->documents.size(), 1u);
-    // A week sheet for week 40 (41 has nothing to show), then B12's list and two weeks;
-    // B14 has no booking.
-    EXPECT_EQ(w.output->documents[0].pages(), 4);
+    // Two week sheets (with "Även lektioner" week 41's lessons fill one), then B12's list
+    // and two weeks; B14 has no booking.
+    EXPECT_EQ(w.output->documents[0].pages(), 5);
+    EXPECT_TRUE(std::ranges::none_of(w.output->documents[0].drawn,
+                                     [](const Drawn& d) { return d.text.ends_with("Endast bokningar"); }));
     EXPECT_FALSE(w.print()->isVisible());
     auto status = [&] { return fromQString(w.child<QLabel>("statusText")->text()).value_or("?"); };
-    EXPECT_EQ(status(), "Utskrivet p\xE5 Skrivaren i 12, 4 sidor");
+    EXPECT_EQ(status(), "Utskrivet p\xE5 Skrivaren i 12, 5 sidor");
 
     // The PDF goes to the file chosen (its name in UTF-8 on disk), and the dialog stays.
     w.open("Arkiv_skrivut");
     w.messages.fileNames = {w.dir.file("d\xF6rrar")};
     w.click("Command6", w.print());
     EXPECT_TRUE(readBytes(w.dir.file("d\xC3\xB6rrar.pdf")).starts_with("%PDF"));
-    EXPECT_EQ(status(), "Sparat d\xF6rrar.pdf, 4 sidor");
+    EXPECT_EQ(status(), "Sparat d\xF6rrar.pdf, 5 sidor");
     EXPECT_EQ(w.output->documents.size(), 1u);
     EXPECT_TRUE(w.print()->isVisible());
 }
