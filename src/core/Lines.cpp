@@ -35,14 +35,4 @@ const char* lineEnd(const char* p, const char* end) {
     return p;
 }
 
-std::vector<std::string_view> splitLines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    lines.reserve(bytes.size() / 6 + 1);
-    LineCursor cursor(bytes);
-    for (std::string_view line; cursor.next(line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 } // namespace tivra

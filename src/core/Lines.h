@@ -53,7 +53,4 @@ class LineCursor {
     bool mixed_ = false;
 };
 
-// All the lines at once. The views point into `bytes`.
-std::vector<std::string_view> splitLines(std::string_view bytes);
-
 } // namespace tivra

@@ -24,7 +24,6 @@ class PrintSurface {
     virtual double currentY() = 0;
     virtual void moveTo(double x, double y) = 0;
     void setCurrentX(double x) { moveTo(x, currentY()); }
-    void setCurrentY(double y) { moveTo(currentX(), y); }
 
     virtual void setFontName(const std::string& name) = 0;
     virtual void setFontSize(double points) = 0;

@@ -41,6 +41,25 @@ void RecordingSurface::write(const std::string& text, bool endLine) {
 namespace {
 
 double characterWidth(char c) {
+    // Å Ä Ö and å ä ö as their base letters.
+    switch (static_cast<unsigned char>(c)) {
+    case 0xC5:
+    case 0xC4:
+        c = 'A';
+        break;
+    case 0xD6:
+        c = 'O';
+        break;
+    case 0xE5:
+    case 0xE4:
+        c = 'a';
+        break;
+    case 0xF6:
+        c = 'o';
+        break;
+    default:
+        break;
+    }
     if (c == 'W' || c == 'M') {
         return 16;
     }
