@@ -20,6 +20,7 @@
 #include "config/Program.h"
 #include "config/Startup.h"
 #include "core/Platform.h"
+#include "ui/SchoolPlace.h"
 #include "view/GridGeometry.h"
 #include "view/Marking.h"
 
@@ -72,6 +73,8 @@ class Form1 : public QMainWindow {
     // Builds the window and runs the start-up in the current folder. `program` and
     // `platform` must outlive the window.
     Form1(Program& program, Platform& platform, QWidget* parent = nullptr);
+    // The same on a school whose place is known (ui/SchoolPlace.h).
+    Form1(Program& program, Platform& platform, SchoolPlace place, QWidget* parent = nullptr);
     ~Form1() override;
 
     // What the start-up reported, as the window applied it.
@@ -112,6 +115,7 @@ class Form1 : public QMainWindow {
   public slots:
     void arkiv_open();
     void arkiv_saveas();
+    void Arkiv_bytskola_Click(); // "Byt skola...": another folder with a Tivra.ini
     void Arkiv_avsluta();
     void Command5_Click();
 
@@ -173,6 +177,12 @@ class Form1 : public QMainWindow {
 
   private:
     void buildMenus();
+    // "Byt skola..." and the recent schools, where the window can start over (Form1School.cpp).
+    void buildSchoolMenu();
+    // The status line's word that the school is a demo, when it is.
+    void showDemo();
+    // The title's part that names the school: the demo notice, or nothing.
+    QString schoolTitle() const;
     void buildControls();
     QWidget* buildBookingColumn();
     void setTabOrder();
@@ -230,6 +240,7 @@ class Form1 : public QMainWindow {
 
     Program& program_;
     Platform& platform_;
+    SchoolPlace place_;
     StartupView view_;
 
     // Menus.
