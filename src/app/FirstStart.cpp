@@ -20,12 +20,12 @@ void warn(const QString& text) {
 }
 
 Answer ask() {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Tivra"),
-                    toQString("Tivra hittar ingen skola p\xE5 den h\xE4r datorn.\n\n"
-                              "Skolans mapp \xE4r den delade mapp d\xE4r skolans Tivra.ini ligger "
-                              "(din IT-ansvarige vet var).\n\n"
-                              "Vill du bara prova programmet kan du skapa en egen demoskola; "
-                              "bokningarna i den syns bara p\xE5 den h\xE4r datorn."));
+    const QString text = toQString("Tivra hittar ingen skola p\xE5 den h\xE4r datorn.\n\n"
+                                   "Skolans mapp \xE4r den delade mapp d\xE4r skolans Tivra.ini ligger "
+                                   "(din IT-ansvarige vet var).\n\n"
+                                   "Vill du bara prova programmet kan du skapa en egen demoskola; "
+                                   "bokningarna i den syns bara p\xE5 den h\xE4r datorn.");
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Tivra"), text);
     box.setObjectName(QStringLiteral("firstStart"));
     QPushButton* choose = box.addButton(toQString("V\xE4lj mapp..."), QMessageBox::AcceptRole);
     choose->setObjectName(QStringLiteral("chooseFolder"));

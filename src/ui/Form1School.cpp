@@ -57,7 +57,8 @@ void Form1::showDemo() {
     auto* demo = new QLabel(toQString(kDemoNotice), this);
     demo->setObjectName(QStringLiteral("statusDemo"));
     demo->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; }"));
-    statusBar()->addPermanentWidget(demo);
+    // First on the line, where it is read before anything else the line says.
+    statusBar()->insertWidget(0, demo);
 }
 
 QString Form1::schoolTitle() const {

@@ -218,7 +218,7 @@ TEST(WindowStart, TheDemoSchoolIsTheSecondChoiceAndItsWindowSaysItIsADemo) {
     EXPECT_EQ(home.session->window()->findChild<QLabel*>(QStringLiteral("statusDemo")), nullptr);
 }
 
-TEST(WindowStart, ByteSkolaStartsTheWindowOverOnTheChosenSchoolAndArkivListsTheRecentOnes) {
+TEST(WindowStart, BytSkolaStartsTheWindowOverOnTheChosenSchoolAndArkivListsTheRecentOnes) {
     Home home;
     home.start({QStringLiteral("andra"), {}});
     {
