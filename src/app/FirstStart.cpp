@@ -52,7 +52,7 @@ QString chooseFolder() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    const QString folder = dialog.selectedFiles().front();
+    QString folder = dialog.selectedFiles().front();
     if (!holdsSchool(folder)) {
         warn(toQString("Mappen ") + QDir::toNativeSeparators(folder) + toQString(" har ingen Tivra.ini."));
         return {};

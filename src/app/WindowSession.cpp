@@ -36,10 +36,10 @@ void WindowSession::open(const FoundSchool& school, const QString& bookingFile) 
         if (QDir::setCurrent(school.folder)) {
             rememberUsed(places_.userConfig, school.folder);
         } else {
-            platform_.messages.show(
-                textBytes(toQString("Skolans mapp ") + QDir::toNativeSeparators(school.folder) +
-                          toQString(" finns inte (") + foundBy(school) + QStringLiteral(").")),
-                "Tivra", Icon::Exclamation);
+            // Never quietly another school: the user sees which setting names a missing folder.
+            platform_.messages.show("Skolans mapp " + textBytes(QDir::toNativeSeparators(school.folder)) +
+                                        " finns inte.\r\nHittad: " + textBytes(foundBy(school)),
+                                    "Tivra", Icon::Exclamation);
         }
     }
     SchoolPlace place{QDir::currentPath(),

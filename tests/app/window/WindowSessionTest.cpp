@@ -131,7 +131,7 @@ struct Home {
     std::unique_ptr<WindowSession> session;
 };
 
-TEST(WindowStart, AFolderOrABookingFileNamedAtTheStartIsOpenedAndAFileThatCannotBeReadSaysSo) {
+TEST(WindowStart, AFolderOrABookingFileNamedAtTheStartIsOpenedAndWhatCannotBeReadIsSaid) {
     Home home;
     // "tivra skolan/extra.bok": the school of the file's folder, with that file.
     home.start({QStringLiteral("skolan"), QStringLiteral("skolan/extra.bok")});
@@ -160,6 +160,13 @@ TEST(WindowStart, AFolderOrABookingFileNamedAtTheStartIsOpenedAndAFileThatCannot
                                        home.dir.file("skolan/saknas.bok") +
                                        ". Starta om programmet eller f\xF6rs\xF6k igen. Meddela vid behov "
                                        "administrat\xF6ren."});
+
+    // A folder named that is not there (a share not mounted) is said, never replaced.
+    home.messages.shown.clear();
+    home.start({QStringLiteral("saknas"), {}});
+    EXPECT_EQ(home.messages.log().front(), "Tivra|Skolans mapp " + home.dir.file("saknas") +
+                                               " finns inte.\r\nHittad: angiven vid start (--dir, mapp eller "
+                                               "bokningsfil)");
 }
 
 TEST(WindowStart, TheFirstStartChoosesTheSchoolsFolderByDefaultAndRemembersIt) {
