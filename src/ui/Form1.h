@@ -7,7 +7,8 @@
 // marking of a time span on the day boxes, Form1TimeFields.cpp the start, end and length
 // fields and "Töm", Form1Booking.cpp "Boka", Form1Avbok.cpp the pop-up menu of a booking
 // box ("Redigera", "Flera veckor", "Avboka"), Form1Print.cpp the ways into the settings,
-// printing and help.
+// printing and help, Form1School.cpp the school's own menu entries ("Byt skola...", the
+// recent schools) and the word that a school is a demo.
 //
 // Control arrays keep one widget per element, named with its index in parentheses:
 // "Label2(1)".."Label2(7)", "Label3(1)".."Label3(7)", "Label4(0)".."Label4(100)", so a
