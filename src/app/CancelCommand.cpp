@@ -1,57 +1,49 @@
 #include "app/CancelCommand.h"
 
-#include "app/ChangeCommand.h"
+#include "app/BookingArguments.h"
 #include "booking/Avboka.h"
 #include "booking/FleraVeckor.h"
-#include "core/Number.h"
-
-#include <optional>
-#include <string>
 
 namespace tivra {
 namespace {
 
-// The week as "tivra book" and the week field read it (1 is week 53 when the school year
-// began in the autumn), or a range read as "Flera veckor" reads it, in the form stored.
-std::optional<std::string> storedWeeks(const BookArguments& args, const Program& program) {
-    if (args.week.find('-') == std::string::npos) {
-        return decimaltext(static_cast<long long>(typedWeek(program, args)));
-    }
-    const Settings& s = program.settings;
-    WeeksAnswer range = readWeeks(args.week, s.startvecka, s.slutvecka);
-    if (range.kind != WeeksAnswer::Kind::Range) {
-        return std::nullopt;
-    }
-    return weekField(range.range);
+constexpr const char kTitle[] = "Avboka";
+
+ExitStatus cancel(const CommandContext& context) {
+    auto change = [&](Program& program, const StartupView& view, ChangeEnvironment& env) {
+        Messages& messages = env.platform.messages;
+        std::optional<BookingRequest> request =
+            bookingRequest(context.options, program, view, messages, kTitle);
+        if (!request) {
+            return ExitStatus::Refused;
+        }
+        switch (avbokaBokning(program, storedRow(request->fields, weekField(request->weeks)), env)) {
+        case ChangeResult::Saved:
+            return ExitStatus::Done;
+        case ChangeResult::Unchanged:
+            messages.show("Ingen bokning matchar.", kTitle, Icon::Exclamation);
+            return ExitStatus::Refused;
+        default:
+            return ExitStatus::Refused; // the sequence said why
+        }
+    };
+    return runChanging(context.setup, false, change);
 }
 
 } // namespace
 
-int runCancel(const QCommandLineParser& parser, const BookOptions& options, const ChangeSetup& setup) {
-    constexpr int kRemoved = 0;
-    constexpr int kNotRemoved = 1;
-    std::optional<BookArguments> args = bookArguments(parser, options);
-    if (!args) {
-        return kNotRemoved;
-    }
-    auto cancel = [&](Program& program, const StartupView& view, ChangeEnvironment& env) {
-        std::optional<std::string> week = storedWeeks(*args, program);
-        if (!week) {
-            env.platform.messages.show("Ange giltiga veckor.", "Avboka", Icon::Exclamation);
-            return kNotRemoved;
-        }
-        Bokning target = storedRow(bookingFields(program, view, *args, parser.isSet(options.other)), *week);
-        switch (avbokaBokning(program, target, env)) {
-        case ChangeResult::Saved:
-            return kRemoved;
-        case ChangeResult::Unchanged:
-            env.platform.messages.show("Ingen bokning matchar.", "Avboka", Icon::Exclamation);
-            return kNotRemoved;
-        default:
-            return kNotRemoved; // the sequence said why
-        }
+const CommandMode& cancelMode() {
+    static const CommandMode mode{
+        "cancel",
+        "--object NAMN [--other] --week VECKA --day DAG --start TID --length MINUTER --signature SIGNATUR "
+        "[--comment TEXT]",
+        "Avboka den bokning som flaggorna beskriver, som fönstrets \"Avboka\".",
+        {kObjectOption, kOtherOption, kWeekOption, kDayOption, kStartOption, kLengthOption, kSignatureOption,
+         kCommentOption},
+        false,
+        cancel,
     };
-    return runChangeCommand(false, cancel, setup);
+    return mode;
 }
 
 } // namespace tivra

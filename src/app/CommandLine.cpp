@@ -2,50 +2,211 @@
 
 #include "app/BookCommand.h"
 #include "app/CancelCommand.h"
-#include "app/ConsoleMessages.h"
+#include "app/CheckCommand.h"
+#include "app/CommandHelp.h"
 #include "app/ExportCommand.h"
 #include "app/FreeCommand.h"
 #include "app/PrintCommand.h"
-#include "app/StateReport.h"
-#include "config/SchoolFiles.h"
-#include "config/Startup.h"
+#include "app/WindowMode.h"
+#include "core/Disk.h"
 #include "core/Text1252.h"
-#include "ui/SwedishQt.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QJsonDocument>
 
-#include <cstring>
+#include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <system_error>
 
 namespace tivra {
 namespace {
 
-int runCheck() {
-    Program program;
-    ConsoleMessages messages(std::cerr);
-    bool ok = loadForCommandLine(program, messages);
-    for (const auto& [name, value] : checkSummary(program)) {
-        std::cout << toUtf8(name) << ": " << toUtf8(value) << '\n';
-    }
-    std::cout << std::flush;
-    return ok ? 0 : kStartupEnded;
+const std::vector<const CommandMode*>& modes() {
+    static const std::vector<const CommandMode*> all{&checkMode(),  &exportMode(), &bookMode(),
+                                                     &cancelMode(), &freeMode(),   &printMode()};
+    return all;
 }
 
-int runExport() {
-    Program program;
-    ConsoleMessages messages(std::cerr);
-    bool ok = loadForCommandLine(program, messages);
-    QByteArray json = QJsonDocument(exportJson(program)).toJson(QJsonDocument::Indented);
-    std::cout.write(json.constData(), json.size());
-    std::cout << std::flush;
-    return ok ? 0 : kStartupEnded;
+const CommandMode* modeNamed(const QString& word) {
+    auto found =
+        std::ranges::find_if(modes(), [&](const CommandMode* m) { return word == QLatin1String(m->name); });
+    return found == modes().end() ? nullptr : *found;
+}
+
+std::string utf8(const QString& text) {
+    return text.toStdString();
+}
+
+Answer wrong(const std::string& text) {
+    return {ExitStatus::Ended, text + '\n'};
+}
+
+std::filesystem::path fsPath(const QString& path) {
+    return {path.toStdU16String()};
+}
+
+// Why the folder cannot be worked in; nothing when it can.
+std::optional<Answer> folderRefusal(const QString& folder) {
+    std::error_code error;
+    const auto status = std::filesystem::status(fsPath(folder), error);
+    if (!std::filesystem::exists(status)) {
+        return wrong("Mappen " + utf8(folder) + " finns inte.");
+    }
+    if (!std::filesystem::is_directory(status)) {
+        error = std::make_error_code(std::errc::not_a_directory);
+    } else {
+        std::filesystem::directory_iterator(fsPath(folder), error);
+    }
+    if (error) {
+        return wrong("Mappen " + utf8(folder) + " kan inte öppnas: " + toUtf8(systemErrorText(error)));
+    }
+    return std::nullopt;
+}
+
+const OptionSpec* optionNamed(const std::vector<OptionSpec>& options, const std::string& name) {
+    auto found = std::ranges::find_if(options, [&](const OptionSpec& o) { return name == o.name; });
+    return found == options.end() ? nullptr : &*found;
+}
+
+const OptionSpec* anyOption(const std::string& name) {
+    if (const OptionSpec* common = optionNamed(commonOptions(), name)) {
+        return common;
+    }
+    for (const CommandMode* mode : modes()) {
+        if (const OptionSpec* option = optionNamed(mode->options, name)) {
+            return option;
+        }
+    }
+    return nullptr;
+}
+
+// The words split into options and the rest, every value taken, nothing yet checked
+// against a mode.
+struct Split {
+    CommandOptions options;
+    std::vector<std::string> given; // option names in order
+    QStringList words;
+    bool help = false;
+    bool version = false;
+};
+
+// Reads one option at `i` into `split`; a refusal when it is unknown, given twice, or
+// lacks its value.
+std::optional<Answer> readOption(const QStringList& words, qsizetype& i, Split& split) {
+    const QString& word = words[i];
+    const qsizetype equals = word.indexOf(QLatin1Char('='));
+    const std::string name = utf8(word.mid(2, equals < 0 ? -1 : equals - 2));
+    const OptionSpec* option = anyOption(name);
+    if (option == nullptr) {
+        return wrong("Okänd flagga: " + utf8(word.left(equals < 0 ? word.size() : equals)) +
+                     ". Se tivra --help.");
+    }
+    if (option->valueName == nullptr && equals >= 0) {
+        return wrong("--" + name + " tar inget värde.");
+    }
+    QString value;
+    if (option->valueName != nullptr) {
+        const bool next =
+            equals < 0 && i + 1 < words.size() && !words[i + 1].startsWith(QStringLiteral("--"));
+        if (equals < 0 && !next) {
+            return wrong("Värde saknas efter --" + name + ".");
+        }
+        value = equals >= 0 ? word.mid(equals + 1) : words[++i];
+        // A file or folder needs a name; an empty one would mean where the user stands.
+        if (option->path && value.isEmpty()) {
+            return wrong("Värde saknas efter --" + name + ".");
+        }
+    }
+    const QString resolved = option->path ? QFileInfo(value).absoluteFilePath() : value;
+    if (!split.options.add(name, value, resolved)) {
+        return wrong("--" + name + " är angiven två gånger.");
+    }
+    split.given.push_back(name);
+    return std::nullopt;
+}
+
+std::variant<Split, Answer> split(const QStringList& words) {
+    Split out;
+    bool onlyWords = false; // after "--"
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString& word = words[i];
+        if (!onlyWords && word == QStringLiteral("--")) {
+            onlyWords = true;
+        } else if (!onlyWords && (word == QStringLiteral("--help") || word == QStringLiteral("-h") ||
+                                  word == QStringLiteral("-?"))) {
+            out.help = true;
+        } else if (!onlyWords && (word == QStringLiteral("--version") || word == QStringLiteral("-v"))) {
+            out.version = true;
+        } else if (!onlyWords && word.startsWith(QStringLiteral("--"))) {
+            if (std::optional<Answer> refusal = readOption(words, i, out)) {
+                return *refusal;
+            }
+        } else if (!onlyWords && word.startsWith(QLatin1Char('-')) && word.size() > 1) {
+            return wrong("Okänd flagga: " + utf8(word) + ". Se tivra --help.");
+        } else {
+            out.words.append(word);
+        }
+    }
+    return out;
+}
+
+// The first option given that `allowed` lacks.
+std::optional<std::string> foreignOption(const Split& s, const std::vector<OptionSpec>& allowed) {
+    for (const std::string& name : s.given) {
+        if (optionNamed(commonOptions(), name) == nullptr && optionNamed(allowed, name) == nullptr) {
+            return name;
+        }
+    }
+    return std::nullopt;
+}
+
+CommandCall modeCall(const CommandMode& mode, Split& s) {
+    if (s.words.size() > 1) {
+        return wrong("Okänt ord efter läget " + std::string(mode.name) + ": " + utf8(s.words[1]) +
+                     ". Se tivra --help.");
+    }
+    if (std::optional<std::string> name = foreignOption(s, mode.options)) {
+        return wrong("Läget " + std::string(mode.name) + " har ingen flagga --" + *name +
+                     ". Se tivra --help.");
+    }
+    if (s.options.isSet("dir")) {
+        if (std::optional<Answer> refusal = folderRefusal(s.options.text("dir"))) {
+            return *refusal;
+        }
+    }
+    return ModeCall{&mode, std::move(s.options)};
+}
+
+CommandCall windowCall(const Split& s) {
+    if (std::optional<std::string> name = foreignOption(s, {})) {
+        return wrong("Flaggan --" + *name + " hör till ett läge; ange läget. Se tivra --help.");
+    }
+    WindowStart start;
+    if (s.options.isSet("dir")) {
+        start.folder = s.options.text("dir");
+    }
+    if (!s.words.isEmpty()) {
+        const QFileInfo named(s.words.front());
+        if (!named.exists()) {
+            return wrong("Okänt läge eller fil: " + utf8(s.words.front()) + ". Se tivra --help.");
+        }
+        if (s.words.size() > 1 || s.options.isSet("dir")) {
+            return wrong("Ange en mapp eller en fil, inte flera. Se tivra --help.");
+        }
+        start.folder = named.isDir() ? named.absoluteFilePath() : named.absolutePath();
+        start.bookingFile = named.isDir() ? QString() : named.absoluteFilePath();
+    }
+    if (!start.folder.isEmpty()) {
+        if (std::optional<Answer> refusal = folderRefusal(start.folder)) {
+            return *refusal;
+        }
+    }
+    return WindowCall{start};
 }
 
 // Printing measures text with the fonts of a GUI application; from a script there is no
@@ -58,8 +219,8 @@ void quietNotes(QtMsgType type, const QMessageLogContext& /*context*/, const QSt
     }
 }
 
-std::unique_ptr<QCoreApplication> application(int& argc, char** argv) {
-    if (argc >= 2 && std::strcmp(argv[1], "print") == 0) {
+std::unique_ptr<QCoreApplication> application(const CommandMode& mode, int& argc, char** argv) {
+    if (mode.prints) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
@@ -69,125 +230,63 @@ std::unique_ptr<QCoreApplication> application(int& argc, char** argv) {
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
+// Moves into --dir; false with the reason printed when that fails.
+bool enterFolder(const CommandOptions& options) {
+    if (!options.isSet("dir")) {
+        return true;
+    }
+    std::error_code error;
+    std::filesystem::current_path(fsPath(options.text("dir")), error);
+    if (error) {
+        std::cerr << "Mappen " << utf8(options.typed("dir"))
+                  << " kan inte öppnas: " << toUtf8(systemErrorText(error)) << '\n';
+    }
+    return !error;
+}
+
+int runMode(ModeCall& call, int argc, char** argv, const ChangeSetup& setup) {
+    if (!enterFolder(call.options)) {
+        return exitCode(ExitStatus::Ended);
+    }
+    std::unique_ptr<QCoreApplication> app = application(*call.mode, argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tivra"));
+    return exitCode(call.mode->run(CommandContext{call.options, setup}));
+}
+
 } // namespace
 
-bool loadForCommandLine(Program& program, Messages& messages) {
-    SystemClock clock;
-    RealDisk disk;
-    Platform platform{disk, clock, messages};
-    try {
-        startup(program, platform);
-    } catch (const ProgramEnded&) {
-        return false;
+CommandCall readCommandLine(const QStringList& words) {
+    std::variant<Split, Answer> parts = split(words);
+    if (Answer* refusal = std::get_if<Answer>(&parts)) {
+        return *refusal;
     }
-    return true;
-}
-
-std::string schoolFileRefusalFor(const Program& program, const QString& absolute, const QString& given) {
-    // The school's files have names of the code page; a name outside it is none of them.
-    std::optional<std::string> path = fromUtf8(absolute.toStdString());
-    RealDisk disk;
-    if (!path || !isSchoolFile(program, *path, disk)) {
-        return {};
+    Split& s = std::get<Split>(parts);
+    if (s.help) {
+        return Answer{ExitStatus::Done, helpText(modes())};
     }
-    return schoolFileRefusal(fromUtf8(given.toStdString()).value_or(*path));
-}
-
-bool isCommandLineMode(int argc, char** argv) {
-    if (argc < 2) {
-        return false;
+    if (s.version) {
+        return Answer{ExitStatus::Done, std::string("tivra ") + TIVRA_VERSION + '\n'};
     }
-    for (const char* mode : {"check", "export", "book", "cancel", "free", "print", "--help", "-h", "-?",
-                             "--help-all", "--version", "-v"}) {
-        if (std::strcmp(argv[1], mode) == 0) {
-            return true;
-        }
+    if (const CommandMode* mode = s.words.isEmpty() ? nullptr : modeNamed(s.words.front())) {
+        return modeCall(*mode, s);
     }
-    return false;
+    return windowCall(s);
 }
 
 int runCommandLine(int argc, char** argv, const ChangeSetup& setup) {
-    std::unique_ptr<QCoreApplication> app = application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tivra"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TIVRA_VERSION));
-    // Qt's own words in the help (Usage, Options) in Swedish too.
-    SwedishQt swedish;
-    QCoreApplication::installTranslator(&swedish);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Tivra bokar salar och andra objekt vecka för vecka.\n"
-                       "Utan läge startar fönstret, i aktuell mapp eller med --dir MAPP.\n"
-                       "Lägena arbetar utan fönster:\n"
-                       "  check           kontrollera det som läses vid start\n"
-                       "  export --json   allt som lästs in, som JSON\n"
-                       "  export --ics    en sals, ett objekts eller en persons bokningar som kalender\n"
-                       "  export --csv    detsamma som kalkylblad\n"
-                       "  book            boka\n"
-                       "  cancel          avboka\n"
-                       "  free            lediga salar en viss tid\n"
-                       "  print           skriv ut listor, veckoscheman och veckoöversikt"));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("läge"),
-                                 QStringLiteral("check, export, book, cancel, free eller print"));
-    QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("Mappen med Tivra.ini."),
-                                 QStringLiteral("MAPP"));
-    QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Skriv tillståndet som JSON."));
-    parser.addOption(dirOption);
-    parser.addOption(jsonOption);
-    BookOptions bookOptions;
-    bookOptions.addTo(parser);
-    PrintOptions printOptions;
-    printOptions.addTo(parser);
-    ExportOptions exportOptions;
-    exportOptions.addTo(parser);
-    if (!parser.parse(QCoreApplication::arguments())) {
-        std::cerr << parser.errorText().toStdString() << '\n';
-        return kStartupEnded;
+    QStringList words;
+    for (int i = 1; i < argc; ++i) {
+        words.append(QString::fromLocal8Bit(argv[i]));
     }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        std::cout << parser.helpText().toStdString() << std::flush;
-        return 0;
+    CommandCall call = readCommandLine(words);
+    if (const Answer* answer = std::get_if<Answer>(&call)) {
+        (answer->status == ExitStatus::Done ? std::cout : std::cerr) << answer->text << std::flush;
+        return exitCode(answer->status);
     }
-    if (parser.isSet(version)) {
-        std::cout << "tivra " << TIVRA_VERSION << '\n' << std::flush;
-        return 0;
+    if (ModeCall* mode = std::get_if<ModeCall>(&call)) {
+        return runMode(*mode, argc, argv, setup);
     }
-    // A PDF named on the command line is where the user stood, not in --dir.
-    const QString pdfPath = parser.isSet(printOptions.pdf)
-                                ? QFileInfo(parser.value(printOptions.pdf)).absoluteFilePath()
-                                : QString();
-    const QString outPath = parser.isSet(exportOptions.out)
-                                ? QFileInfo(parser.value(exportOptions.out)).absoluteFilePath()
-                                : QString();
-    if (parser.isSet(dirOption) && !QDir::setCurrent(parser.value(dirOption))) {
-        std::cerr << "Mappen " << parser.value(dirOption).toStdString() << " finns inte.\n";
-        return kStartupEnded;
-    }
-    const QString mode = parser.positionalArguments().value(0);
-    if (mode == QStringLiteral("check")) {
-        return runCheck();
-    }
-    if (mode == QStringLiteral("book")) {
-        return runBook(parser, bookOptions, setup);
-    }
-    if (mode == QStringLiteral("print")) {
-        return runPrint(parser, printOptions, pdfPath);
-    }
-    if (mode == QStringLiteral("cancel")) {
-        return runCancel(parser, bookOptions, setup);
-    }
-    if (mode == QStringLiteral("free")) {
-        return runFree(parser, bookOptions);
-    }
-    if (mode == QStringLiteral("export") && parser.isSet(jsonOption)) {
-        return runExport();
-    }
-    if (mode == QStringLiteral("export") && exportOptions.asked(parser)) {
-        return runFileExport(parser, exportOptions, bookOptions, printOptions, outPath);
-    }
-    std::cerr << "Ange export --json, --ics eller --csv.\n";
-    return kStartupEnded;
+    return runWindowMode(argc, argv, std::get<WindowCall>(call).start);
 }
 
 } // namespace tivra

@@ -1,35 +1,43 @@
 #pragma once
-// The command-line modes: the same start-up as the window, without a display.
-//   tivra check [--dir FOLDER]
-//   tivra export --json [--dir FOLDER]
-//   tivra export --ics|--csv ... (app/ExportCommand.h)
-//   tivra free ... (app/FreeCommand.h)
-//   tivra book ... (app/BookCommand.h)
-//   tivra cancel ... (app/CancelCommand.h)
-//   tivra print ... (app/PrintCommand.h)
-#include "app/ChangeCommand.h"
-#include "config/Program.h"
-#include "core/Messages.h"
+// The command line, read whole before any application object exists: the window with where
+// it starts, a mode with its options, or an answer (the help, the version, or a refusal)
+// to print at once. A mistake is never left to Qt, which would abort without a display.
+//   tivra [--dir MAPP] | MAPP | FIL.bok         the window
+//   tivra [flaggor] LÄGE [flaggor]              check, export, book, cancel, free, print
+#include "app/ChangeRunner.h"
+#include "app/CommandMode.h"
+#include "app/WindowStart.h"
 
-#include <QString>
+#include <QStringList>
 
 #include <string>
+#include <variant>
 
 namespace tivra {
 
-// Whether the arguments ask for a command-line mode rather than the window.
-bool isCommandLineMode(int argc, char** argv);
+struct WindowCall {
+    WindowStart start;
+};
 
-// Runs the start-up as the window would, in the current folder; false when it would end
-// the program.
-bool loadForCommandLine(Program& program, Messages& messages);
+struct ModeCall {
+    const CommandMode* mode = nullptr;
+    CommandOptions options;
+};
 
-// The refusal when the output file the user named (`absolute`, and as `given`) is one of the
-// school's files; empty when it may be written. Run in the school's folder.
-std::string schoolFileRefusalFor(const Program& program, const QString& absolute, const QString& given);
+// Printed as it is (UTF-8): on standard output when Done, else on standard error.
+struct Answer {
+    ExitStatus status = ExitStatus::Done;
+    std::string text;
+};
 
-// Runs the mode the arguments name; returns the exit status. `setup` is how the modes
-// that change the booking file meet the disk and the lock (app/ChangeCommand.h).
+using CommandCall = std::variant<WindowCall, ModeCall, Answer>;
+
+// Reads the words after the program's name. Looks at the disk only to tell whether a
+// word names a file or a folder, and whether a folder can be opened.
+CommandCall readCommandLine(const QStringList& words);
+
+// Runs what the command line asks for; returns the exit status. `setup` is how the modes
+// that change the booking file meet the disk and the lock (app/ChangeRunner.h).
 int runCommandLine(int argc, char** argv, const ChangeSetup& setup = {});
 
 } // namespace tivra

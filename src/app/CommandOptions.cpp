@@ -6,23 +6,33 @@
 
 namespace tivra {
 
-QCommandLineOption valued(const char* name, const char* help, const char* valueName) {
-    return QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help),
-                              QString::fromUtf8(valueName));
+QString CommandOptions::text(const std::string& name) const {
+    auto found = values_.find(name);
+    return found == values_.end() ? QString() : found->second.value;
 }
 
-QCommandLineOption flag(const char* name, const char* help) {
-    return QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help));
+QString CommandOptions::typed(const std::string& name) const {
+    auto found = values_.find(name);
+    return found == values_.end() ? QString() : found->second.typed;
 }
 
-std::optional<std::string> optionBytes(const QCommandLineParser& parser, const QCommandLineOption& option,
-                                       const char* cannot) {
-    std::optional<std::string> bytes = fromUtf8(parser.value(option).toStdString());
+std::optional<std::string> CommandOptions::bytes(const std::string& name, const char* cannot) const {
+    std::optional<std::string> bytes = fromUtf8(text(name).toStdString());
     if (!bytes) {
-        std::cerr << "Argumentet till --" << option.names().front().toStdString() << " har tecken som "
-                  << cannot << ".\n";
+        std::cerr << "Argumentet till --" << name << " har tecken som " << cannot << ".\n";
     }
     return bytes;
+}
+
+bool CommandOptions::add(const std::string& name, const QString& typed, const QString& value) {
+    return values_.emplace(name, Value{typed, value}).second;
+}
+
+const std::vector<OptionSpec>& commonOptions() {
+    static const std::vector<OptionSpec> common{
+        {"dir", "MAPP", "Mappen med Tivra.ini; utan den aktuell mapp.", true},
+    };
+    return common;
 }
 
 } // namespace tivra

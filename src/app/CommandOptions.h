@@ -1,21 +1,47 @@
 #pragma once
-// The options of the command-line modes: made with Swedish help texts, and read into the
-// code page of the files.
-#include <QCommandLineOption>
-#include <QCommandLineParser>
+// The options of one command line, read once, before any part of Qt that needs a display
+// starts: every mode's values come from here, in the code page of the files when asked.
+#include <QString>
 
+#include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tivra {
 
-// An option that takes a value, and one that stands alone.
-QCommandLineOption valued(const char* name, const char* help, const char* valueName);
-QCommandLineOption flag(const char* name, const char* help);
+// One option a mode takes.
+struct OptionSpec {
+    const char* name;      // without the dashes
+    const char* valueName; // nullptr for an option that stands alone
+    const char* help;      // UTF-8, one line
+    bool path = false;     // a file or folder, taken where the user stood, before --dir
+};
 
-// The option's value in Windows-1252; nothing, with "Argumentet till --NAME har tecken som
-// " + `cannot` + "." on standard error, when it holds a character the code page lacks.
-std::optional<std::string> optionBytes(const QCommandLineParser& parser, const QCommandLineOption& option,
-                                       const char* cannot);
+class CommandOptions {
+  public:
+    bool isSet(const std::string& name) const { return values_.contains(name); }
+    // The value as typed (a path made absolute); empty when not given.
+    QString text(const std::string& name) const;
+    // The value as typed, even for a path.
+    QString typed(const std::string& name) const;
+    // The value in Windows-1252; nothing, with "Argumentet till --NAME har tecken som " +
+    // `cannot` + "." on standard error, when it holds a character the code page lacks.
+    std::optional<std::string> bytes(const std::string& name,
+                                     const char* cannot = "bokningsfilen inte kan lagra") const;
+
+    // Stores a value; false when the option was given already.
+    bool add(const std::string& name, const QString& typed, const QString& value);
+
+  private:
+    struct Value {
+        QString typed;
+        QString value;
+    };
+    std::map<std::string, Value> values_;
+};
+
+// The options that every mode takes: --dir.
+const std::vector<OptionSpec>& commonOptions();
 
 } // namespace tivra

@@ -17,17 +17,22 @@ std::string ConsoleMessages::line(const std::string& title, const std::string& t
     return toUtf8(title) + ": " + toUtf8(flat);
 }
 
+void ConsoleMessages::print(const std::string& text) {
+    err_ << text << '\n' << std::flush;
+    ++printed_;
+}
+
 void ConsoleMessages::show(const std::string& text, const std::string& title, Icon) {
-    err_ << line(title, text) << '\n' << std::flush;
+    print(line(title, text));
 }
 
 bool ConsoleMessages::ask(const std::string& text, const std::string& title) {
-    err_ << line(title, text) << (answerYes_ ? " Ja" : " Nej") << '\n' << std::flush;
+    print(line(title, text) + (answerYes_ ? " Ja" : " Nej"));
     return answerYes_;
 }
 
 std::string ConsoleMessages::input(const std::string& prompt, const std::string& title, const std::string&) {
-    err_ << line(title, prompt) << '\n' << std::flush;
+    print(line(title, prompt));
     return {};
 }
 
@@ -40,7 +45,7 @@ SaveChoice ConsoleMessages::saveFile(const std::string&, const std::string&) {
 }
 
 void ConsoleMessages::fatal(const std::string& text, const std::string& title) {
-    err_ << line(title, text) << '\n' << std::flush;
+    print(line(title, text));
     throw ProgramEnded(text);
 }
 

@@ -21,12 +21,18 @@ class ConsoleMessages : public Messages {
     // Prints the message and throws ProgramEnded: the caller turns it into an exit status.
     [[noreturn]] void fatal(const std::string& text, const std::string& title) override;
 
+    // How many lines were printed so far.
+    int printed() const { return printed_; }
+
     // The line printed for a message, in UTF-8: a CR LF inside the text becomes " / ".
     static std::string line(const std::string& title, const std::string& text);
 
   private:
+    void print(const std::string& line);
+
     std::ostream& err_;
     bool answerYes_;
+    int printed_ = 0;
 };
 
 } // namespace tivra

@@ -1,8 +1,9 @@
 #include "app/PrintCommand.h"
 
-#include "app/CommandLine.h"
-#include "app/CommandOptions.h"
 #include "app/ConsoleMessages.h"
+#include "app/ListedNames.h"
+#include "app/OutputFile.h"
+#include "app/ReadRunner.h"
 #include "core/Calendar.h"
 #include "core/Text1252.h"
 #include "print/PrintPlan.h"
@@ -19,44 +20,44 @@
 namespace tivra {
 namespace {
 
-constexpr int kPrinted = 0;
-constexpr int kRefused = 1;
-constexpr int kWrongUse = 2;
+constexpr const char kCannot[] = "Tivra inte kan skriva ut";
 
-std::optional<std::string> bytesOf(const QCommandLineParser& parser, const QCommandLineOption& option) {
-    return optionBytes(parser, option, "Tivra inte kan skriva ut");
-}
-
-std::optional<PrintChoice> choiceOf(const QCommandLineParser& parser, const PrintOptions& o,
-                                    const Program& program) {
+// The dialog's values; nothing, after the messages, when a value cannot be read or names
+// a room or an object there is none of.
+std::optional<PrintChoice> choiceOf(const CommandOptions& o, const Program& program) {
     PrintChoice choice;
-    std::optional<std::string> weeks = bytesOf(parser, o.weeks);
-    std::optional<std::string> rooms = bytesOf(parser, o.rooms);
-    std::optional<std::string> objects = bytesOf(parser, o.objects);
+    std::optional<std::string> weeks = o.bytes("weeks", kCannot);
+    std::optional<std::string> rooms = o.bytes("rooms", kCannot);
+    std::optional<std::string> objects = o.bytes("objects", kCannot);
     if (!weeks || !rooms || !objects) {
         return std::nullopt;
     }
+    std::vector<std::string> unknown = unlistedNames(*rooms, program.salar);
+    std::ranges::copy(unlistedNames(*objects, program.settings.bokaobjekt), std::back_inserter(unknown));
+    if (!noUnknownObjects(unknown)) {
+        return std::nullopt;
+    }
     // As the dialog loads its week box: the week shown at start, as the user counts it.
-    choice.veckor = parser.isSet(o.weeks) ? *weeks : shownWeek(program.selection.valdvecka);
+    choice.veckor = o.isSet("weeks") ? *weeks : shownWeek(program.selection.valdvecka);
     choice.salar = *rooms;
     choice.objekt = *objects;
-    choice.allaSalar = parser.isSet(o.allRooms);
-    choice.allaObjekt = parser.isSet(o.allObjects);
-    choice.avenObokade = parser.isSet(o.unbooked);
-    choice.veckoscheman = parser.isSet(o.schedules);
-    choice.oversikt = parser.isSet(o.overview);
-    choice.listor = parser.isSet(o.lists) || !(choice.veckoscheman || choice.oversikt);
+    choice.allaSalar = o.isSet("all-rooms");
+    choice.allaObjekt = o.isSet("all-objects");
+    choice.avenObokade = o.isSet("unbooked");
+    choice.veckoscheman = o.isSet("schedules");
+    choice.oversikt = o.isSet("overview");
+    choice.listor = o.isSet("lists") || !(choice.veckoscheman || choice.oversikt);
     return choice;
 }
 
-std::optional<QPageLayout> layoutOf(const QCommandLineParser& parser, const PrintOptions& o) {
+std::optional<QPageLayout> layoutOf(const CommandOptions& o) {
     static const std::pair<const char*, QPageSize::PageSizeId> sizes[] = {
         {"A4", QPageSize::A4},         {"A3", QPageSize::A3},       {"A5", QPageSize::A5},
         {"LETTER", QPageSize::Letter}, {"LEGAL", QPageSize::Legal},
     };
     QPageSize::PageSizeId size = QPageSize::A4;
-    if (parser.isSet(o.pageSize)) {
-        const QString asked = parser.value(o.pageSize).toUpper();
+    if (o.isSet("page-size")) {
+        const QString asked = o.text("page-size").toUpper();
         auto known = std::find_if(std::begin(sizes), std::end(sizes),
                                   [&](const auto& s) { return asked == QString::fromLatin1(s.first); });
         if (known == std::end(sizes)) {
@@ -66,7 +67,7 @@ std::optional<QPageLayout> layoutOf(const QCommandLineParser& parser, const Prin
         }
         size = known->second;
     }
-    return pdfPageLayout(size, parser.isSet(o.landscape) ? QPageLayout::Landscape : QPageLayout::Portrait);
+    return pdfPageLayout(size, o.isSet("landscape") ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 // Sends the plan to the output; the notes are reported once the document is done.
@@ -82,24 +83,24 @@ PrintResult send(const PrintPlan& plan, const Program& program, PrintOutput& out
     return result;
 }
 
-int toPdf(const PrintPlan& plan, const Program& program, const QString& path, const QString& given,
-          const QPageLayout& layout, Messages& messages) {
+ExitStatus toPdf(const PrintPlan& plan, const Program& program, const QString& path, const QString& given,
+                 const QPageLayout& layout, Messages& messages) {
     PdfOutput output(path, layout);
     if (send(plan, program, output, messages) != PrintResult::Done) {
         std::cerr << "Filen " << given.toStdString() << " kunde inte skrivas. " << toUtf8(output.reason())
                   << '\n';
-        return kRefused;
+        return ExitStatus::Refused;
     }
-    return kPrinted;
+    return ExitStatus::Done;
 }
 
-int toPrinter(const PrintPlan& plan, const Program& program, const QString& name, const QPageLayout& layout,
-              Messages& messages) {
+ExitStatus toPrinter(const PrintPlan& plan, const Program& program, const QString& name,
+                     const QPageLayout& layout, Messages& messages) {
     QPrinter printer(QPrinter::HighResolution);
     PrinterOutput output(printer);
     if (!output.available()) {
         std::cerr << "Ingen skrivare är installerad. Använd --pdf FIL.\n";
-        return kRefused;
+        return ExitStatus::Refused;
     }
     if (!name.isEmpty()) {
         printer.setPrinterName(name);
@@ -107,69 +108,76 @@ int toPrinter(const PrintPlan& plan, const Program& program, const QString& name
     printer.setPageLayout(layout);
     if (send(plan, program, output, messages) != PrintResult::Done) {
         std::cerr << "Utskriften kunde inte startas.\n";
-        return kRefused;
+        return ExitStatus::Refused;
     }
-    return kPrinted;
+    return ExitStatus::Done;
+}
+
+ExitStatus printLoaded(const CommandOptions& o, const QPageLayout& layout, Loaded& loaded) {
+    const Program& program = loaded.program;
+    if (o.isSet("pdf")) {
+        const std::string refusal = schoolFileRefusalFor(program, o.text("pdf"), o.typed("pdf"));
+        if (!refusal.empty()) {
+            std::cerr << toUtf8(refusal) << '\n';
+            return ExitStatus::Refused;
+        }
+    }
+    std::optional<PrintChoice> choice = choiceOf(o, program);
+    if (!choice) {
+        return ExitStatus::Refused;
+    }
+    std::optional<PrintPlan> plan = planera(program, *choice, loaded.messages);
+    if (!plan) {
+        return ExitStatus::Refused;
+    }
+    if (plan->empty()) {
+        std::cerr << "Inget att skriva ut.\n";
+        return ExitStatus::Refused;
+    }
+    if (o.isSet("pdf")) {
+        return toPdf(*plan, program, o.text("pdf"), o.typed("pdf"), layout, loaded.messages);
+    }
+    return toPrinter(*plan, program, o.text("printer"), layout, loaded.messages);
+}
+
+ExitStatus runPrint(const CommandContext& context) {
+    std::optional<QPageLayout> layout = layoutOf(context.options);
+    if (!layout) {
+        return ExitStatus::Ended;
+    }
+    return runReading([&](Loaded& loaded) { return printLoaded(context.options, *layout, loaded); });
 }
 
 } // namespace
 
-PrintOptions::PrintOptions()
-    : weeks(valued("weeks", "Veckan eller veckorna, som 36 eller 46-8.", "VECKOR")),
-      rooms(valued("rooms", "Salarna, åtskilda av blanksteg eller komman.", "SALAR")),
-      allRooms(flag("all-rooms", "Alla salar.")),
-      objects(valued("objects", "De andra objekten, åtskilda av blanksteg eller komman.", "OBJEKT")),
-      allObjects(flag("all-objects", "Alla andra objekt.")), lists(flag("lists", "Skriv ut listor.")),
-      schedules(flag("schedules", "Skriv ut veckoscheman.")),
-      overview(flag("overview", "Skriv ut veckoöversikt.")),
-      unbooked(flag("unbooked", "Skriv ut även om inga bokningar.")),
-      pdf(valued("pdf", "Skriv till en PDF-fil i stället för skrivaren.", "FIL")),
-      pageSize(valued("page-size", "Pappersformat: A4, A3, A5, Letter eller Legal.", "FORMAT")),
-      landscape(flag("landscape", "Liggande sidor.")),
-      printer(valued("printer", "Skrivarens namn.", "NAMN")) {}
-
-void PrintOptions::addTo(QCommandLineParser& parser) const {
-    for (const QCommandLineOption* option :
-         {&weeks, &rooms, &allRooms, &objects, &allObjects, &lists, &schedules, &overview, &unbooked, &pdf,
-          &pageSize, &landscape, &printer}) {
-        parser.addOption(*option);
-    }
-}
-
-int runPrint(const QCommandLineParser& parser, const PrintOptions& options, const QString& pdfPath) {
-    std::optional<QPageLayout> layout = layoutOf(parser, options);
-    if (!layout) {
-        return kWrongUse;
-    }
-    Program program;
-    ConsoleMessages messages(std::cerr);
-    if (!loadForCommandLine(program, messages)) {
-        return kWrongUse;
-    }
-    const QString given = parser.value(options.pdf);
-    if (!pdfPath.isEmpty()) {
-        const std::string refusal = schoolFileRefusalFor(program, pdfPath, given);
-        if (!refusal.empty()) {
-            std::cerr << toUtf8(refusal) << '\n';
-            return kRefused;
-        }
-    }
-    std::optional<PrintChoice> choice = choiceOf(parser, options, program);
-    if (!choice) {
-        return kRefused;
-    }
-    std::optional<PrintPlan> plan = planera(program, *choice, messages);
-    if (!plan) {
-        return kRefused;
-    }
-    if (plan->empty()) {
-        std::cerr << "Inget att skriva ut.\n";
-        return kRefused;
-    }
-    if (!pdfPath.isEmpty()) {
-        return toPdf(*plan, program, pdfPath, given, *layout, messages);
-    }
-    return toPrinter(*plan, program, parser.value(options.printer), *layout, messages);
+const CommandMode& printMode() {
+    static const CommandMode mode{
+        "print",
+        "[--weeks VECKOR] [--rooms SALAR] [--all-rooms] [--objects OBJEKT] [--all-objects] [--lists] "
+        "[--schedules] [--overview] [--unbooked] [--pdf FIL [--page-size FORMAT] [--landscape]] "
+        "[--printer NAMN]",
+        "Skriv ut listor, veckoscheman och veckoöversikt, som utskriftsdialogens \"OK\".",
+        {
+            {"weeks", "VECKOR",
+             "Veckan eller veckorna, som 36 eller 46-8; utan den veckan som visas vid start."},
+            {"rooms", "SALAR", "Salarna, åtskilda av blanksteg eller komman."},
+            {"all-rooms", nullptr, "Alla salar."},
+            {"objects", "OBJEKT", "De andra objekten, åtskilda av blanksteg eller komman."},
+            {"all-objects", nullptr, "Alla andra objekt."},
+            {"lists", nullptr, "Skriv ut listor (utan --schedules och --overview: alltid)."},
+            {"schedules", nullptr, "Skriv ut veckoscheman."},
+            {"overview", nullptr,
+             "Skriv ut veckoöversikt: alla salar och objekt, en liggande sida per vecka."},
+            {"unbooked", nullptr, "Skriv ut även objekt utan bokningar."},
+            {"pdf", "FIL", "Skriv till en PDF-fil i stället för skrivaren.", true},
+            {"page-size", "FORMAT", "Pappersformat: A4 (utan flaggan), A3, A5, Letter eller Legal."},
+            {"landscape", nullptr, "Liggande sidor."},
+            {"printer", "NAMN", "Skrivarens namn; utan den standardskrivaren."},
+        },
+        true,
+        runPrint,
+    };
+    return mode;
 }
 
 } // namespace tivra

@@ -2,6 +2,7 @@
 
 #include "booking/Avboka.h"
 #include "booking/Conflicts.h"
+#include "booking/FleraVeckor.h"
 #include "booking/Overlap.h"
 #include "booking/RangeChecks.h"
 #include "config/ObjectLists.h"
@@ -126,9 +127,14 @@ Bokning storedRow(const BookingFields& fields, const std::string& vecka) {
     return row;
 }
 
-ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironment& env,
-                  const std::optional<Bokning>& original) {
-    std::variant<Bokning, std::string> checked = newRow(program, fields, weekFieldOf(program, original));
+namespace {
+
+// The new row for the weeks `vecka`, checked, then added under the change sequence. With
+// `original` it takes that booking's place; with `eachWeek` (or an original) every week
+// of the field is scanned, otherwise the shown week.
+ChangeResult addBooking(Program& program, const BookingFields& fields, ChangeEnvironment& env,
+                        const std::string& vecka, const std::optional<Bokning>& original, bool eachWeek) {
+    std::variant<Bokning, std::string> checked = newRow(program, fields, vecka);
     if (const std::string* refusal = std::get_if<std::string>(&checked)) {
         env.platform.messages.show(*refusal, kTitle, Icon::Exclamation);
         return ChangeResult::Refused;
@@ -137,16 +143,20 @@ ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironme
     int replaced = 0;
     ChangeSteps steps{
         [&](const Program& p, const Answers& answers) {
-            if (!original) {
+            if (!original && !eachWeek) {
                 return scan(p, booking, answers);
             }
-            // The edited booking keeps its weeks, so each of them is checked, and a
-            // refusal names the week: it need not be the one shown.
-            replaced = findBooking(p.bokningar, *original);
-            if (replaced == 0) {
-                return Verdict::stop();
+            // Each week of the field is checked, and a refusal names the week: it need not
+            // be the one shown.
+            std::vector<int> skip;
+            if (original) {
+                replaced = findBooking(p.bokningar, *original);
+                if (replaced == 0) {
+                    return Verdict::stop();
+                }
+                skip.push_back(replaced);
             }
-            return scanRange(p.bokningar, booking, schoolWeeks(p, booking.vecka), {replaced}, answers);
+            return scanRange(p.bokningar, booking, schoolWeeks(p, booking.vecka), skip, answers);
         },
         [&](Program& p, Messages& messages) {
             if (!laggTillRad(p.bokningar, booking, messages)) {
@@ -159,6 +169,18 @@ ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironme
         },
     };
     return runChange(kTitle, program, env, steps);
+}
+
+} // namespace
+
+ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironment& env,
+                  const std::optional<Bokning>& original) {
+    return addBooking(program, fields, env, weekFieldOf(program, original), original, false);
+}
+
+ChangeResult bokaVeckor(Program& program, const BookingFields& fields, const WeekRange& weeks,
+                        ChangeEnvironment& env) {
+    return addBooking(program, fields, env, weekField(weeks), std::nullopt, true);
 }
 
 } // namespace tivra

@@ -2,6 +2,7 @@
 // "Boka": the booking fields become a new booking of the shown week, after every check,
 // a reload of the booking file and a scan for bookings and lessons in the way.
 #include "booking/ChangeSequence.h"
+#include "booking/RangeChecks.h"
 #include "config/Program.h"
 
 #include <optional>
@@ -46,6 +47,13 @@ std::optional<std::string> timeRefusal(const BookingFields& fields);
 // does (Unchanged).
 ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironment& env,
                   const std::optional<Bokning>& original = std::nullopt);
+
+// Books the fields as one booking over the weeks of the range (stored "45" or "45-47"),
+// checked in every one of them as "Flera veckor" checks a range: a booking in the way in
+// any week refuses the whole range, naming the week. For a script, which names its weeks
+// instead of looking at the one shown.
+ChangeResult bokaVeckor(Program& program, const BookingFields& fields, const WeekRange& weeks,
+                        ChangeEnvironment& env);
 
 // "Angiven tid upptagen av lektion. Vill du ändå göra bokningen?"
 inline constexpr const char* kLessonQuestion =

@@ -169,14 +169,19 @@ void roomListStage(Run& run, const std::string& schemafil) {
 void timetableStages(Run& run, const std::string& schemafil) {
     Program& p = run.program;
     Disk& disk = run.platform.disk;
-    lasSchemaIni(schemafil + ".ini", disk, run.platform.messages, p.timetable);
+    if (!lasSchemaIni(schemafil + ".ini", disk, run.platform.messages, p.timetable)) {
+        run.view.unread.push_back(schemafil + ".ini");
+    }
     if (!lasLektioner(schemafil + ".sca", disk, p.timetable, p.bokningar)) {
         p.bokningar.antallektioner = 0;
         p.bokningar.antalrader = 0;
         run.view.option3Enabled = false;
+        run.view.unread.push_back(schemafil + ".sca");
         return;
     }
-    lasPersonal(schemafil + ".sig", disk, p.timetable);
+    if (!lasPersonal(schemafil + ".sig", disk, p.timetable)) {
+        run.view.unread.push_back(schemafil + ".sig");
+    }
 }
 
 // Step 11.

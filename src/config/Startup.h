@@ -22,6 +22,9 @@ struct StartupView {
     std::vector<std::string> objectList; // Combo1: rooms, or the other objects in single-list mode
     std::string objectText;              // the first entry, or empty
     LoadResult bookings = LoadResult::NoFile;
+    // The timetable's files that could not be read: the window goes on without a word
+    // (the staff view disabled), but `tivra check` names them.
+    std::vector<std::string> unread;
 };
 
 // Runs the whole start-up on a fresh program state, in the current folder. A `bookingFile`

@@ -143,6 +143,19 @@ bool skottar(int year) {
     return leapYear(year);
 }
 
+Date plusDays(Date date, int days) {
+    for (; days > 0; --days) {
+        if (++date.day > monthLength(date.month, leapYear(date.year))) {
+            date.day = 1;
+            if (++date.month > 12) {
+                date.month = 1;
+                ++date.year;
+            }
+        }
+    }
+    return date;
+}
+
 int veckodag(const Date& date) {
     return weekdayOf(dayNumber(date.year, date.month, date.day));
 }

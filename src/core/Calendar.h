@@ -15,6 +15,8 @@ const std::string& manadnamn(int m);
 
 bool skottar(int year);         // the full Gregorian rule
 int veckodag(const Date& date); // 1 = Monday .. 7 = Sunday
+// The date `days` (0 or more) days later.
+Date plusDays(Date date, int days);
 
 // The week as the user counts it, in plain digits: the weeks of the next calendar year,
 // stored from 53 on, start again at 1.

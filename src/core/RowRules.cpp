@@ -40,11 +40,23 @@ int startSlot(const Bokning& row) {
     return tidslotTyst(row.starttid);
 }
 
-std::string endLabel(const Bokning& row) {
+namespace {
+
+int endSlot(const Bokning& row) {
     double slot = startSlot(row) + textvarde(row.langd) / 5;
     // Far beyond any day either way: keeps the conversion to int defined for any length.
-    constexpr long long limit = 1000000000;
-    return tidtext(static_cast<int>(std::clamp(avrunda(slot), -limit, limit)));
+    constexpr long long limit = 100000000;
+    return static_cast<int>(std::clamp(avrunda(slot), -limit, limit));
+}
+
+} // namespace
+
+std::string endLabel(const Bokning& row) {
+    return tidtext(endSlot(row));
+}
+
+int endMinutes(const Bokning& row) {
+    return (endSlot(row) - 1) * 5;
 }
 
 std::string weeksLabel(const Bokning& row) {

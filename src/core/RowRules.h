@@ -41,6 +41,9 @@ int startSlot(const Bokning& row);
 // gives a fractional slot; it is rounded to the nearest slot (halves to even) before it
 // becomes a time, so 47 minutes after 08.00 reads 08.45 and 48 minutes reads 08.50.
 std::string endLabel(const Bokning& row);
+// The same end in minutes after midnight (past 24 hours for a row over midnight): what
+// calendars and spreadsheets are given, so that they end a booking where the grid does.
+int endMinutes(const Bokning& row);
 
 // The weeks of a booking as the user counts them: "vecka 36", or "veckor 45-5" for a
 // range.

@@ -3,6 +3,7 @@
 #include "core/Calendar.h"
 #include "core/Text1252.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -36,11 +37,12 @@ std::string typedField(const std::string& text) {
     return field(text);
 }
 
-// hh.mm, as the program writes times; an end past midnight is the next day's time.
+// hh:mm, which a spreadsheet reads as a time whatever its language; the day is a column
+// of its own.
 std::string clock(int minutes) {
     minutes %= 24 * 60;
     char text[8];
-    std::snprintf(text, sizeof text, "%02d.%02d", minutes / 60, minutes % 60);
+    std::snprintf(text, sizeof text, "%02d:%02d", minutes / 60, minutes % 60);
     return text;
 }
 
@@ -53,17 +55,27 @@ std::string isoDate(const Date& date) {
 } // namespace
 
 std::string csvText(const std::vector<Occurrence>& occurrences) {
-    std::string out = "\xEF\xBB\xBF"
-                      "Datum;Vecka;Dag;Start;Slut;Objekt;Signatur;Kommentar;Typ\r\n";
+    std::string out =
+        "\xEF\xBB\xBF"
+        "Datum;Vecka;Dag;Start;Slut;Slutdatum;Objekt;Signatur;Kommentar;Kurs;Klass;L\xC3\xA4rare;Typ\r\n";
+    constexpr int kDay = 24 * 60;
     for (const Occurrence& o : occurrences) {
-        const std::string columns[] = {isoDate(o.date),
+        // A booking at 24.00 starts the next day; one over midnight ends on a later one.
+        const Date date = plusDays(o.date, o.start / kDay);
+        const Date endDate = plusDays(o.date, std::max(o.start, o.end) / kDay);
+        const std::string none;
+        const std::string columns[] = {isoDate(date),
                                        shownWeek(o.week),
-                                       toUtf8(dagrubrik(veckodag(o.date))),
+                                       toUtf8(dagrubrik(veckodag(date))),
                                        clock(o.start),
                                        clock(o.end),
+                                       isoDate(endDate),
                                        field(toUtf8(o.objekt)),
-                                       typedField(toUtf8(o.signatur)),
-                                       typedField(toUtf8(o.kommentar)),
+                                       o.lesson ? none : typedField(toUtf8(o.signatur)),
+                                       o.lesson ? none : typedField(toUtf8(o.kommentar)),
+                                       o.lesson ? typedField(toUtf8(o.signatur)) : none,
+                                       o.lesson ? typedField(toUtf8(o.kommentar)) : none,
+                                       o.lesson ? typedField(toUtf8(o.larare)) : none,
                                        o.lesson ? "Lektion" : "Bokning"};
         for (std::size_t i = 0; i < std::size(columns); ++i) {
             out += (i == 0 ? "" : ";") + columns[i];

@@ -95,13 +95,13 @@ std::vector<Occurrence> occurrences(const Program& program, const ExportChoice& 
             continue;
         }
         const int start = (startSlot(row) - 1) * 5;
-        const int end = start + static_cast<int>(std::lround(textvarde(row.langd)));
+        const int end = endMinutes(row);
         for (int w = choice.forstavecka; w <= choice.sistavecka; ++w) {
             std::optional<Date> date =
                 rowInWeek(table, r, w) ? kalenderdatum(w, static_cast<int>(day), lage) : std::nullopt;
             if (date && startSlot(row) > 0) {
                 found.push_back(Occurrence{*date, w, start, end, table.isLesson(r), row.objekt, row.signatur,
-                                           row.kommentar, uidOf(row, w)});
+                                           row.kommentar, row.larare, uidOf(row, w)});
             }
         }
     }

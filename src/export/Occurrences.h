@@ -23,11 +23,12 @@ struct Occurrence {
     Date date;
     int week = 0;  // school-year week
     int start = 0; // minutes after midnight
-    int end = 0;   // minutes after midnight; past 24 hours for a booking over midnight
+    int end = 0;   // minutes after midnight, where the grid ends it; past 24 hours over midnight
     bool lesson = false;
     std::string objekt;    // a booking's object, a lesson's rooms
     std::string signatur;  // a booking's signature, a lesson's course
     std::string kommentar; // a booking's comment, a lesson's group
+    std::string larare;    // a lesson's teachers
     std::string uid;       // the same for the same row and week in every export
 };
 

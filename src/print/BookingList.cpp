@@ -3,6 +3,7 @@
 #include "core/Calendar.h"
 #include "core/Number.h"
 #include "core/RowRules.h"
+#include "print/TextFitting.h"
 
 #include <algorithm>
 #include <vector>
@@ -65,10 +66,7 @@ class ListWriter {
         s_.writeLine(settings.skola);
         s_.setFontSize(16);
         s_.setCurrentX(0.15 * s_.pageWidth());
-        s_.writeOn("Bokningar av " + objekt_);
-        s_.setFontSize(10);
-        moveToColumn(s_, 0.75 * s_.pageWidth());
-        s_.writeLine(datumtext(out_.today));
+        titleAndDate(s_, "Bokningar av ", objekt_, "", 0.75 * s_.pageWidth(), datumtext(out_.today));
         s_.writeLine("");
         s_.setFontSize(10);
     }
@@ -103,15 +101,9 @@ class ListWriter {
     }
 
   private:
-    // One proportional cut to half the page width, no second check.
+    // Half the page width: the comment column ends well inside the right margin.
     std::string fittedComment(const std::string& kommentar) {
-        double half = 0.5 * s_.pageWidth();
-        double printed = s_.textWidth(kommentar);
-        if (printed <= half) {
-            return kommentar;
-        }
-        long long n = avrunda(static_cast<double>(kommentar.size()) * half / printed);
-        return kommentar.substr(0, static_cast<std::size_t>(std::clamp<long long>(n, 0, kommentar.size())));
+        return kortatext(s_, kommentar, 0.5 * s_.pageWidth());
     }
 
     // The week and day flags stay: a week that goes on over the page is not headed again.
@@ -120,7 +112,9 @@ class ListWriter {
         s_.newPage();
         s_.writeLine("");
         s_.setCurrentX(0.15 * s_.pageWidth());
-        s_.writeLine("Bokningar av " + objekt_ + ", sida " + taltext(pages_ + 1));
+        const std::string page = ", sida " + taltext(pages_ + 1);
+        const double room = 0.85 * s_.pageWidth() - s_.currentX() - s_.textWidth("Bokningar av " + page);
+        s_.writeLine("Bokningar av " + shortenedName(s_, objekt_, room) + page);
         s_.writeLine("");
     }
 

@@ -75,17 +75,18 @@ void addListed(const std::vector<std::string>& names, const Listing& listing,
 
 } // namespace
 
-std::optional<PrintPlan> printWeeks(const std::string& veckor, int startvecka, Messages& messages) {
+std::optional<PrintPlan> printWeeks(const std::string& veckor, int startvecka, Messages& messages,
+                                    const char* title) {
     const WeekSpan typed = wholeWeekSpan(veckor);
     auto first = static_cast<long long>(typed.w1);
     if (first < 1 || first > 53) {
-        messages.show("Ange vecka/veckor.", kPrintTitle, Icon::Exclamation);
+        messages.show("Ange vecka/veckor.", title, Icon::Exclamation);
         return std::nullopt;
     }
     first = schoolWeek(first, startvecka);
     const long long last = schoolWeek(static_cast<long long>(typed.w2), startvecka);
     if (last < first || last > kLastWeek) {
-        messages.show("Ange giltiga veckor.", kPrintTitle, Icon::Exclamation);
+        messages.show("Ange giltiga veckor.", title, Icon::Exclamation);
         return std::nullopt;
     }
     PrintPlan plan;

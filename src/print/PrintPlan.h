@@ -45,9 +45,10 @@ struct PrintPlan {
 
 inline constexpr const char* kPrintTitle = "Skriv ut";
 
-// The weeks of Text1 in school-year numbers; nothing, after its message, when they are
-// refused.
-std::optional<PrintPlan> printWeeks(const std::string& veckor, int startvecka, Messages& messages);
+// The weeks of Text1 in school-year numbers; nothing, after its message (titled `title`:
+// the export reads its weeks the same way), when they are refused.
+std::optional<PrintPlan> printWeeks(const std::string& veckor, int startvecka, Messages& messages,
+                                    const char* title = kPrintTitle);
 
 // The checks and the choice of objects. Nothing, after a message, when the weeks are
 // refused; an empty plan when there is nothing to print, which starts no document.

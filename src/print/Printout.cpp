@@ -1,5 +1,7 @@
 #include "print/Printout.h"
 
+#include "print/TextFitting.h"
+
 #include "core/Number.h"
 #include "core/RowRules.h"
 
@@ -27,6 +29,19 @@ std::string taltext(long long value) {
 void moveToColumn(PrintSurface& surface, double x) {
     double reached = surface.currentX();
     surface.setCurrentX(reached > 0 ? std::max(x, reached + surface.textWidth(" ")) : x);
+}
+
+void titleAndDate(PrintSurface& surface, const std::string& before, const std::string& name,
+                  const std::string& after, double dateColumn, const std::string& date) {
+    const double titleSize = 16;
+    surface.setFontSize(10);
+    const double column = std::min(dateColumn, surface.pageWidth() - surface.textWidth(date));
+    surface.setFontSize(titleSize);
+    const double room = column - surface.currentX() - surface.textWidth(before + after + " ");
+    surface.writeOn(before + shortenedName(surface, name, room) + after);
+    surface.setFontSize(10);
+    moveToColumn(surface, column);
+    surface.writeLine(date);
 }
 
 int printedStartSlot(Printout& out, const Bokning& row) {

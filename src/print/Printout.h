@@ -47,6 +47,13 @@ std::string taltext(long long value);
 // along instead of running into it.
 void moveToColumn(PrintSurface& surface, double x);
 
+// A page's title from the current position in the current font, `before` + the object's
+// name + `after`, then the date in 10 pt at the column `dateColumn`, or further left when
+// it would leave the page. A long name is cut with an ellipsis so that the rest of the
+// title and the date stay on the page.
+void titleAndDate(PrintSurface& surface, const std::string& before, const std::string& name,
+                  const std::string& after, double dateColumn, const std::string& date);
+
 // The start slot of a row that is printed; a time that cannot be read is noted and
 // counts as 0, so the row is drawn from the top of the axis.
 int printedStartSlot(Printout& out, const Bokning& row);

@@ -22,7 +22,21 @@ std::string kortatext(PrintSurface& surface, const std::string& text, double wid
     if (printed <= width) {
         return text;
     }
-    return text.substr(0, proportionalLength(text.size(), width, printed));
+    // A line of capitals is wider than the average: the proportional cut alone overshoots.
+    std::size_t n = proportionalLength(text.size(), width, printed);
+    while (n > 0 && surface.textWidth(text.substr(0, n)) > width) {
+        --n;
+    }
+    return text.substr(0, n);
+}
+
+std::string shortenedName(PrintSurface& surface, const std::string& text, double width) {
+    if (surface.textWidth(text) <= width) {
+        return text;
+    }
+    const std::string mark = "\x85";
+    std::string cut = kortatext(surface, text, width - surface.textWidth(mark));
+    return surface.textWidth(mark) > width ? std::string() : trim(cut) + mark;
 }
 
 Delat delarad(PrintSurface& surface, const std::string& text, double width) {

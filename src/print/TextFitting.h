@@ -8,9 +8,14 @@
 
 namespace tivra {
 
-// The text cut to fit the width: one proportional cut when it is too wide, no second
-// check, no mark where it was cut.
+// The text cut to fit the width: one proportional cut when it is too wide, then a
+// character at a time until it fits by measure; no mark where it was cut. The list, the
+// schedule's boxes and the overview all cut with it.
 std::string kortatext(PrintSurface& surface, const std::string& text, double width);
+
+// The text cut to fit the width with "\x85" (an ellipsis) where it was cut; as it is when
+// it fits, empty when not even the ellipsis does.
+std::string shortenedName(PrintSurface& surface, const std::string& text, double width);
 
 // The first printed line of the text that fits the width, and the rest. A CR LF in the
 // text ends the line; a line too wide breaks at its last blank that fits, or, without

@@ -135,22 +135,13 @@ class OverviewPage {
             const std::vector<std::string>& cell = row.cells[static_cast<std::size_t>(d - 1)];
             for (std::size_t i = from; i < std::min(cell.size(), from + count); ++i) {
                 s_.moveTo(left(d) + kPad, y + kPad + static_cast<double>(i - from) * lineHeight_);
-                s_.writeOn(fitted(cell[i], dayWidth_ - 2 * kPad));
+                s_.writeOn(kortatext(s_, cell[i], dayWidth_ - 2 * kPad));
             }
         }
         const double bottom = y + static_cast<double>(count) * lineHeight_ + 2 * kPad;
         columns(y, bottom);
         rule(bottom);
         return bottom;
-    }
-
-    // Cut until it fits: a cell's text never runs into the next day.
-    std::string fitted(const std::string& text, double width) {
-        std::string cut = kortatext(s_, text, width);
-        while (!cut.empty() && s_.textWidth(cut) > width) {
-            cut.pop_back();
-        }
-        return cut;
     }
 
     Printout& out_;

@@ -19,7 +19,7 @@ class SchedulePage {
   public:
     SchedulePage(Printout& out, const std::string& objekt)
         : out_(out), s_(out.surface), look_(out.program.running), objekt_(objekt),
-          g_(scheduleGeometry(s_.pageWidth(), s_.pageHeight(), out.program.settings)) {
+          base_(scheduleGeometry(s_.pageWidth(), s_.pageHeight(), out.program.settings)), g_(base_) {
         // The object's rows are found once for all its weeks.
         const BookingTable& table = out.program.bokningar;
         for (int r = 1, last = std::min(table.antalrader, kMaxRows); r <= last; ++r) {
@@ -30,6 +30,7 @@ class SchedulePage {
     }
 
     void draw(int w) {
+        g_ = pageGeometry(w);
         title(w);
         grid();
         axis();
@@ -50,10 +51,8 @@ class SchedulePage {
         s_.writeLine(look_.skola);
         s_.setFontSize(16);
         s_.moveTo(g_.x0, 0.04 * H);
-        s_.writeOn("Bokningar av " + objekt_ + "  vecka" + taltext(w > 52 ? w - 52 : w));
-        s_.setFontSize(10);
-        moveToColumn(s_, 0.85 * W);
-        s_.writeLine(datumtext(out_.today));
+        titleAndDate(s_, "Bokningar av ", objekt_, "  vecka" + taltext(w > 52 ? w - 52 : w), 0.85 * W,
+                     datumtext(out_.today));
     }
 
     void grid() {
@@ -94,10 +93,9 @@ class SchedulePage {
         }
     }
 
-    // Lessons first, then bookings, in table order: a booking lies over the lesson it
-    // shares time with.
-    void boxes(int w) {
-        s_.setFontSize(8);
+    // The rows drawn on week w's page, in table order, with their day columns.
+    std::vector<std::pair<int, int>> pageRows(int w) const {
+        std::vector<std::pair<int, int>> drawn;
         const BookingTable& table = out_.program.bokningar;
         for (int r : rows_) {
             if (!rowInWeek(table, r, w)) {
@@ -105,16 +103,49 @@ class SchedulePage {
             }
             double dag = textvarde(table.row(r).dag);
             // A day outside the columns has no place on the page.
-            if (dag != static_cast<double>(static_cast<int>(dag)) || dag < 1 || dag > g_.n) {
+            if (dag != static_cast<double>(static_cast<int>(dag)) || dag < 1 || dag > base_.n) {
                 continue;
             }
-            box(table, r, static_cast<int>(dag));
+            drawn.emplace_back(r, static_cast<int>(dag));
+        }
+        return drawn;
+    }
+
+    // The settings' hours, widened to the whole hours that cover a page's rows before or
+    // after them (a parents' evening, an early exam), within the day; the grid keeps its
+    // place on the page, so the legend stays below it.
+    ScheduleGeometry pageGeometry(int w) {
+        int first = base_.starttimme * 60;
+        int last = (base_.starttimme + base_.timmar) * 60;
+        const BookingTable& table = out_.program.bokningar;
+        for (const auto& [r, d] : pageRows(w)) {
+            const Bokning& row = table.row(r);
+            const int start = (printedStartSlot(out_, row) - 1) * 5;
+            first = std::min(first, start);
+            last = std::max(last, start + static_cast<int>(std::max(0.0, textvarde(row.langd))));
+        }
+        ScheduleGeometry g = base_;
+        g.starttimme = std::max(0, first / 60);
+        const int end = std::min(24, (last + 59) / 60);
+        g.timmar = std::max(1, end - g.starttimme);
+        if (g.starttimme != base_.starttimme || g.timmar != base_.timmar) {
+            g.hpx = (g.Y2 - g.Y1) / g.timmar;
+        }
+        return g;
+    }
+
+    // Lessons first, then bookings, in table order: a booking lies over the lesson it
+    // shares time with.
+    void boxes(int w) {
+        s_.setFontSize(8);
+        for (const auto& [r, d] : pageRows(w)) {
+            box(out_.program.bokningar, r, d);
         }
     }
 
     void box(const BookingTable& table, int r, int d) {
         const Bokning& row = table.row(r);
-        // Clipped to the axis; the end label below still tells the real end.
+        // Clipped to the axis (it ends at midnight); the end label still tells the real end.
         const double first = g_.starttimme * 60.0;
         const double end = (g_.starttimme + g_.timmar) * 60.0;
         double S = (printedStartSlot(out_, row) - 1) * 5.0;
@@ -202,7 +233,8 @@ class SchedulePage {
     // the grey levels follow the running settings.
     const Settings& look_;
     const std::string& objekt_;
-    ScheduleGeometry g_;
+    ScheduleGeometry base_; // the settings' hours
+    ScheduleGeometry g_;    // the page's own
     std::vector<int> rows_; // in table order
     bool legend_ = false;   // once a lesson is drawn, every later page of the call has it
 };

@@ -147,20 +147,20 @@ void Form1::buildControls() {
     auto* right = new QVBoxLayout;
     right->setContentsMargins(px(kHourScaleWidth), 0, px(120), px(60));
     right->setSpacing(px(60));
-    // The grid and the details line share the height as the designed window has them;
-    // a resize lays the grid out again for the space it gets.
+    // The grid takes every pixel of height the details line leaves; a resize lays it out
+    // again for the space it gets.
     weekGrid_ = new QWidget(client_);
     weekGrid_->setObjectName(QStringLiteral("weekGrid"));
     weekGrid_->setMinimumHeight(px(kDayBoxTop + kDayBoxHeight / 2));
-    right->addWidget(weekGrid_, static_cast<int>(kDayBoxTop + kDayBoxHeight));
+    right->addWidget(weekGrid_, 1);
     Label5 = new QLabel(client_);
     Label5->setObjectName(QStringLiteral("Label5"));
     // Comments and notes are the users' own text: never read as markup.
     Label5->setTextFormat(Qt::PlainText);
     Label5->setWordWrap(true);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label5->setMinimumHeight(px(900));
-    right->addWidget(Label5, static_cast<int>(kWindowHeightTwips - kDayBoxTop - kDayBoxHeight));
+    Label5->setFixedHeight(px(900));
+    right->addWidget(Label5, 0);
     row->addLayout(right, 1);
     setCentralWidget(client_);
 

@@ -157,6 +157,7 @@ class Form1 : public QMainWindow {
     // A press of `button` on lesson or booking box n chooses its row; a right press on a
     // booking box opens the pop-up menu there (`pos` in the box's pixels).
     void Label4_MouseDown(int n, Qt::MouseButton button, QPointF pos);
+    bool pressBesideMenu(const QMouseEvent* event);
     void Redigera_Click();
     void Flera_veckor_Click();
     void Avboka_Click();

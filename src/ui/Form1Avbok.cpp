@@ -17,7 +17,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QRadioButton>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace tivra {
 namespace {
@@ -46,6 +50,7 @@ Bokning withNewWeeks(const BookingTable& table, const Bokning& before) {
 void Form1::connectAvbok() {
     Avbok = new QMenu(this);
     Avbok->setObjectName(QStringLiteral("Avbok"));
+    Avbok->installEventFilter(this);
     connect(menuItem(Avbok, "Redigera", "Redigera"), &QAction::triggered, this, &Form1::Redigera_Click);
     connect(menuItem(Avbok, "Flera_veckor", "Flera veckor"), &QAction::triggered, this,
             &Form1::Flera_veckor_Click);
@@ -63,6 +68,27 @@ void Form1::Label4_MouseDown(int n, Qt::MouseButton button, QPointF pos) {
     if (valdrad_ > program_.bokningar.antallektioner && button == Qt::RightButton) {
         Avbok->popup(box->mapToGlobal(pos.toPoint()));
     }
+}
+
+// A right press on another booking box while the menu is open opens the menu of that
+// box at once. Some platforms hand the press that closes a menu to the menu alone and
+// never to the box under it, which made the user press twice.
+bool Form1::pressBesideMenu(const QMouseEvent* event) {
+    const QPoint global = event->globalPosition().toPoint();
+    if (event->button() != Qt::RightButton || Avbok->rect().contains(Avbok->mapFromGlobal(global))) {
+        return false;
+    }
+    QWidget* under = client_->childAt(client_->mapFromGlobal(global));
+    auto box = std::find(label4_.begin(), label4_.end(), under);
+    if (under == nullptr || box == label4_.end()) {
+        return false;
+    }
+    // The menu closes as the press asks; it opens again once the press is over.
+    Avbok->hide();
+    const int n = static_cast<int>(box - label4_.begin());
+    const QPointF at = (*box)->mapFromGlobal(global);
+    QTimer::singleShot(0, this, [this, n, at] { Label4_MouseDown(n, Qt::RightButton, at); });
+    return true;
 }
 
 // The change reloads the booking rows: the week is drawn anew when it saved, or when the

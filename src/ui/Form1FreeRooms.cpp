@@ -9,7 +9,9 @@
 #include "ui/FreeRoomsWindow.h"
 
 #include <QComboBox>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace tivra {
 
@@ -35,6 +37,13 @@ void Form1::Command7_Click() {
     freeRooms_ = new FreeRoomsWindow(
         title, std::get<FreeRooms>(found), [this, vy](const std::string& name) { chooseFreeRoom(vy, name); },
         this);
+    // Under the booking buttons, the column's empty part, is the last place that hides
+    // nothing the user needs next.
+    const QPoint below = bookingColumn_->mapToGlobal(QPoint(0, Command6->geometry().bottom() + 8));
+    const QRect spare(below, QSize(bookingColumn_->width(), frameGeometry().bottom() - below.y()));
+    const QRect place = besideGrid(screen()->availableGeometry(), frameGeometry(), spare, freeRooms_->size());
+    freeRooms_->move(place.topLeft());
+    freeRooms_->resize(place.size());
     freeRooms_->show();
 }
 

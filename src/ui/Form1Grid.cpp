@@ -11,6 +11,7 @@
 #include "view/WeekView.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -135,7 +136,8 @@ void Form1::layoutHourScale() {
     const TimeAxis axis = grid_->axis(s.starttimme, s.sluttimme);
     for (int h = 0; h < static_cast<int>(hourLabels_.size()); ++h) {
         QLabel* label = hourLabels_[static_cast<std::size_t>(h)];
-        if (h < s.starttimme || h >= s.sluttimme) {
+        // The last hour line gets its label too: the day ends there.
+        if (h < s.starttimme || h > s.sluttimme) {
             label->hide();
             continue;
         }
@@ -197,7 +199,7 @@ void Form1::showBoxes(const WeekView& view) {
     markEdited();
 }
 
-// Overlapping boxes are not moved apart, so the taller one goes underneath: a whole-day
+// Only the overview moves overlapping boxes apart; elsewhere the taller one goes underneath: a whole-day
 // booking would otherwise hide the short ones inside it. The marking stays above all.
 void Form1::stackShortestOnTop(const WeekView& view) {
     std::vector<std::size_t> order(view.boxes.size());
@@ -257,6 +259,9 @@ void Form1::Form_MouseMove() {
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == weekGrid_ && event->type() == QEvent::Resize) {
         relayoutGrid();
+    }
+    if (watched == Avbok) {
+        return event->type() == QEvent::MouseButtonPress && pressBesideMenu(static_cast<QMouseEvent*>(event));
     }
     if (event->type() == QEvent::MouseMove) {
         auto* widget = static_cast<QWidget*>(watched);

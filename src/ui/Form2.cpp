@@ -121,7 +121,7 @@ QWidget* Form2::buildAllmant() {
     Check1->setObjectName(QStringLiteral("Check1"));
     form->addRow(QString(), Check1);
     Text2 = linesEdit("Text2", tab);
-    form->addRow(caption("Boknings- perioder", tab), Text2);
+    form->addRow(caption("Bokningsperioder", tab), Text2);
     return tab;
 }
 

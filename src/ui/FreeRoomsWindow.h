@@ -1,10 +1,11 @@
 #pragma once
 // "Lediga salar": the rooms free at the time in the booking fields, in a small window that
-// stays open beside the main window. Choosing a room (double-click or Enter) tells the
-// main window, which shows that room's week with the fields kept, ready for "Boka".
+// stays open beside the main window's grid. Choosing a room (double-click or Enter) tells
+// the main window, which shows that room's week with the fields kept, ready for "Boka".
 #include "booking/FreeRooms.h"
 
 #include <QDialog>
+#include <QRect>
 
 #include <functional>
 #include <string>
@@ -25,5 +26,10 @@ class FreeRoomsWindow : public QDialog {
     QListWidget* freeList_ = nullptr;
     QListWidget* lessonList_ = nullptr;
 };
+
+// Where a window of `wanted` size goes so that it hides none of the grid: beside the main
+// window (right, else left) when the screen has room there, else over `spare`, the empty
+// part of the booking column, as wide as that allows. All rectangles are on the screen.
+QRect besideGrid(const QRect& screen, const QRect& mainWindow, const QRect& spare, const QSize& wanted);
 
 } // namespace tivra

@@ -82,9 +82,10 @@ void GridBox::paintEvent(QPaintEvent* /*event*/) {
         int top = border_ > 0 ? border_ + 1 + capitalRise() : 0;
         QRect text = box.adjusted(border_ + kCaptionMargin, top, -border_ - kCaptionMargin, -border_);
         // A box with a border keeps its text inside it; a bare caption (a day header) may
-        // stand a little taller than its box rather than lose the tops of its letters.
+        // stand a little taller than its box rather than lose the tops of its letters. The
+        // clip is the box's inside, not the text's rectangle: the marks stand above that.
         if (border_ > 0) {
-            painter.setClipRect(text);
+            painter.setClipRect(box.adjusted(border_, border_, -border_, -border_));
         }
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(text, static_cast<int>(alignment_), fittingCaption(text.size()));

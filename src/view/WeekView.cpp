@@ -58,6 +58,61 @@ class BoxFiller {
     WeekView& view_;
 };
 
+// Times that only touch (one ends as the next starts) do not overlap; the rectangles of
+// equal times may differ in the last bits of their arithmetic.
+constexpr double kTouching = 0.5;
+
+double bottomOf(const Rect& r) {
+    return r.top + r.height;
+}
+
+// Gives each box of a group that overlaps in time an equal share of the day's width, in
+// the first lane free at its start, so that every box of the group stays readable.
+void shareLanes(std::vector<Box*>& group) {
+    std::vector<double> laneEnds;
+    std::vector<std::size_t> lanes;
+    for (const Box* box : group) {
+        auto free = std::find_if(laneEnds.begin(), laneEnds.end(),
+                                 [box](double end) { return end <= box->rect.top + kTouching; });
+        if (free == laneEnds.end()) {
+            free = laneEnds.insert(laneEnds.end(), 0.0);
+        }
+        *free = bottomOf(box->rect);
+        lanes.push_back(static_cast<std::size_t>(free - laneEnds.begin()));
+    }
+    const double share = 1.0 / static_cast<double>(laneEnds.size());
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        Rect& r = group[i]->rect;
+        r.width *= share;
+        r.left += r.width * static_cast<double>(lanes[i]);
+    }
+}
+
+// Bookings of one day that overlap in time stand side by side, as a calendar draws them,
+// instead of over each other. The boxes keep their order: the pool's numbering follows it.
+void sideBySide(std::vector<Box>& boxes) {
+    std::vector<Box*> byStart;
+    for (Box& box : boxes) {
+        byStart.push_back(&box);
+    }
+    std::stable_sort(byStart.begin(), byStart.end(), [](const Box* a, const Box* b) {
+        return a->dag != b->dag ? a->dag < b->dag : a->rect.top < b->rect.top;
+    });
+    std::vector<Box*> group;
+    double groupEnd = 0;
+    for (Box* box : byStart) {
+        if (!group.empty() && (box->dag != group.front()->dag || box->rect.top + kTouching >= groupEnd)) {
+            shareLanes(group);
+            group.clear();
+        }
+        groupEnd = group.empty() ? bottomOf(box->rect) : std::max(groupEnd, bottomOf(box->rect));
+        group.push_back(box);
+    }
+    if (!group.empty()) {
+        shareLanes(group);
+    }
+}
+
 int lastRow(const BookingTable& table) {
     return std::clamp(table.antalrader, 0, kMaxRows);
 }
@@ -175,6 +230,7 @@ WeekView visaallabokningar(const Program& program, const GridGeometry& grid, con
             break;
         }
     }
+    sideBySide(view.boxes);
     return view;
 }
 

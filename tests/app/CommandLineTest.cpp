@@ -25,16 +25,17 @@ long count(const string& text, const char* part) {
     return std::distance(std::sregex_iterator(text.begin(), text.end(), pattern), std::sregex_iterator());
 }
 
-// `tivra check` and `tivra export` read the school; export writes what its options choose.
-TEST(CommandLine, CheckAndExportReadTheSchoolAndABrokenFileEndsWithStatusTwo) {
+// `tivra export` reads the school and writes what its options choose, to standard output
+// or to --out, --json included.
+TEST(CommandLine, ExportWritesWhatItsOptionsChooseToStandardOutputOrToOut) {
     TempDir school;
     demoSchool(school);
-    Outcome check = run("check", school);
-    EXPECT_EQ(check.said(), "0: ");
-    EXPECT_NE(check.out.find("Läsår: 2026/27\nBokningsfil: demo.bok\n"), string::npos) << check.out;
     Outcome json = run("export", school, {"--json"});
     EXPECT_EQ(json.said(), "0: ");
     EXPECT_NE(json.out.find("\"font2\": \"Times New Roman\""), string::npos) << json.out;
+    const string jsonFile = school.file("allt.json");
+    EXPECT_EQ(run("export", school, {"--json", "--out", jsonFile}).said(), "0: ");
+    EXPECT_EQ(readBytes(jsonFile), json.out);
 
     const string ics = school.file("c1.ics");
     EXPECT_EQ(
@@ -46,11 +47,36 @@ TEST(CommandLine, CheckAndExportReadTheSchoolAndABrokenFileEndsWithStatusTwo) {
     EXPECT_EQ(csv.said(), "0: ");
     EXPECT_EQ(count(csv.out, "\r\n"), 2) << csv.out;
     EXPECT_EQ(run("export", school, {"--csv", "--object", "x1"}).said(), "1: Exportera: V\xC3\xA4lj sal.\n");
-    EXPECT_EQ(run("export", school, {"--csv"}).status, 2);
+    EXPECT_EQ(run("export", school, {"--csv", "--person", "dn", "--weeks", "99"}).said(),
+              "1: Exportera: Ange vecka/veckor.\n");
+    EXPECT_EQ(run("export", school, {"--csv"}).said(), "2: Ange --object eller --person.\n");
+}
+
+// `tivra check` exits 0 only when every stage of start-up read its files without a
+// message, 1 when the program started with messages or without a file of the timetable,
+// 2 when start-up ended; the summary is there whenever the program started.
+TEST(CheckCommand, ExitsZeroOnlyOnACleanStartOneWhenItStartedWithMessagesTwoWhenStartUpEnded) {
+    TempDir school;
+    demoSchool(school);
+    Outcome clean = run("check", school);
+    EXPECT_EQ(clean.said(), "0: ");
+    EXPECT_NE(clean.out.find("L\xC3\xA4s\xC3\xA5r: 2026/27\nBokningsfil: demo.bok\n"), string::npos)
+        << clean.out;
+
+    std::filesystem::rename(school.file("demo.sca"), school.file("gammal.sca"));
+    Outcome unread = run("check", school);
+    EXPECT_EQ(unread.said(), "1: demo.sca kunde inte l\xC3\xA4sas.\n");
+    EXPECT_NE(unread.out.find("Lektioner: 0\n"), string::npos) << unread.out;
+    std::filesystem::rename(school.file("gammal.sca"), school.file("demo.sca"));
+
+    std::filesystem::rename(school.file("demo.sal"), school.file("gammal.sal"));
+    EXPECT_EQ(run("check", school).said(),
+              "1: \xC3\x96ppna salslista: Kan inte \xC3\xB6ppna demo.sal. / Redigera vid behov Tivra.ini.\n");
+    std::filesystem::rename(school.file("gammal.sal"), school.file("demo.sal"));
 
     writeBytes(school.file("demo.bok"), crlf({"antal: 0"}));
-    EXPECT_EQ(run("check", school).said(),
-              "2: Öppna bokningar: Fel i bokningsfil! Meddela administratören. Programmet avslutas.\n");
+    EXPECT_EQ(run("check", school).said(), "2: \xC3\x96ppna bokningar: Fel i bokningsfil! Meddela "
+                                           "administrat\xC3\xB6ren. Programmet avslutas.\n");
 }
 
 // The switches that turn safety off for the process tests live in the test tool only.
@@ -87,7 +113,7 @@ TEST(PrintCommand, WritesTheChosenOverviewListsAndSchedulesToAPdf) {
     // Refusals write nothing.
     const string nowhere = out.file("saknas/x.pdf");
     const std::pair<std::vector<string>, string> refused[] = {
-        {{"--weeks", "50", "--rooms", "B1", "--pdf", pdf}, "1: Inget att skriva ut.\n"},
+        {{"--weeks", "50", "--rooms", "D2", "--pdf", pdf}, "1: Inget att skriva ut.\n"},
         {{"--all-rooms", "--page-size", "B9", "--pdf", pdf},
          "2: Okänt pappersformat: B9. Välj A4, A3, A5, Letter eller Legal.\n"},
         {{"--weeks", "50", "--all-rooms", "--pdf", nowhere},
@@ -197,7 +223,7 @@ TEST(BookCommand, BooksInTheCodePageOfTheFileThatFreeThenLeavesOutAndBothRefuseW
     EXPECT_EQ(listed.said(), "0: ");
     EXPECT_EQ(listed.out, "R0\nR2\nR3\nR4\nR5\nR6\nR7\n");
     fridayAtNine[3] = "L\xC3\x96R";
-    EXPECT_EQ(run("free", dir, fridayAtNine).said(), "1: Lediga salar: V\xC3\xA4lj dag.\n");
+    EXPECT_EQ(run("free", dir, fridayAtNine).said(), "1: Lediga salar: Ange giltig veckodag.\n");
 }
 
 // In a school year from week 34, week 1 is stored as 53 and a range over New Year counts on.
@@ -214,7 +240,7 @@ TEST(CancelCommand, FindsTheBookingByOptionsReadAsBookReadsThemOrFailsWithStatus
     EXPECT_EQ(readBytes(dir.file("liten.bok")), bookingFile({range}));
     EXPECT_EQ(run("cancel", dir, typed).said(), "1: Avboka: Ingen bokning matchar.\n");
     range.vecka = "5-2";
-    EXPECT_EQ(run("cancel", dir, optionsFor(range)).said(), "1: Avboka: Ange giltiga veckor.\n");
+    EXPECT_EQ(run("cancel", dir, optionsFor(range)).said(), "1: Avboka: Ange vecka/veckor.\n");
     range.vecka = "50-2";
     EXPECT_EQ(run("cancel", dir, optionsFor(range)).said(), "0: ");
     EXPECT_EQ(readBytes(dir.file("liten.bok")), bookingFile({}));

@@ -20,23 +20,24 @@ extern char** environ;
 
 namespace tivra::test {
 
-// Starts `tivra mode --dir folder args...` with `env` added to the environment, which has
-// no display. Standard error is appended to the file `err`, standard output goes to `out`.
-// An environment that names a test switch (TIVRA_TEST_...) runs the test tool instead,
-// the same command line with those switches; the program itself has none.
-inline pid_t start(const std::string& mode, const TempDir& folder, const std::vector<std::string>& args,
-                   const std::string& err, const std::vector<std::string>& env = {},
-                   const std::string& out = "/dev/null") {
+// Starts `tivra words...` with `env` added to the environment, which has no display.
+// Standard error is appended to the file `err`, standard output goes to `out`. An
+// environment that names a test switch (TIVRA_TEST_...) runs the test tool instead, the
+// same command line with those switches; the program itself has none.
+inline pid_t startWords(const std::vector<std::string>& words, const std::string& err,
+                        const std::vector<std::string>& env = {}, const std::string& out = "/dev/null") {
     const bool switched = std::ranges::any_of(
         env, [](const std::string& e) { return e.starts_with("TIVRA_TEST_") && e.find('=') + 1 < e.size(); });
-    std::vector<std::string> argv{switched ? TIVRA_TESTTOOL : TIVRA_EXECUTABLE, mode, "--dir",
-                                  folder.path().string()};
-    argv.insert(argv.end(), args.begin(), args.end());
-    // Earlier entries win: no display, then the test's own, then the rest as it is.
-    std::vector<std::string> envp{"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM="};
-    envp.insert(envp.end(), env.begin(), env.end());
+    std::vector<std::string> argv{switched ? TIVRA_TESTTOOL : TIVRA_EXECUTABLE};
+    argv.insert(argv.end(), words.begin(), words.end());
+    // No display at all: those variables are not set. The test's own entries come first and win.
+    std::vector<std::string> envp(env.begin(), env.end());
     for (char** e = environ; *e != nullptr; ++e) {
-        envp.emplace_back(*e);
+        const std::string entry(*e);
+        if (!entry.starts_with("DISPLAY=") && !entry.starts_with("WAYLAND_DISPLAY=") &&
+            !entry.starts_with("QT_QPA_PLATFORM=")) {
+            envp.push_back(entry);
+        }
     }
     auto pointers = [](std::vector<std::string>& texts) {
         std::vector<char*> p(texts.size() + 1, nullptr);
@@ -53,6 +54,15 @@ inline pid_t start(const std::string& mode, const TempDir& folder, const std::ve
         0);
     posix_spawn_file_actions_destroy(&actions);
     return pid;
+}
+
+// Starts `tivra mode --dir folder args...`, as startWords does.
+inline pid_t start(const std::string& mode, const TempDir& folder, const std::vector<std::string>& args,
+                   const std::string& err, const std::vector<std::string>& env = {},
+                   const std::string& out = "/dev/null") {
+    std::vector<std::string> words{mode, "--dir", folder.path().string()};
+    words.insert(words.end(), args.begin(), args.end());
+    return startWords(words, err, env, out);
 }
 
 // Waits up to 20 seconds for a file to appear; false when it did not.
@@ -79,12 +89,19 @@ struct Outcome {
     std::string said() const { return std::to_string(status) + ": " + err; }
 };
 
-// Runs the program to its end.
+// Runs the program with exactly these words to its end.
+inline Outcome runWords(const std::vector<std::string>& words, const std::vector<std::string>& env = {}) {
+    TempDir scratch;
+    int status = finish(startWords(words, scratch.file("err"), env, scratch.file("out")));
+    return {status, readBytes(scratch.file("out")), readBytes(scratch.file("err"))};
+}
+
+// Runs `tivra mode --dir folder args...` to its end.
 inline Outcome run(const std::string& mode, const TempDir& folder, const std::vector<std::string>& args = {},
                    const std::vector<std::string>& env = {}) {
-    TempDir scratch;
-    int status = finish(start(mode, folder, args, scratch.file("err"), env, scratch.file("out")));
-    return {status, readBytes(scratch.file("out")), readBytes(scratch.file("err"))};
+    std::vector<std::string> words{mode, "--dir", folder.path().string()};
+    words.insert(words.end(), args.begin(), args.end());
+    return runWords(words, env);
 }
 
 // A copy of the demo school: start-up writes the day's backup copy, and the files in the

@@ -73,10 +73,52 @@ TEST(Export, TheCalendarParsesBackInSwedishLocalTimeAndTheSpreadsheetHasItsMarkS
         << "escaped as the standard wants";
 
     const std::string csv = csvText(school.of("B14", false));
-    EXPECT_EQ(csv.substr(0, csv.find("\r\n", 70) + 2),
-              "\xEF\xBB\xBF"
-              "Datum;Vecka;Dag;Start;Slut;Objekt;Signatur;Kommentar;Typ\r\n"
-              "2026-12-16;51;Ons;13.00;14.30;B14;\xC3\x85SA;\"M\xC3\xB6te; \"\"viktigt\"\"\";Bokning\r\n");
+    EXPECT_TRUE(csv.starts_with(
+        "\xEF\xBB\xBF"
+        "Datum;Vecka;Dag;Start;Slut;Slutdatum;Objekt;Signatur;Kommentar;Kurs;Klass;L\xC3\xA4rare;"
+        "Typ\r\n"
+        "2026-12-16;51;Ons;13:00;14:30;2026-12-16;B14;\xC3\x85SA;\"M\xC3\xB6te; "
+        "\"\"viktigt\"\"\";;;;Bokning\r\n"))
+        << csv;
+}
+
+// Every row of a spreadsheet export: times a spreadsheet reads as times, the day a booking
+// at midnight falls on, the date a booking over midnight ends, lessons in columns of their
+// own, and the end the grid shows (47 minutes after 08.00 ends 08.45) in the calendar too.
+TEST(Export, EveryRowReadsRightInASpreadsheetAndEndsWhereTheGridEndsIt) {
+    ExportSchool school;
+    BookingTable& t = school.program.bokningar;
+    test::addBooking(t, {"KV", "F\xF6r\xE4ldram\xF6te", "60", "4", "23.30", "B14", "", "40"});
+    test::addBooking(t, {"MN", "Natt", "30", "5", "24.00", "B14", "", "40"});
+    test::addBooking(t, {"UDD", "Udda", "47", "1", "08.00", "B14", "", "40"});
+    ExportChoice choice{"B14", {}, 40, 55, true};
+    const std::vector<Occurrence> found = occurrences(school.program, choice, school.today);
+    const std::string csv = csvText(found);
+    std::vector<std::string> lines;
+    for (std::size_t at = csv.find("\r\n") + 2, next; (next = csv.find("\r\n", at)) != std::string::npos;
+         at = next + 2) {
+        lines.push_back(csv.substr(at, next - at));
+    }
+    EXPECT_EQ(
+        lines,
+        (std::vector<std::string>{
+            "2026-09-28;40;M\xC3\xA5n;08:00;08:45;2026-09-28;B14;UDD;Udda;;;;Bokning",
+            "2026-10-01;40;Tor;23:30;00:30;2026-10-02;B14;KV;F\xC3\xB6r\xC3\xA4ldram\xC3\xB6te;;;;Bokning",
+            "2026-10-03;40;L\xC3\xB6r;00:00;00:30;2026-10-03;B14;MN;Natt;;;;Bokning",
+            "2026-12-16;51;Ons;13:00;14:30;2026-12-16;B14;\xC3\x85SA;\"M\xC3\xB6te; "
+            "\"\"viktigt\"\"\";;;;Bokning",
+            "2026-12-23;52;Ons;13:00;14:30;2026-12-23;B14;\xC3\x85SA;\"M\xC3\xB6te; "
+            "\"\"viktigt\"\"\";;;;Bokning",
+            "2027-01-06;1;Ons;13:00;14:30;2027-01-06;B14;\xC3\x85SA;\"M\xC3\xB6te; "
+            "\"\"viktigt\"\"\";;;;Bokning",
+            "2027-01-12;2;Tis;08:15;09:15;2027-01-12;B14 B12;;;MA1;NA1a;AB;Lektion",
+            "2027-01-13;2;Ons;13:00;14:30;2027-01-13;B14;\xC3\x85SA;\"M\xC3\xB6te; "
+            "\"\"viktigt\"\"\";;;;Bokning",
+            "2027-01-19;3;Tis;08:15;09:15;2027-01-19;B14 B12;;;MA1;NA1a;AB;Lektion",
+        }));
+    const std::string ics = icsText(found, 0);
+    EXPECT_NE(ics.find("DTEND;TZID=Europe/Stockholm:20260928T084500"), std::string::npos);
+    EXPECT_NE(ics.find("DTSTART;TZID=Europe/Stockholm:20261003T000000"), std::string::npos);
 }
 
 TEST(Export, ASpreadsheetNeverRunsATypedSignatureOrCommentAsAFormula) {
@@ -94,7 +136,8 @@ TEST(Export, ASpreadsheetNeverRunsATypedSignatureOrCommentAsAFormula) {
         booking.signatur = signatur;
         booking.kommentar = kommentar;
         const std::string csv = csvText(school.of("B12", false));
-        EXPECT_NE(csv.find(std::string("10.30;") + cells + ";Bokning\r\n"), std::string::npos) << csv;
+        EXPECT_NE(csv.find(std::string("10:30;2026-09-28;") + cells + ";;;;Bokning\r\n"), std::string::npos)
+            << csv;
     }
 }
 

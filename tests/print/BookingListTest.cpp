@@ -1,5 +1,6 @@
 #include "print/BookingList.h"
 #include "PrintFixture.h"
+#include "print/WeekSchedule.h"
 
 #include <algorithm>
 
@@ -30,7 +31,7 @@ TEST_F(BookingList, SortsByFirstWeekDayAndTimeAndNamesEachWeekAndDayOnce) {
     EXPECT_EQ(surface.texts(1).at(1), "Bokningar av B12");
     EXPECT_EQ(surface.texts(1).at(2), "05-12-2026");
     const std::vector<std::string> expected{
-        "V  12 ", "M\xC5N", "10.00 - 10.30", "EF", std::string(60, 'x'), // cut to 11906 / 2 wide
+        "V  12 ", "M\xC5N", "10.00 - 10.30", "EF", std::string(59, 'x'), // cut to fit 11906 / 2
         "TIS", "08.00 - 09.00", "CDEFGH", "Tidigt", "13.00 - 14.00", "AB", "Sent", "13.00 - 14.00", "AB2",
         "Samma tid", // equal keys in table order
         // weeks 34-40 under each of its weeks, before a later first week at an earlier time
@@ -81,6 +82,37 @@ TEST_F(BookingList, ListsEveryBookingOverAsManyPagesAsItTakes) {
     EXPECT_EQ(body(surface, 2).front(), "08.00 - 09.00"); // neither week nor day again
     for (const Drawn& d : texts) {
         ASSERT_LE(d.y1, 0.92 * surface.H + 240) << d.text << " on page " << d.page;
+    }
+}
+
+// With a real font's widths, a long object name is cut with an ellipsis so that the week
+// and the date stay on the page, and a comment in capitals ends inside the margin.
+TEST_F(BookingList, LongNamesAndCommentsInCapitalsStayOnThePage) {
+    const std::string name = "WWW Datavagn med fyrtio b\xE4rbara datorer";
+    program.settings.bokaobjekt.push_back(name);
+    booking(name, "12", "1", "10.00", "30", "EF", std::string(40, 'W') + std::string(40, 'i'));
+    for (bool schedule : {false, true}) {
+        surface = RecordingSurface();
+        surface.proportional = true;
+        const double W = surface.pageWidth();
+        Printout out = printout();
+        (schedule ? skrivut_grafiskt : skrivut)(out, name, 12, 12);
+        const Drawn* title = nullptr;
+        const Drawn* comment = nullptr;
+        for (const Drawn& d : surface.all(Drawn::Kind::Text, 1)) {
+            title = d.text.starts_with("Bokningar av WWW") ? &d : title;
+            comment = d.text.starts_with("WWWWWW") ? &d : comment;
+        }
+        const Drawn* date = surface.find("05-12-2026", 1);
+        ASSERT_TRUE(title && date && comment) << schedule;
+        EXPECT_TRUE(title->text.find('\x85') != std::string::npos) << title->text;
+        EXPECT_EQ(schedule, title->text.ends_with("  vecka 12 ")) << title->text;
+        surface.setFontSize(title->size);
+        EXPECT_LT(title->x1 + surface.textWidth(title->text), date->x1) << schedule;
+        surface.setFontSize(date->size);
+        EXPECT_LE(date->x1 + surface.textWidth(date->text), W) << schedule;
+        surface.setFontSize(comment->size);
+        EXPECT_LE(comment->x1 + surface.textWidth(comment->text), W) << schedule;
     }
 }
 

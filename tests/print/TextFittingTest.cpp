@@ -32,11 +32,25 @@ TEST(TextFitting, DelaradBreaksAtCrLfThenAtTheLastBlankThatFitsThenBeforeTheOver
     }
 }
 
-TEST(TextFitting, KortatextCutsOnceInProportion) {
+// A cut text fits by measure even where capitals are wider than the average character.
+TEST(TextFitting, KortatextAndShortenedNameCutUntilTheTextFits) {
     RecordingSurface surface;
-    EXPECT_EQ(kortatext(surface, "ABCDEFGHIJ", 1000), "ABCDEFGHIJ");
-    EXPECT_EQ(kortatext(surface, "ABCDEFGHIJK", 950), "ABCDEFGHI"); // 11 × 950 / 1100 = 9.5
-    EXPECT_EQ(kortatext(surface, "ABC", -5), "");
+    surface.proportional = true;
+    const struct {
+        std::string text;
+        double width;
+        std::string cut;
+        std::string named;
+    } cases[] = {
+        {"ABCDEFGHIJ", 1300, "ABCDEFGHIJ", "ABCDEFGHIJ"}, {"iiiiiWWWWW", 900, "iiiiiWWWW", "iiiiiWWW\x85"},
+        {"WWWWWiiiii", 900, "WWWWWii", "WWWWW\x85"}, // in proportion nine would go
+        {"Lilla salen", 500, "Lilla ", "Lilla\x85"},      {"ABC", -5, "", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(kortatext(surface, c.text, c.width), c.cut) << c.text;
+        EXPECT_EQ(shortenedName(surface, c.text, c.width), c.named) << c.text;
+        EXPECT_LE(surface.textWidth(shortenedName(surface, c.text, c.width)), std::max(0.0, c.width));
+    }
 }
 
 } // namespace

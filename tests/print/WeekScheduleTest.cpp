@@ -52,28 +52,48 @@ TEST_F(WeekSchedule, GridAxisAndHeadingsForFiveAndSevenDays) {
     EXPECT_EQ(surface.pages(), 1);
 }
 
-TEST_F(WeekSchedule, BoxesClippedToTheDayKeepTheirRealTimes) {
+// The hour labels of a page, top to bottom.
+std::vector<std::string> hourLabels(const RecordingSurface& surface, int page) {
+    std::vector<std::string> labels;
+    for (const Drawn& d : surface.all(Drawn::Kind::Text, page)) {
+        if (d.text.ends_with(".00") && d.size == 8 && d.x1 < 1548) {
+            labels.push_back(d.text);
+        }
+    }
+    return labels;
+}
+
+// A page with bookings before or after the day's hours widens its axis to the whole hours
+// that cover them, in the same space; a page without keeps the settings' hours.
+TEST_F(WeekSchedule, EarlyAndEveningBookingsWidenTheirPagesAxisAndEveryBoxStaysInTheGrid) {
     program.settings.helg = 0;
     booking("B12", "36", "1", "07.30", "60", "TIDIG");
     booking("B12", "36", "2", "15.30", "60", "SEN");
-    booking("B12", "36", "3", "16.30", "60", "EFTER");
-    booking("B12", "36", "6", "10.00", "60", "L\xD6RDAG");
+    booking("B12", "36", "3", "20.00", "90", "KV\xC4LL");
+    booking("B12", "36", "4", "23.30", "60", "NATT");      // ends after midnight
+    booking("B12", "36", "6", "06.00", "60", "L\xD6RDAG"); // no Saturday column: no effect
     booking("B12", "37", "1", "10.00", "60", "N\xC4STA");
-    booking("B12", "36", "5", "10.00", "15", "KORT"); // the last column
+    booking("B12", "36", "5", "10.00", "15", "KORT");
     Printout out = printout();
-    skrivut_grafiskt(out, "B12", 36, 36);
-    std::vector<Drawn> fills = surface.all(Drawn::Kind::Fill);
-    ASSERT_EQ(fills.size(), 4u); // not Saturday without weekends, not week 37
-    const double hour = (13470 - 1684) / 8.0;
-    EXPECT_DOUBLE_EQ(fills[0].y1, 1684); // from the top line, for the 30 minutes left
-    EXPECT_DOUBLE_EQ(fills[0].y2 - fills[0].y1, hour / 2);
-    EXPECT_DOUBLE_EQ(fills[1].y2, 13470);       // cut at the bottom line
-    EXPECT_DOUBLE_EQ(fills[2].y1, fills[2].y2); // after the day: height 0, below the grid
-    EXPECT_GT(fills[2].y1, 13470);
-    EXPECT_EQ(fills[1].x1, 1548 + 1905); // Tuesday's column
+    skrivut_grafiskt(out, "B12", 36, 37);
+    std::vector<std::string> wide;
+    for (int h = 7; h < 24; ++h) {
+        wide.push_back(std::to_string(h) + ".00");
+    }
+    EXPECT_EQ(hourLabels(surface, 1), wide);
+    EXPECT_EQ(hourLabels(surface, 2), (std::vector<std::string>{"8.00", "9.00", "10.00", "11.00", "12.00",
+                                                                "13.00", "14.00", "15.00"}));
+    std::vector<Drawn> fills = surface.all(Drawn::Kind::Fill, 1);
+    ASSERT_EQ(fills.size(), 5u);
+    for (const Drawn& f : fills) {
+        EXPECT_TRUE(f.y1 >= 1684 && f.y2 <= 13470 && f.y2 > f.y1) << f.y1 << " " << f.y2;
+    }
+    EXPECT_GT(fills[0].y1, 1684);         // 07.30 is half an hour below 7.00
+    EXPECT_DOUBLE_EQ(fills[3].y2, 13470); // the night's booking cut at midnight
+    EXPECT_EQ(fills[1].x1, 1548 + 1905);  // Tuesday's column
     EXPECT_EQ(fills[1].x2, 1548 + 2 * 1905);
     EXPECT_EQ(fills[0].grey, 230);
-    EXPECT_TRUE(surface.find("08.30"));       // the end label of the unclipped booking
+    EXPECT_TRUE(surface.find("23.30-24.30")); // the real end of the night's booking
     EXPECT_TRUE(surface.find("10.00-10.15")); // too short for two lines: both times on one
     EXPECT_FALSE(surface.find("Schemalagd lektion"));
 
@@ -81,8 +101,8 @@ TEST_F(WeekSchedule, BoxesClippedToTheDayKeepTheirRealTimes) {
     program.settings.helg = 1;
     Printout weekend = printout();
     skrivut_grafiskt(weekend, "B12", 36, 36);
-    EXPECT_EQ(surface.all(Drawn::Kind::Fill).size(), 5u);
-    EXPECT_TRUE(surface.find("L\xD6RDAG"));
+    EXPECT_EQ(surface.all(Drawn::Kind::Fill).size(), 6u);
+    EXPECT_EQ(hourLabels(surface, 1).front(), "6.00");
 }
 
 TEST_F(WeekSchedule, LessonsInTheirRoomsAndWeeksWithTextAndLegend) {

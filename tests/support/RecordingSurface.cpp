@@ -38,8 +38,32 @@ void RecordingSurface::write(const std::string& text, bool endLine) {
     }
 }
 
+namespace {
+
+double characterWidth(char c) {
+    if (c == 'W' || c == 'M') {
+        return 16;
+    }
+    if (c >= 'A' && c <= 'Z') {
+        return 13;
+    }
+    if (c == 'i' || c == 'l' || c == 'j' || c == '.' || c == ',' || c == '\'' || c == ' ') {
+        return 4;
+    }
+    return 10;
+}
+
+} // namespace
+
 double RecordingSurface::textWidth(const std::string& text) {
-    return static_cast<double>(text.size()) * size_ * 10;
+    if (!proportional) {
+        return static_cast<double>(text.size()) * size_ * 10;
+    }
+    double width = 0;
+    for (char c : text) {
+        width += characterWidth(c);
+    }
+    return width * size_;
 }
 
 double RecordingSurface::textHeight(const std::string& /*text*/) {

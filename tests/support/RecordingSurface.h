@@ -2,6 +2,9 @@
 // A print surface that records what is drawn, with metrics simple enough to reckon with
 // by hand: every character is 10 twips wide per point of the font size, a line is 24
 // twips high per point. The page is A4 portrait in twips unless a test says otherwise.
+// With `proportional` on, characters differ in width as a real font's do (W and M 16,
+// other capitals 13, i l j . , ' and the blank 4, the rest 10 twips per point), so that a
+// cut reckoned by character count alone overshoots.
 #include "print/PrintSurface.h"
 
 #include <string>
@@ -27,6 +30,7 @@ class RecordingSurface : public PrintSurface {
     double W = 11906;
     double H = 16838;
     bool landscape = false;
+    bool proportional = false;
     std::vector<Drawn> drawn;
 
     double pageWidth() override { return landscape ? H : W; }

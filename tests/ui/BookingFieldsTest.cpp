@@ -3,6 +3,7 @@
 // into the fields, "Töm", "Boka" and Enter; the pop-up menu of a booking box and the
 // "Lediga salar" window that fill them. The rules of marking, times, booking, cancelling
 // and free rooms are tested below the window.
+#include "ui/FreeRoomsWindow.h"
 #include "ui/StartedWindow.h"
 
 #include <QClipboard>
@@ -115,6 +116,11 @@ TEST(BookingFields, TypedTimesFollowEachOtherTomEmptiesAndTheFreeRoomsWindowFill
                                        "09.00"));
     auto* free = w.child<QListWidget>("freeList");
     ASSERT_EQ(free->count(), 1);
+    // Headed, twelve rows tall at least, and beside the grid rather than over it.
+    EXPECT_EQ(w.child<QLabel>("freeCaption")->text(), QStringLiteral("Lediga"));
+    EXPECT_GE(free->viewport()->height(), 12 * free->sizeHintForRow(0));
+    QWidget* grid = w.child<QWidget>("weekGrid");
+    EXPECT_FALSE(window->frameGeometry().intersects(QRect(grid->mapToGlobal(QPoint(0, 0)), grid->size())));
     EXPECT_EQ(free->item(0)->text() + w.child<QListWidget>("lessonList")->item(0)->text(),
               QStringLiteral("B12B14"));
     QPoint b12 = free->visualItemRect(free->item(0)).center();
@@ -126,6 +132,25 @@ TEST(BookingFields, TypedTimesFollowEachOtherTomEmptiesAndTheFreeRoomsWindowFill
     w.type("Text1", "8");
     w.click("Command7");
     EXPECT_EQ(w.messages.log().back(), "Lediga salar|Skriv tiden i formen 9.00.");
+}
+
+// The free-rooms window goes beside the main window where the screen has room, and
+// otherwise into the empty part of the booking column, never wider than that.
+TEST(BookingFields, TheFreeRoomsWindowFindsAPlaceBesideTheGrid) {
+    const QRect main(200, 50, 1000, 700);
+    const QRect spare(200, 400, 260, 350);
+    const QSize wanted(340, 320);
+    const struct {
+        QRect screen;
+        QRect expected;
+    } cases[] = {
+        {{0, 0, 1600, 1000}, {1200, 50, 340, 320}},    // room on the right
+        {{-400, 0, 1650, 1000}, {-140, 50, 340, 320}}, // room on the left only
+        {{200, 0, 1000, 750}, {200, 400, 260, 320}},   // none: the booking column's spare part
+    };
+    for (const auto& [screen, expected] : cases) {
+        EXPECT_EQ(besideGrid(screen, main, spare, wanted), expected) << screen.width();
+    }
 }
 
 TEST(AvbokMenu, FleraVeckorAndAvbokaActOnTheChosenBookingAndARefusalShowsOverTheNewOne) {
@@ -165,6 +190,17 @@ TEST(AvbokMenu, RightPressOpensTheMenuAndRedigeraMakesTheNextBokaReplaceTheBooki
         after += std::to_string(w.form->valdrad()) + (w.menu()->isVisible() ? "menu " : " ");
     }
     EXPECT_EQ(after, "1 2 1 2menu ");
+    // A right press beside the open menu, as a platform that hands it to the menu alone
+    // delivers it, opens the menu of the booking under it at once.
+    w.click(w.boxOf(1), Qt::LeftButton);
+    w.click(w.boxOf(2), Qt::RightButton);
+    const QPoint global = w.boxOf(2)->mapToGlobal(QPoint(3, 3));
+    QMouseEvent press(QEvent::MouseButtonPress, w.menu()->mapFromGlobal(global), global, Qt::RightButton,
+                      Qt::RightButton, {});
+    QApplication::sendEvent(w.menu(), &press);
+    QApplication::processEvents();
+    EXPECT_EQ(std::to_string(w.form->valdrad()) + (w.menu()->isVisible() ? "menu" : ""), "2menu");
+    EXPECT_EQ(w.menu()->pos(), global);
     QTest::keyClick(w.menu(), Qt::Key_Escape);
     w.messages.inputs = {"40-42"};
     w.menuItem(2, "Flera_veckor");

@@ -88,7 +88,7 @@ TEST(Form1, OpenSaveAsAndExportUseTheChosenFile) {
     EXPECT_EQ(s.messages.shown.size(), before + 2); // two save dialogs, no question
     EXPECT_NE(readBytes(s.dir.file("b14.ics")).find("SUMMARY:B14 \xE2\x80\x93 CD"), std::string::npos);
     const std::string csv = readBytes(csvName);
-    EXPECT_NE(csv.find("2026-10-02;40;Fre;14.00;14.30;B14;CD"), std::string::npos);
+    EXPECT_NE(csv.find("2026-10-02;40;Fre;14:00;14:30;2026-10-02;B14;CD"), std::string::npos);
     EXPECT_EQ(csv.find("BEGIN:VCALENDAR"), std::string::npos);
     EXPECT_EQ(fromQString(s.child<QLabel>("statusText")->text()), "Exporterat till " + csvName);
     // Over an existing file only after a Yes.
@@ -298,7 +298,9 @@ TEST(SettingsDialog, ShowsBrowsesSavesAndCancelsAndEachHelpShowsItsOwnText) {
     for (const QLabel* label : w.settings()->findChildren<QLabel*>()) {
         captions << label->text();
     }
-    EXPECT_TRUE(captions.contains(QStringLiteral("Bokningsfil"))) << joined(captions);
+    EXPECT_TRUE(captions.contains(QStringLiteral("Bokningsfil")) &&
+                captions.contains(QStringLiteral("Bokningsperioder")))
+        << joined(captions);
     edit("Text1(3)")->setText(QStringLiteral("9"));
     edit("Text1(4)")->setText(QStringLiteral("9"));
     w.click("Command2", w.settings());

@@ -61,8 +61,14 @@ TEST(WeekGrid, BoxesGoWhereTheLayoutPutsThemAndFollowTheFile) {
     EXPECT_TRUE(after.width() > before.width() && after.height() > before.height());
     const GridGeometry& grid = *s.form->gridGeometry();
     EXPECT_EQ(s.boxOf(2)->geometry(), px(*placeBox(grid, grid.axis(8, 16), 3, 121, 60))); // 10.00
-    // The hour scale beside the grid.
+    // The grid fills the window's height but for the details line under it.
+    QWidget* details = s.child<QLabel>("Label5");
+    EXPECT_LE(s.form->centralWidget()->height() - after.bottom(), details->minimumHeight() + 40);
+    // The hour scale beside the grid, from the first hour line to the last.
     EXPECT_EQ(s.child<QLabel>("hour(8)")->text(), QStringLiteral("8.00"));
+    QLabel* last = s.child<QLabel>("hour(16)");
+    EXPECT_TRUE(last->isVisible() && !s.child<QLabel>("hour(17)")->isVisible());
+    EXPECT_NEAR(last->geometry().center().y(), after.bottom(), 2);
     // A booking another workstation writes appears without any action, the draft kept.
     s.type("Text3", "Mitt utkast");
     std::vector<Row> more = kThree;
@@ -125,16 +131,38 @@ TEST(WeekGrid, TheDetailsLineAndEachChoiceControlFollowTheUser) {
     EXPECT_EQ(s.text("Combo2") + QString::number(s.program.selection.valdvecka), QStringLiteral("57"));
 }
 
-// Å Ä Ö in a box's caption keep clear of its top border.
-TEST(WeekGrid, CapitalsWithRingsAndDotsStayClearOfTheBoxBorder) {
+// The topmost row holding ink in a box rendered with `caption`; the box's height when none.
+int topInk(const QFont& font, const QString& caption) {
     GridBox box;
+    box.setFont(font);
     box.setFill(Qt::white);
     box.setBorder(1);
-    box.setCaption(q("\xC5\xC4\xD6\xC5\xC4\xD6\xC5\xC4\xD6"));
+    box.setCaption(caption);
     box.resize(160, 40);
     QImage image = box.grab().toImage();
-    for (int x = 2; x < image.width() - 2; ++x) {
-        ASSERT_EQ(image.pixelColor(x, 1), QColor(Qt::white)) << "column " << x;
+    // Below the border: the border itself is ink.
+    for (int y = 1; y < image.height() - 1; ++y) {
+        for (int x = 1; x < image.width() - 1; ++x) {
+            if (qGray(image.pixel(x, y)) < 160) {
+                return y;
+            }
+        }
+    }
+    return image.height();
+}
+
+// The ring and dots of Å Ä Ö on a box's first line show, at the grid's size and at a
+// smaller and a larger one, and keep clear of the top border.
+TEST(WeekGrid, CapitalsWithRingsAndDotsShowInsideTheBox) {
+    QFont grid = QApplication::font();
+    grid.setPointSizeF(grid.pointSizeF() * 0.85);
+    for (double points : {grid.pointSizeF(), 7.0, 12.0}) {
+        QFont font = grid;
+        font.setPointSizeF(points);
+        int marks = topInk(font, q("\xC5\xC4\xD6"));
+        int capitals = topInk(font, QStringLiteral("EEE"));
+        EXPECT_LE(marks + 2, capitals) << points << " pt";
+        EXPECT_GE(marks, 2) << points << " pt";
     }
 }
 

@@ -139,6 +139,39 @@ TEST(WeekView, StaffViewAndOverviewShowTheirRowsOnce) {
     EXPECT_EQ(p.view().boxes[1].caption, "B12  AB\r\n08.15 -09.00\r\n");
 }
 
+// In the overview, bookings of a day that overlap in time stand side by side, each in an
+// equal share of the day's width; one that overlaps nothing keeps the whole width.
+TEST(WeekView, OverlappingBookingsOfTheOverviewStandSideBySide) {
+    ViewProgram p;
+    p.booking({.langd = "60", .starttid = "10.00", .objekt = "B1"});
+    p.booking({.langd = "60", .starttid = "10.30", .objekt = "B12"});
+    p.booking({.langd = "60", .starttid = "11.00", .objekt = "B14"}); // after the first, beside the second
+    p.booking({.langd = "30", .starttid = "13.00", .objekt = "B14A"});
+    p.booking({.langd = "30", .starttid = "13.30", .objekt = "B1"}); // only touches the one before
+    p.booking({.dag = "3", .starttid = "10.00", .objekt = "B12"});   // another day
+    p.program.selection.vy = Vy::AllaBokningar;
+    const std::vector<Box> boxes = p.view().boxes;
+    ASSERT_EQ(boxes.size(), 6U);
+    const double day = p.grid().dayWidth();
+    auto intersect = [](const Rect& a, const Rect& b) {
+        return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+               b.top < a.top + a.height;
+    };
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+            EXPECT_FALSE(intersect(boxes[i].rect, boxes[j].rect)) << i << " " << j;
+        }
+    }
+    std::vector<double> widths;
+    for (const Box& b : boxes) {
+        widths.push_back(b.rect.width / day);
+    }
+    EXPECT_EQ(widths, (std::vector<double>{0.5, 0.5, 0.5, 1, 1, 1}));
+    // The first and third share a lane: their left edges are the day's.
+    EXPECT_EQ(boxes[0].rect.left, boxes[2].rect.left);
+    EXPECT_EQ(boxes[0].rect.left, boxes[3].rect.left);
+}
+
 TEST(WeekView, EveryViewStopsAtTheHundredFirstBoxAndSaysSoOnce) {
     for (Vy vy : {Vy::Salar, Vy::Personal, Vy::AllaBokningar}) {
         for (int count : {100, 101}) {

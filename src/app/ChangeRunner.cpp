@@ -1,4 +1,4 @@
-#include "app/ChangeCommand.h"
+#include "app/ChangeRunner.h"
 
 #include "app/ConsoleMessages.h"
 #include "booking/FileBookingLock.h"
@@ -6,10 +6,8 @@
 #include <iostream>
 
 namespace tivra {
-int runChangeCommand(
-    bool answerYes,
-    const std::function<int(Program& program, const StartupView& view, ChangeEnvironment& env)>& change,
-    const ChangeSetup& setup) {
+
+ExitStatus runChanging(const ChangeSetup& setup, bool answerYes, const Change& change) {
     RealDisk realDisk;
     Disk& disk = setup.disk != nullptr ? *setup.disk : realDisk;
     SystemClock clock;
@@ -18,6 +16,9 @@ int runChangeCommand(
     Program program;
     try {
         StartupView view = startup(program, platform);
+        if (view.ended) {
+            return ExitStatus::Ended;
+        }
         if (setup.opened) {
             setup.opened(program.bookingFile.aktuellfil);
         }
@@ -27,7 +28,7 @@ int runChangeCommand(
         env.compareBeforeReplace = !setup.withoutLock;
         return change(program, view, env);
     } catch (const ProgramEnded&) {
-        return kStartupEnded;
+        return ExitStatus::Ended;
     }
 }
 

@@ -1,0 +1,31 @@
+#pragma once
+// The start-up runner of the modes that change the booking file (`book`, `cancel`): the
+// start-up in the current folder, then the change under the lock the window takes.
+#include "app/ExitStatus.h"
+#include "booking/ChangeSequence.h"
+#include "config/Program.h"
+#include "config/Startup.h"
+#include "core/Disk.h"
+
+#include <functional>
+#include <string>
+
+namespace tivra {
+
+// How a change meets the disk and the lock. The program a school installs uses the real
+// disk and the shared lock, always; the test tool built from the same libraries
+// (tests/app/tool) puts its own in their place to show, from outside, what they prevent.
+struct ChangeSetup {
+    Disk* disk = nullptr;     // the real disk when null
+    bool withoutLock = false; // no lock and no comparison before the replace
+    // Told the booking file once start-up has opened it.
+    std::function<void(const std::string& bookingFile)> opened;
+};
+
+using Change = std::function<ExitStatus(Program& program, const StartupView& view, ChangeEnvironment& env)>;
+
+// Runs the start-up, then `change` with questions answered `answerYes`; returns what
+// `change` returns, or Ended when start-up ended or the program would end.
+ExitStatus runChanging(const ChangeSetup& setup, bool answerYes, const Change& change);
+
+} // namespace tivra

@@ -1,0 +1,30 @@
+#include "app/ReadRunner.h"
+
+#include "app/ConsoleMessages.h"
+#include "core/Clock.h"
+#include "core/Disk.h"
+#include "core/Platform.h"
+
+#include <iostream>
+
+namespace tivra {
+
+ExitStatus runReading(const std::function<ExitStatus(Loaded& loaded)>& read) {
+    RealDisk disk;
+    SystemClock clock;
+    ConsoleMessages messages(std::cerr);
+    Platform platform{disk, clock, messages};
+    Program program;
+    try {
+        StartupView view = startup(program, platform);
+        if (view.ended) {
+            return ExitStatus::Ended;
+        }
+        Loaded loaded{program, view, messages, messages.printed() == 0};
+        return read(loaded);
+    } catch (const ProgramEnded&) {
+        return ExitStatus::Ended;
+    }
+}
+
+} // namespace tivra
