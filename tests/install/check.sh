@@ -32,7 +32,10 @@ page=$(zcat "$man")
 for option in $("$prefix/bin/tivra" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
     grep -qF -- "${option//-/\\-}" <<<"$page" || fail "manualsidan saknar $option"
 done
-grep -q '^\.SH FLAGGOR' <<<"$page" || fail "manualsidan saknar FLAGGOR"
+# ... and every heading of --help (each mode's among them) its section.
+while IFS= read -r heading; do
+    grep -qxF -- ".SH ${heading//-/\\-}" <<<"$page" || fail "manualsidan saknar avsnittet $heading"
+done < <("$prefix/bin/tivra" --help | awk 'prev != "" && prev !~ /^ / && /^ / { print prev } { prev = $0 }')
 [ -f "$prefix/share/doc/tivra/copyright" ] || fail "copyright saknas"
 [ -f "$prefix/share/doc/tivra/changelog.gz" ] || fail "changelog saknas"
 [ -f "$prefix/share/icons/hicolor/scalable/apps/tivra.svg" ] || fail "ikonen som SVG saknas"
