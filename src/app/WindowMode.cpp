@@ -1,23 +1,18 @@
 #include "app/WindowMode.h"
 
-#include "app/SchoolFolder.h"
+#include "app/SchoolFinder.h"
+#include "app/WindowSession.h"
 
-#include "config/Program.h"
 #include "core/Clock.h"
 #include "core/Disk.h"
 #include "core/Platform.h"
-#include "ui/Convert.h"
-#include "ui/Form1.h"
 #include "ui/QtMessages.h"
 #include "ui/SwedishQt.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
-
-#include <memory>
 
 namespace tivra {
 namespace {
@@ -40,20 +35,13 @@ int runWindowMode(int argc, char** argv, const WindowStart& start) {
     SwedishQt ours;
     installSwedish(app, translator, ours);
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tivra")));
-    // The folder the command line named is start.folder, already checked; the window
-    // works in it.
-    if (start.folder.isEmpty()) {
-        enterSchoolFolder();
-    }
 
-    Program program;
     SystemClock clock;
     RealDisk disk;
     QtMessages messages;
     Platform platform{disk, clock, messages};
-    // On the heap: the window is large, and it must be gone before the state it uses.
-    auto form = std::make_unique<Form1>(program, platform);
-    form->show();
+    WindowSession session(platform, placesOfThisUser());
+    session.start(start);
     return QApplication::exec();
 }
 

@@ -218,14 +218,14 @@ void legacyObjectsStage(Run& run) {
 }
 
 // Step 13. The load reports its own failures; the window opens either way.
-void bookingFileStep(Run& run) {
+void bookingFileStep(Run& run, const std::string& named) {
     const Settings& s = run.settings();
-    if (s.bokningsfil.empty()) {
+    if (s.bokningsfil.empty() && named.empty()) {
         return;
     }
     BookingFileState& fil = run.program.bookingFile;
-    fil.aktuellfil = s.bokningsfil;
-    fil.forstalasning = true;
+    fil.aktuellfil = named.empty() ? s.bokningsfil : named;
+    fil.forstalasning = named.empty();
     run.view.bookings = oppnabokningar(run.program.bokningar, fil, s.backupmapp, run.platform);
 }
 
@@ -247,7 +247,7 @@ void firstObject(Run& run) {
     }
 }
 
-void runStages(Run& run) {
+void runStages(Run& run, const std::string& bookingFile) {
     readSettingsStage(run);
     backupFolderStage(run);
     hoursCheck(run);
@@ -256,17 +256,17 @@ void runStages(Run& run) {
     }
     objectsAndTimetable(run);
     legacyObjectsStage(run);
-    bookingFileStep(run);
+    bookingFileStep(run, bookingFile);
     firstObject(run);
 }
 
 } // namespace
 
-StartupView startup(Program& program, Platform& platform) {
+StartupView startup(Program& program, Platform& platform, const std::string& bookingFile) {
     StartupView view;
     program = Program{}; // the built-in defaults
     Run run{program, platform, view};
-    runStages(run);
+    runStages(run, bookingFile);
     program.running = program.settings;
     return view;
 }

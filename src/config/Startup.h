@@ -27,7 +27,9 @@ struct StartupView {
     std::vector<std::string> unread;
 };
 
-// Runs the whole start-up on a fresh program state, in the current folder.
-StartupView startup(Program& program, Platform& platform);
+// Runs the whole start-up on a fresh program state, in the current folder. A `bookingFile`
+// given is loaded in place of the settings' own, as Arkiv "Öppna" loads one: no day's
+// backup copy is made of it.
+StartupView startup(Program& program, Platform& platform, const std::string& bookingFile = {});
 
 } // namespace tivra

@@ -82,12 +82,16 @@ QRadioButton* option(const char* name, const char* text, QWidget* parent) {
 } // namespace
 
 Form1::Form1(Program& program, Platform& platform, QWidget* parent)
-    : QMainWindow(parent), program_(program), platform_(platform) {
+    : Form1(program, platform, SchoolPlace{}, parent) {}
+
+Form1::Form1(Program& program, Platform& platform, SchoolPlace place, QWidget* parent)
+    : QMainWindow(parent), program_(program), platform_(platform), place_(std::move(place)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tivra"));
     buildMenus();
     buildControls();
     buildStatus();
+    showDemo();
     connectKeys();
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     setTabOrder();
@@ -104,6 +108,7 @@ void Form1::buildMenus() {
     Arkiv->setObjectName(QStringLiteral("Arkiv"));
     arkiv_open_ = menuEntry(Arkiv, "arkiv_open", "\xD6ppna", true);
     arkiv_saveas_ = menuEntry(Arkiv, "arkiv_saveas", "Spara som...", true);
+    buildSchoolMenu();
     Arkiv->addSeparator();
     Arkiv_ini = menuEntry(Arkiv, "Arkiv_ini", "Tivra.ini", true);
     Arkiv_skrivut = menuEntry(Arkiv, "Arkiv_skrivut", "Skriv ut", true);

@@ -7,7 +7,8 @@
 // marking of a time span on the day boxes, Form1TimeFields.cpp the start, end and length
 // fields and "Töm", Form1Booking.cpp "Boka", Form1Avbok.cpp the pop-up menu of a booking
 // box ("Redigera", "Flera veckor", "Avboka"), Form1Print.cpp the ways into the settings,
-// printing and help.
+// printing and help, Form1School.cpp the school's own menu entries ("Byt skola...", the
+// recent schools) and the word that a school is a demo.
 //
 // Control arrays keep one widget per element, named with its index in parentheses:
 // "Label2(1)".."Label2(7)", "Label3(1)".."Label3(7)", "Label4(0)".."Label4(100)", so a
@@ -20,6 +21,7 @@
 #include "config/Program.h"
 #include "config/Startup.h"
 #include "core/Platform.h"
+#include "ui/SchoolPlace.h"
 #include "view/GridGeometry.h"
 #include "view/Marking.h"
 
@@ -72,6 +74,8 @@ class Form1 : public QMainWindow {
     // Builds the window and runs the start-up in the current folder. `program` and
     // `platform` must outlive the window.
     Form1(Program& program, Platform& platform, QWidget* parent = nullptr);
+    // The same on a school whose place is known (ui/SchoolPlace.h).
+    Form1(Program& program, Platform& platform, SchoolPlace place, QWidget* parent = nullptr);
     ~Form1() override;
 
     // What the start-up reported, as the window applied it.
@@ -112,6 +116,7 @@ class Form1 : public QMainWindow {
   public slots:
     void arkiv_open();
     void arkiv_saveas();
+    void Arkiv_bytskola_Click(); // "Byt skola...": another folder with a Tivra.ini
     void Arkiv_avsluta();
     void Command5_Click();
 
@@ -174,6 +179,12 @@ class Form1 : public QMainWindow {
 
   private:
     void buildMenus();
+    // "Byt skola..." and the recent schools, where the window can start over (Form1School.cpp).
+    void buildSchoolMenu();
+    // The status line's word that the school is a demo, when it is.
+    void showDemo();
+    // The title's part that names the school: the demo notice, or nothing.
+    QString schoolTitle() const;
     void buildControls();
     QWidget* buildBookingColumn();
     void setTabOrder();
@@ -231,6 +242,7 @@ class Form1 : public QMainWindow {
 
     Program& program_;
     Platform& platform_;
+    SchoolPlace place_;
     StartupView view_;
 
     // Menus.

@@ -111,10 +111,17 @@ void Form1::help_help_Click() {
 }
 
 void Form1::help_om_Click() {
-    // The folder in use, for support to ask about.
-    const std::string folder = textBytes(QDir::toNativeSeparators(QDir::currentPath()));
-    platform_.messages.show(aboutText() + "\r\n\r\nVersion " TIVRA_VERSION "\r\nMapp: " + folder,
-                            "Om programmet", Icon::Information);
+    // The folder in use and how it was found, for support to ask about.
+    const QString folder = place_.folder.isEmpty() ? QDir::currentPath() : place_.folder;
+    std::string text = aboutText() + "\r\n\r\nVersion " TIVRA_VERSION "\r\nMapp: " +
+                       textBytes(QDir::toNativeSeparators(folder));
+    if (!place_.foundBy.isEmpty()) {
+        text += "\r\nHittad: " + textBytes(place_.foundBy);
+    }
+    if (place_.demo) {
+        text += std::string("\r\n") + kDemoNotice;
+    }
+    platform_.messages.show(text, "Om programmet", Icon::Information);
 }
 
 } // namespace tivra

@@ -23,7 +23,8 @@ void fill(QComboBox* combo, const std::vector<std::string>& entries, const std::
 } // namespace
 
 void Form1::Form_Load() {
-    view_ = startup(program_, platform_);
+    // A booking file named at the start is opened in place of the settings' own.
+    view_ = startup(program_, platform_, textBytes(place_.bookingFile));
     applyStartup(view_);
 }
 

@@ -86,7 +86,8 @@ void Form1::connectKeys() {
 void Form1::showOpenFile() {
     const QString path = toQString(program_.bookingFile.aktuellfil);
     const QString name = QFileInfo(path).fileName();
-    setWindowTitle(name.isEmpty() ? QStringLiteral("Tivra") : toQString("Tivra \x96 ") + name);
+    setWindowTitle((name.isEmpty() ? QStringLiteral("Tivra") : toQString("Tivra \x96 ") + name) +
+                   schoolTitle());
     statusFile_->setText(name);
     statusFile_->setToolTip(path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath());
     rememberBookingFile();
