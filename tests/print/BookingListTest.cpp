@@ -99,7 +99,8 @@ TEST_F(BookingList, LongNamesAndCommentsInCapitalsStayOnThePage) {
         (schedule ? skrivut_grafiskt : skrivut)(out, name, 12, 12);
         const Drawn* title = nullptr;
         const Drawn* comment = nullptr;
-        for (const Drawn& d : surface.all(Drawn::Kind::Text, 1)) {
+        const std::vector<Drawn> texts = surface.all(Drawn::Kind::Text, 1);
+        for (const Drawn& d : texts) {
             title = d.text.starts_with("Bokningar av WWW") ? &d : title;
             comment = d.text.starts_with("WWWWWW") ? &d : comment;
         }
