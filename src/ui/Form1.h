@@ -300,7 +300,8 @@ class Form1 : public QMainWindow {
     QLabel* statusFile_ = nullptr;
     QFileSystemWatcher* watcher_ = nullptr;
     FileStamp stamp_;
-    bool changing_ = false; // a change of this copy runs: no reload from under it
+    bool changing_ = false;  // a change of this copy runs: no reload from under it
+    std::string logFailure_; // why the last change is missing from the change log
 
     // Printing and help.
     std::unique_ptr<QPrinter> printer_; // the printer of this run, as Arkiv "Skrivare" set it
