@@ -191,4 +191,18 @@ ChangeResult bokaVeckor(Program& program, const BookingFields& fields, const Wee
     return addBooking(program, fields, env, weekField(weeks), std::nullopt, true);
 }
 
+ChangeResult aterstall(Program& program, const Bokning& booking, ChangeEnvironment& env) {
+    BookingFields fields;
+    fields.objekt = booking.objekt;
+    fields.vy = listed(program.settings.bokaobjekt, booking.objekt) && !listed(program.salar, booking.objekt)
+                    ? Vy::Annat
+                    : Vy::Salar;
+    fields.valddag = static_cast<int>(avrunda(textvarde(booking.dag)));
+    fields.starttid = booking.starttid;
+    fields.langd = booking.langd;
+    fields.kommentar = booking.kommentar;
+    fields.signatur = booking.signatur;
+    return addBooking(program, fields, env, booking.vecka, std::nullopt, true, kEventRestored);
+}
+
 } // namespace tivra
