@@ -2,6 +2,7 @@
 
 #include "core/Number.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <system_error>
@@ -30,41 +31,41 @@ void appendBooking(std::string& line, const Bokning& booking) {
     }
 }
 
-std::vector<std::string_view> splitTabs(std::string_view line) {
-    std::vector<std::string_view> fields;
+using LineFields = std::array<std::string_view, kLineFields>;
+
+// The fields of a line; false when it has another number of them.
+bool splitTabs(std::string_view line, LineFields& fields) {
     std::size_t start = 0;
-    for (;;) {
+    for (std::size_t n = 0; n < kLineFields; ++n) {
         std::size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab == std::string_view::npos ? tab : tab - start));
-        if (tab == std::string_view::npos) {
-            return fields;
+        if ((tab == std::string_view::npos) != (n + 1 == kLineFields)) {
+            return false;
         }
+        fields[n] = line.substr(start, tab == std::string_view::npos ? tab : tab - start);
         start = tab + 1;
     }
+    return true;
 }
 
-Bokning bookingAt(const std::vector<std::string_view>& fields, std::size_t first) {
-    Bokning booking;
+void readBooking(const LineFields& fields, std::size_t first, Bokning& booking) {
     for (std::size_t j = 0; j < kBookingFields; ++j) {
-        booking.*kBokningFields[j] = std::string(fields[first + j]);
+        (booking.*kBokningFields[j]).assign(fields[first + j]);
     }
-    return booking;
 }
 
-std::optional<LogEntry> entryOf(std::string_view line) {
-    std::vector<std::string_view> fields = splitTabs(line);
-    if (fields.size() != kLineFields || fields.back() != ".") {
-        return std::nullopt;
+bool readEntry(std::string_view line, LogEntry& entry) {
+    LineFields fields;
+    if (!splitTabs(line, fields) || fields.back() != ".") {
+        return false;
     }
-    LogEntry entry;
-    entry.tid = fields[0];
-    entry.handelse = fields[1];
-    entry.signatur = fields[2];
-    entry.anvandare = fields[3];
-    entry.dator = fields[4];
-    entry.fore = bookingAt(fields, 5);
-    entry.efter = bookingAt(fields, 5 + kBookingFields);
-    return entry;
+    entry.tid.assign(fields[0]);
+    entry.handelse.assign(fields[1]);
+    entry.signatur.assign(fields[2]);
+    entry.anvandare.assign(fields[3]);
+    entry.dator.assign(fields[4]);
+    readBooking(fields, 5, entry.fore);
+    readBooking(fields, 5 + kBookingFields, entry.efter);
+    return true;
 }
 
 std::string writeFailure(std::error_code error) {
@@ -119,14 +120,16 @@ LogContent readLogBytes(std::string_view bytes) {
         return content;
     }
     // Only lines ended by CR LF count: what follows the last one is a torn entry.
+    content.entries.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')));
     while (end != std::string_view::npos) {
         std::size_t start = end + 2;
         end = bytes.find("\r\n", start);
         if (end == std::string_view::npos) {
             break;
         }
-        if (std::optional<LogEntry> entry = entryOf(bytes.substr(start, end - start))) {
-            content.entries.push_back(std::move(*entry));
+        // Read in place: a line that is no entry is taken back.
+        if (!readEntry(bytes.substr(start, end - start), content.entries.emplace_back())) {
+            content.entries.pop_back();
         }
     }
     return content;

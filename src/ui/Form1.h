@@ -61,6 +61,7 @@ class Form3;
 class Form4;
 class Form5;
 class FreeRoomsWindow;
+class HistoryWindow;
 class GridBox;
 class PrintOutput;
 struct WeekView;
@@ -162,6 +163,7 @@ class Form1 : public QMainWindow {
     void Arkiv_skrivut_Click();
     void Arkiv_skrivare_Click();
     void Arkiv_exportera_Click(); // "Exportera...": the shown grid to a calendar or spreadsheet
+    void Arkiv_historik_Click();  // "Historik...": the change log, and "Återställ"
     void Command4_Click();        // "Skriv ut": the shown object's week schedule
     void help_help_Click();
     void help_om_Click();
@@ -241,6 +243,7 @@ class Form1 : public QMainWindow {
     QAction* Arkiv_skrivut = nullptr;
     QAction* Arkiv_skrivare = nullptr;
     QAction* Arkiv_exportera = nullptr;
+    QAction* Arkiv_historik = nullptr;
     QAction* Arkiv_avsluta_ = nullptr;
     QMenu* help = nullptr;
     QAction* help_help = nullptr;
@@ -311,6 +314,7 @@ class Form1 : public QMainWindow {
     QPointer<Form3> form3_;
     QPointer<Form5> form5_;
     QPointer<FreeRoomsWindow> freeRooms_;
+    QPointer<HistoryWindow> history_;
 };
 
 } // namespace tivra
