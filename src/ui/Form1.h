@@ -19,6 +19,7 @@
 #include "booking/ChangeSequence.h"
 #include "config/Program.h"
 #include "config/Startup.h"
+#include "core/ChangeLog.h"
 #include "core/Platform.h"
 #include "view/GridGeometry.h"
 #include "view/Marking.h"
@@ -229,6 +230,8 @@ class Form1 : public QMainWindow {
     void markEdited();
     // Runs a change of the booking rows and redraws when the table may show otherwise.
     ChangeResult runBookingChange(const std::function<ChangeResult(ChangeEnvironment&)>& change);
+    // Asks for a day backup; the reading of its differences from the file now, or nothing.
+    std::function<LogContent()> backupComparison();
     TimeAxis timeAxis() const;
 
     Program& program_;

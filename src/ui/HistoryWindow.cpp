@@ -93,7 +93,10 @@ HistoryWindow::HistoryWindow(const std::string& objekt, const Settings& settings
     restore_ = new QPushButton(toQString("\xC5terst\xE4ll"), this);
     restore_->setObjectName(QStringLiteral("restoreButton"));
     auto* close = new QPushButton(toQString("St\xE4ng"), this);
+    auto* compare = new QPushButton(toQString("J\xE4mf\xF6r med s\xE4kerhetskopia..."), this);
+    compare->setObjectName(QStringLiteral("compareButton"));
     buttons->addWidget(note_, 1);
+    buttons->addWidget(compare);
     buttons->addWidget(restore_);
     buttons->addWidget(close);
     layout->addLayout(buttons);
@@ -104,13 +107,15 @@ HistoryWindow::HistoryWindow(const std::string& objekt, const Settings& settings
             &HistoryWindow::chosenChanged);
     connect(restore_, &QPushButton::clicked, this, &HistoryWindow::restoreChosen);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(compare, &QPushButton::clicked, this, &HistoryWindow::compareWithBackup);
     resize(1000, 500);
+    reading_ = source_.read;
     reload();
 }
 
 void HistoryWindow::reload() {
     lines_->show(nullptr); // the lines point into the entries about to go
-    LogContent content = source_.read();
+    LogContent content = reading_();
     entries_ = std::move(content.entries);
     note_->setText(toQString(content.error));
     fill();
@@ -156,6 +161,14 @@ void HistoryWindow::restoreChosen() {
     }
     const Bokning booking = entry->fore;
     if (source_.restore(booking)) {
+        reload();
+    }
+}
+
+void HistoryWindow::compareWithBackup() {
+    if (std::function<LogContent()> comparison = source_.compare()) {
+        reading_ = std::move(comparison);
+        allObjects_->setChecked(true); // a lost booking may be of any object
         reload();
     }
 }

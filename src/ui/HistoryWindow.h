@@ -27,16 +27,21 @@ class HistoryWindow : public QDialog {
         std::function<LogContent()> read;
         // Books the booking again; true when it was saved.
         std::function<bool(const Bokning& booking)> restore;
+        // "Jämför med säkerhetskopia": asks for a day backup and returns a way to read the
+        // differences between it and the file now (as "Borttagen" and "Tillagd" entries);
+        // nothing when the user cancelled or the backup could not be read (said already).
+        std::function<std::function<LogContent()>()> compare;
     };
     // `objekt`: the object on screen (Windows-1252), empty when none.
     HistoryWindow(const std::string& objekt, const Settings& settings, Source source, QWidget* parent);
 
-    // Reads the log again and shows it.
+    // Reads the log (or the comparison shown) again and shows it.
     void reload();
 
   private:
     void fill();
     void restoreChosen();
+    void compareWithBackup();
     void chosenChanged();
     // The entry of the chosen line; nullptr when none is chosen.
     const LogEntry* chosen() const;
@@ -44,8 +49,9 @@ class HistoryWindow : public QDialog {
     std::string objekt_;
     const Settings& settings_;
     Source source_;
-    std::vector<LogEntry> entries_;      // oldest first
-    std::vector<const LogEntry*> shown_; // the table's lines, newest first
+    std::function<LogContent()> reading_; // the log, or a comparison with a backup
+    std::vector<LogEntry> entries_;       // oldest first
+    std::vector<const LogEntry*> shown_;  // the table's lines, newest first
     QCheckBox* allObjects_ = nullptr;
     QLineEdit* filterText_ = nullptr;
     QTableView* table_ = nullptr;

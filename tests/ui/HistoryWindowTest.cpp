@@ -78,5 +78,36 @@ TEST(HistoryWindow, ListsTheObjectsChangesNewestFirstAndRestoresARemovedBooking)
     EXPECT_EQ(w.file(), bookingFile({mote, prov}));
 }
 
+// "Jämför med säkerhetskopia" lists what a day backup holds that the file no longer does,
+// and what was added since, of every object; a lost booking is put back from there.
+TEST(HistoryWindow, ComparesWithADayBackupAndRestoresABookingItHolds) {
+    const Row lost = booked("Prov", "3", "10.00");
+    const Row kept = booked("Kvar", "4", "09.00");
+    const Row added{"CD", "M\xF6te", "45", "4", "13.00", "B12", "", "40", ""};
+    Files files = school({kept, added});
+    files.push_back({"skolan.bk29", bookingFile({lost, kept})});
+    StartedWindow w(files);
+    w.child<QAction>("Arkiv_historik")->trigger();
+    auto* history = w.child<HistoryWindow>("historyWindow");
+    ASSERT_NE(history, nullptr);
+    auto* table = w.child<QTableView>("historyTable", history);
+    EXPECT_EQ(table->model()->rowCount(), 0) << "no log yet";
+
+    w.messages.inputs = {"28"};
+    w.click("compareButton", history);
+    EXPECT_EQ(w.messages.log().back(),
+              "J\xE4mf\xF6r med s\xE4kerhetskopia|S\xE4kerhetskopian skolan.bk28 finns inte.");
+    w.messages.inputs = {"29"};
+    w.click("compareButton", history);
+    EXPECT_EQ(lines(table), "Tillagd B12 40 TOR 13.00\x96"
+                            "13.45 CD M\xF6te |Borttagen B14 40 ONS 10.00\x96"
+                            "11.00 AB Prov ");
+    table->selectRow(1);
+    w.click("restoreButton", history);
+    EXPECT_EQ(w.file(), bookingFile({kept, added, lost}));
+    EXPECT_EQ(lines(table), "Tillagd B12 40 TOR 13.00\x96"
+                            "13.45 CD M\xF6te ");
+}
+
 } // namespace
 } // namespace tivra::test
