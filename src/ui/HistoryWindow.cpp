@@ -127,9 +127,9 @@ void HistoryWindow::fill() {
     filter.objekt = allObjects_->isChecked() ? std::string() : objekt_;
     filter.text = textBytes(filterText_->text());
     shown_.clear();
-    for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) {
-        if (keeps(filter, *it, settings_)) {
-            shown_.push_back(&*it);
+    for (std::size_t i = entries_.size(); i-- > 0;) {
+        if (keeps(filter, entries_[i], settings_)) {
+            shown_.push_back(&entries_[i]);
         }
     }
     lines_->show(&shown_);
