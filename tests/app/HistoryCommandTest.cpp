@@ -68,6 +68,14 @@ TEST(HistoryCommand, PrintsTheLoggedChangesItsOptionsChooseOnePerLine) {
               string::npos)
         << after.out;
 
+    // A log that cannot be written stops no booking: standard error says why.
+    std::filesystem::rename(dir.file("liten.logg"), dir.file("kept.logg"));
+    std::filesystem::create_directory(dir.file("liten.logg"));
+    EXPECT_EQ(
+        run("book", dir, optionsFor(booking("GH", 4, 1, 8, 30))).said(),
+        "0: \xC3\x84ndringsloggen kunde inte skrivas: Det finns en mapp d\xC3\xA4r en fil skulle vara.\n");
+    std::filesystem::remove(dir.file("liten.logg"));
+
     // A log of a later version is not guessed at.
     writeBytes(dir.file("liten.logg"), "TIVRA-LOGG 2\r\n");
     EXPECT_EQ(run("history", dir).said(), "1: Historik: liten.logg"

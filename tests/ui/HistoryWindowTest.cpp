@@ -109,5 +109,16 @@ TEST(HistoryWindow, ComparesWithADayBackupAndRestoresABookingItHolds) {
                             "13.45 CD M\xF6te ");
 }
 
+// A log that cannot be written stops no booking; the status line says why.
+TEST(HistoryWindow, ABookingStandsWhenItsLogCannotBeWrittenAndTheStatusLineSaysWhy) {
+    StartedWindow w;
+    std::filesystem::create_directory(w.dir.file("skolan.logg"));
+    w.type({{"Text1", "10.00"}, {"Text2", "60"}, {"Text4", "ab"}});
+    w.click("Command3");
+    EXPECT_EQ(w.file(), bookingFile({{"AB", "", "60", "3", "10.00", "B14", "", "40", ""}}));
+    EXPECT_EQ(fromQString(w.child<QLabel>("statusText")->text()),
+              "\xC4ndringsloggen kunde inte skrivas: Det finns en mapp d\xE4r en fil skulle vara.");
+}
+
 } // namespace
 } // namespace tivra::test
