@@ -2,6 +2,7 @@
 
 #include "app/ConsoleMessages.h"
 #include "booking/FileBookingLock.h"
+#include "core/Text1252.h"
 
 #include <iostream>
 
@@ -26,7 +27,12 @@ ExitStatus runChanging(const ChangeSetup& setup, bool answerYes, const Change& c
         NoBookingLock noLock;
         ChangeEnvironment env{platform, setup.withoutLock ? static_cast<BookingLock&>(noLock) : sharedLock};
         env.compareBeforeReplace = !setup.withoutLock;
-        return change(program, view, env);
+        ExitStatus status = change(program, view, env);
+        if (!env.logFailure.empty()) {
+            // The change stands; the log only misses it.
+            std::cerr << toUtf8(env.logFailure) << '\n';
+        }
+        return status;
     } catch (const ProgramEnded&) {
         return ExitStatus::Ended;
     }

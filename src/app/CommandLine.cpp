@@ -6,6 +6,7 @@
 #include "app/CommandHelp.h"
 #include "app/ExportCommand.h"
 #include "app/FreeCommand.h"
+#include "app/HistoryCommand.h"
 #include "app/PrintCommand.h"
 #include "app/WindowMode.h"
 #include "core/Disk.h"
@@ -27,8 +28,8 @@ namespace tivra {
 namespace {
 
 const std::vector<const CommandMode*>& modes() {
-    static const std::vector<const CommandMode*> all{&checkMode(),  &exportMode(), &bookMode(),
-                                                     &cancelMode(), &freeMode(),   &printMode()};
+    static const std::vector<const CommandMode*> all{
+        &checkMode(), &exportMode(), &bookMode(), &cancelMode(), &freeMode(), &printMode(), &historyMode()};
     return all;
 }
 

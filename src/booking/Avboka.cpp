@@ -2,6 +2,7 @@
 
 #include "config/ObjectLists.h"
 #include "core/Calendar.h"
+#include "core/ChangeLog.h"
 #include "core/Number.h"
 #include "core/RowRules.h"
 
@@ -46,6 +47,9 @@ ChangeResult avbokaBokning(Program& program, const Bokning& snapshot, ChangeEnvi
         [&](Program& p, Messages&) {
             p.bokningar.row(found).cancel();
             return true;
+        },
+        [&](const Program& p) {
+            return LoggedChange{kEventCancelled, p.bokningar.row(found), {}};
         },
     };
     return runChange(kTitle, program, env, steps);

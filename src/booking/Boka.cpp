@@ -7,6 +7,7 @@
 #include "booking/RangeChecks.h"
 #include "config/ObjectLists.h"
 #include "core/BookingSave.h"
+#include "core/ChangeLog.h"
 #include "core/Number.h"
 #include "core/Text1252.h"
 #include "core/TextHelpers.h"
@@ -133,7 +134,8 @@ namespace {
 // `original` it takes that booking's place; with `eachWeek` (or an original) every week
 // of the field is scanned, otherwise the shown week.
 ChangeResult addBooking(Program& program, const BookingFields& fields, ChangeEnvironment& env,
-                        const std::string& vecka, const std::optional<Bokning>& original, bool eachWeek) {
+                        const std::string& vecka, const std::optional<Bokning>& original, bool eachWeek,
+                        const char* logEvent = kEventBooked) {
     std::variant<Bokning, std::string> checked = newRow(program, fields, vecka);
     if (const std::string* refusal = std::get_if<std::string>(&checked)) {
         env.platform.messages.show(*refusal, kTitle, Icon::Exclamation);
@@ -167,6 +169,12 @@ ChangeResult addBooking(Program& program, const BookingFields& fields, ChangeEnv
             }
             return true;
         },
+        [&](const Program& p) {
+            if (replaced != 0) {
+                return LoggedChange{kEventEdited, p.bokningar.row(replaced), booking};
+            }
+            return LoggedChange{logEvent, {}, booking};
+        },
     };
     return runChange(kTitle, program, env, steps);
 }
@@ -181,6 +189,20 @@ ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironme
 ChangeResult bokaVeckor(Program& program, const BookingFields& fields, const WeekRange& weeks,
                         ChangeEnvironment& env) {
     return addBooking(program, fields, env, weekField(weeks), std::nullopt, true);
+}
+
+ChangeResult aterstall(Program& program, const Bokning& booking, ChangeEnvironment& env) {
+    BookingFields fields;
+    fields.objekt = booking.objekt;
+    fields.vy = listed(program.settings.bokaobjekt, booking.objekt) && !listed(program.salar, booking.objekt)
+                    ? Vy::Annat
+                    : Vy::Salar;
+    fields.valddag = static_cast<int>(avrunda(textvarde(booking.dag)));
+    fields.starttid = booking.starttid;
+    fields.langd = booking.langd;
+    fields.kommentar = booking.kommentar;
+    fields.signatur = booking.signatur;
+    return addBooking(program, fields, env, booking.vecka, std::nullopt, true, kEventRestored);
 }
 
 } // namespace tivra

@@ -55,6 +55,12 @@ ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironme
 ChangeResult bokaVeckor(Program& program, const BookingFields& fields, const WeekRange& weeks,
                         ChangeEnvironment& env);
 
+// "Återställ" in the history: books a booking the log holds (a removed one, or the
+// original of an edit) again, with its own fields and week field, checked in every week
+// of it as bokaVeckor checks (a refusal when its time is taken now, the lesson question
+// where a lesson stands). The log records it as "Återställt".
+ChangeResult aterstall(Program& program, const Bokning& booking, ChangeEnvironment& env);
+
 // "Angiven tid upptagen av lektion. Vill du ändå göra bokningen?"
 inline constexpr const char* kLessonQuestion =
     "Angiven tid upptagen av lektion. Vill du \xE4nd\xE5 g\xF6ra bokningen?";

@@ -1,6 +1,7 @@
 #include "booking/ChangeSequence.h"
 
 #include "core/BookingSave.h"
+#include "core/ChangeLog.h"
 
 #include <algorithm>
 #include <exception>
@@ -219,6 +220,21 @@ std::string lockRefusal(LockResult taken, const std::string& lockFile, const Boo
     }
 }
 
+// Adds the change to the log of the file just saved, still under its lock.
+void logChange(const LoggedChange& change, const std::string& bookingFile, ChangeEnvironment& env) {
+    LogEntry entry{logTime(env.platform.clock.now()),
+                   change.event,
+                   change.after.objekt.empty() ? change.before.signatur : change.after.signatur,
+                   env.workstation.user,
+                   env.workstation.host,
+                   change.before,
+                   change.after};
+    std::string failure = appendToLog(bookingFile, entry, env.platform.disk);
+    if (!failure.empty()) {
+        env.logFailure = kLogNotWritten + failure;
+    }
+}
+
 // One pass from the lock to the save.
 Run runOnce(const std::string& title, Program& program, ChangeEnvironment& env, const ChangeSteps& steps,
             const Answers& answers) {
@@ -257,10 +273,17 @@ Run runOnce(const std::string& title, Program& program, ChangeEnvironment& env, 
         }
     }
     RowsBefore before(program);
+    std::optional<LoggedChange> logged;
+    if (steps.logged) {
+        logged = steps.logged(program);
+    }
     SaveResult saved = SaveResult::NotSaved;
     const bool applied = steps.apply(program, held);
     if (applied) {
         saved = save(program, env.compareBeforeReplace, locked);
+    }
+    if (saved == SaveResult::Saved && logged) {
+        logChange(*logged, env.platform.disk.linkTarget(program.bookingFile.aktuellfil), env);
     }
     held.release();
     if (saved == SaveResult::NoFile && env.saveAs && env.saveAs(program)) {
@@ -280,15 +303,8 @@ Run runOnce(const std::string& title, Program& program, ChangeEnvironment& env, 
     return finished(ChangeResult::Refused);
 }
 
-} // namespace
-
-ChangeResult runChange(const std::string& title, Program& program, ChangeEnvironment& outer,
-                       const ChangeSteps& steps) {
-    outer.redrawn = false;
-    RedrawFirst screen(outer);
-    Platform platform{outer.platform.disk, outer.platform.clock, screen};
-    ChangeEnvironment env{platform, outer.lock, outer.lockWait, outer.compareBeforeReplace,
-                          {},       false,      outer.saveAs};
+ChangeResult runRuns(const std::string& title, Program& program, ChangeEnvironment& env,
+                     const ChangeSteps& steps) {
     Answers answers;
     int startOvers = 0;
     for (;;) {
@@ -313,6 +329,21 @@ ChangeResult runChange(const std::string& title, Program& program, ChangeEnviron
             break;
         }
     }
+}
+
+} // namespace
+
+ChangeResult runChange(const std::string& title, Program& program, ChangeEnvironment& outer,
+                       const ChangeSteps& steps) {
+    outer.redrawn = false;
+    outer.logFailure.clear();
+    RedrawFirst screen(outer);
+    Platform platform{outer.platform.disk, outer.platform.clock, screen};
+    ChangeEnvironment env{platform, outer.lock, outer.lockWait, outer.compareBeforeReplace,
+                          {},       false,      outer.saveAs,   outer.workstation};
+    ChangeResult result = runRuns(title, program, env, steps);
+    outer.logFailure = env.logFailure;
+    return result;
 }
 
 } // namespace tivra

@@ -16,6 +16,7 @@
 #include "booking/BookingLock.h"
 #include "config/Program.h"
 #include "core/Platform.h"
+#include "core/Workstation.h"
 
 #include <chrono>
 #include <functional>
@@ -43,6 +44,12 @@ struct ChangeEnvironment {
     // With no booking file open: asks for one ("Spara som...") and saves the table into
     // it; true when saved. Without it such a change is not kept.
     std::function<bool(Program& program)> saveAs{};
+    // Who makes the change, for the change log.
+    Workstation workstation = thisWorkstation();
+    // Set by the change: why its entry could not be added to the change log
+    // ("Ändringsloggen kunde inte skrivas: ORSAK"); empty when it was, or none was due.
+    // The change itself stands.
+    std::string logFailure{};
 };
 
 // What the check of a change against the freshly loaded rows decided.
@@ -74,6 +81,14 @@ struct Verdict {
 // The keys of the questions answered Yes so far in this change.
 using Answers = std::set<std::string>;
 
+// A change as the log records it: the event and the booking before and after (a row with
+// an empty object where there is none).
+struct LoggedChange {
+    std::string event;
+    Bokning before;
+    Bokning after;
+};
+
 // The two parts that differ between the operations.
 struct ChangeSteps {
     // Runs under the lock on the rows just loaded, as often as the change starts over.
@@ -82,6 +97,9 @@ struct ChangeSteps {
     // Changes the table, under the lock, after a Go. False when it refused: its message
     // goes through `messages` and is shown once the lock is given back.
     std::function<bool(Program& program, Messages& messages)> apply;
+    // What the change log records of it: read after a Go, before `apply`, on the rows the
+    // check saw. Without it nothing is logged.
+    std::function<LoggedChange(const Program& program)> logged{};
 };
 
 enum class ChangeResult {
@@ -99,6 +117,9 @@ ChangeResult runChange(const std::string& title, Program& program, ChangeEnviron
                        const ChangeSteps& steps);
 
 // "Ändringarna ej sparade."
+// "Ändringsloggen kunde inte skrivas: "
+inline constexpr const char* kLogNotWritten = "\xC4ndringsloggen kunde inte skrivas: ";
+
 inline constexpr const char* kNotSaved = "\xC4ndringarna ej sparade.";
 
 } // namespace tivra

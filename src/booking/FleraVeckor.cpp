@@ -2,6 +2,7 @@
 
 #include "booking/Avboka.h"
 #include "core/Calendar.h"
+#include "core/ChangeLog.h"
 #include "core/Number.h"
 #include "core/RowRules.h"
 
@@ -81,6 +82,11 @@ ChangeResult fleraVeckor(Program& program, int valdrad, ChangeEnvironment& env) 
         [&](Program& p, Messages&) {
             p.bokningar.row(found).vecka = weekField(weeks.range);
             return true;
+        },
+        [&](const Program& p) {
+            Bokning after = p.bokningar.row(found);
+            after.vecka = weekField(weeks.range);
+            return LoggedChange{kEventWeeks, p.bokningar.row(found), after};
         },
     };
     return runChange("Avboka", program, env, steps);

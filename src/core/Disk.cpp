@@ -373,6 +373,104 @@ std::string RealDisk::createFolder(const std::string& path, const std::string& s
     return {};
 }
 
+std::error_code RealDisk::appendLine(const std::string& path, std::string_view bytes) {
+    fs::path p = toPath(path);
+#ifdef _WIN32
+    HANDLE file = CreateFileW(p.c_str(), GENERIC_READ | FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return windowsError(GetLastError());
+    }
+    std::string line;
+    LARGE_INTEGER size{};
+    char tail[2] = {'\r', '\n'};
+    if (GetFileSizeEx(file, &size) != 0 && size.QuadPart > 0) {
+        LARGE_INTEGER at{};
+        at.QuadPart = size.QuadPart >= 2 ? size.QuadPart - 2 : 0;
+        DWORD read = 0;
+        tail[0] = '\0';
+        if (SetFilePointerEx(file, at, nullptr, FILE_BEGIN) != 0) {
+            ReadFile(file, tail + (size.QuadPart >= 2 ? 0 : 1), size.QuadPart >= 2 ? 2 : 1, &read, nullptr);
+        }
+    }
+    if (tail[0] != '\r' || tail[1] != '\n') {
+        line = "\r\n";
+    }
+    line.append(bytes);
+    std::error_code error;
+    std::string_view rest(line);
+    while (!rest.empty() && !error) {
+        DWORD written = 0;
+        auto piece = static_cast<DWORD>(std::min<std::size_t>(rest.size(), 1U << 30));
+        if (WriteFile(file, rest.data(), piece, &written, nullptr) == 0) {
+            error = windowsError(GetLastError());
+        } else if (written == 0) {
+            error = std::make_error_code(std::errc::io_error);
+        }
+        rest.remove_prefix(written);
+    }
+    if (!error && FlushFileBuffers(file) == 0) {
+        error = windowsError(GetLastError());
+    }
+    CloseHandle(file);
+    return error;
+#else
+    int fd = ::open(p.c_str(), O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        return lastError();
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::make_error_code(std::errc::invalid_argument);
+    }
+    std::string line;
+    char tail[2] = {'\r', '\n'};
+    if (st.st_size > 0) {
+        tail[0] = '\0';
+        const off_t from = st.st_size >= 2 ? st.st_size - 2 : 0;
+        if (::pread(fd, tail + (st.st_size >= 2 ? 0 : 1), st.st_size >= 2 ? 2 : 1, from) < 0) {
+            tail[1] = '\0';
+        }
+    }
+    if (tail[0] != '\r' || tail[1] != '\n') {
+        line = "\r\n";
+    }
+    line.append(bytes);
+    std::string_view rest(line);
+    std::error_code error;
+    while (!rest.empty() && !error) {
+        ssize_t written = ::write(fd, rest.data(), rest.size());
+        if (written < 0 && errno != EINTR) {
+            error = lastError();
+        } else if (written == 0) {
+            error = std::make_error_code(std::errc::io_error);
+        }
+        rest.remove_prefix(written > 0 ? static_cast<std::size_t>(written) : 0);
+    }
+    if (!error && ::fsync(fd) != 0) {
+        error = lastError();
+    }
+    if (::close(fd) != 0 && !error) {
+        error = lastError();
+    }
+    return error;
+#endif
+}
+
+std::optional<std::uintmax_t> RealDisk::fileSize(const std::string& path) {
+    std::error_code ec;
+    fs::path p = toPath(path);
+    if (!fs::is_regular_file(p, ec)) {
+        return std::nullopt;
+    }
+    std::uintmax_t size = fs::file_size(p, ec);
+    if (ec) {
+        return std::nullopt;
+    }
+    return size;
+}
+
 std::string systemErrorText(std::error_code error) {
     if (error == std::errc::no_such_file_or_directory) {
         return "Filen eller mappen finns inte.";

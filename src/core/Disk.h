@@ -69,6 +69,13 @@ class Disk {
     // description of the error in Swedish (see systemErrorText). With `sharedLike` naming
     // a folder, the new one takes its permission bits and its group, as createNew.
     virtual std::string createFolder(const std::string& path, const std::string& sharedLike) = 0;
+    // Adds the bytes at the end of an existing regular file (never through a link) and
+    // forces them onto the storage device. When the file does not end in CR LF (a writer
+    // stopped half-way), a CR LF goes first, so the bytes begin a line of their own. The
+    // empty error on success.
+    virtual std::error_code appendLine(const std::string& path, std::string_view bytes) = 0;
+    // The size of a regular file in bytes; nothing when it is missing or something else.
+    virtual std::optional<std::uintmax_t> fileSize(const std::string& path) = 0;
 };
 
 // The file system of this machine.
@@ -91,6 +98,8 @@ class RealDisk : public Disk {
     bool isWritable(const std::string& path) override;
     std::optional<Date> modificationDate(const std::string& path) override;
     std::string createFolder(const std::string& path, const std::string& sharedLike) override;
+    std::error_code appendLine(const std::string& path, std::string_view bytes) override;
+    std::optional<std::uintmax_t> fileSize(const std::string& path) override;
 };
 
 // The platform's path for a path read from a file (Windows-1252, either separator).

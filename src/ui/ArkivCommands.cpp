@@ -2,6 +2,7 @@
 
 #include "core/BookingSave.h"
 #include "core/BookingWrite.h"
+#include "core/ChangeLog.h"
 #include "core/Path.h"
 
 #include <cstdio>
@@ -64,14 +65,15 @@ LoadResult arkiv_open(BookingTable& table, BookingFileState& file, const std::st
 }
 
 bool arkiv_saveas(BookingTable& table, BookingFileState& file, const std::string& backupmapp,
-                  Platform& platform) {
+                  Platform& platform, const Workstation& workstation) {
     std::string chosen = platform.messages.saveFileName(kBookingFolder, kBookingFilter);
     if (chosen.empty()) {
         file.aktuellfil.clear();
         return false;
     }
     std::string name = utantillagg(chosen) + ".bok";
-    if (platform.disk.exists(name) && !mayReplace(name, backupmapp, platform)) {
+    const bool replacing = platform.disk.exists(name);
+    if (replacing && !mayReplace(name, backupmapp, platform)) {
         return false;
     }
     std::string previous = file.aktuellfil;
@@ -79,6 +81,13 @@ bool arkiv_saveas(BookingTable& table, BookingFileState& file, const std::string
     if (!sparabokningar(table, file, platform)) {
         file.aktuellfil = previous;
         return false;
+    }
+    if (replacing) {
+        // Whoever looks for a lost booking in that file's history learns it was replaced
+        // whole. A log that cannot be written takes nothing back.
+        LogEntry entry{
+            logTime(platform.clock.now()), kEventReplaced, {}, workstation.user, workstation.host, {}, {}};
+        appendToLog(platform.disk.linkTarget(name), entry, platform.disk);
     }
     return true;
 }

@@ -5,6 +5,7 @@
 #include "core/BookingFile.h"
 #include "core/BookingTable.h"
 #include "core/Platform.h"
+#include "core/Workstation.h"
 
 #include <string>
 
@@ -24,8 +25,9 @@ LoadResult arkiv_open(BookingTable& table, BookingFileState& file, const std::st
 // only once a copy of it lies in the backup folder (beside it when there is none), named
 // with the moment of the replace. A cancelled dialog leaves no booking file open; "No", a
 // copy that cannot be written or a save refused for its size keeps the previous file open.
-// Returns whether the bookings were saved.
+// A replaced file's change log records "Filen ersatt" by `workstation`. Returns whether
+// the bookings were saved.
 bool arkiv_saveas(BookingTable& table, BookingFileState& file, const std::string& backupmapp,
-                  Platform& platform);
+                  Platform& platform, const Workstation& workstation = thisWorkstation());
 
 } // namespace tivra

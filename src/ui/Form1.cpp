@@ -114,6 +114,7 @@ void Form1::buildMenus() {
     Arkiv_skrivut = menuEntry(Arkiv, "Arkiv_skrivut", "Skriv ut", true);
     Arkiv_skrivare = menuEntry(Arkiv, "Arkiv_skrivare", "Skrivare", true);
     Arkiv_exportera = menuEntry(Arkiv, "Arkiv_exportera", "Exportera...", true);
+    Arkiv_historik = menuEntry(Arkiv, "Arkiv_historik", "Historik...", true);
     Arkiv->addSeparator();
     Arkiv_avsluta_ = menuEntry(Arkiv, "Arkiv_avsluta", "Avsluta", true);
 
@@ -125,6 +126,7 @@ void Form1::buildMenus() {
     connect(arkiv_open_, &QAction::triggered, this, &Form1::arkiv_open);
     connect(arkiv_saveas_, &QAction::triggered, this, &Form1::arkiv_saveas);
     connect(Arkiv_exportera, &QAction::triggered, this, &Form1::Arkiv_exportera_Click);
+    connect(Arkiv_historik, &QAction::triggered, this, &Form1::Arkiv_historik_Click);
     connect(Arkiv_avsluta_, &QAction::triggered, this, &Form1::Arkiv_avsluta);
     connect(Arkiv_ini, &QAction::triggered, this, &Form1::Arkiv_ini_Click);
     connect(Arkiv_skrivut, &QAction::triggered, this, &Form1::Arkiv_skrivut_Click);

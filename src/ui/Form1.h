@@ -20,6 +20,7 @@
 #include "booking/ChangeSequence.h"
 #include "config/Program.h"
 #include "config/Startup.h"
+#include "core/ChangeLog.h"
 #include "core/Platform.h"
 #include "ui/SchoolPlace.h"
 #include "view/GridGeometry.h"
@@ -63,6 +64,7 @@ class Form3;
 class Form4;
 class Form5;
 class FreeRoomsWindow;
+class HistoryWindow;
 class GridBox;
 class PrintOutput;
 struct WeekView;
@@ -167,6 +169,7 @@ class Form1 : public QMainWindow {
     void Arkiv_skrivut_Click();
     void Arkiv_skrivare_Click();
     void Arkiv_exportera_Click(); // "Exportera...": the shown grid to a calendar or spreadsheet
+    void Arkiv_historik_Click();  // "Historik...": the change log, and "Återställ"
     void Command4_Click();        // "Skriv ut": the shown object's week schedule
     void help_help_Click();
     void help_om_Click();
@@ -238,6 +241,8 @@ class Form1 : public QMainWindow {
     void markEdited();
     // Runs a change of the booking rows and redraws when the table may show otherwise.
     ChangeResult runBookingChange(const std::function<ChangeResult(ChangeEnvironment&)>& change);
+    // Asks for a day backup; the reading of its differences from the file now, or nothing.
+    std::function<LogContent()> backupComparison();
     TimeAxis timeAxis() const;
 
     Program& program_;
@@ -253,6 +258,7 @@ class Form1 : public QMainWindow {
     QAction* Arkiv_skrivut = nullptr;
     QAction* Arkiv_skrivare = nullptr;
     QAction* Arkiv_exportera = nullptr;
+    QAction* Arkiv_historik = nullptr;
     QAction* Arkiv_avsluta_ = nullptr;
     QMenu* help = nullptr;
     QAction* help_help = nullptr;
@@ -312,7 +318,8 @@ class Form1 : public QMainWindow {
     QLabel* statusFile_ = nullptr;
     QFileSystemWatcher* watcher_ = nullptr;
     FileStamp stamp_;
-    bool changing_ = false; // a change of this copy runs: no reload from under it
+    bool changing_ = false;  // a change of this copy runs: no reload from under it
+    std::string logFailure_; // why the last change is missing from the change log
 
     // Printing and help.
     std::unique_ptr<QPrinter> printer_; // the printer of this run, as Arkiv "Skrivare" set it
@@ -322,6 +329,7 @@ class Form1 : public QMainWindow {
     QPointer<Form3> form3_;
     QPointer<Form5> form5_;
     QPointer<FreeRoomsWindow> freeRooms_;
+    QPointer<HistoryWindow> history_;
 };
 
 } // namespace tivra

@@ -114,6 +114,7 @@ ChangeResult Form1::runBookingChange(const std::function<ChangeResult(ChangeEnvi
     changing_ = true;
     ChangeResult result = change(env);
     changing_ = false;
+    logFailure_ = env.logFailure;
     rememberBookingFile();
     if (!env.redrawn && (result == ChangeResult::Saved || program_.bookingFile.loadedBytes != loaded)) {
         visasalsschema();

@@ -119,6 +119,11 @@ std::optional<Date> FaultyDisk::modificationDate(const std::string& path) {
         onModificationDate, [&] { return RealDisk::modificationDate(path); }, path);
 }
 
+std::error_code FaultyDisk::appendLine(const std::string& path, std::string_view bytes) {
+    return hooked(
+        onAppend, [&] { return RealDisk::appendLine(path, bytes); }, path);
+}
+
 TempDir::TempDir() {
     std::random_device rd;
     auto base = std::filesystem::temp_directory_path();

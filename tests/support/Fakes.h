@@ -74,6 +74,8 @@ class FaultyDisk : public RealDisk {
     std::function<std::optional<bool>(const std::string& from, const std::string& to)> onReplace;
     std::function<std::optional<bool>(const std::string& path)> onWritable;
     std::function<std::optional<std::optional<Date>>(const std::string& path)> onModificationDate;
+    // An append that fails with this error, writing nothing.
+    std::function<std::optional<std::error_code>(const std::string& path)> onAppend;
     std::vector<std::string> writes; // paths written, in order
 
     std::optional<std::string> readAll(const std::string& path) override;
@@ -82,6 +84,7 @@ class FaultyDisk : public RealDisk {
     bool replace(const std::string& from, const std::string& to) override;
     bool isWritable(const std::string& path) override;
     std::optional<Date> modificationDate(const std::string& path) override;
+    std::error_code appendLine(const std::string& path, std::string_view bytes) override;
 };
 
 // A fresh empty folder, removed with everything in it at the end of the test.

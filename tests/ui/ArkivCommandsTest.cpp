@@ -1,6 +1,7 @@
 // "Spara som" over a booking file that exists: what it asks, and the copy it keeps first.
 // The menu's wiring is tested on the window (MenusAndDialogsTest).
 #include "ui/ArkivCommands.h"
+#include "core/ChangeLog.h"
 #include "support/Fakes.h"
 #include "support/InFolder.h"
 #include "support/Rows.h"
@@ -51,9 +52,12 @@ TEST(ArkivSaveas, ReplacingABookingFileAsksWithItsBookingsAndKeepsACopyFirst) {
               "Spara bokningar|sub/../annan.bok finns redan och har 3 bokningar. Vill du ers\xE4tta den?");
     EXPECT_EQ(file.aktuellfil, "skolan.bok");
     EXPECT_TRUE(fs::is_empty("backup"));
-    EXPECT_TRUE(arkiv_saveas(table, file, "backup/", platform));
+    EXPECT_TRUE(arkiv_saveas(table, file, "backup/", platform, {"anna", "rum-12"}));
     EXPECT_EQ(readBytes("backup/annan.ersatt-20261207-142501.bok"), theirs);
     EXPECT_EQ(readBytes("annan.bok"), ours);
+    // The replaced file's history says so.
+    EXPECT_EQ(readBytes("annan.logg"), "TIVRA-LOGG 1\r\n2026-12-07 14:25:01\tFilen ersatt\t\tanna\trum-12\t" +
+                                           std::string(18, '\t') + ".\r\n");
 
     // Through a link, without a backup folder: the copy lies beside the file replaced.
     writeBytes("annan.bok", theirs);
@@ -63,6 +67,8 @@ TEST(ArkivSaveas, ReplacingABookingFileAsksWithItsBookingsAndKeepsACopyFirst) {
     messages.answers = {true};
     EXPECT_TRUE(arkiv_saveas(table, file, "", platform));
     EXPECT_EQ(readBytes("annan.ersatt-20261207-142502.bok"), theirs);
+    EXPECT_EQ(readLogBytes(readBytes("annan.logg")).entries.size(), 2U)
+        << "beside the file the link leads to";
     EXPECT_EQ(readBytes("annan.bok"), ours);
     EXPECT_TRUE(fs::is_symlink("l\xC3\xA4nk.bok"));
 

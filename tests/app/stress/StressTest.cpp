@@ -2,10 +2,13 @@
 // booking into one file at once, and copies killed at random moments inside a change.
 // scripts/test runs them with the rest; `ctest -LE stress` leaves them out.
 #include "app/Process.h"
+#include "core/ChangeLog.h"
 
 #include <atomic>
 #include <csignal>
+#include <mutex>
 #include <random>
+#include <set>
 
 namespace tivra {
 namespace {
@@ -82,6 +85,47 @@ TEST(BookCommand, SixteenCopiesReachingOneFileByTwoPathsLoseNothing) {
         EXPECT_NE(bytes.find(crlf(b.lines())), std::string::npos) << b;
     }
     EXPECT_FALSE(std::filesystem::exists(dir.file("liten.bok.lock")));
+}
+
+// Sixteen copies book at once, two for every time, so that half of the attempts are
+// refused: the change log holds exactly one entry for each booking reported made, by the
+// copy that made it, and none for a refusal.
+TEST(BookCommand, SixteenCopiesLogExactlyTheBookingsTheyReportMade) {
+    TempDir dir;
+    TempDir scratch;
+    school(dir, {});
+    std::mutex guard;
+    std::set<std::string> made; // "signature room day start"
+    int refusals = 0;
+    std::vector<std::thread> copies;
+    for (int p = 0; p < 16; ++p) {
+        copies.emplace_back([&, p] {
+            for (int i = 0; i < 10; ++i) {
+                const int slot = p % 8 * 10 + i;
+                Row b = booking("P" + std::to_string(p), slot / 20, slot % 5 + 1, 8 + slot % 20 / 5, 10);
+                const int status =
+                    finish(start("book", dir, optionsFor(b), scratch.file("err" + std::to_string(p))));
+                std::lock_guard<std::mutex> hold(guard);
+                if (status == 0) {
+                    made.insert(b.signatur + " " + b.objekt + " " + b.dag + " " + b.starttid);
+                } else {
+                    ++refusals;
+                }
+            }
+        });
+    }
+    std::ranges::for_each(copies, [](std::thread& copy) { copy.join(); });
+    EXPECT_EQ(made.size(), 80U);
+    EXPECT_EQ(refusals, 80);
+    LogContent log = readLogBytes(readBytes(dir.file("liten.logg")));
+    EXPECT_EQ(log.error, "");
+    std::multiset<std::string> logged;
+    for (const LogEntry& e : log.entries) {
+        EXPECT_EQ(e.handelse, "Bokat");
+        EXPECT_EQ(e.signatur, e.efter.signatur);
+        logged.insert(e.efter.signatur + " " + e.efter.objekt + " " + e.efter.dag + " " + e.efter.starttid);
+    }
+    EXPECT_EQ(logged, std::multiset<std::string>(made.begin(), made.end()));
 }
 
 // Copies killed at random moments while they book into or cancel from a large file: the
@@ -162,6 +206,17 @@ TEST(CancelCommand, AWriterKilledAtAnyMomentNeverTearsTheFileAndLeavesNoLockInTh
     EXPECT_EQ(readBytes(err), "");
     EXPECT_GT(changed, 0);
     EXPECT_LT(changed, i) << "some kills left the file as it was";
+
+    // A copy killed inside its append leaves at most a torn last line: the log still reads,
+    // and the next change's entry is whole and last.
+    Row last = booking("SIST", 7, 5, 19, 52);
+    ASSERT_EQ(run("book", dir, optionsFor(last)).said(), "0: ");
+    LogContent log = readLogBytes(readBytes(dir.file("liten.logg")));
+    EXPECT_EQ(log.error, "");
+    ASSERT_FALSE(log.entries.empty());
+    EXPECT_LE(log.entries.size(), static_cast<std::size_t>(changed) + 2);
+    EXPECT_EQ(log.entries.back().efter.signatur, "SIST");
+    EXPECT_EQ(log.entries.back().handelse, "Bokat");
 }
 
 } // namespace
