@@ -11,7 +11,8 @@ namespace tivra {
 ExitStatus runChanging(const ChangeSetup& setup, bool answerYes, const Change& change) {
     RealDisk realDisk;
     Disk& disk = setup.disk != nullptr ? *setup.disk : realDisk;
-    SystemClock clock;
+    SystemClock systemClock;
+    Clock& clock = setup.clock != nullptr ? *setup.clock : systemClock;
     ConsoleMessages messages(std::cerr, answerYes);
     Platform platform{disk, clock, messages};
     Program program;

@@ -5,6 +5,7 @@
 #include "booking/ChangeSequence.h"
 #include "config/Program.h"
 #include "config/Startup.h"
+#include "core/Clock.h"
 #include "core/Disk.h"
 
 #include <functional>
@@ -12,11 +13,13 @@
 
 namespace tivra {
 
-// How a change meets the disk and the lock. The program a school installs uses the real
-// disk and the shared lock, always; the test tool built from the same libraries
-// (tests/app/tool) puts its own in their place to show, from outside, what they prevent.
+// How a mode meets the disk, the clock and the lock. The program a school installs uses
+// the real disk, the system clock and the shared lock, always; the test tool built from
+// the same libraries (tests/app/tool) puts its own in their place to show, from outside,
+// what they prevent, and to set the day a test runs on.
 struct ChangeSetup {
     Disk* disk = nullptr;     // the real disk when null
+    Clock* clock = nullptr;   // the system clock when null
     bool withoutLock = false; // no lock and no comparison before the replace
     // Told the booking file once start-up has opened it.
     std::function<void(const std::string& bookingFile)> opened;

@@ -9,8 +9,8 @@
 namespace tivra {
 namespace {
 
-ExitStatus check(const CommandContext& /*context*/) {
-    return runReading([](Loaded& loaded) {
+ExitStatus check(const CommandContext& context) {
+    return runReading(context.setup, [](Loaded& loaded) {
         for (const auto& [name, value] : checkSummary(loaded.program)) {
             std::cout << toUtf8(name) << ": " << toUtf8(value) << '\n';
         }

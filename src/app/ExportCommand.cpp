@@ -102,7 +102,7 @@ ExitStatus fileExport(const CommandOptions& o, Loaded& loaded) {
         return ExitStatus::Refused;
     }
     choice->lessons = o.isSet("lessons");
-    std::vector<Occurrence> found = occurrences(program, *choice, SystemClock().today());
+    std::vector<Occurrence> found = occurrences(program, *choice, loaded.platform.clock.today());
     const std::string text = o.isSet("ics") ? icsText(found, std::time(nullptr)) : csvText(found);
     return deliver(o, program, text, loaded.messages);
 }
@@ -120,13 +120,13 @@ ExitStatus runExport(const CommandContext& context) {
         return ExitStatus::Ended;
     }
     if (o.isSet("json")) {
-        return runReading([&](Loaded& loaded) { return jsonExport(o, loaded); });
+        return runReading(context.setup, [&](Loaded& loaded) { return jsonExport(o, loaded); });
     }
     if (o.isSet("object") == o.isSet("person")) {
         std::cerr << "Ange --object eller --person.\n";
         return ExitStatus::Ended;
     }
-    return runReading([&](Loaded& loaded) { return fileExport(o, loaded); });
+    return runReading(context.setup, [&](Loaded& loaded) { return fileExport(o, loaded); });
 }
 
 } // namespace

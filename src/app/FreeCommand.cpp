@@ -43,7 +43,7 @@ ExitStatus listFree(const CommandContext& context, Loaded& loaded) {
 }
 
 ExitStatus runFree(const CommandContext& context) {
-    return runReading([&](Loaded& loaded) { return listFree(context, loaded); });
+    return runReading(context.setup, [&](Loaded& loaded) { return listFree(context, loaded); });
 }
 
 } // namespace

@@ -58,7 +58,7 @@ std::optional<HistoryFilter> filterOf(const CommandOptions& o, const Program& pr
 std::optional<std::vector<LogEntry>> entriesOf(const CommandOptions& o, Loaded& loaded) {
     const Program& program = loaded.program;
     const std::string& bookingFile = program.bookingFile.aktuellfil;
-    RealDisk disk;
+    Disk& disk = loaded.platform.disk;
     if (!o.isSet("backup")) {
         LogContent log = readLogFile(logFileName(disk.linkTarget(bookingFile)), disk);
         if (!log.error.empty()) {
@@ -74,8 +74,7 @@ std::optional<std::vector<LogEntry>> entriesOf(const CommandOptions& o, Loaded& 
         return std::nullopt;
     }
     const std::string copy = backupnamn(bookingFile, program.settings.backupmapp, static_cast<int>(day));
-    SystemClock clock;
-    Platform platform{disk, clock, loaded.messages};
+    Platform& platform = loaded.platform;
     if (!disk.isFile(copy)) {
         loaded.messages.show("S\xE4kerhetskopian " + copy + " finns inte.", kTitle, Icon::Exclamation);
         return std::nullopt;
@@ -109,7 +108,7 @@ ExitStatus listHistory(const CommandOptions& o, Loaded& loaded) {
 }
 
 ExitStatus runHistory(const CommandContext& context) {
-    return runReading([&](Loaded& loaded) { return listHistory(context.options, loaded); });
+    return runReading(context.setup, [&](Loaded& loaded) { return listHistory(context.options, loaded); });
 }
 
 } // namespace

@@ -72,10 +72,11 @@ std::optional<QPageLayout> layoutOf(const CommandOptions& o) {
 }
 
 // Sends the plan to the output; the notes are reported once the document is done.
-PrintResult send(const PrintPlan& plan, const Program& program, PrintOutput& output, Messages& messages) {
+PrintResult send(const PrintPlan& plan, const Program& program, PrintOutput& output, Platform& platform) {
+    Messages& messages = platform.messages;
     PrintNotes notes;
     PrintResult result = output.print([&](PrintSurface& surface) {
-        notes = renderPlan(plan, program, SystemClock().today(), surface);
+        notes = renderPlan(plan, program, platform.clock.today(), surface);
         return true;
     });
     if (result == PrintResult::Done) {
@@ -85,9 +86,9 @@ PrintResult send(const PrintPlan& plan, const Program& program, PrintOutput& out
 }
 
 ExitStatus toPdf(const PrintPlan& plan, const Program& program, const QString& path, const QString& given,
-                 const QPageLayout& layout, Messages& messages) {
+                 const QPageLayout& layout, Platform& platform) {
     PdfOutput output(path, layout);
-    if (send(plan, program, output, messages) != PrintResult::Done) {
+    if (send(plan, program, output, platform) != PrintResult::Done) {
         std::cerr << "Filen " << given.toStdString() << " kunde inte skrivas. " << toUtf8(output.reason())
                   << '\n';
         return ExitStatus::Refused;
@@ -96,7 +97,7 @@ ExitStatus toPdf(const PrintPlan& plan, const Program& program, const QString& p
 }
 
 ExitStatus toPrinter(const PrintPlan& plan, const Program& program, const QString& name,
-                     const QPageLayout& layout, Messages& messages) {
+                     const QPageLayout& layout, Platform& platform) {
     QPrinter printer(QPrinter::HighResolution);
     PrinterOutput output(printer);
     if (!output.available()) {
@@ -107,7 +108,7 @@ ExitStatus toPrinter(const PrintPlan& plan, const Program& program, const QStrin
         printer.setPrinterName(name);
     }
     printer.setPageLayout(layout);
-    if (send(plan, program, output, messages) != PrintResult::Done) {
+    if (send(plan, program, output, platform) != PrintResult::Done) {
         std::cerr << "Utskriften kunde inte startas.\n";
         return ExitStatus::Refused;
     }
@@ -136,9 +137,9 @@ ExitStatus printLoaded(const CommandOptions& o, const QPageLayout& layout, Loade
         return ExitStatus::Refused;
     }
     if (o.isSet("pdf")) {
-        return toPdf(*plan, program, o.text("pdf"), o.typed("pdf"), layout, loaded.messages);
+        return toPdf(*plan, program, o.text("pdf"), o.typed("pdf"), layout, loaded.platform);
     }
-    return toPrinter(*plan, program, o.text("printer"), layout, loaded.messages);
+    return toPrinter(*plan, program, o.text("printer"), layout, loaded.platform);
 }
 
 ExitStatus runPrint(const CommandContext& context) {
@@ -146,7 +147,8 @@ ExitStatus runPrint(const CommandContext& context) {
     if (!layout) {
         return ExitStatus::Ended;
     }
-    return runReading([&](Loaded& loaded) { return printLoaded(context.options, *layout, loaded); });
+    return runReading(context.setup,
+                      [&](Loaded& loaded) { return printLoaded(context.options, *layout, loaded); });
 }
 
 } // namespace

@@ -9,9 +9,11 @@
 
 namespace tivra {
 
-ExitStatus runReading(const std::function<ExitStatus(Loaded& loaded)>& read) {
-    RealDisk disk;
-    SystemClock clock;
+ExitStatus runReading(const ChangeSetup& setup, const std::function<ExitStatus(Loaded& loaded)>& read) {
+    RealDisk realDisk;
+    Disk& disk = setup.disk != nullptr ? *setup.disk : realDisk;
+    SystemClock systemClock;
+    Clock& clock = setup.clock != nullptr ? *setup.clock : systemClock;
     ConsoleMessages messages(std::cerr);
     Platform platform{disk, clock, messages};
     Program program;
@@ -20,7 +22,7 @@ ExitStatus runReading(const std::function<ExitStatus(Loaded& loaded)>& read) {
         if (view.ended) {
             return ExitStatus::Ended;
         }
-        Loaded loaded{program, view, messages, messages.printed() == 0};
+        Loaded loaded{program, view, messages, messages.printed() == 0, platform};
         return read(loaded);
     } catch (const ProgramEnded&) {
         return ExitStatus::Ended;

@@ -92,6 +92,7 @@ void shareLanes(std::vector<Box*>& group) {
 // instead of over each other. The boxes keep their order: the pool's numbering follows it.
 void sideBySide(std::vector<Box>& boxes) {
     std::vector<Box*> byStart;
+    byStart.reserve(boxes.size());
     for (Box& box : boxes) {
         byStart.push_back(&box);
     }

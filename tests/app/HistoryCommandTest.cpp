@@ -2,8 +2,6 @@
 // comparison with a day backup; a log or backup that cannot be read ends with status 1.
 #include "app/Process.h"
 
-#include <ctime>
-
 namespace tivra {
 namespace {
 
@@ -92,18 +90,18 @@ TEST(HistoryCommand, BackupListsTheBookingsGoneAndAddedSinceTheDayCopy) {
     const Row b = booking("BC", 2, 2, 9, 10);
     const Row c = booking("CD", 3, 2, 9, 10);
     school(dir, {b, c});
-    // A day that is not today, so start-up writes no copy of its own there.
-    std::time_t now = std::time(nullptr);
-    const int day = std::localtime(&now)->tm_mday % 28 + 1;
+    // Run on the 7th: start-up writes the 7th's copy, and the 8th's is the one compared.
+    const std::vector<std::string> seventh{"TIVRA_TEST_TODAY=2026-12-07"};
+    const int day = 8;
     writeBytes(dir.file("liten.bk" + std::to_string(day)), bookingFile({a, b}));
-    Outcome compared = run("history", dir, {"--backup", std::to_string(day)});
+    Outcome compared = run("history", dir, {"--backup", std::to_string(day)}, seventh);
     EXPECT_EQ(compared.said(), "0: ");
     EXPECT_EQ(compared.out, kHeader + "\tBorttagen\tR1\t10\tTIS\t09.00\xE2\x80\x93"
                                       "09.30\tAB\tKAB\t\t\n"
                                       "\tTillagd\tR3\t10\tTIS\t09.00\xE2\x80\x93"
                                       "09.30\tCD\tKCD\t\t\n");
-    const int missing = day % 28 + 1;
-    EXPECT_EQ(run("history", dir, {"--backup", std::to_string(missing)}).said(),
+    const int missing = 9;
+    EXPECT_EQ(run("history", dir, {"--backup", std::to_string(missing)}, seventh).said(),
               "1: Historik: S\xC3\xA4kerhetskopian liten.bk" + std::to_string(missing) + " finns inte.\n");
 }
 

@@ -5,12 +5,17 @@
 //   prevent;
 // - TIVRA_TEST_PAUSE_BEFORE_SAVE=FILE: when a change is about to write the booking file
 //   (after its reload and check, under the lock), it creates FILE and waits until the
-//   test removes it, so a test can write the file in between at a known moment.
+//   test removes it, so a test can write the file in between at a known moment;
+// - TIVRA_TEST_TODAY=YYYY-MM-DD: the day the program runs on, so that no test depends on
+//   the day it is run (the time of day and the pauses stay the system's).
 #include "app/CommandLine.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QThread>
+
+#include <cstdio>
+#include <optional>
 
 #include <string>
 #include <system_error>
@@ -38,6 +43,32 @@ class PausingDisk : public tivra::RealDisk {
     }
 };
 
+// The system clock on another day.
+class DayClock : public tivra::SystemClock {
+  public:
+    explicit DayClock(tivra::Date day) : day_(day) {}
+    tivra::Date today() override { return day_; }
+    tivra::DateTime now() override {
+        tivra::DateTime moment = SystemClock::now();
+        moment.date = day_;
+        return moment;
+    }
+
+  private:
+    tivra::Date day_;
+};
+
+std::optional<tivra::Date> testDay() {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    const QByteArray text = qgetenv("TIVRA_TEST_TODAY");
+    if (std::sscanf(text.constData(), "%d-%d-%d", &year, &month, &day) != 3) {
+        return std::nullopt;
+    }
+    return tivra::Date{year, month, day};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -46,6 +77,10 @@ int main(int argc, char** argv) {
     tivra::ChangeSetup setup;
     setup.disk = &disk;
     setup.withoutLock = qgetenv("TIVRA_TEST_UNSAFE_WRITES") == "1";
+    std::optional<DayClock> clock;
+    if (std::optional<tivra::Date> day = testDay()) {
+        setup.clock = &clock.emplace(*day);
+    }
     setup.opened = [&disk](const std::string& bookingFile) { disk.bookingFile = bookingFile; };
     return tivra::runCommandLine(argc, argv, setup);
 }
