@@ -12,6 +12,7 @@ class NoMessages : public Messages {
   public:
     void show(const std::string& text, const std::string&, Icon) override { throw std::runtime_error(text); }
     bool ask(const std::string& text, const std::string&) override { throw std::runtime_error(text); }
+    bool askNo(const std::string& text, const std::string&) override { throw std::runtime_error(text); }
     std::string input(const std::string& prompt, const std::string&, const std::string&) override {
         throw std::runtime_error(prompt);
     }

@@ -32,6 +32,7 @@ class CountingMessages : public Messages {
     int shown = 0;
     void show(const std::string&, const std::string&, Icon) override { ++shown; }
     bool ask(const std::string&, const std::string&) override { return false; }
+    bool askNo(const std::string&, const std::string&) override { return false; }
     std::string input(const std::string&, const std::string&, const std::string&) override { return {}; }
     std::string openFileName(const std::string&, const std::string&) override { return {}; }
     SaveChoice saveFile(const std::string&, const std::string&) override { return {}; }

@@ -31,6 +31,11 @@ bool ConsoleMessages::ask(const std::string& text, const std::string& title) {
     return answerYes_;
 }
 
+// The answer given on the command line counts whichever button is the default.
+bool ConsoleMessages::askNo(const std::string& text, const std::string& title) {
+    return ask(text, title);
+}
+
 std::string ConsoleMessages::input(const std::string& prompt, const std::string& title, const std::string&) {
     print(line(title, prompt));
     return {};

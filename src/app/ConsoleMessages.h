@@ -14,6 +14,7 @@ class ConsoleMessages : public Messages {
 
     void show(const std::string& text, const std::string& title, Icon icon) override;
     bool ask(const std::string& text, const std::string& title) override;
+    bool askNo(const std::string& text, const std::string& title) override;
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText) override;
     std::string openFileName(const std::string& folder, const std::string& filter) override;

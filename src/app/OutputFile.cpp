@@ -28,7 +28,8 @@ bool writeOutput(const Program& program, const QString& absolute, const QString&
     }
     RealDisk disk;
     const std::string path = fromUtf8(absolute.toStdString()).value_or("");
-    const std::string why = path.empty() ? std::string(kUnnamableFile) : writeOutputFile(disk, path, bytes);
+    const std::string why = path.empty() ? std::string(kUnnamableFile)
+                                         : writeWhole(disk, path, bytes, std::nullopt, kOutputFile).reason;
     if (!why.empty()) {
         messages.show("Filen " + path + " kunde inte skrivas. " + why, title, Icon::Exclamation);
         return false;

@@ -2,9 +2,9 @@
 
 #include "core/BookingSave.h"
 #include "core/ChangeLog.h"
+#include "core/ForwardingMessages.h"
 
 #include <algorithm>
-#include <exception>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -42,16 +42,16 @@ class LockGuard {
 
 // The messages of a run: what is raised under the lock waits until the lock is given
 // back, so nobody waits for the file while a box is on screen.
-class HeldMessages : public Messages {
+class HeldMessages : public ForwardingMessages {
   public:
-    HeldMessages(Messages& screen, LockGuard& guard) : screen_(screen), guard_(guard) {}
+    HeldMessages(Messages& screen, LockGuard& guard) : ForwardingMessages(screen), guard_(guard) {}
 
     // Gives the lock back and shows what waited, in order.
     void release() {
         guard_.release();
         std::vector<Held> waiting = std::exchange(held_, {});
         for (const Held& h : waiting) {
-            screen_.show(h.text, h.title, h.icon);
+            target().show(h.text, h.title, h.icon);
         }
     }
 
@@ -60,30 +60,29 @@ class HeldMessages : public Messages {
     }
     bool ask(const std::string& text, const std::string& title) override {
         release();
-        return screen_.ask(text, title);
+        return ForwardingMessages::ask(text, title);
     }
     bool askNo(const std::string& text, const std::string& title) override {
         release();
-        return screen_.askNo(text, title);
+        return ForwardingMessages::askNo(text, title);
     }
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText) override {
         release();
-        return screen_.input(prompt, title, defaultText);
+        return ForwardingMessages::input(prompt, title, defaultText);
     }
     std::string openFileName(const std::string& folder, const std::string& filter) override {
         release();
-        return screen_.openFileName(folder, filter);
+        return ForwardingMessages::openFileName(folder, filter);
     }
     SaveChoice saveFile(const std::string& folder, const std::string& filter) override {
         release();
-        return screen_.saveFile(folder, filter);
+        return ForwardingMessages::saveFile(folder, filter);
     }
     // The program may end without unwinding: the lock must not outlive it.
     [[noreturn]] void fatal(const std::string& text, const std::string& title) override {
         release();
-        screen_.fatal(text, title);
-        std::terminate(); // not reached: fatal never returns
+        ForwardingMessages::fatal(text, title);
     }
 
   private:
@@ -92,43 +91,32 @@ class HeldMessages : public Messages {
         std::string title;
         Icon icon;
     };
-    Messages& screen_;
     LockGuard& guard_;
     std::vector<Held> held_;
 };
 
 // The screen of a change: the window may redraw before the first message shows, and
 // again after each answered question, since the change then reloads.
-class RedrawFirst : public Messages {
+class RedrawFirst : public ForwardingMessages {
   public:
-    explicit RedrawFirst(ChangeEnvironment& env) : screen_(env.platform.messages), env_(env) {}
+    explicit RedrawFirst(ChangeEnvironment& env) : ForwardingMessages(env.platform.messages), env_(env) {}
 
     void show(const std::string& text, const std::string& title, Icon icon) override {
         redraw();
-        screen_.show(text, title, icon);
+        ForwardingMessages::show(text, title, icon);
     }
     bool ask(const std::string& text, const std::string& title) override {
         redraw();
-        return answered(screen_.ask(text, title));
+        return answered(ForwardingMessages::ask(text, title));
     }
     bool askNo(const std::string& text, const std::string& title) override {
         redraw();
-        return answered(screen_.askNo(text, title));
+        return answered(ForwardingMessages::askNo(text, title));
     }
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText) override {
         redraw();
-        return screen_.input(prompt, title, defaultText);
-    }
-    std::string openFileName(const std::string& folder, const std::string& filter) override {
-        return screen_.openFileName(folder, filter);
-    }
-    SaveChoice saveFile(const std::string& folder, const std::string& filter) override {
-        return screen_.saveFile(folder, filter);
-    }
-    [[noreturn]] void fatal(const std::string& text, const std::string& title) override {
-        screen_.fatal(text, title);
-        std::terminate(); // not reached: fatal never returns
+        return ForwardingMessages::input(prompt, title, defaultText);
     }
 
   private:
@@ -142,7 +130,6 @@ class RedrawFirst : public Messages {
         env_.redrawn = false;
         return yes;
     }
-    Messages& screen_;
     ChangeEnvironment& env_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "booking/Conflicts.h"
 #include "config/ObjectLists.h"
+#include "config/ViewObjects.h"
 #include "core/Number.h"
 
 namespace tivra {
@@ -11,8 +12,9 @@ std::variant<FreeRooms, std::string> ledigaSalar(const Program& program, const B
     if (std::optional<std::string> refusal = timeRefusal(fields)) {
         return *refusal;
     }
+    // Other objects when they are shown, else the rooms.
     const std::vector<std::string>& objects =
-        fields.vy == Vy::Annat ? program.settings.bokaobjekt : program.salar;
+        objectList(program, fields.vy == Vy::Annat ? Vy::Annat : Vy::Salar);
     Bokning mine = storedRow(fields, decimaltext(static_cast<long long>(week)));
     // The rows at that time are found once; each object then only looks among them.
     const std::vector<int> atTheTime = rowsAtTheTime(program.bokningar, mine);

@@ -174,7 +174,7 @@ std::string settingsText(const Settings& s) {
 }
 
 bool writeSettingsFile(const Settings& settings, Disk& disk, const std::string& path) {
-    return replaceWhole(disk, path, settingsText(settings)) == ReplaceOutcome::Replaced;
+    return writeWhole(disk, path, settingsText(settings)).outcome == WriteOutcome::Written;
 }
 
 } // namespace tivra

@@ -1,6 +1,5 @@
 #include "core/BookingFile.h"
 
-#include "core/BookingWrite.h"
 #include "core/FileReplace.h"
 #include "core/Lines.h"
 #include "core/Number.h"
@@ -119,11 +118,21 @@ void dailyBackup(const BookingFileState& file, const std::string& backupmapp, in
         }
     }
     if (n > 0) {
-        writeBackupCopy(name, bookingFileBytes(n, file.rad), file.aktuellfil, platform);
+        // A copy that cannot be written is left out.
+        writeWhole(platform.disk, name, bookingFileBytes(n, file.rad), std::nullopt,
+                   copyOptions(file.aktuellfil, platform));
     }
 }
 
 } // namespace
+
+WriteOptions copyOptions(const std::string& bookingFile, Platform& platform) {
+    WriteOptions options;
+    options.atLink = AtLink::Replace;
+    options.sharedLike = platform.disk.linkTarget(bookingFile);
+    options.retryClock = &platform.clock;
+    return options;
+}
 
 std::string antalrad(int count) {
     return "Antal: " + printform(static_cast<long long>(count)) + " ";

@@ -4,6 +4,7 @@
 #include "core/BookingTable.h"
 #include "core/Clock.h"
 #include "core/Disk.h"
+#include "core/FileReplace.h"
 #include "core/Lines.h"
 #include "core/Messages.h"
 #include "core/Platform.h"
@@ -56,6 +57,12 @@ std::optional<int> antalbokningar(std::string_view bytes);
 // The base name is the file's name without its extension; a "." in a folder name is
 // never taken for one. With an empty backupmapp the copy lands beside the booking file.
 std::string backupnamn(const std::string& aktuellfil, const std::string& backupmapp, int day);
+
+// How a copy of `bookingFile` is written (the day's backup copy, the copy kept before a
+// file is replaced): retried like the file itself, and whatever stands at the copy's name
+// (a link too) is replaced, never written through. The copy takes the booking file's
+// permission bits and group, so every colleague's first load of a day can replace it.
+WriteOptions copyOptions(const std::string& bookingFile, Platform& platform);
 
 // Reloads the open booking file into the booking rows of the table, and on the first
 // load of the run writes the day's backup copy (once a day: not when today's copy exists).

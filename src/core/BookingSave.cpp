@@ -1,6 +1,6 @@
 #include "core/BookingSave.h"
 
-#include "core/BookingWrite.h"
+#include "core/FileReplace.h"
 
 #include <algorithm>
 #include <optional>
@@ -30,6 +30,23 @@ std::optional<std::string> imageBytes(const BookingTable& table, BookingFileStat
     return bookingFileBytes(live, file.rad);
 }
 
+// Ends the program: a booking file that cannot be written must not be worked on.
+void writeFailed(const std::string& path, Messages& messages) {
+    messages.fatal("Fel vid skrivning av " + path + ". Meddela administrat\xF6ren. Programmet avslutas.",
+                   "Allvarligt fel");
+}
+
+WriteOutcome writeBookingFile(const BookingFileState& file, const std::string& bytes,
+                              const std::optional<std::string>& expected, Platform& platform) {
+    WriteOptions options;
+    options.retryClock = &platform.clock;
+    const WriteOutcome outcome = writeWhole(platform.disk, file.aktuellfil, bytes, expected, options).outcome;
+    if (outcome == WriteOutcome::Refused) {
+        writeFailed(file.aktuellfil, platform.messages);
+    }
+    return outcome;
+}
+
 } // namespace
 
 bool laggTillRad(BookingTable& table, const Bokning& booking, Messages& messages) {
@@ -48,7 +65,7 @@ bool sparabokningar(BookingTable& table, BookingFileState& file, Platform& platf
         return false;
     }
     std::optional<std::string> bytes = imageBytes(table, file, platform.messages);
-    return bytes && skrivfilBytes(file.aktuellfil, *bytes, platform);
+    return bytes && writeBookingFile(file, *bytes, std::nullopt, platform) == WriteOutcome::Written;
 }
 
 SaveResult saveIfUnchanged(BookingTable& table, BookingFileState& file, Platform& platform) {
@@ -59,13 +76,11 @@ SaveResult saveIfUnchanged(BookingTable& table, BookingFileState& file, Platform
     if (!bytes) {
         return SaveResult::NotSaved;
     }
-    switch (writeBytesIfUnchanged(file.aktuellfil, *bytes, file.loadedBytes, platform)) {
-    case GuardedWrite::Written:
-        return SaveResult::Saved;
-    case GuardedWrite::Overtaken:
-        return SaveResult::Overtaken;
-    }
-    return SaveResult::NotSaved;
+    // Under the lock no colleague is inside a save: what is left is from a killed one.
+    removeStaleTemporaries(platform.disk, file.aktuellfil);
+    return writeBookingFile(file, *bytes, file.loadedBytes, platform) == WriteOutcome::Written
+               ? SaveResult::Saved
+               : SaveResult::Overtaken;
 }
 
 } // namespace tivra

@@ -15,7 +15,8 @@ bool laggTillRad(BookingTable& table, const Bokning& booking, Messages& messages
 // Writes every booking row that is not cancelled to the open booking file. Refuses with a
 // message, leaving the file as it was, when there are more live bookings than the file
 // holds; false without a word when no booking file is open (the caller asks for one).
-// Returns whether the file was written; a file that cannot be written ends the program.
+// Returns whether the file was written; a file that cannot be written after four
+// attempts, 0.2 seconds apart, ends the program (Messages::fatal).
 bool sparabokningar(BookingTable& table, BookingFileState& file, Platform& platform);
 
 enum class SaveResult {

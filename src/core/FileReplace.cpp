@@ -38,21 +38,20 @@ bool isTemporaryOf(const std::string& name, const std::string& target) {
 namespace {
 
 struct Attempt {
-    ReplaceOutcome outcome = ReplaceOutcome::Failed;
+    WriteOutcome outcome = WriteOutcome::Refused;
     std::error_code error; // why it failed
 };
 
-Attempt attemptReplace(Disk& disk, const std::string& path, std::string_view bytes,
-                       const std::function<bool(const std::string& target)>& unchanged,
-                       const ReplaceOptions& options) {
+Attempt attemptWrite(Disk& disk, const std::string& path, std::string_view bytes,
+                     const std::optional<std::string>& expected, const WriteOptions& options) {
     const std::string target = options.atLink == AtLink::Follow ? disk.linkTarget(path) : path;
     const std::string temporary = temporaryName(target);
     const std::error_code created =
         disk.createNew(temporary, bytes, options.sharedLike.empty() ? target : options.sharedLike);
     if (created == std::errc::file_exists) {
-        return {ReplaceOutcome::Failed, created}; // not ours to remove
+        return {WriteOutcome::Refused, created}; // not ours to remove
     }
-    Attempt attempt{ReplaceOutcome::Failed, created};
+    Attempt attempt{WriteOutcome::Refused, created};
     if (created) {
         // A partly written file is left behind.
     } else if (!disk.flush(temporary) || disk.readAll(temporary) != bytes) {
@@ -60,11 +59,11 @@ Attempt attemptReplace(Disk& disk, const std::string& path, std::string_view byt
     } else if (!disk.isWritable(target)) {
         // A protected target stays protected: the rename must not get around it.
         attempt.error = std::make_error_code(std::errc::permission_denied);
-    } else if (unchanged && !unchanged(target)) {
-        attempt.outcome = ReplaceOutcome::Overtaken;
+    } else if (expected && disk.readAll(target) != *expected) {
+        attempt.outcome = WriteOutcome::Overtaken;
     } else if (disk.replace(temporary, target)) {
         disk.flushFolder(target);
-        return {ReplaceOutcome::Replaced, {}};
+        return {WriteOutcome::Written, {}};
     } else {
         attempt.error = std::make_error_code(std::errc::io_error);
     }
@@ -74,10 +73,25 @@ Attempt attemptReplace(Disk& disk, const std::string& path, std::string_view byt
 
 } // namespace
 
-ReplaceOutcome replaceWhole(Disk& disk, const std::string& path, std::string_view bytes,
-                            const std::function<bool(const std::string& target)>& unchanged,
-                            const ReplaceOptions& options) {
-    return attemptReplace(disk, path, bytes, unchanged, options).outcome;
+WriteResult writeWhole(Disk& disk, const std::string& path, std::string_view bytes,
+                       const std::optional<std::string>& expected, const WriteOptions& options) {
+    if (options.plainFileOnly) {
+        if (std::string refusal = outputPlaceRefusal(disk, path); !refusal.empty()) {
+            return {WriteOutcome::Refused, refusal};
+        }
+    }
+    const int attempts = options.retryClock ? kWriteAttempts : 1;
+    Attempt attempt;
+    for (int n = 1; n <= attempts; ++n) {
+        attempt = attemptWrite(disk, path, bytes, expected, options);
+        if (attempt.outcome != WriteOutcome::Refused) {
+            return {attempt.outcome, {}};
+        }
+        if (options.retryClock) {
+            options.retryClock->pause(std::chrono::milliseconds(200));
+        }
+    }
+    return {WriteOutcome::Refused, systemErrorText(attempt.error)};
 }
 
 std::string outputPlaceRefusal(Disk& disk, const std::string& path) {
@@ -86,14 +100,6 @@ std::string outputPlaceRefusal(Disk& disk, const std::string& path) {
         return "Det \xE4r ingen vanlig fil.";
     }
     return {};
-}
-
-std::string writeOutputFile(Disk& disk, const std::string& path, std::string_view bytes) {
-    if (std::string refusal = outputPlaceRefusal(disk, path); !refusal.empty()) {
-        return refusal;
-    }
-    const Attempt attempt = attemptReplace(disk, path, bytes, {}, {});
-    return attempt.outcome == ReplaceOutcome::Replaced ? std::string() : systemErrorText(attempt.error);
 }
 
 void removeStaleTemporaries(Disk& disk, const std::string& path, AtLink atLink) {

@@ -1,23 +1,21 @@
 #pragma once
-// Replacing a file whole so that nothing can tear it: not a failed write, not a copy of
-// the program killed in the middle, not a power loss. The new bytes go to a new temporary
-// file of a random name beside the real file (created, never opened through a link that
-// stands at its name), are flushed to the disk and read back, and only then take the
-// file's place in one rename, after which the folder is flushed too.
+// Writing a file whole so that nothing can tear it: not a failed write, not a copy of the
+// program killed in the middle, not a power loss. The new bytes go to a new temporary file
+// of a random name beside the real file (created, never opened through a link that stands
+// at its name), are flushed to the disk and read back, and only then take the file's place
+// in one rename, after which the folder is flushed too. The file is never truncated in
+// place, so a failed or interrupted write leaves the previous file whole.
+#include "core/Clock.h"
 #include "core/Disk.h"
 
-#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tivra {
 
-enum class ReplaceOutcome {
-    Replaced,
-    Failed,    // nothing replaced; the temporary file is gone
-    Overtaken, // `unchanged` said no: the file was left as it was
-};
+inline constexpr int kWriteAttempts = 4;
 
 // What a link at the file's name means.
 enum class AtLink {
@@ -25,25 +23,43 @@ enum class AtLink {
     Replace, // the link is replaced like any file and nothing is written through it (a copy)
 };
 
-struct ReplaceOptions {
+struct WriteOptions {
     AtLink atLink = AtLink::Follow;
     // The file whose permission bits and group the new file takes; empty: the file it
     // replaces, so colleagues keep the access they had.
     std::string sharedLike;
+    // With a clock, a failed attempt is tried again, up to four attempts in all, each
+    // failure followed by a pause of 0.2 seconds; without one, one attempt.
+    Clock* retryClock = nullptr;
+    // Refuses a name where anything but a plain file stands (a device, a pipe, a folder),
+    // for a name the user typed.
+    bool plainFileOnly = false;
 };
 
-// One attempt. `unchanged`, when given, is asked about the real file just before the
-// rename; a false answer leaves it untouched. A target that is not writable fails.
-ReplaceOutcome replaceWhole(Disk& disk, const std::string& path, std::string_view bytes,
-                            const std::function<bool(const std::string& target)>& unchanged = {},
-                            const ReplaceOptions& options = {});
+enum class WriteOutcome {
+    Written,
+    Overtaken, // the file no longer held the expected bytes; it was left as it was
+    Refused,   // nothing written, the temporary file is gone; `reason` says why
+};
+
+struct WriteResult {
+    WriteOutcome outcome = WriteOutcome::Refused;
+    std::string reason; // when refused, in Swedish
+};
+
+// Writes `bytes` as the whole file at `path`. With `expected`, the file's current bytes are
+// compared with it just before the rename: when they differ somebody wrote meanwhile, and
+// the file is left as it was. A target that is not writable is refused.
+WriteResult writeWhole(Disk& disk, const std::string& path, std::string_view bytes,
+                       const std::optional<std::string>& expected = std::nullopt,
+                       const WriteOptions& options = {});
+
+// How a file the user named (a PDF, an export) is written: over a plain file only.
+inline const WriteOptions kOutputFile{AtLink::Follow, {}, nullptr, true};
 
 // Why a name the user chose cannot be written: Windows-1252 has no place for some letter.
 inline constexpr const char kUnnamableFile[] = "Filnamnet har tecken som programmet inte kan hantera.";
 
-// A file the user named (a PDF, an export) written as replaceWhole writes, over a plain
-// file only: the empty text when it is in place, else why not, in Swedish.
-std::string writeOutputFile(Disk& disk, const std::string& path, std::string_view bytes);
 // Why nothing may be written to `path` at all (a device, a pipe or a folder stands there),
 // asked before a long document is made; empty when it may.
 std::string outputPlaceRefusal(Disk& disk, const std::string& path);

@@ -30,7 +30,7 @@ class Messages {
     virtual bool ask(const std::string& text, const std::string& title) = 0;
     // The same with No as the default button, for a step that Enter must not take by a
     // slip (booking over a lesson).
-    virtual bool askNo(const std::string& text, const std::string& title) { return ask(text, title); }
+    virtual bool askNo(const std::string& text, const std::string& title) = 0;
     // An input box; the empty text when cancelled.
     virtual std::string input(const std::string& prompt, const std::string& title,
                               const std::string& defaultText) = 0;

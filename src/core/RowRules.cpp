@@ -55,6 +55,25 @@ std::string endLabel(const Bokning& row) {
     return tidtext(endSlot(row));
 }
 
+MinuteSpan clipToAxis(double start, double length, double first, double last) {
+    if (start < first) {
+        length = std::max(0.0, length - (first - start));
+        start = first;
+    }
+    if (start > last) {
+        length = 0;
+    } else if (start + length > last) {
+        length = last - start;
+    }
+    return {start, length};
+}
+
+int rowDay(const Bokning& row) {
+    const double day = textvarde(row.dag);
+    return day >= 1 && day <= 7 && day == static_cast<double>(static_cast<int>(day)) ? static_cast<int>(day)
+                                                                                     : 0;
+}
+
 int endMinutes(const Bokning& row) {
     return (endSlot(row) - 1) * 5;
 }

@@ -32,9 +32,23 @@ bool rowOfObject(const BookingTable& table, int r, std::string_view name);
 // its week span.
 bool rowInWeek(const BookingTable& table, int r, int week);
 
+// The row's day, 1 (Monday) to 7; 0 for a day field that is not a whole number in that
+// range (a hand-edited file), which no printout or export shows.
+int rowDay(const Bokning& row);
+
 // The start of the row as a slot; 0 for a time without "." after its first character.
 // Silent: a redraw never stops at a message.
 int startSlot(const Bokning& row);
+
+// A span of minutes after midnight, as it shows on an hour axis.
+struct MinuteSpan {
+    double start = 0;
+    double length = 0;
+};
+// The span from `start` for `length` minutes cut to the axis from `first` to `last`: a
+// start before the axis moves to it, shortening the span; nothing of it is left past the
+// axis's end (a length of 0 or less shows nothing).
+MinuteSpan clipToAxis(double start, double length, double first, double last);
 
 // The end time shown in captions, details and printouts: start slot + Val(langd) / 5,
 // from the unclipped start and length. A length that is not a multiple of five minutes

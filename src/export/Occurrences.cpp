@@ -1,12 +1,12 @@
 #include "export/Occurrences.h"
 
+#include "config/ViewObjects.h"
 #include "core/Calendar.h"
 #include "core/Number.h"
 #include "core/RowRules.h"
 #include "core/TextHelpers.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <tuple>
 
@@ -47,32 +47,15 @@ bool chosen(const BookingTable& table, int r, const ExportChoice& choice) {
 } // namespace
 
 std::optional<ExportChoice> shownChoice(const Program& program) {
-    const Selection& shown = program.selection;
-    auto at = [](const std::vector<std::string>& list, int position) -> const std::string* {
-        return position >= 1 && position <= static_cast<int>(list.size())
-                   ? &list[static_cast<std::size_t>(position - 1)]
-                   : nullptr;
-    };
-    ExportChoice choice;
-    const std::string* entry = nullptr;
-    switch (shown.vy) {
-    case Vy::Salar:
-        entry = at(program.salar, shown.valdsal);
-        choice.objekt = entry != nullptr ? *entry : "";
-        break;
-    case Vy::Annat:
-        entry = at(program.settings.bokaobjekt, shown.valtobjekt);
-        choice.objekt = entry != nullptr ? *entry : "";
-        break;
-    case Vy::Personal:
-        entry = at(program.timetable.personal, shown.valdperson);
-        choice.person = entry != nullptr ? delaord(*entry).ord1 : "";
-        break;
-    default:
-        break;
-    }
+    const std::string* entry = chosenEntry(program);
     if (entry == nullptr) {
         return std::nullopt;
+    }
+    ExportChoice choice;
+    if (program.selection.vy == Vy::Personal) {
+        choice.person = delaord(*entry).ord1;
+    } else {
+        choice.objekt = *entry;
     }
     choice.forstavecka = program.settings.startvecka;
     choice.sistavecka = program.settings.slutvecka;
@@ -90,15 +73,14 @@ std::vector<Occurrence> occurrences(const Program& program, const ExportChoice& 
             continue;
         }
         const Bokning& row = table.row(r);
-        const double day = textvarde(row.dag);
-        if (day < 1 || day > 7 || day != std::floor(day)) {
+        const int day = rowDay(row);
+        if (day == 0) {
             continue;
         }
         const int start = (startSlot(row) - 1) * 5;
         const int end = endMinutes(row);
         for (int w = choice.forstavecka; w <= choice.sistavecka; ++w) {
-            std::optional<Date> date =
-                rowInWeek(table, r, w) ? kalenderdatum(w, static_cast<int>(day), lage) : std::nullopt;
+            std::optional<Date> date = rowInWeek(table, r, w) ? kalenderdatum(w, day, lage) : std::nullopt;
             if (date && startSlot(row) > 0) {
                 found.push_back(Occurrence{*date, w, start, end, table.isLesson(r), row.objekt, row.signatur,
                                            row.kommentar, row.larare, uidOf(row, w)});

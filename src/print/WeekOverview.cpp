@@ -35,12 +35,6 @@ struct Piece {
     std::size_t count = 0;
 };
 
-int dayOf(const Bokning& row) {
-    const double day = textvarde(row.dag);
-    return day >= 1 && day <= 7 && day == static_cast<double>(static_cast<int>(day)) ? static_cast<int>(day)
-                                                                                     : 0;
-}
-
 OverviewEntry entryOf(const BookingTable& table, int r) {
     const Bokning& row = table.row(r);
     return {row.starttid + "\x96" + endLabel(row) + " " + row.signatur, row.kommentar, table.isLesson(r)};
@@ -273,7 +267,7 @@ std::vector<OverviewRow> overviewRows(const Program& program, const OverviewChoi
     bool any = false;
     const BookingTable& table = program.bokningar;
     auto place = [&](int r, std::size_t k) {
-        const int day = dayOf(table.row(r));
+        const int day = rowDay(table.row(r));
         if (day < 1 || day > days || !rowInWeek(table, r, week)) {
             return;
         }

@@ -101,12 +101,12 @@ class SchedulePage {
             if (!rowInWeek(table, r, w)) {
                 continue;
             }
-            double dag = textvarde(table.row(r).dag);
+            const int day = rowDay(table.row(r));
             // A day outside the columns has no place on the page.
-            if (dag != static_cast<double>(static_cast<int>(dag)) || dag < 1 || dag > base_.n) {
+            if (day == 0 || day > base_.n) {
                 continue;
             }
-            drawn.emplace_back(r, static_cast<int>(dag));
+            drawn.emplace_back(r, day);
         }
         return drawn;
     }
@@ -148,19 +148,10 @@ class SchedulePage {
         // Clipped to the axis (it ends at midnight); the end label still tells the real end.
         const double first = g_.starttimme * 60.0;
         const double end = (g_.starttimme + g_.timmar) * 60.0;
-        double S = (printedStartSlot(out_, row) - 1) * 5.0;
-        double L = textvarde(row.langd);
-        if (S < first) {
-            L = std::max(0.0, L - (first - S));
-            S = first;
-        }
-        if (S > end) {
-            L = 0;
-        } else if (S + L > end) {
-            L = end - S;
-        }
-        const double T = g_.top(S);
-        const double B = g_.height(L);
+        const MinuteSpan span =
+            clipToAxis((printedStartSlot(out_, row) - 1) * 5.0, textvarde(row.langd), first, end);
+        const double T = g_.top(span.start);
+        const double B = g_.height(span.length);
         const double left = X(d - 1);
         const bool lesson = table.isLesson(r);
         legend_ = legend_ || lesson;

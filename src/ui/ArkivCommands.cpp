@@ -1,8 +1,8 @@
 #include "ui/ArkivCommands.h"
 
 #include "core/BookingSave.h"
-#include "core/BookingWrite.h"
 #include "core/ChangeLog.h"
+#include "core/FileReplace.h"
 #include "core/Path.h"
 
 #include <cstdio>
@@ -43,7 +43,9 @@ bool mayReplace(const std::string& name, const std::string& backupmapp, Platform
         return false;
     }
     const std::string copy = replacedCopyName(replaced, backupmapp, platform.clock.now());
-    if (!bytes || !writeBackupCopy(copy, *bytes, replaced, platform)) {
+    if (!bytes ||
+        writeWhole(platform.disk, copy, *bytes, std::nullopt, copyOptions(replaced, platform)).outcome !=
+            WriteOutcome::Written) {
         platform.messages.show("En kopia av " + name + " kunde inte sparas som " + copy +
                                    ". Filen har inte ersatts.",
                                kSaveTitle, Icon::Exclamation);

@@ -40,7 +40,8 @@ void Form1::Arkiv_exportera_Click() {
     }
     std::vector<Occurrence> found = occurrences(program_, *choice, platform_.clock.today());
     const std::string text = csv ? csvText(found) : icsText(found, std::time(nullptr));
-    if (const std::string why = writeOutputFile(platform_.disk, name, text); !why.empty()) {
+    if (const std::string why = writeWhole(platform_.disk, name, text, std::nullopt, kOutputFile).reason;
+        !why.empty()) {
         platform_.messages.show("Filen " + name + " kunde inte skrivas. " + why, kTitle, Icon::Exclamation);
         return;
     }

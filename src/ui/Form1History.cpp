@@ -3,6 +3,7 @@
 #include "ui/Form1.h"
 
 #include "booking/Boka.h"
+#include "config/ViewObjects.h"
 #include "core/BookingFile.h"
 #include "core/ChangeLog.h"
 #include "core/Number.h"
@@ -15,12 +16,11 @@ namespace {
 // The room or other object on screen; empty in the staff view and the overview.
 std::string objectOnScreen(const Program& program) {
     const Selection& val = program.selection;
-    const std::vector<std::string>& list = val.vy == Vy::Annat ? program.settings.bokaobjekt : program.salar;
-    const int index = val.vy == Vy::Annat ? val.valtobjekt : val.valdsal;
-    if ((val.vy != Vy::Salar && val.vy != Vy::Annat) || index < 1 || index > static_cast<int>(list.size())) {
+    const std::string* entry = chosenEntry(program);
+    if ((val.vy != Vy::Salar && val.vy != Vy::Annat) || entry == nullptr) {
         return {};
     }
-    return list[static_cast<std::size_t>(index - 1)];
+    return *entry;
 }
 
 } // namespace

@@ -35,6 +35,7 @@ class QuietMessages : public Messages {
   public:
     void show(const std::string&, const std::string&, Icon) override {}
     bool ask(const std::string&, const std::string&) override { return false; }
+    bool askNo(const std::string&, const std::string&) override { return false; }
     std::string input(const std::string&, const std::string&, const std::string&) override { return {}; }
     std::string openFileName(const std::string&, const std::string&) override { return {}; }
     SaveChoice saveFile(const std::string&, const std::string&) override { return {}; }

@@ -96,8 +96,10 @@ std::string PdfOutput::store(const std::string& path, const QByteArray& document
         return kNotWhole;
     }
     RealDisk disk;
-    return writeOutputFile(disk, path,
-                           std::string_view(document.constData(), static_cast<std::size_t>(document.size())));
+    return writeWhole(disk, path,
+                      std::string_view(document.constData(), static_cast<std::size_t>(document.size())),
+                      std::nullopt, kOutputFile)
+        .reason;
 }
 
 } // namespace tivra

@@ -47,21 +47,6 @@ int previousWeek(int valdvecka, int startvecka) {
     return valdvecka > startvecka ? valdvecka - 1 : valdvecka;
 }
 
-const std::vector<std::string>& objectList(const Program& program, Vy vy) {
-    static const std::vector<std::string> none;
-    switch (vy) {
-    case Vy::Salar:
-        return program.salar;
-    case Vy::Annat:
-        return program.settings.bokaobjekt;
-    case Vy::Personal:
-        return program.timetable.personal;
-    case Vy::AllaBokningar:
-        break;
-    }
-    return none;
-}
-
 int findEntry(const std::vector<std::string>& list, std::string_view text) {
     std::string t = normalisera(text);
     auto found = std::find(list.begin(), list.end(), t);

@@ -3,6 +3,7 @@
 // Each function updates the stored choice and tells the window what to show; the window
 // redraws through visasalsschema when asked to.
 #include "config/Program.h"
+#include "config/ViewObjects.h"
 #include "core/Calendar.h"
 
 #include <string>
@@ -17,10 +18,6 @@ int correctedWeek(std::string_view text, int startvecka, int slutvecka);
 // The arrows ">" and "<": one week on or back, never past the period's ends.
 int nextWeek(int valdvecka, int slutvecka);
 int previousWeek(int valdvecka, int startvecka);
-
-// The entries of the object field for a view kind (rooms, other objects, staff; none for
-// the overview).
-const std::vector<std::string>& objectList(const Program& program, Vy vy);
 
 // The 1-based position of the first entry equal to the normalised text; 0 when none.
 int findEntry(const std::vector<std::string>& list, std::string_view text);

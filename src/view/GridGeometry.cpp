@@ -1,6 +1,7 @@
 #include "view/GridGeometry.h"
 
 #include "core/Number.h"
+#include "core/RowRules.h"
 
 #include <algorithm>
 
@@ -61,24 +62,13 @@ std::optional<Rect> placeBox(const GridGeometry& grid, const TimeAxis& axis, dou
     if (!validDay(static_cast<int>(std::clamp(day, 0LL, 8LL)))) {
         return std::nullopt;
     }
-    double first = axis.starttimme * 60.0;
-    double last = axis.sluttimme * 60.0;
-    double start = (startSlot - 1) * 5.0;
-    double len = length;
-    if (start < first) {
-        len = std::max(0.0, len - (first - start));
-        start = first;
-    }
-    double end = start + len;
-    if (start >= last) {
-        len = 0;
-    } else if (end > last) {
-        len -= end - last;
-    }
-    if (!(len > 0)) {
+    const MinuteSpan span =
+        clipToAxis((startSlot - 1) * 5.0, length, axis.starttimme * 60.0, axis.sluttimme * 60.0);
+    if (!(span.length > 0)) {
         return std::nullopt;
     }
-    return Rect{grid.dayBox(static_cast<int>(day)).left, axis.y(start), grid.dayWidth(), axis.height(len)};
+    return Rect{grid.dayBox(static_cast<int>(day)).left, axis.y(span.start), grid.dayWidth(),
+                axis.height(span.length)};
 }
 
 std::optional<Rect> visaShape1(const GridGeometry& grid, const TimeAxis& axis, int valddag, int s1, int s2) {

@@ -1,5 +1,6 @@
 #include "view/WeekView.h"
 
+#include "config/ViewObjects.h"
 #include "core/Number.h"
 #include "core/RowRules.h"
 #include "core/TextHelpers.h"
@@ -176,13 +177,7 @@ WeekView visasalsschema(const Program& program, const GridGeometry& grid, const 
         return visapersschema(program, grid, today);
     }
     WeekView view = freshView(program, today);
-    const std::string* name = nullptr;
-    if (val.vy == Vy::Salar) {
-        name = entryAt(program.salar, val.valdsal);
-    } else if (val.vy == Vy::Annat) {
-        name = entryAt(program.settings.bokaobjekt, val.valtobjekt);
-    }
-    if (name != nullptr) {
+    if (const std::string* name = chosenEntry(program); name != nullptr) {
         drawObject(program, grid, *name, view);
     }
     return view;

@@ -2,7 +2,6 @@
 // shared file: hand edits, links, colleagues with other permissions, copies killed inside a
 // save, odd files, a power loss.
 #include "core/BookingFile.h"
-#include "core/BookingWrite.h"
 #include "core/FileReplace.h"
 
 #include "BookingFixture.h"
@@ -183,10 +182,14 @@ class WriteTest : public BookingFixture {
   protected:
     const std::string old = bookingFile({{.signatur = "GAMMAL"}});
     const std::vector<Row> bookings{{.signatur = "\xD6VA"}, {.signatur = "BO"}};
-    const Lines rad = fileLines(bookings); // rad[1..18]
     const std::string expected = bookingFile(bookings);
 
-    WriteTest() { writeBytes(file.aktuellfil, old); }
+    WriteTest() {
+        writeBytes(file.aktuellfil, old);
+        for (const Row& booking : bookings) {
+            laggTillRad(table, booking, messages);
+        }
+    }
 };
 
 TEST_F(WriteTest, EveryFailedAttemptIsRetriedThenTheProgramEndsWithTheOldFileWhole) {
@@ -214,7 +217,7 @@ TEST_F(WriteTest, EveryFailedAttemptIsRetriedThenTheProgramEndsWithTheOldFileWho
         disk.onWritable = nullptr, disk.onWrite = nullptr, disk.onReplace = nullptr;
         messages.shown.clear(), clock.pauses.clear(), disk.writes.clear();
         fault();
-        EXPECT_THROW(skrivfil(file.aktuellfil, 2, rad, platform), ProgramEnded);
+        EXPECT_THROW(save(), ProgramEnded);
         EXPECT_EQ(messages.log(), Lines{"Allvarligt fel|Fel vid skrivning av " + file.aktuellfil +
                                         ". Meddela administrat\xF6ren. Programmet avslutas."});
         EXPECT_EQ(clock.pauses, std::vector<std::chrono::milliseconds>(4, std::chrono::milliseconds(200)));
@@ -232,20 +235,21 @@ TEST_F(WriteTest, AReadBackThatDiffersIsRetriedAndAGuardedWriteLeavesAFileThatCh
     disk.onRead = [&, n = 0U](const std::string&) mutable -> std::optional<std::optional<std::string>> {
         return n < faults.size() ? std::make_optional(std::make_optional(faults[n++])) : std::nullopt;
     };
-    ASSERT_TRUE(skrivfil(file.aktuellfil, 2, rad, platform));
+    ASSERT_TRUE(save());
     EXPECT_EQ(clock.pauses.size(), 2U);
     EXPECT_EQ(readBytes(file.aktuellfil), expected);
 
     // Written through a temporary file; a guarded write leaves a file that changed meanwhile
     writeBytes(file.aktuellfil, old);
     disk.writes.clear(), clock.pauses.clear();
-    EXPECT_EQ(writeIfUnchanged(file.aktuellfil, 2, rad, old, platform), GuardedWrite::Written);
+    file.loadedBytes = old;
+    EXPECT_EQ(saveIfUnchanged(table, file, platform), SaveResult::Saved);
     EXPECT_EQ(readBytes(file.aktuellfil), expected);
     EXPECT_NE(disk.writes.at(0).find(".tmp"), std::string::npos) << "the target is never truncated in place";
 
     const std::string theirs = bookingFile({{.signatur = "ANNAN"}});
     writeBytes(file.aktuellfil, theirs);
-    EXPECT_EQ(writeIfUnchanged(file.aktuellfil, 2, rad, old, platform), GuardedWrite::Overtaken);
+    EXPECT_EQ(saveIfUnchanged(table, file, platform), SaveResult::Overtaken);
     EXPECT_EQ(readBytes(file.aktuellfil), theirs);
     EXPECT_TRUE(leftovers().empty());
     EXPECT_TRUE(messages.shown.empty()) << "another writer is not a failed write";
@@ -343,7 +347,7 @@ class OrderDisk : public RealDisk {
 
 TEST_F(FileSafetyTest, AReplaceWritesFlushesReadsBackRenamesAndFlushesTheFolder) {
     OrderDisk order;
-    ASSERT_EQ(replaceWhole(order, file.aktuellfil, "Antal: 0\r\n"), ReplaceOutcome::Replaced);
+    ASSERT_EQ(writeWhole(order, file.aktuellfil, "Antal: 0\r\n").outcome, WriteOutcome::Written);
     EXPECT_EQ(order.steps, (std::vector<std::string>{"write", "flush", "read", "rename", "flush folder"}));
 }
 

@@ -1,7 +1,7 @@
 // The Windows branches of the disk: what the shared tests cannot show from a POSIX machine.
 // Built and run by the Windows build only.
 #ifdef _WIN32
-#include "core/BookingWrite.h"
+#include "core/BookingSave.h"
 
 #include "BookingFixture.h"
 
@@ -26,7 +26,7 @@ TEST_F(WindowsDisk, AReplaceRefusedWhileAnotherProgramHoldsTheFileIsRetried) {
         }
         return std::nullopt;
     };
-    EXPECT_TRUE(skrivfilBytes(file.aktuellfil, "Antal:  0 \r\n", platform));
+    EXPECT_TRUE(save());
     EXPECT_EQ(clock.pauses.size(), 1u) << "refused once, then written";
     EXPECT_EQ(readBytes(file.aktuellfil), "Antal:  0 \r\n");
     EXPECT_TRUE(leftovers().empty());
