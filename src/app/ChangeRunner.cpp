@@ -9,12 +9,10 @@
 namespace tivra {
 
 ExitStatus runChanging(const ChangeSetup& setup, bool answerYes, const Change& change) {
-    RealDisk realDisk;
-    Disk& disk = setup.disk != nullptr ? *setup.disk : realDisk;
-    SystemClock systemClock;
-    Clock& clock = setup.clock != nullptr ? *setup.clock : systemClock;
+    SetupDevices devices(setup);
+    Disk& disk = devices.disk();
     ConsoleMessages messages(std::cerr, answerYes);
-    Platform platform{disk, clock, messages};
+    Platform platform{disk, devices.clock(), messages};
     Program program;
     try {
         StartupView view = startup(program, platform);

@@ -25,6 +25,22 @@ struct ChangeSetup {
     std::function<void(const std::string& bookingFile)> opened;
 };
 
+// The disk and clock a mode runs with: the setup's own, or the real ones.
+class SetupDevices {
+  public:
+    explicit SetupDevices(const ChangeSetup& setup)
+        : disk_(setup.disk != nullptr ? *setup.disk : realDisk_),
+          clock_(setup.clock != nullptr ? *setup.clock : systemClock_) {}
+    Disk& disk() { return disk_; }
+    Clock& clock() { return clock_; }
+
+  private:
+    RealDisk realDisk_;
+    SystemClock systemClock_;
+    Disk& disk_;
+    Clock& clock_;
+};
+
 using Change = std::function<ExitStatus(Program& program, const StartupView& view, ChangeEnvironment& env)>;
 
 // Runs the start-up, then `change` with questions answered `answerYes`; returns what

@@ -10,12 +10,9 @@
 namespace tivra {
 
 ExitStatus runReading(const ChangeSetup& setup, const std::function<ExitStatus(Loaded& loaded)>& read) {
-    RealDisk realDisk;
-    Disk& disk = setup.disk != nullptr ? *setup.disk : realDisk;
-    SystemClock systemClock;
-    Clock& clock = setup.clock != nullptr ? *setup.clock : systemClock;
+    SetupDevices devices(setup);
     ConsoleMessages messages(std::cerr);
-    Platform platform{disk, clock, messages};
+    Platform platform{devices.disk(), devices.clock(), messages};
     Program program;
     try {
         StartupView view = startup(program, platform);
