@@ -15,14 +15,14 @@
 
 namespace tivra {
 
-inline constexpr OptionSpec kObjectOption{"object", "NAMN", "Salen, eller med --other det andra objektet."};
-inline constexpr OptionSpec kOtherOption{"other", nullptr, "Objektet är inte en sal."};
-inline constexpr OptionSpec kWeekOption{"week", "VECKA", "Veckan, 36, eller veckorna, 45-47 (se Veckor)."};
-inline constexpr OptionSpec kDayOption{"day", "DAG", "Dagen: MÅN, TIS, ONS, TOR, FRE (LÖR, SÖN med helg)."};
-inline constexpr OptionSpec kStartOption{"start", "TID", "Starttiden, till exempel 9.00."};
-inline constexpr OptionSpec kLengthOption{"length", "MINUTER", "Längden i minuter."};
-inline constexpr OptionSpec kSignatureOption{"signature", "SIGNATUR", "Din signatur."};
-inline constexpr OptionSpec kCommentOption{"comment", "TEXT", "Kommentaren."};
+inline constexpr OptionEntry kObjectOption{"object", "NAMN", "Salen, eller med --other det andra objektet."};
+inline constexpr OptionEntry kOtherOption{"other", nullptr, "Objektet är inte en sal."};
+inline constexpr OptionEntry kWeekOption{"week", "VECKA", "Veckan, 36, eller veckorna, 45-47 (se Veckor)."};
+inline constexpr OptionEntry kDayOption{"day", "DAG", "Dagen: MÅN, TIS, ONS, TOR, FRE (LÖR, SÖN med helg)."};
+inline constexpr OptionEntry kStartOption{"start", "TID", "Starttiden, till exempel 9.00."};
+inline constexpr OptionEntry kLengthOption{"length", "MINUTER", "Längden i minuter."};
+inline constexpr OptionEntry kSignatureOption{"signature", "SIGNATUR", "Din signatur."};
+inline constexpr OptionEntry kCommentOption{"comment", "TEXT", "Kommentaren."};
 
 // The fields and weeks the options name.
 struct BookingRequest {

@@ -30,14 +30,14 @@ std::string columns(const Lines& lines) {
     return out;
 }
 
-std::string optionName(const OptionSpec& option) {
+std::string optionName(const OptionEntry& option) {
     std::string name = std::string("--") + option.name;
     return option.valueName != nullptr ? name + ' ' + option.valueName : name;
 }
 
-std::string optionLines(const std::vector<OptionSpec>& options) {
+std::string optionLines(const std::vector<OptionEntry>& options) {
     Lines lines;
-    for (const OptionSpec& option : options) {
+    for (const OptionEntry& option : options) {
         lines.emplace_back(optionName(option), option.help);
     }
     return columns(lines);
@@ -86,7 +86,7 @@ std::string helpText(const std::vector<const CommandMode*>& modes) {
         summaries.emplace_back(mode->name, mode->summary);
     }
     out += "\nLägen\n" + columns(summaries);
-    std::vector<OptionSpec> common = commonOptions();
+    std::vector<OptionEntry> common = commonOptions();
     common.push_back({"help", nullptr, "Den här hjälpen."});
     common.push_back({"version", nullptr, "Programmets version."});
     out += "\nFlaggor för alla lägen\n" + optionLines(common);

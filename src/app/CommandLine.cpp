@@ -69,17 +69,17 @@ std::optional<Answer> folderRefusal(const QString& folder) {
     return std::nullopt;
 }
 
-const OptionSpec* optionNamed(const std::vector<OptionSpec>& options, const std::string& name) {
-    auto found = std::ranges::find_if(options, [&](const OptionSpec& o) { return name == o.name; });
+const OptionEntry* optionNamed(const std::vector<OptionEntry>& options, const std::string& name) {
+    auto found = std::ranges::find_if(options, [&](const OptionEntry& o) { return name == o.name; });
     return found == options.end() ? nullptr : &*found;
 }
 
-const OptionSpec* anyOption(const std::string& name) {
-    if (const OptionSpec* common = optionNamed(commonOptions(), name)) {
+const OptionEntry* anyOption(const std::string& name) {
+    if (const OptionEntry* common = optionNamed(commonOptions(), name)) {
         return common;
     }
     for (const CommandMode* mode : modes()) {
-        if (const OptionSpec* option = optionNamed(mode->options, name)) {
+        if (const OptionEntry* option = optionNamed(mode->options, name)) {
             return option;
         }
     }
@@ -102,7 +102,7 @@ std::optional<Answer> readOption(const QStringList& words, qsizetype& i, Split& 
     const QString& word = words[i];
     const qsizetype equals = word.indexOf(QLatin1Char('='));
     const std::string name = utf8(word.mid(2, equals < 0 ? -1 : equals - 2));
-    const OptionSpec* option = anyOption(name);
+    const OptionEntry* option = anyOption(name);
     if (option == nullptr) {
         return wrong("Okänd flagga: " + utf8(word.left(equals < 0 ? word.size() : equals)) +
                      ". Se tivra --help.");
@@ -157,7 +157,7 @@ std::variant<Split, Answer> split(const QStringList& words) {
 }
 
 // The first option given that `allowed` lacks.
-std::optional<std::string> foreignOption(const Split& s, const std::vector<OptionSpec>& allowed) {
+std::optional<std::string> foreignOption(const Split& s, const std::vector<OptionEntry>& allowed) {
     for (const std::string& name : s.given) {
         if (optionNamed(commonOptions(), name) == nullptr && optionNamed(allowed, name) == nullptr) {
             return name;

@@ -19,7 +19,7 @@ struct CommandMode {
     const char* name;
     const char* usage;   // the options after the name, as the help shows them
     const char* summary; // one line for the help
-    std::vector<OptionSpec> options;
+    std::vector<OptionEntry> options;
     bool prints = false; // draws text with fonts, so it needs the platform without a display
     ExitStatus (*run)(const CommandContext& context) = nullptr;
 };

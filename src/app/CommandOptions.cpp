@@ -28,8 +28,8 @@ bool CommandOptions::add(const std::string& name, const QString& typed, const QS
     return values_.emplace(name, Value{typed, value}).second;
 }
 
-const std::vector<OptionSpec>& commonOptions() {
-    static const std::vector<OptionSpec> common{
+const std::vector<OptionEntry>& commonOptions() {
+    static const std::vector<OptionEntry> common{
         {"dir", "MAPP", "Mappen med Tivra.ini; utan den aktuell mapp.", true},
     };
     return common;

@@ -11,7 +11,7 @@
 namespace tivra {
 
 // One option a mode takes.
-struct OptionSpec {
+struct OptionEntry {
     const char* name;      // without the dashes
     const char* valueName; // nullptr for an option that stands alone
     const char* help;      // UTF-8, one line
@@ -42,6 +42,6 @@ class CommandOptions {
 };
 
 // The options that every mode takes: --dir.
-const std::vector<OptionSpec>& commonOptions();
+const std::vector<OptionEntry>& commonOptions();
 
 } // namespace tivra
