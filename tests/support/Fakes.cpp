@@ -30,7 +30,7 @@ template <typename T> T next(std::deque<T>& queue, T none) {
 
 bool ScriptedMessages::ask(const std::string& text, const std::string& title) {
     shown.push_back({Kind::Ask, text, title, Icon::Question});
-    return next(answers, false);
+    return next(answers, true);
 }
 
 bool ScriptedMessages::askNo(const std::string& text, const std::string& title) {
@@ -41,7 +41,7 @@ bool ScriptedMessages::askNo(const std::string& text, const std::string& title) 
 std::string ScriptedMessages::input(const std::string& prompt, const std::string& title,
                                     const std::string& defaultText) {
     shown.push_back({Kind::Input, prompt + "|" + defaultText, title, Icon::Question});
-    return next(inputs, std::string());
+    return next(inputs, defaultText);
 }
 
 std::string ScriptedMessages::openFileName(const std::string& folder, const std::string& filter) {

@@ -15,8 +15,10 @@
 
 namespace tivra::test {
 
-// Records every dialog; answers questions, input boxes and file dialogs from queues
-// (No, empty and cancelled when a queue is empty). fatal records and throws ProgramEnded.
+// Records every dialog; answers questions, input boxes and file dialogs from queues. With
+// a queue empty it answers as Enter would: a question with its default button (Yes for
+// ask, No for askNo, as the kind records), an input box with its default text, a file
+// dialog cancelled. fatal records and throws ProgramEnded.
 class ScriptedMessages : public Messages {
   public:
     enum class Kind { Show, Ask, AskNo, Input, OpenFile, SaveFile, Fatal };
