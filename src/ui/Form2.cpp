@@ -197,8 +197,12 @@ void Form2::changeEvent(QEvent* event) {
         return;
     }
     if (!isActiveWindow()) {
-        // Left for one of its own modal boxes, or for another window of the program.
-        backFromOwnDialog_ = QApplication::activeModalWidget() != nullptr;
+        // Left for one of its own modal boxes, or for another window of the program. Some
+        // platforms hand the focus to a box before it counts as the modal widget, so the
+        // window that took the focus is asked too.
+        const QWidget* now = QApplication::activeWindow();
+        backFromOwnDialog_ = QApplication::activeModalWidget() != nullptr ||
+                             (now != nullptr && now->windowModality() != Qt::NonModal);
         return;
     }
     if (!backFromOwnDialog_) {

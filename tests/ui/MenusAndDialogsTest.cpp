@@ -151,10 +151,12 @@ class RecordingOutput : public PrintOutput {
     std::string name() const override { return "Skrivaren i 12"; }
 };
 
-// The school of the widget tests with a booking of B12 in week 40, printing to a recorder.
+// The school of the widget tests with a booking of B12 in week 40, printing to a recorder;
+// its message boxes are real and modal.
 struct Window : StartedWindow {
     explicit Window(const Files& files = school({{"AB", "Prov", "60", "2", "10.00", "B12", "", "40", ""}}))
         : StartedWindow(files) {
+        messages.modal = true;
         form->setPrintOutput(std::unique_ptr<PrintOutput>(output));
     }
     Form4* print() const { return form->findChild<Form4*>(QStringLiteral("Form4")); }

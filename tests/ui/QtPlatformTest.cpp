@@ -12,8 +12,11 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QProcess>
 #include <QSysInfo>
+
+#include <regex>
 
 namespace tivra::test {
 namespace {
@@ -128,6 +131,42 @@ TEST(PdfOutput, APrintoutsPdfIsSearchableA4AndReplacesTheFileOnlyWhenFinished) {
     EXPECT_EQ(poppler({QStringLiteral("pdftotext"), file, QStringLiteral("-")}),
               "Bokningar av SAL \xC5\n\n\f\xD6vning\n\n\f"); // a page break after each page
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// The printer keeps the user's orientation from job to job: a week sheet turns only its own
+// pages, and the pages after it, and the next job, are as the user chose them.
+TEST(PrinterOutput, AWeekSheetTurnsOnlyItsOwnPagesAndEachJobKeepsTheUsersOrientation) {
+    TempDir dir;
+    for (auto chosen : {QPageLayout::Portrait, QPageLayout::Landscape}) {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageOrientation(chosen);
+        PrinterOutput output(printer);
+        std::string sizes;
+        for (int job = 1; job <= 2; ++job) {
+            const QString file = QString::fromStdString(dir.file("jobb" + std::to_string(job) + ".pdf"));
+            printer.setOutputFileName(file);
+            output.print([job](PrintSurface& surface) {
+                surface.writeLine("Lista");
+                if (job == 1) { // a list, then a week sheet
+                    surface.newPage();
+                    surface.setLandscape(true);
+                    surface.writeLine("Vecko\xF6versikt");
+                }
+                surface.endDoc();
+                return true;
+            });
+            const std::string info =
+                poppler({QStringLiteral("pdfinfo"), QStringLiteral("-f"), QStringLiteral("1"),
+                         QStringLiteral("-l"), QStringLiteral("2"), file});
+            const std::regex page("Page +[0-9]+ size: +([0-9]+ x [0-9]+)");
+            for (std::sregex_iterator m(info.begin(), info.end(), page); m != std::sregex_iterator(); ++m) {
+                sizes += (*m)[1].str() + "|";
+            }
+        }
+        EXPECT_EQ(sizes, chosen == QPageLayout::Portrait ? "595 x 842|842 x 595|595 x 842|"
+                                                         : "842 x 595|842 x 595|842 x 595|");
+    }
 }
 
 using std::chrono::milliseconds;

@@ -7,6 +7,7 @@
 #include "ui/Convert.h"
 #include "ui/Form1.h"
 #include "ui/GridBox.h"
+#include "ui/ModalMessages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -190,7 +191,7 @@ struct StartedWindow {
     Program program;
     RealDisk disk;
     FixedClock clock;
-    ScriptedMessages messages;
+    ModalMessages messages;
     Platform platform{disk, clock, messages};
     std::unique_ptr<Form1> form;
 };
