@@ -87,7 +87,7 @@ TEST_F(BokaTest, LessonsAskOncePerLessonButABookingRefusesWithoutAsking) {
     addLesson("SAL 2 SAL 1", "10.20", "30");
     const std::string question = std::string(": Boka|") + kLessonQuestion;
 
-    messages.answers = {false};
+    // Enter on the question takes its default, No: the lesson keeps its room.
     EXPECT_EQ(said(book(fields("10.00", "30"))), "Declined" + question);
     messages.answers = {true, true};
     EXPECT_EQ(said(book(fields("10.00", "60"))), "Saved" + question + question)

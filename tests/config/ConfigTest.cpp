@@ -151,6 +151,11 @@ TEST_F(SettingsEditTest, TakesOverWritesEveryLineAndCreatesTheBookingFile) {
                     "FONT1: Arial", "FONT2: Times New Roman", "LINJEBREDD:  4", "TONING:  255",
                     "TONING LEKTION:  100", "HELG:  1", "PERIOD: Datasal 36-39", "PERIOD: KANON 1 40",
                     "BOKA: KANON 1", "BOKA: DATOR VAGN"}));
+    // Pointed at a booking file that exists, the dialog leaves it as it is.
+    writeBytes("boka.bok", "Antal: 1\r\n");
+    running.bokningsfil.clear();
+    EXPECT_EQ(save(), SettingsSaved::Saved);
+    EXPECT_EQ(readBytes("boka.bok"), "Antal: 1\r\n");
 }
 
 TEST_F(SettingsEditTest, FailuresLeaveFilesWholeAndRefuseTooManyLines) {
