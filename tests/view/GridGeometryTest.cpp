@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tivra {
 namespace {
 
@@ -11,14 +13,29 @@ int slot(int h, int m) {
     return h * 12 + m / 5 + 1;
 }
 
-TEST(GridGeometry, DayColumnsFillTheWindowWidth) {
+// The days share the width beside the hour scale in equal columns, a gap between each
+// two, the last one ending inside the window; each heading stands above its own column.
+TEST(GridGeometry, DaysShareTheWindowInEqualColumnsWithGapsAndHeadingsAbove) {
     for (int n : {5, 7}) {
-        GridGeometry grid(15000, n == 7 ? 1 : 0);
-        double w = (15000 * 0.98 - kDayBoxLeft) / (1.08 * n);
+        const GridGeometry grid(15000, n == 7 ? 1 : 0);
         EXPECT_EQ(grid.dayCount(), n);
-        EXPECT_EQ(grid.dayBox(1), (Rect{kDayBoxLeft, 330, w, 5370}));
-        EXPECT_DOUBLE_EQ(grid.dayBox(n).left, kDayBoxLeft + (n - 1) * 1.08 * w);
-        EXPECT_EQ(grid.header(n), (Rect{grid.dayBox(n).left, 30, w, 210}));
+        EXPECT_EQ(grid.dayBox(1).left, kDayBoxLeft);
+        EXPECT_GT(grid.dayWidth(), 0);
+        for (int d = 1; d <= n; ++d) {
+            const Rect box = grid.dayBox(d);
+            const Rect head = grid.header(d);
+            EXPECT_EQ(std::tuple(box.top, box.height, box.width),
+                      std::tuple(kDayBoxTop, kDayBoxHeight, grid.dayWidth()));
+            EXPECT_EQ(std::tuple(head.left, head.width), std::tuple(box.left, box.width));
+            EXPECT_LT(head.top + head.height, box.top);
+            if (d > 1) {
+                const Rect before = grid.dayBox(d - 1);
+                EXPECT_GT(box.left, before.left + before.width) << d;
+            }
+        }
+        const Rect last = grid.dayBox(n);
+        EXPECT_LE(last.left + last.width, 15000);
+        EXPECT_GT(last.left + last.width, 15000 * 0.9) << "the days use the width";
         EXPECT_EQ(grid.dayVisible(6), n == 7);
         EXPECT_FALSE(grid.dayVisible(0) || grid.dayVisible(8));
     }
