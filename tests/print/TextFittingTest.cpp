@@ -6,7 +6,8 @@
 namespace tivra::test {
 namespace {
 
-// At size 10 every character is 100 twips; an A4 page keeps 0.003 W = 36 twips spare.
+// At size 10 a capital is 130 twips, a small letter 100, i and the blank 40; an A4 page
+// keeps 0.003 W = 36 twips spare.
 TEST(TextFitting, DelaradBreaksAtCrLfThenAtTheLastBlankThatFitsThenBeforeTheOverflow) {
     struct Case {
         std::string text;
@@ -18,11 +19,11 @@ TEST(TextFitting, DelaradBreaksAtCrLfThenAtTheLastBlankThatFitsThenBeforeTheOver
         {"", "", ""},
         {"Kort", "Kort", ""},
         {"Ett\r\nTv\xE5", "Ett", "Tv\xE5"},
-        {"ett tv\xE5 tre fyra", "ett tv\xE5", "tre fyra"},               // nine characters fit; blank at 8
-        {"ABCDEFGHIJKLMNOP", "ABCDEFGH", "IJKLMNOP"},                    // no blank: one short of the nine
+        {"ett tv\xE5 tre fyra", "ett tv\xE5", "tre fyra"},               // 640 fits, with " tre" 980 not
+        {"ABCDEFGHIJKLMNOP", "ABCDEF", "GHIJKLMNOP"},                    // no blank: one short of the seven
         {"ett tv\xE5 tre fyra\r\nfem", "ett tv\xE5", "tre fyra\r\nfem"}, // the tail follows the rest
-        {"tio tecken", "tio", "tecken"}, // 1000 wide does not leave the margin
-        {"ABCDEF", "A", "BCDEF", 10},    // not even one character fits: the text still shortens
+        {"tio teckena", "tio", "teckena"},                               // 980 wide does not leave the margin
+        {"ABCDEF", "A", "BCDEF", 10}, // not even one character fits: the text still shortens
     };
     RecordingSurface surface;
     for (const Case& c : cases) {
@@ -35,7 +36,6 @@ TEST(TextFitting, DelaradBreaksAtCrLfThenAtTheLastBlankThatFitsThenBeforeTheOver
 // A cut text fits by measure even where capitals are wider than the average character.
 TEST(TextFitting, KortatextAndShortenedNameCutUntilTheTextFits) {
     RecordingSurface surface;
-    surface.proportional = true;
     const struct {
         std::string text;
         double width;

@@ -74,7 +74,6 @@ TEST_F(WeekOverviewTest, RowsForObjectsWithSomethingOnTheShownDaysAndLessonsWhen
 // and "blad N av M"; a quiet week fills one sheet in the largest type; lines, head and
 // lessons follow the settings.
 TEST_F(WeekOverviewTest, SheetsWrapTheirCellsNumberTheirSheetsAndFollowTheLookOfTheSettings) {
-    surface.proportional = true;
     program.running.linjebredd = 3;
     program.running.toning = 200;
     program.running.toninglektion = 240;
@@ -129,7 +128,6 @@ TEST_F(WeekOverviewTest, SheetsWrapTheirCellsNumberTheirSheetsAndFollowTheLookOf
 
     // A quiet week with a lesson: one sheet in 12 pt, the lesson on its grey.
     surface = RecordingSurface();
-    surface.proportional = true;
     program.bokningar = BookingTable();
     lesson("R1", "3", "09.00", "60").signatur = "MA1";
     Printout quiet = printout();

@@ -72,17 +72,22 @@ double characterWidth(char c) {
     return 10;
 }
 
-} // namespace
-
-double RecordingSurface::textWidth(const std::string& text) {
-    if (!proportional) {
-        return static_cast<double>(text.size()) * size_ * 10;
-    }
+double measure(const std::string& text, double size) {
     double width = 0;
     for (char c : text) {
         width += characterWidth(c);
     }
-    return width * size_;
+    return width * size;
+}
+
+} // namespace
+
+double RecordingSurface::textWidth(const std::string& text) {
+    return measure(text, size_);
+}
+
+double RecordingSurface::rightOf(const Drawn& text) const {
+    return text.x1 + measure(text.text, text.size);
 }
 
 double RecordingSurface::textHeight(const std::string& /*text*/) {

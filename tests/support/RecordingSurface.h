@@ -1,10 +1,9 @@
 #pragma once
-// A print surface that records what is drawn, with metrics simple enough to reckon with
-// by hand: every character is 10 twips wide per point of the font size, a line is 24
-// twips high per point. The page is A4 portrait in twips unless a test says otherwise.
-// With `proportional` on, characters differ in width as a real font's do (W and M 16,
-// other capitals 13, i l j . , ' and the blank 4, the rest 10 twips per point; Å Ä Ö as
-// their base letters), so that a cut reckoned by character count alone overshoots.
+// A print surface that records what is drawn. Characters differ in width as a real font's
+// do (W and M 16, other capitals 13, i l j . , ' and the blank 4, the rest 10 twips per
+// point; Å Ä Ö as their base letters), so that a cut reckoned by character count alone
+// overshoots; a line is 24 twips high per point. The page is A4 portrait in twips unless a
+// test says otherwise.
 #include "print/PrintSurface.h"
 
 #include <string>
@@ -30,7 +29,6 @@ class RecordingSurface : public PrintSurface {
     double W = 11906;
     double H = 16838;
     bool landscape = false;
-    bool proportional = false;
     std::vector<Drawn> drawn;
 
     double pageWidth() override { return landscape ? H : W; }
@@ -58,6 +56,8 @@ class RecordingSurface : public PrintSurface {
     std::vector<std::string> texts(int page) const;
     // The first drawn text equal to `text`, or nothing.
     const Drawn* find(const std::string& text, int page = 0) const;
+    // Where a drawn text ends, by this surface's measure at the text's own size.
+    double rightOf(const Drawn& text) const;
     std::vector<Drawn> all(Drawn::Kind kind, int page = 0) const;
 
   private:
