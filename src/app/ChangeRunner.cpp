@@ -23,9 +23,7 @@ ExitStatus runChanging(const ChangeSetup& setup, bool answerYes, const Change& c
             setup.opened(program.bookingFile.aktuellfil);
         }
         FileBookingLock sharedLock(disk);
-        NoBookingLock noLock;
-        ChangeEnvironment env{platform, setup.withoutLock ? static_cast<BookingLock&>(noLock) : sharedLock};
-        env.compareBeforeReplace = !setup.withoutLock;
+        ChangeEnvironment env{platform, sharedLock};
         ExitStatus status = change(program, view, env);
         if (!env.logFailure.empty()) {
             // The change stands; the log only misses it.

@@ -20,7 +20,6 @@ namespace tivra {
 struct ChangeSetup {
     Disk* disk = nullptr;     // the real disk when null
     Clock* clock = nullptr;   // the system clock when null
-    bool withoutLock = false; // no lock and no comparison before the replace
     // Told the booking file once start-up has opened it.
     std::function<void(const std::string& bookingFile)> opened;
 };

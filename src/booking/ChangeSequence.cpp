@@ -178,15 +178,11 @@ std::string busyText(const LockHolder& holder) {
            ". F\xF6rs\xF6k igen om en stund.";
 }
 
-SaveResult save(Program& program, bool compare, Platform& platform) {
+SaveResult save(Program& program, Platform& platform) {
     if (program.bookingFile.aktuellfil.empty()) {
         return SaveResult::NoFile;
     }
-    if (compare) {
-        return saveIfUnchanged(program.bokningar, program.bookingFile, platform);
-    }
-    return sparabokningar(program.bokningar, program.bookingFile, platform) ? SaveResult::Saved
-                                                                            : SaveResult::NotSaved;
+    return saveIfUnchanged(program.bokningar, program.bookingFile, platform);
 }
 
 // Why the lock was not taken, as the user reads it.
@@ -267,7 +263,7 @@ Run runOnce(const std::string& title, Program& program, ChangeEnvironment& env, 
     SaveResult saved = SaveResult::NotSaved;
     const bool applied = steps.apply(program, held);
     if (applied) {
-        saved = save(program, env.compareBeforeReplace, locked);
+        saved = save(program, locked);
     }
     if (saved == SaveResult::Saved && logged) {
         logChange(*logged, env.platform.disk.linkTarget(program.bookingFile.aktuellfil), env);
@@ -326,8 +322,7 @@ ChangeResult runChange(const std::string& title, Program& program, ChangeEnviron
     outer.logFailure.clear();
     RedrawFirst screen(outer);
     Platform platform{outer.platform.disk, outer.platform.clock, screen};
-    ChangeEnvironment env{platform, outer.lock, outer.lockWait, outer.compareBeforeReplace,
-                          {},       false,      outer.saveAs,   outer.workstation};
+    ChangeEnvironment env{platform, outer.lock, outer.lockWait, {}, false, outer.saveAs, outer.workstation};
     ChangeResult result = runRuns(title, program, env, steps);
     outer.logFailure = env.logFailure;
     return result;

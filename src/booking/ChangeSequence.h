@@ -31,8 +31,6 @@ struct ChangeEnvironment {
     Platform& platform;
     BookingLock& lock;
     std::chrono::milliseconds lockWait{10000};
-    // Off only in the command line's test mode, to show what the comparison prevents.
-    bool compareBeforeReplace = true;
     // Called before the first message or question the change shows after its reload, so
     // the window can redraw first and the user sees what the message speaks of (a
     // booking another workstation made meanwhile). Again before the next message once a

@@ -1,8 +1,5 @@
-// The command line of the program with two switches for the process tests, which the
+// The command line of the program with switches for the process tests, which the
 // program a school installs does not have:
-// - TIVRA_TEST_UNSAFE_WRITES=1: a change takes no lock and does not compare the file
-//   before replacing it, as copies without them would, so a test can show what they
-//   prevent;
 // - TIVRA_TEST_PAUSE_BEFORE_SAVE=FILE: when a change is about to write the booking file
 //   (after its reload and check, under the lock), it creates FILE and waits until the
 //   test removes it, so a test can write the file in between at a known moment;
@@ -76,7 +73,6 @@ int main(int argc, char** argv) {
     disk.marker = QString::fromLocal8Bit(qgetenv("TIVRA_TEST_PAUSE_BEFORE_SAVE"));
     tivra::ChangeSetup setup;
     setup.disk = &disk;
-    setup.withoutLock = qgetenv("TIVRA_TEST_UNSAFE_WRITES") == "1";
     std::optional<DayClock> clock;
     if (std::optional<tivra::Date> day = testDay()) {
         setup.clock = &clock.emplace(*day);
