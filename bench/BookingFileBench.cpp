@@ -120,7 +120,7 @@ void BM_FloorWriteAndReadBack(benchmark::State& state) {
     for (auto _ : state) {
         {
             std::ofstream out(Workspace::get().floorFile(), std::ios::binary | std::ios::trunc);
-            out << antalrad(kMaxBookingsInFile) << "\r\n";
+            out << countHeader(kMaxBookingsInFile) << "\r\n";
             for (std::size_t k = 1; k < store.file.rad.size(); ++k) {
                 out << store.file.rad[k] << "\r\n";
             }

@@ -14,11 +14,11 @@ bool listed(const std::vector<std::string>& list, const std::string& name);
 
 // The rooms of a room list file, normalised, in file order; nothing when the file
 // cannot be read or holds more than 200 rooms.
-std::optional<std::vector<std::string>> lasSalar(const std::string& path, Disk& disk);
+std::optional<std::vector<std::string>> readRooms(const std::string& path, Disk& disk);
 
 // The objects of a legacy object-list file; nothing when it cannot be read or holds
 // more than 200 objects.
-std::optional<std::vector<std::string>> lasObjektfil(const std::string& path, Disk& disk);
+std::optional<std::vector<std::string>> readObjectFile(const std::string& path, Disk& disk);
 
 // The period of an object: the first entry that reads as a period of exactly that
 // object (config/BookingPeriod.h); nothing when it has none.

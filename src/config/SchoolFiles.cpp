@@ -31,14 +31,14 @@ bool startsWith(const std::string& text, const std::string& start) {
 }
 
 std::string withoutTrailingSeparators(std::string path) {
-    while (path.size() > 1 && slutarMedAvskiljare(path)) {
+    while (path.size() > 1 && endsWithSeparator(path)) {
         path.pop_back();
     }
     return path;
 }
 
 std::string folderOf(const std::string& path) {
-    return path.substr(0, path.size() - filnamn(path).size());
+    return path.substr(0, path.size() - fileNamePart(path).size());
 }
 
 // Where the program's names beside a file lead: its folder resolved with the name kept
@@ -47,10 +47,10 @@ std::string folderOf(const std::string& path) {
 std::array<std::string, 2> placesOf(Disk& disk, const std::string& path) {
     const std::string folder = folderOf(path);
     std::string beside = disk.resolved(folder.empty() ? std::string(".") : folder);
-    if (!slutarMedAvskiljare(beside)) {
-        beside += mappavskiljare();
+    if (!endsWithSeparator(beside)) {
+        beside += folderSeparator();
     }
-    return {beside + filnamn(path), disk.resolved(path)};
+    return {beside + fileNamePart(path), disk.resolved(path)};
 }
 
 // The booking file at `base` itself, its lock, the lock's helpers and its temporaries.
@@ -75,12 +75,12 @@ std::array<const Settings*, 2> settingsOf(const Program& program) {
 // backup folder (or its absence) puts them.
 bool isDailyCopy(const Program& program, const std::string& target, const std::string& file, Disk& disk) {
     // Every such name has ".bk" in it; other names need not be resolved 31 times over.
-    if (comparable(filnamn(target)).find(comparable(".bk")) == std::string::npos) {
+    if (comparable(fileNamePart(target)).find(comparable(".bk")) == std::string::npos) {
         return false;
     }
     for (const Settings* s : settingsOf(program)) {
         for (int day = 1; day <= 31; ++day) {
-            if (same(target, disk.resolved(backupnamn(file, s->backupmapp, day)))) {
+            if (same(target, disk.resolved(dailyBackupName(file, s->backupmapp, day)))) {
                 return true;
             }
         }

@@ -12,11 +12,11 @@ namespace tivra {
 std::string normalisera(std::string_view text);
 
 // The first word (ending at the first blank, or at an earlier comma) and the rest.
-struct Delat {
+struct WordSplit {
     std::string ord1;
     std::string ordrest;
 };
-Delat delaord(std::string_view text);
+WordSplit delaord(std::string_view text);
 
 // The slot (1 = 00.00, one per five minutes) as "hh.mm".
 std::string tidtext(int slot);
@@ -24,7 +24,7 @@ std::string tidtext(int slot);
 // "Felaktigt tidsformat." when the text has no "." after its first character.
 int tidslot(std::string_view time, Messages& messages);
 // The same without a message; 0 when malformed.
-int tidslotTyst(std::string_view time);
+int tidslot(std::string_view time);
 
 bool isDigit(char c);
 // A line break or another control character (below 32, DEL, or a byte the code page
