@@ -61,11 +61,6 @@ std::optional<std::vector<std::string>> readObjectFile(const std::string& path, 
     return objekt;
 }
 
-std::optional<std::string> periodFor(const std::vector<std::string>& perioder, const std::string& objekt) {
-    std::optional<BookingPeriod> period = periodOf(perioder, objekt);
-    return period ? std::optional<std::string>(period->weeks()) : std::nullopt;
-}
-
 std::optional<BookingPeriod> periodOf(const std::vector<std::string>& perioder, const std::string& objekt) {
     for (const std::string& entry : perioder) {
         std::optional<BookingPeriod> period = readPeriod(entry);

@@ -23,8 +23,6 @@ std::optional<std::vector<std::string>> readObjectFile(const std::string& path, 
 // The period of an object: the first entry that reads as a period of exactly that
 // object (config/BookingPeriod.h); nothing when it has none.
 std::optional<BookingPeriod> periodOf(const std::vector<std::string>& perioder, const std::string& objekt);
-// Its weeks as the messages name them ("36-39", "40").
-std::optional<std::string> periodFor(const std::vector<std::string>& perioder, const std::string& objekt);
 
 // Why the object may not be booked in the school-year week `week` ("DATASAL kan bara
 // bokas veckorna 36-39."); nothing when its period admits the week or it has none.

@@ -32,10 +32,6 @@ long long dayNumber(long long year, long long month, long long day) {
     return era * 146097 + dayOfEra;
 }
 
-bool leapYear(long long year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 // Monday = 1 .. Sunday = 7; day 0 of dayNumber is a Wednesday.
 int weekdayOf(long long days) {
     return static_cast<int>(days + 2 - floorDiv(days + 2, 7) * 7) + 1;
@@ -112,7 +108,7 @@ std::optional<Date> dayOfYear(long long n, long long year) {
         return Date{static_cast<int>(year - 1), 12, static_cast<int>(31 + n)};
     }
     for (int month = 1; month <= 12; ++month) {
-        int length = monthLength(month, leapYear(year));
+        int length = monthLength(month, isLeapYear(year));
         if (n <= length) {
             return Date{static_cast<int>(year), month, static_cast<int>(n)};
         }
@@ -139,13 +135,13 @@ const std::string& monthName(int m) {
     return entry(names, 12, m);
 }
 
-bool isLeapYear(int year) {
-    return leapYear(year);
+bool isLeapYear(long long year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
 Date plusDays(Date date, int days) {
     for (; days > 0; --days) {
-        if (++date.day > monthLength(date.month, leapYear(date.year))) {
+        if (++date.day > monthLength(date.month, isLeapYear(date.year))) {
             date.day = 1;
             if (++date.month > 12) {
                 date.month = 1;
@@ -164,7 +160,7 @@ int todaysWeek(const Date& today, int startvecka) {
     static const std::array<int, 12> daysBefore{0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
     int month = std::clamp(today.month, 1, 12);
     long long dayOfYear = daysBefore.at(static_cast<std::size_t>(month - 1)) +
-                          (month > 2 && leapYear(today.year) ? 1 : 0) + static_cast<long long>(today.day);
+                          (month > 2 && isLeapYear(today.year) ? 1 : 0) + static_cast<long long>(today.day);
     int w1 = newYearsWeekday(today.year);
     long long week = floorDiv(dayOfYear + w1 - 3, 7) + (w1 <= 5 ? 1 : 0);
     if (week < startvecka) {

@@ -13,7 +13,7 @@ const std::string& dagrubrik(int d);
 // "jan".."dec", m = 1..12.
 const std::string& monthName(int m);
 
-bool isLeapYear(int year);       // the full Gregorian rule
+bool isLeapYear(long long year); // the full Gregorian rule
 int dayOfWeek(const Date& date); // 1 = Monday .. 7 = Sunday
 // The date `days` (0 or more) days later.
 Date plusDays(Date date, int days);

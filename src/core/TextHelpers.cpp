@@ -94,15 +94,6 @@ std::string tidtext(int slot) {
     return full.substr(full.size() - 5);
 }
 
-int tidslot(std::string_view time, Messages& messages) {
-    std::optional<int> slot = parsedSlot(time);
-    if (!slot) {
-        messages.show("Felaktigt tidsformat.", "", Icon::Exclamation);
-        return 0;
-    }
-    return *slot;
-}
-
 int tidslot(std::string_view time) {
     return parsedSlot(time).value_or(0);
 }

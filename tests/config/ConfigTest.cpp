@@ -304,10 +304,10 @@ TEST(Periods, RestrictOnlyTheirObjectToTheirWeeks) {
     // The first of two entries counts; KANON is the first word of KANON 1, whose entry is no
     // period of KANON; entries that are no week or range restrict nothing.
     const Lines perioder{"DATASAL 36-39", "DATOR VAGN 40", "DATASAL 10-12", "KANON 1 36-39", "KANON 45"};
-    EXPECT_EQ(periodFor(perioder, "KANON 1"), "36-39");
-    EXPECT_EQ(periodFor(perioder, "KANON"), "45");
-    EXPECT_FALSE(periodFor(perioder, "DATOR") || periodFor(perioder, "B12") ||
-                 periodFor({"DATASAL HT", "DATASAL 36-", "DATASAL -39", "DATASAL"}, "DATASAL"));
+    EXPECT_EQ(periodRefusal(perioder, "KANON 1", 40), "KANON 1 kan bara bokas veckorna 36-39.");
+    EXPECT_EQ(periodRefusal(perioder, "KANON", 36), "KANON kan bara bokas vecka 45.");
+    EXPECT_FALSE(periodRefusal(perioder, "DATOR", 1) || periodRefusal(perioder, "B12", 1) ||
+                 periodRefusal({"DATASAL HT", "DATASAL 36-", "DATASAL -39", "DATASAL"}, "DATASAL", 1));
     // A range over the new year is written in school-year weeks.
     EXPECT_FALSE(periodRefusal(perioder, "DATASAL", 36) || periodRefusal(perioder, "DATASAL", 39) ||
                  periodRefusal(perioder, "B12", 1) || periodRefusal({"AULA 50-55"}, "AULA", 54));
