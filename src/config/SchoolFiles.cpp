@@ -1,6 +1,7 @@
 #include "config/SchoolFiles.h"
 
 #include "core/BookingFile.h"
+#include "core/FileNames.h"
 #include "core/Path.h"
 #include "core/Text1252.h"
 
@@ -55,15 +56,16 @@ std::array<std::string, 2> placesOf(Disk& disk, const std::string& path) {
 
 // The booking file at `base` itself, its lock, the lock's helpers and its temporaries.
 bool isOfBookingFile(const std::string& target, const std::string& base) {
-    return same(target, base) || same(target, base + ".lock") || startsWith(target, base + ".lock.") ||
-           startsWith(target, base + ".tmp");
+    const std::string lock = lockFileName(base);
+    return same(target, base) || same(target, lock) || startsWith(target, lock + ".") ||
+           startsWith(target, temporaryPrefix(base));
 }
 
 // The copies of a replaced booking file at `base`, kept beside it when there is no backup
 // folder.
 bool isReplacedCopyBeside(const std::string& target, const std::string& base) {
-    return startsWith(target, utantillagg(base) + ".ersatt-") &&
-           comparable(target).ends_with(comparable(".bok"));
+    return startsWith(target, replacedCopyPrefix(base)) &&
+           comparable(target).ends_with(comparable(kBookingExtension));
 }
 
 // The settings as start-up used them and as the next start will read them.
@@ -75,7 +77,7 @@ std::array<const Settings*, 2> settingsOf(const Program& program) {
 // backup folder (or its absence) puts them.
 bool isDailyCopy(const Program& program, const std::string& target, const std::string& file, Disk& disk) {
     // Every such name has ".bk" in it; other names need not be resolved 31 times over.
-    if (comparable(fileNamePart(target)).find(comparable(".bk")) == std::string::npos) {
+    if (comparable(fileNamePart(target)).find(comparable(kDailyBackupMark)) == std::string::npos) {
         return false;
     }
     for (const Settings* s : settingsOf(program)) {

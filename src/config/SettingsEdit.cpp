@@ -1,6 +1,7 @@
 #include "config/SettingsEdit.h"
 
 #include "config/BookingPeriod.h"
+#include "core/FileNames.h"
 #include "core/Number.h"
 #include "core/Path.h"
 #include "core/Text1252.h"
@@ -80,7 +81,7 @@ class Save {
         s_.schemafil = utantillagg(trim(f.schema));
         std::string name = trim(f.bokningsfil);
         if (!name.empty()) {
-            name = utantillagg(name) + ".bok";
+            name = withBookingExtension(name);
             if (name != s_.bokningsfil && !disk_.exists(name) && disk_.createNew(name, "Antal: 0\r\n", {})) {
                 messages_.show("Kan inte skapa bokningsfilen " + name + ".", kTitle, Icon::Exclamation);
                 return false;

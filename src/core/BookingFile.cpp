@@ -3,7 +3,6 @@
 #include "core/FileReplace.h"
 #include "core/Lines.h"
 #include "core/Number.h"
-#include "core/Path.h"
 
 #include <algorithm>
 #include <optional>
@@ -186,11 +185,6 @@ std::optional<int> bookingCount(std::string_view bytes) {
         return std::nullopt;
     }
     return announcedCount(item);
-}
-
-std::string dailyBackupName(const std::string& aktuellfil, const std::string& backupmapp, int day) {
-    std::string base = backupmapp.empty() ? aktuellfil : fileNamePart(aktuellfil);
-    return backupmapp + utantillagg(base) + ".bk" + std::to_string(day);
 }
 
 LoadResult oppnabokningar(BookingTable& table, BookingFileState& file, const std::string& backupmapp,
