@@ -4,6 +4,7 @@
 // floor of reading the file, writing it durably (flushed, renamed, folder flushed) with the
 // new booking and reading it back with plain streams. The lock is the in-process NoBookingLock: the lock
 // file's own cost is left out.
+#include "DurableWrite.h"
 #include "Generator.h"
 #include "NoMessages.h"
 #include "TimetableGenerator.h"
@@ -13,13 +14,9 @@
 #include "core/BookingFile.h"
 
 #include <benchmark/benchmark.h>
-#include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <stdexcept>
-#include <unistd.h>
 
 namespace tivra::bench {
 namespace {
@@ -104,21 +101,6 @@ void BM_Boka(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Boka)->Unit(benchmark::kMillisecond);
-
-// Written as durably as the program writes a school file: the bytes flushed to the disk,
-// put in place by a rename, and the folder flushed so the rename survives a power cut.
-void durableWrite(const std::string& folder, const std::string& temporary, const std::string& target,
-                  const std::string& bytes) {
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
-        ::fsync(fd) != 0 || ::close(fd) != 0 || std::rename(temporary.c_str(), target.c_str()) != 0) {
-        throw std::runtime_error("the floor's write failed");
-    }
-    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir < 0 || ::fsync(dir) != 0 || ::close(dir) != 0) {
-        throw std::runtime_error("the floor's folder flush failed");
-    }
-}
 
 // The same bytes through plain streams: read the file whole, write it with the new
 // booking as durably as the program does, read that back whole. The program reads the
