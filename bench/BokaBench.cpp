@@ -4,6 +4,7 @@
 // floor of reading the file, writing it durably (flushed, renamed, folder flushed) with the
 // new booking and reading it back with plain streams. The lock is the in-process NoBookingLock: the lock
 // file's own cost is left out.
+#include "DurableWrite.h"
 #include "Generator.h"
 #include "NoMessages.h"
 #include "TimetableGenerator.h"
@@ -13,13 +14,9 @@
 #include "core/BookingFile.h"
 
 #include <benchmark/benchmark.h>
-#include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <stdexcept>
-#include <unistd.h>
 
 namespace tivra::bench {
 namespace {
@@ -42,9 +39,9 @@ void spill(const std::string& path, const std::string& bytes) {
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-class BokaWorkspace {
+class BookingWorkspace {
   public:
-    BokaWorkspace() {
+    BookingWorkspace() {
         folder_ = std::filesystem::temp_directory_path() /
                   ("tivra-boka-bench-" + std::to_string(std::random_device()()));
         std::filesystem::create_directories(folder_);
@@ -53,12 +50,12 @@ class BokaWorkspace {
         spill(path("schema.sca"), generateTimetableSca(kLessons));
         spill(path("Bokningar.bok"), bytes_);
     }
-    ~BokaWorkspace() {
+    ~BookingWorkspace() {
         std::error_code ec;
         std::filesystem::remove_all(folder_, ec);
     }
-    BokaWorkspace(const BokaWorkspace&) = delete;
-    BokaWorkspace& operator=(const BokaWorkspace&) = delete;
+    BookingWorkspace(const BookingWorkspace&) = delete;
+    BookingWorkspace& operator=(const BookingWorkspace&) = delete;
 
     std::string path(const std::string& name) const { return (folder_ / name).string(); }
     const std::string& bytes() const { return bytes_; }
@@ -69,7 +66,7 @@ class BokaWorkspace {
 };
 
 void BM_Boka(benchmark::State& state) {
-    BokaWorkspace workspace;
+    BookingWorkspace workspace;
     RealDisk disk;
     SystemClock clock;
     NoMessages messages;
@@ -83,8 +80,8 @@ void BM_Boka(benchmark::State& state) {
         // Appended, not "R" + to_string: GCC 12 at -O3 warns falsely (-Wrestrict) on that form.
         program.salar.push_back(std::string("R").append(std::to_string(r)));
     }
-    if (!lasSchemaIni(workspace.path("schema.ini"), disk, messages, program.timetable) ||
-        !lasLektioner(workspace.path("schema.sca"), disk, program.timetable, program.bokningar) ||
+    if (!readTimetableIni(workspace.path("schema.ini"), disk, messages, program.timetable) ||
+        !readLessons(workspace.path("schema.sca"), disk, program.timetable, program.bokningar) ||
         program.bokningar.antallektioner != kLessons) {
         state.SkipWithError("the generated timetable was not imported whole");
         return;
@@ -92,7 +89,7 @@ void BM_Boka(benchmark::State& state) {
     program.bookingFile.aktuellfil = workspace.path("Bokningar.bok");
     program.selection.valdvecka = 40;
     // Saturday evening: every row is scanned and none is in the way.
-    BookingFields fields{"R5", Vy::Salar, 6, "20.00", "45", "Konsert", "bench"};
+    BookingFields fields{"R5", ViewKind::Salar, 6, "20.00", "45", "Konsert", "bench"};
     for (auto _ : state) {
         if (boka(program, fields, env) != ChangeResult::Saved || program.bokningar.antalrader != kMaxRows) {
             state.SkipWithError("the booking was not made");
@@ -105,27 +102,12 @@ void BM_Boka(benchmark::State& state) {
 }
 BENCHMARK(BM_Boka)->Unit(benchmark::kMillisecond);
 
-// Written as durably as the program writes a school file: the bytes flushed to the disk,
-// put in place by a rename, and the folder flushed so the rename survives a power cut.
-void durableWrite(const std::string& folder, const std::string& temporary, const std::string& target,
-                  const std::string& bytes) {
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
-        ::fsync(fd) != 0 || ::close(fd) != 0 || std::rename(temporary.c_str(), target.c_str()) != 0) {
-        throw std::runtime_error("the floor's write failed");
-    }
-    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir < 0 || ::fsync(dir) != 0 || ::close(dir) != 0) {
-        throw std::runtime_error("the floor's folder flush failed");
-    }
-}
-
 // The same bytes through plain streams: read the file whole, write it with the new
 // booking as durably as the program does, read that back whole. The program reads the
 // file once more than this floor: just before the replace, to notice a copy of the
 // program that wrote meanwhile.
 void BM_BokaFloor(benchmark::State& state) {
-    BokaWorkspace workspace;
+    BookingWorkspace workspace;
     const std::string file = workspace.path("Bokningar.bok");
     const std::string after = bookingFileOf([] {
         std::vector<Bokning> bookings = generateBookings(kBookings);
@@ -158,7 +140,7 @@ std::size_t readLines(const std::string& path, std::vector<std::string>& lines) 
 // write them and the new booking's line by line, read those back (not flushed: this one
 // shows what reading and writing by lines costs, not what the disk does).
 void BM_BokaFloorByLine(benchmark::State& state) {
-    BokaWorkspace workspace;
+    BookingWorkspace workspace;
     const std::string file = workspace.path("Bokningar.bok");
     std::vector<std::string> lines;
     std::vector<std::string> back;

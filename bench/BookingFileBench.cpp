@@ -1,7 +1,9 @@
 // The booking file at its largest (5555 bookings): loading and saving it through the
 // program, against plain stream reading and writing of the same bytes as the floor. These
 // floors go line by line (getline, and a stream insert per line), as a program that keeps
-// the file as lines meets it; the whole-file floor is BM_BokaFloor's.
+// the file as lines meets it; the whole-file floor is BM_BokaFloor's. The write floor is as
+// durable as the save: flushed, renamed, folder flushed.
+#include "DurableWrite.h"
 #include "Generator.h"
 #include "NoMessages.h"
 
@@ -113,19 +115,20 @@ void BM_Sparabokningar(benchmark::State& state) {
 }
 BENCHMARK(BM_Sparabokningar)->Unit(benchmark::kMillisecond);
 
-// Writing the lines with a stream and reading them back, without any check.
+// Writing the lines durably and reading them back, without any check.
 void BM_FloorWriteAndReadBack(benchmark::State& state) {
     Store store;
+    const std::string file = Workspace::get().floorFile();
+    const std::string folder = std::filesystem::path(file).parent_path().string();
     std::vector<std::string> lines;
     for (auto _ : state) {
-        {
-            std::ofstream out(Workspace::get().floorFile(), std::ios::binary | std::ios::trunc);
-            out << antalrad(kMaxBookingsInFile) << "\r\n";
-            for (std::size_t k = 1; k < store.file.rad.size(); ++k) {
-                out << store.file.rad[k] << "\r\n";
-            }
+        std::string bytes = countHeader(kMaxBookingsInFile) + "\r\n";
+        for (std::size_t k = 1; k < store.file.rad.size(); ++k) {
+            bytes += store.file.rad[k];
+            bytes += "\r\n";
         }
-        benchmark::DoNotOptimize(readLines(Workspace::get().floorFile(), lines));
+        durableWrite(folder, file + ".tmp", file, bytes);
+        benchmark::DoNotOptimize(readLines(file, lines));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                             static_cast<std::int64_t>(Workspace::get().bytes().size()));

@@ -12,7 +12,7 @@ namespace {
 void BM_LedigaSalar(benchmark::State& state) {
     Program program = bench::largestProgram();
     // Tuesday morning, when most lessons and bookings lie.
-    BookingFields fields{"", Vy::Salar, 2, "10.00", "45", "", ""};
+    BookingFields fields{"", ViewKind::Salar, 2, "10.00", "45", "", ""};
     std::size_t free = 0;
     for (auto _ : state) {
         auto found = ledigaSalar(program, fields, program.selection.valdvecka);

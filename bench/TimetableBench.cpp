@@ -30,8 +30,8 @@ void BM_TimetableImport(benchmark::State& state) {
     for (auto _ : state) {
         Timetable timetable;
         BookingTable table;
-        lasSchemaIni(base + ".ini", disk, messages, timetable);
-        if (!lasLektioner(base + ".sca", disk, timetable, table) || table.antallektioner != lessons) {
+        readTimetableIni(base + ".ini", disk, messages, timetable);
+        if (!readLessons(base + ".sca", disk, timetable, table) || table.antallektioner != lessons) {
             state.SkipWithError("the generated timetable was not imported whole");
             break;
         }

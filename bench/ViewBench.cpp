@@ -11,9 +11,9 @@
 namespace tivra {
 namespace {
 
-void redraw(benchmark::State& state, Vy vy) {
+void redraw(benchmark::State& state, ViewKind viewKind) {
     Program program = bench::largestProgram();
-    program.selection.vy = vy;
+    program.selection.viewKind = viewKind;
     program.selection.valdperson = 2;
     GridGeometry grid(15000, 0);
     Date today{2025, 9, 29};
@@ -27,19 +27,19 @@ void redraw(benchmark::State& state, Vy vy) {
 }
 
 void BM_RedrawRoom(benchmark::State& state) {
-    redraw(state, Vy::Salar);
+    redraw(state, ViewKind::Salar);
 }
 void BM_RedrawStaff(benchmark::State& state) {
-    redraw(state, Vy::Personal);
+    redraw(state, ViewKind::Personal);
 }
 void BM_RedrawOverview(benchmark::State& state) {
-    redraw(state, Vy::AllaBokningar);
+    redraw(state, ViewKind::AllaBokningar);
 }
 
 // The overview in a week with few bookings runs over every booking row without stopping.
 void BM_RedrawOverviewQuietWeek(benchmark::State& state) {
     Program program = bench::largestProgram();
-    program.selection.vy = Vy::AllaBokningar;
+    program.selection.viewKind = ViewKind::AllaBokningar;
     program.selection.valdvecka = 80; // past every booking
     GridGeometry grid(15000, 0);
     Date today{2025, 9, 29};

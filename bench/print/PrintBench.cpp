@@ -113,8 +113,8 @@ double timed(const std::function<void()>& step) {
 int run(int rounds) {
     Program program = largestProgram();
     PrintPlan plan;
-    plan.forstavecka = 34;
-    plan.sistavecka = 73; // 40 weeks
+    plan.firstWeek = 34;
+    plan.lastWeek = 73; // 40 weeks
     plan.jobs.push_back(PrintJob{busiestRoom(program), true, true});
     const Date today{2025, 9, 29};
     QTemporaryDir folder;

@@ -78,11 +78,11 @@ int run(int rounds) {
     program.selection.valdperson = 2;
     struct View {
         const char* name;
-        Vy vy;
+        ViewKind viewKind;
     };
-    for (View v :
-         {View{"room", Vy::Salar}, View{"staff", Vy::Personal}, View{"overview", Vy::AllaBokningar}}) {
-        program.selection.vy = v.vy;
+    for (View v : {View{"room", ViewKind::Salar}, View{"staff", ViewKind::Personal},
+                   View{"overview", ViewKind::AllaBokningar}}) {
+        program.selection.viewKind = v.viewKind;
         auto week = [&](int i) { program.selection.valdvecka = 40 + i % 2; };
         std::string redraw = std::string("redraw ") + v.name;
         report(redraw.c_str(), rounds, [&](int i) {

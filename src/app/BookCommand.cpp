@@ -14,7 +14,7 @@ ExitStatus book(const CommandContext& context) {
         if (!request) {
             return ExitStatus::Refused;
         }
-        const bool saved = bokaVeckor(program, request->fields, request->weeks, env) == ChangeResult::Saved;
+        const bool saved = bookWeeks(program, request->fields, request->weeks, env) == ChangeResult::Saved;
         return saved ? ExitStatus::Done : ExitStatus::Refused;
     };
     return runChanging(context.setup, context.options.isSet("yes"), change);

@@ -60,7 +60,7 @@ std::optional<BookingRequest> bookingRequest(const CommandOptions& o, const Prog
     request.weeks = *weeks;
     BookingFields& fields = request.fields;
     fields.objekt = *object;
-    fields.vy = o.isSet("other") ? Vy::Annat : Vy::Salar;
+    fields.viewKind = o.isSet("other") ? ViewKind::Annat : ViewKind::Salar;
     fields.valddag = dag;
     fields.starttid = *start;
     fields.langd = *length;

@@ -17,7 +17,7 @@ ExitStatus cancel(const CommandContext& context) {
         if (!request) {
             return ExitStatus::Refused;
         }
-        switch (avbokaBokning(program, storedRow(request->fields, weekField(request->weeks)), env)) {
+        switch (cancelBooking(program, storedRow(request->fields, weekField(request->weeks)), env)) {
         case ChangeResult::Saved:
             return ExitStatus::Done;
         case ChangeResult::Unchanged:

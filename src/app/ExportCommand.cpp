@@ -68,8 +68,8 @@ std::optional<ExportChoice> subject(const CommandOptions& o, const Program& prog
 // The weeks of --weeks, or the whole booking period.
 bool readWeeksInto(const CommandOptions& o, const Program& program, Messages& messages,
                    ExportChoice& choice) {
-    choice.forstavecka = program.settings.startvecka;
-    choice.sistavecka = program.settings.slutvecka;
+    choice.firstWeek = program.settings.startvecka;
+    choice.lastWeek = program.settings.slutvecka;
     if (!o.isSet("weeks")) {
         return true;
     }
@@ -79,8 +79,8 @@ bool readWeeksInto(const CommandOptions& o, const Program& program, Messages& me
     if (!weeks) {
         return false;
     }
-    choice.forstavecka = weeks->forstavecka;
-    choice.sistavecka = weeks->sistavecka;
+    choice.firstWeek = weeks->firstWeek;
+    choice.lastWeek = weeks->lastWeek;
     return true;
 }
 

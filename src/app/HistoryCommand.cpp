@@ -48,7 +48,7 @@ std::optional<HistoryFilter> filterOf(const CommandOptions& o, const Program& pr
         if (!weeks) {
             return std::nullopt;
         }
-        filter.weeks = WeekRange{weeks->forstavecka, weeks->sistavecka};
+        filter.weeks = WeekRange{weeks->firstWeek, weeks->lastWeek};
     }
     return filter;
 }
@@ -69,11 +69,11 @@ std::optional<std::vector<LogEntry>> entriesOf(const CommandOptions& o, Loaded& 
     }
     const std::string typed = trim(o.bytes("backup").value_or(""));
     const double day = textvarde(typed);
-    if (typed.empty() || day < 1 || day > 31 || day != static_cast<double>(avrunda(day))) {
+    if (typed.empty() || day < 1 || day > 31 || day != static_cast<double>(roundHalfEven(day))) {
         loaded.messages.show("Ange dagen i m\xE5naden, 1-31.", kTitle, Icon::Exclamation);
         return std::nullopt;
     }
-    const std::string copy = backupnamn(bookingFile, program.settings.backupmapp, static_cast<int>(day));
+    const std::string copy = dailyBackupName(bookingFile, program.settings.backupmapp, static_cast<int>(day));
     Platform& platform = loaded.platform;
     if (!disk.isFile(copy)) {
         loaded.messages.show("S\xE4kerhetskopian " + copy + " finns inte.", kTitle, Icon::Exclamation);

@@ -41,9 +41,9 @@ std::optional<PrintChoice> choiceOf(const CommandOptions& o, const Program& prog
     choice.veckor = o.isSet("weeks") ? *weeks : shownWeek(program.selection.valdvecka);
     choice.salar = *rooms;
     choice.objekt = *objects;
-    choice.allaSalar = o.isSet("all-rooms");
-    choice.allaObjekt = o.isSet("all-objects");
-    choice.avenObokade = o.isSet("unbooked");
+    choice.everyRoom = o.isSet("all-rooms");
+    choice.everyObject = o.isSet("all-objects");
+    choice.withUnbooked = o.isSet("unbooked");
     choice.veckoscheman = o.isSet("schedules");
     choice.oversikt = o.isSet("overview");
     choice.lektioner = o.isSet("with-lessons");
@@ -128,7 +128,7 @@ ExitStatus printLoaded(const CommandOptions& o, const QPageLayout& layout, Loade
     if (!choice) {
         return ExitStatus::Refused;
     }
-    std::optional<PrintPlan> plan = planera(program, *choice, loaded.messages);
+    std::optional<PrintPlan> plan = planPrintout(program, *choice, loaded.messages);
     if (!plan) {
         return ExitStatus::Refused;
     }

@@ -33,7 +33,7 @@ int findBooking(const BookingTable& table, const Bokning& snapshot) {
     return 0;
 }
 
-ChangeResult avbokaBokning(Program& program, const Bokning& snapshot, ChangeEnvironment& env) {
+ChangeResult cancelBooking(Program& program, const Bokning& snapshot, ChangeEnvironment& env) {
     // A snapshot of nothing would match the first cancelled row.
     if (snapshot.cancelled()) {
         return ChangeResult::Unchanged;
@@ -56,7 +56,7 @@ ChangeResult avbokaBokning(Program& program, const Bokning& snapshot, ChangeEnvi
 }
 
 std::string cancelQuestion(const Bokning& row) {
-    const std::string& day = dagnamn(static_cast<int>(avrunda(textvarde(row.dag))));
+    const std::string& day = dagnamn(static_cast<int>(roundHalfEven(textvarde(row.dag))));
     return row.objekt + " " + day + " " + row.starttid + "\x96" + endLabel(row) + ", " + weeksLabel(row) +
            "\r\n" + kCancelQuestion;
 }
@@ -69,7 +69,7 @@ ChangeResult avboka(Program& program, int valdrad, bool redigering, ChangeEnviro
     if (!redigering && !env.platform.messages.ask(cancelQuestion(*snapshot), kTitle)) {
         return ChangeResult::Declined;
     }
-    return avbokaBokning(program, *snapshot, env);
+    return cancelBooking(program, *snapshot, env);
 }
 
 std::optional<EditFields> editFieldsOf(const Program& program, int valdrad) {
@@ -80,14 +80,14 @@ std::optional<EditFields> editFieldsOf(const Program& program, int valdrad) {
     const Bokning& row = table.row(valdrad);
     EditFields fields;
     if (listed(program.salar, row.objekt)) {
-        fields.vy = Vy::Salar;
+        fields.viewKind = ViewKind::Salar;
     } else if (listed(program.settings.bokaobjekt, row.objekt)) {
-        fields.vy = Vy::Annat;
+        fields.viewKind = ViewKind::Annat;
     } else {
         return std::nullopt;
     }
     fields.objekt = row.objekt;
-    fields.dag = dagnamn(static_cast<int>(avrunda(textvarde(row.dag))));
+    fields.dag = dagnamn(static_cast<int>(roundHalfEven(textvarde(row.dag))));
     fields.starttid = row.starttid;
     fields.langd = row.langd;
     fields.kommentar = row.kommentar;

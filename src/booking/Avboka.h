@@ -24,7 +24,7 @@ int findBooking(const BookingTable& table, const Bokning& snapshot);
 // Removes the first booking that equals the snapshot, through the change sequence (lock,
 // reload, search, empty fields 1 to 9, save). Asks nothing; Unchanged when no booking
 // matches any more.
-ChangeResult avbokaBokning(Program& program, const Bokning& snapshot, ChangeEnvironment& env);
+ChangeResult cancelBooking(Program& program, const Bokning& snapshot, ChangeEnvironment& env);
 
 // The confirmation "Avboka" asks: a first line naming the booking and every week it
 // covers, since all of them go ("B14 ONS 13.00–14.00, veckor 40-42"), then the question.
@@ -37,13 +37,13 @@ ChangeResult avboka(Program& program, int valdrad, bool redigering, ChangeEnviro
 
 // What "Redigera" puts into the booking fields, as the window shows them.
 struct EditFields {
-    Vy vy = Vy::Salar;     // Option1 for a room, Option2 for another object
-    std::string objekt;    // Combo1
-    std::string dag;       // Combo3: the day's name ("TIS")
-    std::string starttid;  // Text1
-    std::string langd;     // Text2
-    std::string kommentar; // Text3
-    std::string signatur;  // Text4
+    ViewKind viewKind = ViewKind::Salar; // Option1 for a room, Option2 for another object
+    std::string objekt;                  // Combo1
+    std::string dag;                     // Combo3: the day's name ("TIS")
+    std::string starttid;                // Text1
+    std::string langd;                   // Text2
+    std::string kommentar;               // Text3
+    std::string signatur;                // Text4
 };
 
 // The fields for row `valdrad`; nothing when its object is neither a room nor another

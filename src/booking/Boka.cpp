@@ -23,11 +23,12 @@ constexpr const char kTitle[] = "Boka";
 
 // The object must be an entry of the list its option names; the name is not trimmed, so
 // "SAL 1 " is no room.
-std::optional<std::string> objectRefusal(const Program& program, Vy vy, const std::string& objekt) {
-    switch (vy) {
-    case Vy::Salar:
+std::optional<std::string> objectRefusal(const Program& program, ViewKind viewKind,
+                                         const std::string& objekt) {
+    switch (viewKind) {
+    case ViewKind::Salar:
         return listed(program.salar, objekt) ? std::nullopt : std::optional<std::string>("V\xE4lj sal.");
-    case Vy::Annat:
+    case ViewKind::Annat:
         return listed(program.settings.bokaobjekt, objekt)
                    ? std::nullopt
                    : std::optional<std::string>("V\xE4lj bokningsobjekt.");
@@ -44,7 +45,7 @@ bool inTheDay(const std::string& time) {
 // The week field of the new booking: the shown week, or the weeks of the booking an edit
 // replaces, which the edit keeps.
 std::string weekFieldOf(const Program& program, const std::optional<Bokning>& original) {
-    return original ? original->vecka : decimaltext(static_cast<long long>(program.selection.valdvecka));
+    return original ? original->vecka : decimalText(static_cast<long long>(program.selection.valdvecka));
 }
 
 WeekRange schoolWeeks(const Program& program, const std::string& vecka) {
@@ -56,7 +57,7 @@ WeekRange schoolWeeks(const Program& program, const std::string& vecka) {
 std::variant<Bokning, std::string> newRow(const Program& program, const BookingFields& fields,
                                           const std::string& vecka) {
     std::string objekt = normalisera(fields.objekt);
-    if (std::optional<std::string> refusal = objectRefusal(program, fields.vy, objekt)) {
+    if (std::optional<std::string> refusal = objectRefusal(program, fields.viewKind, objekt)) {
         return *refusal;
     }
     if (std::optional<std::string> refusal =
@@ -120,9 +121,9 @@ Bokning storedRow(const BookingFields& fields, const std::string& vecka) {
     Bokning row;
     row.signatur = normalisera(trim(fields.signatur));
     row.kommentar = trim(fields.kommentar);
-    row.langd = decimaltext(textvarde(fields.langd));
-    row.dag = decimaltext(static_cast<long long>(fields.valddag));
-    row.starttid = start && inTheDay(*start) ? tidtext(tidslotTyst(*start)) : std::string();
+    row.langd = decimalText(textvarde(fields.langd));
+    row.dag = decimalText(static_cast<long long>(fields.valddag));
+    row.starttid = start && inTheDay(*start) ? tidtext(tidslot(*start)) : std::string();
     row.objekt = normalisera(fields.objekt);
     row.vecka = vecka;
     return row;
@@ -161,7 +162,7 @@ ChangeResult addBooking(Program& program, const BookingFields& fields, ChangeEnv
             return scanRange(p.bokningar, booking, schoolWeeks(p, booking.vecka), skip, answers);
         },
         [&](Program& p, Messages& messages) {
-            if (!laggTillRad(p.bokningar, booking, messages)) {
+            if (!appendRow(p.bokningar, booking, messages)) {
                 return false;
             }
             if (replaced != 0) {
@@ -186,18 +187,19 @@ ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironme
     return addBooking(program, fields, env, weekFieldOf(program, original), original, false);
 }
 
-ChangeResult bokaVeckor(Program& program, const BookingFields& fields, const WeekRange& weeks,
-                        ChangeEnvironment& env) {
+ChangeResult bookWeeks(Program& program, const BookingFields& fields, const WeekRange& weeks,
+                       ChangeEnvironment& env) {
     return addBooking(program, fields, env, weekField(weeks), std::nullopt, true);
 }
 
-ChangeResult aterstall(Program& program, const Bokning& booking, ChangeEnvironment& env) {
+ChangeResult restoreBooking(Program& program, const Bokning& booking, ChangeEnvironment& env) {
     BookingFields fields;
     fields.objekt = booking.objekt;
-    fields.vy = listed(program.settings.bokaobjekt, booking.objekt) && !listed(program.salar, booking.objekt)
-                    ? Vy::Annat
-                    : Vy::Salar;
-    fields.valddag = static_cast<int>(avrunda(textvarde(booking.dag)));
+    fields.viewKind =
+        listed(program.settings.bokaobjekt, booking.objekt) && !listed(program.salar, booking.objekt)
+            ? ViewKind::Annat
+            : ViewKind::Salar;
+    fields.valddag = static_cast<int>(roundHalfEven(textvarde(booking.dag)));
     fields.starttid = booking.starttid;
     fields.langd = booking.langd;
     fields.kommentar = booking.kommentar;

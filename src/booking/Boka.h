@@ -12,8 +12,9 @@ namespace tivra {
 
 // What the window (or the command line) collected when "Boka" was pressed.
 struct BookingFields {
-    std::string objekt;    // the object field (Combo1) as it stands, not trimmed
-    Vy vy = Vy::Salar;     // the chosen kind: a room, another object, or a view that books nothing
+    std::string objekt; // the object field (Combo1) as it stands, not trimmed
+    ViewKind viewKind =
+        ViewKind::Salar;   // the chosen kind: a room, another object, or a view that books nothing
     int valddag = 0;       // 1 = Monday .. 7 = Sunday; 0 = no day chosen
     std::string starttid;  // Text1, h.mm or hh.mm
     std::string langd;     // Text2, minutes
@@ -52,14 +53,14 @@ ChangeResult boka(Program& program, const BookingFields& fields, ChangeEnvironme
 // checked in every one of them as "Flera veckor" checks a range: a booking in the way in
 // any week refuses the whole range, naming the week. For a script, which names its weeks
 // instead of looking at the one shown.
-ChangeResult bokaVeckor(Program& program, const BookingFields& fields, const WeekRange& weeks,
-                        ChangeEnvironment& env);
+ChangeResult bookWeeks(Program& program, const BookingFields& fields, const WeekRange& weeks,
+                       ChangeEnvironment& env);
 
 // "Återställ" in the history: books a booking the log holds (a removed one, or the
 // original of an edit) again, with its own fields and week field, checked in every week
-// of it as bokaVeckor checks (a refusal when its time is taken now, the lesson question
+// of it as bookWeeks checks (a refusal when its time is taken now, the lesson question
 // where a lesson stands). The log records it as "Återställt".
-ChangeResult aterstall(Program& program, const Bokning& booking, ChangeEnvironment& env);
+ChangeResult restoreBooking(Program& program, const Bokning& booking, ChangeEnvironment& env);
 
 // "Angiven tid upptagen av lektion. Vill du ändå göra bokningen?"
 inline constexpr const char* kLessonQuestion =

@@ -2,6 +2,8 @@
 // The lock beside a shared booking file. Every change takes it before it reloads the file
 // and gives it back after the save, so two copies of the program never interleave their
 // reload and rewrite. The real lock is FileBookingLock.
+#include "core/FileNames.h" // lockFileName
+
 #include <chrono>
 #include <string>
 #include <system_error>
@@ -46,12 +48,5 @@ class NoBookingLock : public BookingLock {
     LockHolder holder() const override { return {}; }
     std::error_code failure() const override { return {}; }
 };
-
-// The lock file of a booking file: its name with ".lock" added. The caller passes the
-// booking file with every link on its path resolved (Disk::linkTarget), so that copies
-// reaching one file by two paths take one lock.
-inline std::string lockFileName(const std::string& bookingFile) {
-    return bookingFile + ".lock";
-}
 
 } // namespace tivra

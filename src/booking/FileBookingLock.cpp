@@ -1,5 +1,6 @@
 #include "booking/FileBookingLock.h"
 
+#include "core/FileNames.h"
 #include "core/Text1252.h"
 
 #include <random>
@@ -11,18 +12,6 @@ namespace tivra {
 namespace {
 
 const char* const kSomeoneElse = "en annan anv\xE4ndare";
-
-// The lock file records no user: the holder notes it beside the lock, under its process
-// id, so that a note left by an earlier holder is never taken for the present one's.
-std::string noteName(const std::string& lockFile) {
-    return lockFile + ".user";
-}
-
-// The booking file a lock file belongs to (see lockFileName), whose sharing it takes.
-std::string bookingFileOf(const std::string& lockFile) {
-    constexpr std::string_view suffix = ".lock";
-    return lockFile.ends_with(suffix) ? lockFile.substr(0, lockFile.size() - suffix.size()) : std::string();
-}
 
 // A name from another machine may hold letters the code page lacks: each becomes "?".
 std::string bytesOf(std::string_view utf8) {
@@ -42,7 +31,7 @@ std::string bytesOf(std::string_view utf8) {
 }
 
 std::string userInNote(Disk& disk, const std::string& lockFile, long long pid) {
-    const std::string note = disk.readAll(noteName(lockFile)).value_or("");
+    const std::string note = disk.readAll(lockNoteName(lockFile)).value_or("");
     const std::size_t first = note.find('\n');
     if (first == std::string::npos || note.substr(0, first) != std::to_string(pid)) {
         return {};
@@ -71,7 +60,7 @@ FileBookingLock::~FileBookingLock() {
 
 LockResult FileBookingLock::tryLock(const std::string& lockFile, std::chrono::milliseconds timeout) {
     unlock();
-    const std::string bookingFile = bookingFileOf(lockFile);
+    const std::string bookingFile = bookingFileOfLock(lockFile);
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     std::minstd_rand random(std::random_device{}());
     std::uniform_int_distribution<int> pause(5, 24);
@@ -98,7 +87,7 @@ LockResult FileBookingLock::tryLock(const std::string& lockFile, std::chrono::mi
 // A note left by a holder that was killed (or anything planted at its name) is removed,
 // never written through.
 void FileBookingLock::writeNote(const std::string& lockFile, const std::string& bookingFile) {
-    note_ = noteName(lockFile);
+    note_ = lockNoteName(lockFile);
     noteBytes_ = std::to_string(thisProcess().pid) + "\n" + user_ + "\n";
     if (disk_.createNew(note_, noteBytes_, bookingFile) == std::errc::file_exists) {
         disk_.remove(note_);

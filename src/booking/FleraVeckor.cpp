@@ -33,10 +33,10 @@ WeeksAnswer readWeeks(const std::string& answer, int startvecka, int slutvecka) 
 }
 
 std::string weekField(const WeekRange& range) {
-    std::string field = decimaltext(range.first);
+    std::string field = decimalText(range.first);
     if (range.last != range.first) {
         field += '-';
-        field += decimaltext(range.last);
+        field += decimalText(range.last);
     }
     return field;
 }

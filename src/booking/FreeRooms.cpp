@@ -14,8 +14,8 @@ std::variant<FreeRooms, std::string> ledigaSalar(const Program& program, const B
     }
     // Other objects when they are shown, else the rooms.
     const std::vector<std::string>& objects =
-        objectList(program, fields.vy == Vy::Annat ? Vy::Annat : Vy::Salar);
-    Bokning mine = storedRow(fields, decimaltext(static_cast<long long>(week)));
+        objectList(program, fields.viewKind == ViewKind::Annat ? ViewKind::Annat : ViewKind::Salar);
+    Bokning mine = storedRow(fields, decimalText(static_cast<long long>(week)));
     // The rows at that time are found once; each object then only looks among them.
     const std::vector<int> atTheTime = rowsAtTheTime(program.bokningar, mine);
     FreeRooms found;

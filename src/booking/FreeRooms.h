@@ -15,7 +15,7 @@ struct FreeRooms {
     std::vector<std::string> lessonsOnly; // only lessons in the way: free if they are moved
 };
 
-// The rooms of `salar` (with Vy::Annat the objects of `bokaobjekt`), in list order, that
+// The rooms of `salar` (with ViewKind::Annat the objects of `bokaobjekt`), in list order, that
 // the fields' day, start time and length could be booked in for `week` (school-year
 // numbering) as far as the table and the booking periods tell; or the refusal of the
 // fields, as "Boka" words it. The object field and the signature are not read.

@@ -65,7 +65,7 @@ std::vector<std::string> historyColumns(const LogEntry& entry) {
     if (b.objekt.empty()) {
         return {entry.tid, entry.handelse, "", "", "", "", entry.signatur, "", entry.anvandare, entry.dator};
     }
-    const long long day = static_cast<long long>(avrunda(textvarde(b.dag)));
+    const long long day = static_cast<long long>(roundHalfEven(textvarde(b.dag)));
     const std::string dayName = day >= 1 && day <= 7 ? dagnamn(static_cast<int>(day)) : b.dag;
     return {
         entry.tid,  entry.handelse, b.objekt,        b.vecka,    dayName, b.starttid + "\x96" + endLabel(b),

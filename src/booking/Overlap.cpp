@@ -16,7 +16,7 @@ Span spanOf(int startSlot, double langd) {
 Span rowSpan(const Bokning& row) {
     // A start time the file mangled counts as slot 0, as it always has; the scan must not
     // stop for a message box.
-    return spanOf(tidslotTyst(row.starttid), textvarde(row.langd));
+    return spanOf(tidslot(row.starttid), textvarde(row.langd));
 }
 
 bool overlaps(const Span& a, const Span& b) {

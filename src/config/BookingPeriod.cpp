@@ -16,7 +16,7 @@ std::optional<std::pair<long long, std::size_t>> digitsBefore(std::string_view t
     if (start == end) {
         return std::nullopt;
     }
-    return std::pair{avrunda(textvarde(text.substr(start, end - start))), start};
+    return std::pair{roundHalfEven(textvarde(text.substr(start, end - start))), start};
 }
 
 std::size_t skipBlanksBefore(std::string_view text, std::size_t end) {
@@ -29,14 +29,14 @@ std::size_t skipBlanksBefore(std::string_view text, std::size_t end) {
 } // namespace
 
 std::string BookingPeriod::weeks() const {
-    std::string text = decimaltext(forsta);
+    std::string text = decimalText(forsta);
     if (range) {
-        text += "-" + decimaltext(sista);
+        text += "-" + decimalText(sista);
     }
     return text;
 }
 
-std::optional<BookingPeriod> lasPeriod(std::string_view line) {
+std::optional<BookingPeriod> readPeriod(std::string_view line) {
     const std::string text = trim(line);
     BookingPeriod period;
     auto last = digitsBefore(text, text.size());

@@ -20,6 +20,6 @@ struct BookingPeriod {
 };
 
 // The period of a line; nothing when the line does not have the form.
-std::optional<BookingPeriod> lasPeriod(std::string_view line);
+std::optional<BookingPeriod> readPeriod(std::string_view line);
 
 } // namespace tivra

@@ -14,7 +14,7 @@ bool listed(const std::vector<std::string>& list, const std::string& name) {
     return std::find(list.begin(), list.end(), name) != list.end();
 }
 
-std::optional<std::vector<std::string>> lasSalar(const std::string& path, Disk& disk) {
+std::optional<std::vector<std::string>> readRooms(const std::string& path, Disk& disk) {
     std::optional<std::string> bytes = disk.readAll(path);
     if (!bytes) {
         return std::nullopt;
@@ -40,7 +40,7 @@ std::optional<std::vector<std::string>> lasSalar(const std::string& path, Disk& 
     return salar;
 }
 
-std::optional<std::vector<std::string>> lasObjektfil(const std::string& path, Disk& disk) {
+std::optional<std::vector<std::string>> readObjectFile(const std::string& path, Disk& disk) {
     std::optional<std::string> bytes = disk.readAll(path);
     if (!bytes) {
         return std::nullopt;
@@ -61,14 +61,9 @@ std::optional<std::vector<std::string>> lasObjektfil(const std::string& path, Di
     return objekt;
 }
 
-std::optional<std::string> periodFor(const std::vector<std::string>& perioder, const std::string& objekt) {
-    std::optional<BookingPeriod> period = periodOf(perioder, objekt);
-    return period ? std::optional<std::string>(period->weeks()) : std::nullopt;
-}
-
 std::optional<BookingPeriod> periodOf(const std::vector<std::string>& perioder, const std::string& objekt) {
     for (const std::string& entry : perioder) {
-        std::optional<BookingPeriod> period = lasPeriod(entry);
+        std::optional<BookingPeriod> period = readPeriod(entry);
         if (period && period->objekt == objekt) {
             return period;
         }

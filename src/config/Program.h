@@ -23,7 +23,7 @@ struct Timetable {
 };
 
 // The choice made in the main window.
-enum class Vy { Salar = 1, Annat = 2, Personal = 3, AllaBokningar = 4 };
+enum class ViewKind { Salar = 1, Annat = 2, Personal = 3, AllaBokningar = 4 };
 
 struct Selection {
     int valdvecka = 0;
@@ -32,7 +32,7 @@ struct Selection {
     int valdsal = 0; // 1-based positions in the lists; 0 = none
     int valtobjekt = 0;
     int valdperson = 0;
-    Vy vy = Vy::Salar;
+    ViewKind viewKind = ViewKind::Salar;
 };
 
 struct Program {
@@ -54,9 +54,9 @@ struct Program {
 };
 
 // What datum reads from the program, with today's date from the clock.
-inline KalenderLage kalenderLage(const Program& program, const Date& today) {
-    return KalenderLage{program.timetable.lasar, today, program.settings.startvecka,
-                        program.selection.idagvecka, program.settings.slutvecka};
+inline WeekDating weekDating(const Program& program, const Date& today) {
+    return WeekDating{program.timetable.lasar, today, program.settings.startvecka,
+                      program.selection.idagvecka, program.settings.slutvecka};
 }
 
 } // namespace tivra

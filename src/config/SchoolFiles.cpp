@@ -1,6 +1,7 @@
 #include "config/SchoolFiles.h"
 
 #include "core/BookingFile.h"
+#include "core/FileNames.h"
 #include "core/Path.h"
 #include "core/Text1252.h"
 
@@ -31,14 +32,14 @@ bool startsWith(const std::string& text, const std::string& start) {
 }
 
 std::string withoutTrailingSeparators(std::string path) {
-    while (path.size() > 1 && slutarMedAvskiljare(path)) {
+    while (path.size() > 1 && endsWithSeparator(path)) {
         path.pop_back();
     }
     return path;
 }
 
 std::string folderOf(const std::string& path) {
-    return path.substr(0, path.size() - filnamn(path).size());
+    return path.substr(0, path.size() - fileNamePart(path).size());
 }
 
 // Where the program's names beside a file lead: its folder resolved with the name kept
@@ -47,23 +48,24 @@ std::string folderOf(const std::string& path) {
 std::array<std::string, 2> placesOf(Disk& disk, const std::string& path) {
     const std::string folder = folderOf(path);
     std::string beside = disk.resolved(folder.empty() ? std::string(".") : folder);
-    if (!slutarMedAvskiljare(beside)) {
-        beside += mappavskiljare();
+    if (!endsWithSeparator(beside)) {
+        beside += folderSeparator();
     }
-    return {beside + filnamn(path), disk.resolved(path)};
+    return {beside + fileNamePart(path), disk.resolved(path)};
 }
 
 // The booking file at `base` itself, its lock, the lock's helpers and its temporaries.
 bool isOfBookingFile(const std::string& target, const std::string& base) {
-    return same(target, base) || same(target, base + ".lock") || startsWith(target, base + ".lock.") ||
-           startsWith(target, base + ".tmp");
+    const std::string lock = lockFileName(base);
+    return same(target, base) || same(target, lock) || startsWith(target, lock + ".") ||
+           startsWith(target, temporaryPrefix(base));
 }
 
 // The copies of a replaced booking file at `base`, kept beside it when there is no backup
 // folder.
 bool isReplacedCopyBeside(const std::string& target, const std::string& base) {
-    return startsWith(target, utantillagg(base) + ".ersatt-") &&
-           comparable(target).ends_with(comparable(".bok"));
+    return startsWith(target, replacedCopyPrefix(base)) &&
+           comparable(target).ends_with(comparable(kBookingExtension));
 }
 
 // The settings as start-up used them and as the next start will read them.
@@ -75,12 +77,12 @@ std::array<const Settings*, 2> settingsOf(const Program& program) {
 // backup folder (or its absence) puts them.
 bool isDailyCopy(const Program& program, const std::string& target, const std::string& file, Disk& disk) {
     // Every such name has ".bk" in it; other names need not be resolved 31 times over.
-    if (comparable(filnamn(target)).find(comparable(".bk")) == std::string::npos) {
+    if (comparable(fileNamePart(target)).find(comparable(kDailyBackupMark)) == std::string::npos) {
         return false;
     }
     for (const Settings* s : settingsOf(program)) {
         for (int day = 1; day <= 31; ++day) {
-            if (same(target, disk.resolved(backupnamn(file, s->backupmapp, day)))) {
+            if (same(target, disk.resolved(dailyBackupName(file, s->backupmapp, day)))) {
                 return true;
             }
         }

@@ -89,7 +89,7 @@ bool store(const Key& key, std::string_view value, Settings& settings) {
     case Take::Rounded:
     case Take::Flag: {
         double number = textvarde(value);
-        auto fitted = int16Of(key.take == Take::Whole ? heltal(number) : avrunda(number));
+        auto fitted = int16Of(key.take == Take::Whole ? wholePart(number) : roundHalfEven(number));
         if (!fitted) {
             return false;
         }
@@ -119,7 +119,7 @@ void appendLine(std::string& out, std::string_view key, std::string_view value) 
 }
 
 std::string number(int value) {
-    return printform(static_cast<long long>(value));
+    return printForm(static_cast<long long>(value));
 }
 
 } // namespace

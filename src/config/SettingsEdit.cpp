@@ -1,6 +1,7 @@
 #include "config/SettingsEdit.h"
 
 #include "config/BookingPeriod.h"
+#include "core/FileNames.h"
 #include "core/Number.h"
 #include "core/Path.h"
 #include "core/Text1252.h"
@@ -17,7 +18,7 @@ constexpr const char* kTitle = "Tivra.ini";
 constexpr const char* kPeriodTitle = "Redigera Tivra.ini";
 
 std::string plain(int value) {
-    return trim(printform(static_cast<long long>(value)));
+    return trim(printForm(static_cast<long long>(value)));
 }
 
 std::string joinedLines(const std::vector<std::string>& lines) {
@@ -47,12 +48,12 @@ std::vector<std::string> linesOf(std::string_view text) {
 }
 
 int whole(const std::string& text) {
-    return static_cast<int>(std::clamp<long long>(heltal(textvarde(text)), -100000, 100000));
+    return static_cast<int>(std::clamp<long long>(wholePart(textvarde(text)), -100000, 100000));
 }
 
 // A rounded setting brought into [low, high]; `otherwise` when it rounds to 0.
 int rounded(const std::string& text, int low, int high, int otherwise) {
-    long long value = avrunda(textvarde(text));
+    long long value = roundHalfEven(textvarde(text));
     return value == 0 ? otherwise : static_cast<int>(std::clamp<long long>(value, low, high));
 }
 
@@ -80,7 +81,7 @@ class Save {
         s_.schemafil = utantillagg(trim(f.schema));
         std::string name = trim(f.bokningsfil);
         if (!name.empty()) {
-            name = utantillagg(name) + ".bok";
+            name = withBookingExtension(name);
             if (name != s_.bokningsfil && !disk_.exists(name) && disk_.createNew(name, "Antal: 0\r\n", {})) {
                 messages_.show("Kan inte skapa bokningsfilen " + name + ".", kTitle, Icon::Exclamation);
                 return false;
@@ -117,7 +118,7 @@ class Save {
     bool periods(const SettingsFields& f) {
         s_.perioder.clear();
         for (const std::string& line : linesOf(f.perioder)) {
-            std::optional<BookingPeriod> period = lasPeriod(line);
+            std::optional<BookingPeriod> period = readPeriod(line);
             if (!period) {
                 return refuse("Ange perioder i formen objekt startvecka-slutvecka.", kPeriodTitle);
             }
@@ -170,8 +171,8 @@ SettingsFields settingsFields(const Settings& s) {
     return f;
 }
 
-SettingsSaved sparaInstallningar(const SettingsFields& f, Settings& running, Disk& disk, Messages& messages,
-                                 const std::string& path) {
+SettingsSaved saveSettings(const SettingsFields& f, Settings& running, Disk& disk, Messages& messages,
+                           const std::string& path) {
     Save save(running, disk, messages);
     if (!save.listsFit(f) || !save.files(f) || !save.hours(f) || !save.weeks(f)) {
         return SettingsSaved::Refused;

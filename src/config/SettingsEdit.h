@@ -43,7 +43,7 @@ enum class SettingsSaved {
 // Checks the fields in order and takes each value over into `running` once checked; a
 // refusal keeps what was taken over before it. Creates a named booking file that does
 // not exist yet, then writes Tivra.ini at `path`. Every message is shown here.
-SettingsSaved sparaInstallningar(const SettingsFields& fields, Settings& running, Disk& disk,
-                                 Messages& messages, const std::string& path = kSettingsFile);
+SettingsSaved saveSettings(const SettingsFields& fields, Settings& running, Disk& disk, Messages& messages,
+                           const std::string& path = kSettingsFile);
 
 } // namespace tivra

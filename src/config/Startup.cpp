@@ -56,7 +56,7 @@ std::string bookingFolder(Disk& disk, const std::string& bokningsfil) {
         return {};
     }
     const std::string real = disk.linkTarget(bokningsfil);
-    const std::string folder = real.substr(0, real.size() - filnamn(real).size());
+    const std::string folder = real.substr(0, real.size() - fileNamePart(real).size());
     return folder.empty() ? std::string(".") : folder;
 }
 
@@ -77,8 +77,8 @@ void backupFolderStage(Run& run) {
             return;
         }
     }
-    if (!slutarMedAvskiljare(mapp)) {
-        mapp += mappavskiljare();
+    if (!endsWithSeparator(mapp)) {
+        mapp += folderSeparator();
     }
 }
 
@@ -89,10 +89,10 @@ void hoursCheck(Run& run) {
     if (0 <= s.starttimme && s.starttimme < s.sluttimme && s.sluttimme <= 24) {
         return;
     }
-    run.tell("Felaktiga tider i Tivra.ini: STARTTID " + decimaltext(static_cast<long long>(s.starttimme)) +
-                 " och SLUTTID " + decimaltext(static_cast<long long>(s.sluttimme)) + ". Tiderna " +
-                 decimaltext(static_cast<long long>(kDefaultStart)) + " och " +
-                 decimaltext(static_cast<long long>(kDefaultEnd)) + " anv\xE4nds.",
+    run.tell("Felaktiga tider i Tivra.ini: STARTTID " + decimalText(static_cast<long long>(s.starttimme)) +
+                 " och SLUTTID " + decimalText(static_cast<long long>(s.sluttimme)) + ". Tiderna " +
+                 decimalText(static_cast<long long>(kDefaultStart)) + " och " +
+                 decimalText(static_cast<long long>(kDefaultEnd)) + " anv\xE4nds.",
              kStartTitle, Icon::Exclamation);
     s.starttimme = kDefaultStart;
     s.sluttimme = kDefaultEnd;
@@ -103,14 +103,14 @@ void todayAndDays(Run& run) {
     const Settings& s = run.settings();
     Selection& val = run.program.selection;
     Date today = run.platform.clock.today();
-    val.valdvecka = idagsvecka(today, s.startvecka);
+    val.valdvecka = todaysWeek(today, s.startvecka);
     val.idagvecka = val.valdvecka;
 
     int days = s.helg == 1 ? 7 : 5;
     for (int d = 1; d <= days; ++d) {
         run.view.dayList.push_back(dagnamn(d));
     }
-    int d = veckodag(today);
+    int d = dayOfWeek(today);
     if (d <= 5 || s.helg == 1) {
         run.view.dayText = dagnamn(d);
         val.valddag = d;
@@ -124,8 +124,8 @@ std::optional<std::string> weekListFault(Run& run) {
     auto inRange = [](int w) { return w >= kFirstWeek && w <= kLastWeek; };
     if (!inRange(s.startvecka) || !inRange(s.slutvecka)) {
         return "Felaktiga veckor i Tivra.ini: STARTVECKA " +
-               decimaltext(static_cast<long long>(s.startvecka)) + " och SLUTVECKA " +
-               decimaltext(static_cast<long long>(s.slutvecka)) + ".";
+               decimalText(static_cast<long long>(s.startvecka)) + " och SLUTVECKA " +
+               decimalText(static_cast<long long>(s.slutvecka)) + ".";
     }
     for (int w = s.startvecka; w <= s.slutvecka; ++w) {
         run.view.weekList.push_back(shownWeek(w));
@@ -154,7 +154,7 @@ void singleListMode(Run& run) {
 // Stage 2. A room list that cannot be read degrades to single-list mode; the timetable
 // may still be there, so the staff view stays on.
 void roomListStage(Run& run, const std::string& schemafil) {
-    if (auto rooms = lasSalar(schemafil + ".sal", run.platform.disk)) {
+    if (auto rooms = readRooms(schemafil + ".sal", run.platform.disk)) {
         run.program.salar = std::move(*rooms);
         return;
     }
@@ -169,17 +169,17 @@ void roomListStage(Run& run, const std::string& schemafil) {
 void timetableStages(Run& run, const std::string& schemafil) {
     Program& p = run.program;
     Disk& disk = run.platform.disk;
-    if (!lasSchemaIni(schemafil + ".ini", disk, run.platform.messages, p.timetable)) {
+    if (!readTimetableIni(schemafil + ".ini", disk, run.platform.messages, p.timetable)) {
         run.view.unread.push_back(schemafil + ".ini");
     }
-    if (!lasLektioner(schemafil + ".sca", disk, p.timetable, p.bokningar)) {
+    if (!readLessons(schemafil + ".sca", disk, p.timetable, p.bokningar)) {
         p.bokningar.antallektioner = 0;
         p.bokningar.antalrader = 0;
         run.view.option3Enabled = false;
         run.view.unread.push_back(schemafil + ".sca");
         return;
     }
-    if (!lasPersonal(schemafil + ".sig", disk, p.timetable)) {
+    if (!readStaff(schemafil + ".sig", disk, p.timetable)) {
         run.view.unread.push_back(schemafil + ".sig");
     }
 }
@@ -204,7 +204,7 @@ void legacyObjectsStage(Run& run) {
     if (objektfil.empty()) {
         return;
     }
-    auto objects = lasObjektfil(objektfil, run.platform.disk);
+    auto objects = readObjectFile(objektfil, run.platform.disk);
     if (!objects) {
         run.tell("Fel vid l\xE4sning av " + objektfil, "\xD6ppna lista p\xE5 bokningsobjekt",
                  Icon::Exclamation);
@@ -234,11 +234,11 @@ void firstObject(Run& run) {
     Selection& val = run.program.selection;
     StartupView& view = run.view;
     if (view.singleList) {
-        val.vy = Vy::Annat;
+        val.viewKind = ViewKind::Annat;
         view.objectList = run.settings().bokaobjekt;
         val.valtobjekt = view.objectList.empty() ? 0 : 1;
     } else {
-        val.vy = Vy::Salar;
+        val.viewKind = ViewKind::Salar;
         view.objectList = run.program.salar;
         val.valdsal = view.objectList.empty() ? 0 : 1;
     }

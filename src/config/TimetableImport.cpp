@@ -35,7 +35,7 @@ bool lasarFormOk(std::string_view lasar) {
 }
 
 // "HT 2008/09" names the term before the year; the year is the word after the blank.
-std::string utanTermin(const std::string& lasar) {
+std::string withoutTerm(const std::string& lasar) {
     std::size_t blank = lasar.find(' ');
     return blank == std::string::npos ? lasar : trim(from(lasar, blank + 1));
 }
@@ -70,7 +70,7 @@ struct Lektionspost {
 
 // The weekday 1..5 named in the sixth line ("M\xC5N 8.15"); nothing for a weekend day
 // or a line without a day, and such a record is no lesson.
-std::optional<int> lektionsdag(std::string_view line6) {
+std::optional<int> lessonDay(std::string_view line6) {
     for (int k = 1; k <= 5; ++k) {
         if (line6.find(dagnamn(k) + " ") != std::string_view::npos) {
             return k;
@@ -79,7 +79,7 @@ std::optional<int> lektionsdag(std::string_view line6) {
     return std::nullopt;
 }
 
-Bokning lektion(const Lektionspost& post, int dag, const Timetable& timetable) {
+Bokning lessonRow(const Lektionspost& post, int dag, const Timetable& timetable) {
     Bokning row;
     row.signatur = normalisera(post.line[0]);
     row.kommentar = normalisera(post.line[1]);
@@ -108,7 +108,7 @@ void clearLessons(BookingTable& table) {
 
 } // namespace
 
-bool lasSchemaIni(const std::string& path, Disk& disk, Messages& messages, Timetable& timetable) {
+bool readTimetableIni(const std::string& path, Disk& disk, Messages& messages, Timetable& timetable) {
     timetable.lasar.clear();
     timetable.schemaperioder.clear();
     std::optional<std::string> bytes = disk.readAll(path);
@@ -130,7 +130,7 @@ bool lasSchemaIni(const std::string& path, Disk& disk, Messages& messages, Timet
             timetable.lasar = trim(from(line, 6));
         }
     }
-    timetable.lasar = utanTermin(timetable.lasar);
+    timetable.lasar = withoutTerm(timetable.lasar);
     if (!lasarFormOk(timetable.lasar)) {
         // A file that could not be read to its end is passed over in silence; a school
         // year read from it is still checked, so that no malformed year reaches the
@@ -144,7 +144,7 @@ bool lasSchemaIni(const std::string& path, Disk& disk, Messages& messages, Timet
     return complete;
 }
 
-bool lasLektioner(const std::string& path, Disk& disk, const Timetable& timetable, BookingTable& table) {
+bool readLessons(const std::string& path, Disk& disk, const Timetable& timetable, BookingTable& table) {
     clearLessons(table);
     std::optional<std::string> bytes = disk.readAll(path);
     if (!bytes) {
@@ -159,7 +159,7 @@ bool lasLektioner(const std::string& path, Disk& disk, const Timetable& timetabl
         while ((more = lines.next(line)) && !line.empty()) {
             post.add(line);
         }
-        std::optional<int> dag = lektionsdag(post.line[5]);
+        std::optional<int> dag = lessonDay(post.line[5]);
         if (!dag) {
             continue; // the row stays free for the next record
         }
@@ -169,14 +169,14 @@ bool lasLektioner(const std::string& path, Disk& disk, const Timetable& timetabl
             return false;
         }
         ++n;
-        table.row(n) = lektion(post, *dag, timetable);
+        table.row(n) = lessonRow(post, *dag, timetable);
     }
     table.antallektioner = n;
     table.antalrader = n;
     return true;
 }
 
-bool lasPersonal(const std::string& path, Disk& disk, Timetable& timetable) {
+bool readStaff(const std::string& path, Disk& disk, Timetable& timetable) {
     timetable.personal.clear();
     std::optional<std::string> bytes = disk.readAll(path);
     if (!bytes) {
@@ -192,7 +192,7 @@ bool lasPersonal(const std::string& path, Disk& disk, Timetable& timetable) {
         if (timetable.personal.size() == static_cast<std::size_t>(kMaxPersonal)) {
             return false;
         }
-        Delat delat = delaord(line);
+        WordSplit delat = delaord(line);
         timetable.personal.push_back(trim(normalisera(delat.ord1) + " " + delat.ordrest));
     }
     return true;

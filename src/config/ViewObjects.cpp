@@ -4,15 +4,15 @@ namespace tivra {
 namespace {
 
 // The 1-based position the selection keeps for the view kind; 0 for the overview.
-int chosenIndex(const Selection& val, Vy vy) {
-    switch (vy) {
-    case Vy::Salar:
+int chosenIndex(const Selection& val, ViewKind viewKind) {
+    switch (viewKind) {
+    case ViewKind::Salar:
         return val.valdsal;
-    case Vy::Annat:
+    case ViewKind::Annat:
         return val.valtobjekt;
-    case Vy::Personal:
+    case ViewKind::Personal:
         return val.valdperson;
-    case Vy::AllaBokningar:
+    case ViewKind::AllaBokningar:
         break;
     }
     return 0;
@@ -20,25 +20,25 @@ int chosenIndex(const Selection& val, Vy vy) {
 
 } // namespace
 
-const std::vector<std::string>& objectList(const Program& program, Vy vy) {
+const std::vector<std::string>& objectList(const Program& program, ViewKind viewKind) {
     static const std::vector<std::string> none;
-    switch (vy) {
-    case Vy::Salar:
+    switch (viewKind) {
+    case ViewKind::Salar:
         return program.salar;
-    case Vy::Annat:
+    case ViewKind::Annat:
         return program.settings.bokaobjekt;
-    case Vy::Personal:
+    case ViewKind::Personal:
         return program.timetable.personal;
-    case Vy::AllaBokningar:
+    case ViewKind::AllaBokningar:
         break;
     }
     return none;
 }
 
 const std::string* chosenEntry(const Program& program) {
-    const Vy vy = program.selection.vy;
-    const std::vector<std::string>& list = objectList(program, vy);
-    const int index = chosenIndex(program.selection, vy);
+    const ViewKind viewKind = program.selection.viewKind;
+    const std::vector<std::string>& list = objectList(program, viewKind);
+    const int index = chosenIndex(program.selection, viewKind);
     if (index < 1 || index > static_cast<int>(list.size())) {
         return nullptr;
     }

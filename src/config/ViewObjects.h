@@ -9,7 +9,7 @@
 namespace tivra {
 
 // The entries of the object field for a view kind.
-const std::vector<std::string>& objectList(const Program& program, Vy vy);
+const std::vector<std::string>& objectList(const Program& program, ViewKind viewKind);
 
 // The entry chosen in the view on screen; nothing when none is chosen, or in the overview.
 const std::string* chosenEntry(const Program& program);

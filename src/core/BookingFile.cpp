@@ -3,7 +3,6 @@
 #include "core/FileReplace.h"
 #include "core/Lines.h"
 #include "core/Number.h"
-#include "core/Path.h"
 
 #include <algorithm>
 #include <optional>
@@ -33,7 +32,7 @@ std::string_view firstItem(std::string_view line) {
 
 // The count the item announces, when it fits the 16-bit counter and is not negative.
 std::optional<int> announcedCount(std::string_view item) {
-    auto n = int16Of(avrunda(textvarde(item.substr(6))));
+    auto n = int16Of(roundHalfEven(textvarde(item.substr(6))));
     if (!n || *n < 0) {
         return std::nullopt;
     }
@@ -107,10 +106,10 @@ void dailyBackup(const BookingFileState& file, const std::string& backupmapp, in
     std::vector<std::string> copies;
     copies.reserve(31);
     for (int day = 1; day <= 31; ++day) {
-        copies.push_back(backupnamn(file.aktuellfil, backupmapp, day));
+        copies.push_back(dailyBackupName(file.aktuellfil, backupmapp, day));
     }
     removeStaleTemporaries(platform.disk, copies, AtLink::Replace);
-    std::string name = backupnamn(file.aktuellfil, backupmapp, today.day);
+    std::string name = dailyBackupName(file.aktuellfil, backupmapp, today.day);
     if (platform.disk.exists(name)) {
         std::optional<Date> written = platform.disk.modificationDate(name);
         if (written && *written == today) {
@@ -134,8 +133,8 @@ WriteOptions copyOptions(const std::string& bookingFile, Platform& platform) {
     return options;
 }
 
-std::string antalrad(int count) {
-    return "Antal: " + printform(static_cast<long long>(count)) + " ";
+std::string countHeader(int count) {
+    return "Antal: " + printForm(static_cast<long long>(count)) + " ";
 }
 
 // Assigned over the image's strings, which mostly hold the same lines already, so a save
@@ -161,7 +160,7 @@ std::string bookingFileBytes(int count, const std::vector<std::string>& rad) {
     if (count < 0 || rad.size() <= lines) {
         throw std::logic_error("booking file image shorter than its count");
     }
-    const std::string head = antalrad(count);
+    const std::string head = countHeader(count);
     std::size_t size = head.size() + 2;
     for (std::size_t k = 1; k <= lines; ++k) {
         size += rad[k].size() + 2;
@@ -179,18 +178,13 @@ std::string bookingFileBytes(int count, const std::vector<std::string>& rad) {
     return out;
 }
 
-std::optional<int> antalbokningar(std::string_view bytes) {
+std::optional<int> bookingCount(std::string_view bytes) {
     LineCursor lines(bytes);
     std::string_view item = countItem(lines);
     if (item.substr(0, 6) != "Antal:") {
         return std::nullopt;
     }
     return announcedCount(item);
-}
-
-std::string backupnamn(const std::string& aktuellfil, const std::string& backupmapp, int day) {
-    std::string base = backupmapp.empty() ? aktuellfil : filnamn(aktuellfil);
-    return backupmapp + utantillagg(base) + ".bk" + std::to_string(day);
 }
 
 LoadResult oppnabokningar(BookingTable& table, BookingFileState& file, const std::string& backupmapp,

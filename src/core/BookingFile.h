@@ -4,6 +4,7 @@
 #include "core/BookingTable.h"
 #include "core/Clock.h"
 #include "core/Disk.h"
+#include "core/FileNames.h" // dailyBackupName
 #include "core/FileReplace.h"
 #include "core/Lines.h"
 #include "core/Messages.h"
@@ -39,7 +40,7 @@ enum class LoadResult {
 
 // The count line: "Antal: " and the count in print form with a blank after it
 // ("Antal:  12 ").
-std::string antalrad(int count);
+std::string countHeader(int count);
 
 // Fields 1 to 9 of the booking rows into the image rad[1..], in table order: every row as a
 // load read it, or for a save only the live rows. Returns the rows written.
@@ -51,12 +52,7 @@ std::string bookingFileBytes(int count, const std::vector<std::string>& rad);
 
 // The number of bookings that a booking file's count line announces; nothing when the
 // bytes are no booking file or the count does not fit.
-std::optional<int> antalbokningar(std::string_view bytes);
-
-// The day's backup copy of a booking file: backupmapp + base name + ".bk" + day of month.
-// The base name is the file's name without its extension; a "." in a folder name is
-// never taken for one. With an empty backupmapp the copy lands beside the booking file.
-std::string backupnamn(const std::string& aktuellfil, const std::string& backupmapp, int day);
+std::optional<int> bookingCount(std::string_view bytes);
 
 // How a copy of `bookingFile` is written (the day's backup copy, the copy kept before a
 // file is replaced): retried like the file itself, and whatever stands at the copy's name

@@ -49,7 +49,7 @@ WriteOutcome writeBookingFile(const BookingFileState& file, const std::string& b
 
 } // namespace
 
-bool laggTillRad(BookingTable& table, const Bokning& booking, Messages& messages) {
+bool appendRow(BookingTable& table, const Bokning& booking, Messages& messages) {
     if (table.antalrader >= kMaxRows) {
         messages.show("Bokningstabellen \xE4r full (h\xF6gst 20000 rader). Bokningen sparades inte.", "Boka",
                       Icon::Exclamation);

@@ -10,7 +10,7 @@ namespace tivra {
 
 // Appends the booking after the last row. Refuses with a message, changing nothing, when
 // the table already holds its 20000 rows.
-bool laggTillRad(BookingTable& table, const Bokning& booking, Messages& messages);
+bool appendRow(BookingTable& table, const Bokning& booking, Messages& messages);
 
 // Writes every booking row that is not cancelled to the open booking file. Refuses with a
 // message, leaving the file as it was, when there are more live bookings than the file

@@ -32,17 +32,13 @@ long long dayNumber(long long year, long long month, long long day) {
     return era * 146097 + dayOfEra;
 }
 
-bool leapYear(long long year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 // Monday = 1 .. Sunday = 7; day 0 of dayNumber is a Wednesday.
 int weekdayOf(long long days) {
     return static_cast<int>(days + 2 - floorDiv(days + 2, 7) * 7) + 1;
 }
 
 // The weekday of 1 January, Sunday = 1 .. Saturday = 7, as the week formulas count.
-int nyarsdag(long long year) {
+int newYearsWeekday(long long year) {
     return weekdayOf(dayNumber(year, 1, 1)) % 7 + 1;
 }
 
@@ -84,20 +80,20 @@ std::optional<int> lasarYear(std::string_view lasar, int w) {
     return firstHalf ? first : first + 1;
 }
 
-long long labelYear(int week, int w, const KalenderLage& lage) {
-    if (std::optional<int> year = lasarYear(trim(lage.lasar), w)) {
+long long labelYear(int week, int w, const WeekDating& dating) {
+    if (std::optional<int> year = lasarYear(trim(dating.lasar), w)) {
         return *year;
     }
-    long long year = lage.today.year;
+    long long year = dating.today.year;
     // The summer after the booking period: its weeks are those of the school year to come.
-    if (lage.slutvecka > 0 && lage.idagvecka > lage.slutvecka) {
-        return week <= 52 && w >= lage.startvecka ? year : year + 1;
+    if (dating.slutvecka > 0 && dating.idagvecka > dating.slutvecka) {
+        return week <= 52 && w >= dating.startvecka ? year : year + 1;
     }
-    if (w < lage.startvecka && lage.idagvecka <= 52) {
+    if (w < dating.startvecka && dating.idagvecka <= 52) {
         return year + 1;
     }
     // Today in the spring of the school year: its autumn weeks lie in last year.
-    if (week <= 52 && w >= lage.startvecka && lage.idagvecka > 52) {
+    if (week <= 52 && w >= dating.startvecka && dating.idagvecka > 52) {
         return year - 1;
     }
     return year;
@@ -112,7 +108,7 @@ std::optional<Date> dayOfYear(long long n, long long year) {
         return Date{static_cast<int>(year - 1), 12, static_cast<int>(31 + n)};
     }
     for (int month = 1; month <= 12; ++month) {
-        int length = monthLength(month, leapYear(year));
+        int length = monthLength(month, isLeapYear(year));
         if (n <= length) {
             return Date{static_cast<int>(year), month, static_cast<int>(n)};
         }
@@ -133,19 +129,19 @@ const std::string& dagrubrik(int d) {
     return entry(names, 7, d);
 }
 
-const std::string& manadnamn(int m) {
+const std::string& monthName(int m) {
     static const std::string names[] = {"jan", "feb", "mar", "apr", "maj", "jun",
                                         "jul", "aug", "sep", "okt", "nov", "dec"};
     return entry(names, 12, m);
 }
 
-bool skottar(int year) {
-    return leapYear(year);
+bool isLeapYear(long long year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
 Date plusDays(Date date, int days) {
     for (; days > 0; --days) {
-        if (++date.day > monthLength(date.month, leapYear(date.year))) {
+        if (++date.day > monthLength(date.month, isLeapYear(date.year))) {
             date.day = 1;
             if (++date.month > 12) {
                 date.month = 1;
@@ -156,16 +152,16 @@ Date plusDays(Date date, int days) {
     return date;
 }
 
-int veckodag(const Date& date) {
+int dayOfWeek(const Date& date) {
     return weekdayOf(dayNumber(date.year, date.month, date.day));
 }
 
-int idagsvecka(const Date& today, int startvecka) {
+int todaysWeek(const Date& today, int startvecka) {
     static const std::array<int, 12> daysBefore{0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
     int month = std::clamp(today.month, 1, 12);
     long long dayOfYear = daysBefore.at(static_cast<std::size_t>(month - 1)) +
-                          (month > 2 && leapYear(today.year) ? 1 : 0) + static_cast<long long>(today.day);
-    int w1 = nyarsdag(today.year);
+                          (month > 2 && isLeapYear(today.year) ? 1 : 0) + static_cast<long long>(today.day);
+    int w1 = newYearsWeekday(today.year);
     long long week = floorDiv(dayOfYear + w1 - 3, 7) + (w1 <= 5 ? 1 : 0);
     if (week < startvecka) {
         week += 52;
@@ -173,26 +169,26 @@ int idagsvecka(const Date& today, int startvecka) {
     return static_cast<int>(week);
 }
 
-std::optional<Date> kalenderdatum(int week, int weekday, const KalenderLage& lage) {
+std::optional<Date> calendarDate(int week, int weekday, const WeekDating& dating) {
     if (weekday < 1 || weekday > 7) {
         return std::nullopt;
     }
     int w = week > 52 ? week - 52 : week;
-    long long year = labelYear(week, w, lage);
-    int w1 = nyarsdag(year);
+    long long year = labelYear(week, w, dating);
+    int w1 = newYearsWeekday(year);
     long long start = w1 <= 5 ? 3 - w1 : 10 - w1;
     long long n = start + (static_cast<long long>(w) - 1) * 7 + (weekday - 1);
     return dayOfYear(n, year);
 }
 
-std::string datum(int week, int weekday, const KalenderLage& lage) {
-    std::optional<Date> date = kalenderdatum(week, weekday, lage);
-    return date ? decimaltext(static_cast<long long>(date->day)) + " " + manadnamn(date->month)
+std::string datum(int week, int weekday, const WeekDating& dating) {
+    std::optional<Date> date = calendarDate(week, weekday, dating);
+    return date ? decimalText(static_cast<long long>(date->day)) + " " + monthName(date->month)
                 : std::string();
 }
 
 std::string shownWeek(double week) {
-    return decimaltext(week > 52 ? week - 52 : week);
+    return decimalText(week > 52 ? week - 52 : week);
 }
 
 } // namespace tivra

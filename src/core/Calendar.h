@@ -11,10 +11,10 @@ namespace tivra {
 const std::string& dagnamn(int d);
 const std::string& dagrubrik(int d);
 // "jan".."dec", m = 1..12.
-const std::string& manadnamn(int m);
+const std::string& monthName(int m);
 
-bool skottar(int year);         // the full Gregorian rule
-int veckodag(const Date& date); // 1 = Monday .. 7 = Sunday
+bool isLeapYear(long long year); // the full Gregorian rule
+int dayOfWeek(const Date& date); // 1 = Monday .. 7 = Sunday
 // The date `days` (0 or more) days later.
 Date plusDays(Date date, int days);
 
@@ -24,10 +24,10 @@ std::string shownWeek(double week);
 
 // Today's week in school-year numbers: the week of the date, plus 52 when it is
 // below startvecka.
-int idagsvecka(const Date& today, int startvecka);
+int todaysWeek(const Date& today, int startvecka);
 
 // What datum needs besides the week and weekday.
-struct KalenderLage {
+struct WeekDating {
     std::string lasar; // the timetable's school year, empty when none
     Date today;
     int startvecka = 1;
@@ -37,9 +37,9 @@ struct KalenderLage {
 
 // The date of a weekday (1..7) of a school-year week, in the calendar year the week grid
 // shows it in; nothing when the day falls outside that year's labels.
-std::optional<Date> kalenderdatum(int week, int weekday, const KalenderLage& lage);
+std::optional<Date> calendarDate(int week, int weekday, const WeekDating& dating);
 
-// The date label ("5 jan") of kalenderdatum; empty when there is none.
-std::string datum(int week, int weekday, const KalenderLage& lage);
+// The date label ("5 jan") of calendarDate; empty when there is none.
+std::string datum(int week, int weekday, const WeekDating& dating);
 
 } // namespace tivra

@@ -81,15 +81,6 @@ std::string logTime(const DateTime& time) {
     return text;
 }
 
-std::string logFileName(const std::string& bookingFile) {
-    std::size_t slash = bookingFile.find_last_of("/\\");
-    std::size_t dot = bookingFile.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-        return bookingFile + ".logg";
-    }
-    return bookingFile.substr(0, dot) + ".logg";
-}
-
 std::string logLine(const LogEntry& entry) {
     std::string line;
     line.reserve(256);
@@ -155,7 +146,7 @@ std::string appendToLog(const std::string& bookingFile, const LogEntry& entry, D
     const std::string line = logLine(entry);
     std::optional<std::uintmax_t> size = disk.fileSize(logFile);
     if (size && *size > kLogRotateBytes) {
-        if (!disk.replace(logFile, logFile + ".1")) {
+        if (!disk.replace(logFile, previousLogName(logFile))) {
             return writeFailure({});
         }
         size.reset();

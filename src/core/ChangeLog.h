@@ -17,6 +17,7 @@
 // over kLogRotateBytes is renamed NAME.logg.1 (the one before it goes) at the next change.
 #include "core/BookingTable.h"
 #include "core/Disk.h"
+#include "core/FileNames.h" // logFileName
 
 #include <cstdint>
 #include <string>
@@ -47,9 +48,6 @@ struct LogEntry {
 
 // The time as an entry's TID.
 std::string logTime(const DateTime& time);
-
-// NAME.logg for NAME.bok (the extension replaced; added when there is none).
-std::string logFileName(const std::string& bookingFile);
 
 // One entry as its line, CR LF included.
 std::string logLine(const LogEntry& entry);

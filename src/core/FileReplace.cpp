@@ -1,40 +1,12 @@
 #include "core/FileReplace.h"
 
+#include "core/FileNames.h"
+
 #include <algorithm>
 #include <chrono>
-#include <cstdint>
-#include <random>
 #include <system_error>
 
 namespace tivra {
-namespace {
-
-constexpr const char kTemporaryMark[] = ".tmp";
-constexpr std::size_t kTagDigits = 16;
-
-// A name beside the target that no other workstation writing the same file will pick.
-std::string temporaryName(const std::string& target) {
-    std::random_device random;
-    auto ticks = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    std::uint64_t tag = (static_cast<std::uint64_t>(random()) << 32) ^ random() ^ ticks;
-    static const char digits[] = "0123456789abcdef";
-    std::string name = target + kTemporaryMark;
-    for (std::size_t i = 0; i < kTagDigits; ++i, tag >>= 4) {
-        name += digits[tag & 0xF];
-    }
-    return name;
-}
-
-bool isTemporaryOf(const std::string& name, const std::string& target) {
-    const std::size_t stem = target.size() + sizeof kTemporaryMark - 1;
-    if (name.size() != stem + kTagDigits) {
-        return false;
-    }
-    return name.find_first_not_of("0123456789abcdef", stem) == std::string::npos;
-}
-
-} // namespace
-
 namespace {
 
 struct Attempt {

@@ -80,7 +80,7 @@ std::optional<long long> outOfRange(double value) {
 
 } // namespace
 
-long long avrunda(double value) {
+long long roundHalfEven(double value) {
     if (auto pinned = outOfRange(value)) {
         return *pinned;
     }
@@ -96,7 +96,7 @@ long long avrunda(double value) {
     return whole % 2 == 0 ? whole : whole + 1;
 }
 
-long long heltal(double value) {
+long long wholePart(double value) {
     if (auto pinned = outOfRange(value)) {
         return *pinned;
     }
@@ -111,11 +111,11 @@ std::optional<std::int16_t> int16Of(long long value) {
     return static_cast<std::int16_t>(value);
 }
 
-std::string decimaltext(long long value) {
+std::string decimalText(long long value) {
     return std::to_string(value);
 }
 
-std::string decimaltext(double value) {
+std::string decimalText(double value) {
     if (value == std::floor(value) && std::fabs(value) < 1e15) {
         return std::to_string(static_cast<long long>(value));
     }
@@ -136,12 +136,12 @@ std::string decimaltext(double value) {
     return std::string(buffer, length);
 }
 
-std::string printform(long long value) {
-    return withSignBlank(value < 0, decimaltext(value));
+std::string printForm(long long value) {
+    return withSignBlank(value < 0, decimalText(value));
 }
 
-std::string printform(double value) {
-    return withSignBlank(value < 0, decimaltext(value));
+std::string printForm(double value) {
+    return withSignBlank(value < 0, decimalText(value));
 }
 
 } // namespace tivra

@@ -13,18 +13,18 @@ namespace tivra {
 double textvarde(std::string_view text);
 
 // To the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
-long long avrunda(double value);
+long long roundHalfEven(double value);
 // The whole part, rounded toward minus infinity.
-long long heltal(double value);
+long long wholePart(double value);
 
 // The value as a 16-bit signed integer, if it fits.
 std::optional<std::int16_t> int16Of(long long value);
 
 // The print form: one blank before a number that is not negative, "-" otherwise.
-std::string printform(long long value);
-std::string printform(double value);
+std::string printForm(long long value);
+std::string printForm(double value);
 // The plain decimal text, without the leading blank of the print form.
-std::string decimaltext(long long value);
-std::string decimaltext(double value);
+std::string decimalText(long long value);
+std::string decimalText(double value);
 
 } // namespace tivra

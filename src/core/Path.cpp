@@ -21,11 +21,11 @@ std::string utantillagg(std::string_view path) {
     return std::string(dot == std::string_view::npos ? path : path.substr(0, dot));
 }
 
-std::string filnamn(std::string_view path) {
+std::string fileNamePart(std::string_view path) {
     return std::string(path.substr(nameStart(path)));
 }
 
-char mappavskiljare() {
+char folderSeparator() {
 #ifdef _WIN32
     return '\\';
 #else
@@ -33,7 +33,7 @@ char mappavskiljare() {
 #endif
 }
 
-bool slutarMedAvskiljare(std::string_view path) {
+bool endsWithSeparator(std::string_view path) {
     return !path.empty() && isSeparator(path.back());
 }
 

@@ -8,9 +8,9 @@ namespace tivra {
 // The path without its extension: cut before the first "." after the last separator.
 std::string utantillagg(std::string_view path);
 // The part after the last separator (the whole path when it has none).
-std::string filnamn(std::string_view path);
+std::string fileNamePart(std::string_view path);
 // The platform's own folder separator.
-char mappavskiljare();
-bool slutarMedAvskiljare(std::string_view path);
+char folderSeparator();
+bool endsWithSeparator(std::string_view path);
 
 } // namespace tivra

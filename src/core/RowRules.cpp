@@ -17,7 +17,7 @@ WeekSpan weekSpan(std::string_view vecka) {
 
 WeekSpan wholeWeekSpan(std::string_view vecka) {
     WeekSpan span = weekSpan(vecka);
-    return WeekSpan{static_cast<double>(avrunda(span.w1)), static_cast<double>(avrunda(span.w2))};
+    return WeekSpan{static_cast<double>(roundHalfEven(span.w1)), static_cast<double>(roundHalfEven(span.w2))};
 }
 
 bool rowOfObject(const BookingTable& table, int r, std::string_view name) {
@@ -37,7 +37,7 @@ bool rowInWeek(const BookingTable& table, int r, int week) {
 }
 
 int startSlot(const Bokning& row) {
-    return tidslotTyst(row.starttid);
+    return tidslot(row.starttid);
 }
 
 namespace {
@@ -46,7 +46,7 @@ int endSlot(const Bokning& row) {
     double slot = startSlot(row) + textvarde(row.langd) / 5;
     // Far beyond any day either way: keeps the conversion to int defined for any length.
     constexpr long long limit = 100000000;
-    return static_cast<int>(std::clamp(avrunda(slot), -limit, limit));
+    return static_cast<int>(std::clamp(roundHalfEven(slot), -limit, limit));
 }
 
 } // namespace

@@ -46,7 +46,7 @@ std::optional<int> parsedSlot(std::string_view time) {
     }
     double h = textvarde(time.substr(0, point));
     double m = textvarde(time.substr(point + 1));
-    long long slot = avrunda(h * 12 + 1 + m / 5);
+    long long slot = roundHalfEven(h * 12 + 1 + m / 5);
     // Slots are 16-bit; a time far out of range stays far out of range instead of wrapping
     // around into a plausible one.
     slot = std::clamp<long long>(slot, std::numeric_limits<std::int16_t>::min(),
@@ -67,14 +67,14 @@ std::string normalisera(std::string_view text) {
     return result;
 }
 
-Delat delaord(std::string_view text) {
+WordSplit delaord(std::string_view text) {
     std::string line = trim(text);
     std::size_t split = std::min(line.find(' '), line.size());
     split = std::min(split, line.find(','));
     std::string rest = split < line.size() ? trim(std::string_view(line).substr(split + 1)) : std::string();
     std::size_t commas = rest.find_first_not_of(',');
     rest.erase(0, commas == std::string::npos ? rest.size() : commas);
-    return Delat{trim(std::string_view(line).substr(0, split)), trim(rest)};
+    return WordSplit{trim(std::string_view(line).substr(0, split)), trim(rest)};
 }
 
 std::string tidtext(int slot) {
@@ -82,28 +82,19 @@ std::string tidtext(int slot) {
     // Floor division keeps the minutes in 0..55 even for a slot below 1.
     long long m = ((x % 12) + 12) % 12;
     long long h = (x - m) / 12;
-    std::string minutes = decimaltext(m * 5);
+    std::string minutes = decimalText(m * 5);
     if (minutes.size() == 1) {
         minutes = "0" + minutes;
     }
     // Built by appending: "0" + temporary trips a false -Wrestrict in GCC 12 at -O3.
     std::string full = "0";
-    full += decimaltext(h);
+    full += decimalText(h);
     full += '.';
     full += minutes;
     return full.substr(full.size() - 5);
 }
 
-int tidslot(std::string_view time, Messages& messages) {
-    std::optional<int> slot = parsedSlot(time);
-    if (!slot) {
-        messages.show("Felaktigt tidsformat.", "", Icon::Exclamation);
-        return 0;
-    }
-    return *slot;
-}
-
-int tidslotTyst(std::string_view time) {
+int tidslot(std::string_view time) {
     return parsedSlot(time).value_or(0);
 }
 
@@ -148,7 +139,7 @@ bool gallervecka(int week, std::string_view veckor) {
     }
     long long w = week > 52 ? static_cast<long long>(week) - 52 : week;
     std::string padded = blankPadded(veckor);
-    if (padded.find(blankPadded(decimaltext(w))) != std::string::npos) {
+    if (padded.find(blankPadded(decimalText(w))) != std::string::npos) {
         return true;
     }
     std::string_view list = padded;

@@ -1,6 +1,5 @@
 #pragma once
 // Names, words, clock times and lesson week lists, as the whole program reads them.
-#include "core/Messages.h"
 
 #include <optional>
 #include <string>
@@ -12,19 +11,17 @@ namespace tivra {
 std::string normalisera(std::string_view text);
 
 // The first word (ending at the first blank, or at an earlier comma) and the rest.
-struct Delat {
+struct WordSplit {
     std::string ord1;
     std::string ordrest;
 };
-Delat delaord(std::string_view text);
+WordSplit delaord(std::string_view text);
 
 // The slot (1 = 00.00, one per five minutes) as "hh.mm".
 std::string tidtext(int slot);
-// The slot of a time written hours, ".", minutes; 0 and the message
-// "Felaktigt tidsformat." when the text has no "." after its first character.
-int tidslot(std::string_view time, Messages& messages);
-// The same without a message; 0 when malformed.
-int tidslotTyst(std::string_view time);
+// The slot of a time written hours, ".", minutes; 0 when the text has no "." after its
+// first character.
+int tidslot(std::string_view time);
 
 bool isDigit(char c);
 // A line break or another control character (below 32, DEL, or a byte the code page

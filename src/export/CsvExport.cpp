@@ -66,7 +66,7 @@ std::string csvText(const std::vector<Occurrence>& occurrences) {
         const std::string none;
         const std::string columns[] = {isoDate(date),
                                        shownWeek(o.week),
-                                       toUtf8(dagrubrik(veckodag(date))),
+                                       toUtf8(dagrubrik(dayOfWeek(date))),
                                        clock(o.start),
                                        clock(o.end),
                                        isoDate(endDate),

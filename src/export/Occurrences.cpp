@@ -52,20 +52,20 @@ std::optional<ExportChoice> shownChoice(const Program& program) {
         return std::nullopt;
     }
     ExportChoice choice;
-    if (program.selection.vy == Vy::Personal) {
+    if (program.selection.viewKind == ViewKind::Personal) {
         choice.person = delaord(*entry).ord1;
     } else {
         choice.objekt = *entry;
     }
-    choice.forstavecka = program.settings.startvecka;
-    choice.sistavecka = program.settings.slutvecka;
+    choice.firstWeek = program.settings.startvecka;
+    choice.lastWeek = program.settings.slutvecka;
     choice.lessons = true;
     return choice;
 }
 
 std::vector<Occurrence> occurrences(const Program& program, const ExportChoice& choice, const Date& today) {
     const BookingTable& table = program.bokningar;
-    const KalenderLage lage = kalenderLage(program, today);
+    const WeekDating dating = weekDating(program, today);
     std::vector<Occurrence> found;
     const int first = choice.lessons ? 1 : std::max(table.antallektioner, 0) + 1;
     for (int r = first; r <= table.antalrader; ++r) {
@@ -79,8 +79,8 @@ std::vector<Occurrence> occurrences(const Program& program, const ExportChoice& 
         }
         const int start = (startSlot(row) - 1) * 5;
         const int end = endMinutes(row);
-        for (int w = choice.forstavecka; w <= choice.sistavecka; ++w) {
-            std::optional<Date> date = rowInWeek(table, r, w) ? kalenderdatum(w, day, lage) : std::nullopt;
+        for (int w = choice.firstWeek; w <= choice.lastWeek; ++w) {
+            std::optional<Date> date = rowInWeek(table, r, w) ? calendarDate(w, day, dating) : std::nullopt;
             if (date && startSlot(row) > 0) {
                 found.push_back(Occurrence{*date, w, start, end, table.isLesson(r), row.objekt, row.signatur,
                                            row.kommentar, row.larare, uidOf(row, w)});

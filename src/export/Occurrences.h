@@ -11,10 +11,10 @@
 namespace tivra {
 
 struct ExportChoice {
-    std::string objekt;  // the room or object, as in its list; empty when a person is asked for
-    std::string person;  // a signature: that person's bookings and lessons
-    int forstavecka = 0; // school-year weeks
-    int sistavecka = 0;
+    std::string objekt; // the room or object, as in its list; empty when a person is asked for
+    std::string person; // a signature: that person's bookings and lessons
+    int firstWeek = 0;  // school-year weeks
+    int lastWeek = 0;
     bool lessons = false; // the lessons too, not only the bookings
 };
 

@@ -23,7 +23,7 @@ struct Entry {
 };
 
 std::string firstWeekKey(std::string_view vecka) {
-    std::string digits = "0" + decimaltext(textvarde(vecka));
+    std::string digits = "0" + decimalText(textvarde(vecka));
     return digits.substr(digits.size() - 2);
 }
 
@@ -66,7 +66,7 @@ class ListWriter {
         s_.writeLine(settings.skola);
         s_.setFontSize(16);
         s_.setCurrentX(0.15 * s_.pageWidth());
-        titleAndDate(s_, "Bokningar av ", objekt_, "", 0.75 * s_.pageWidth(), datumtext(out_.today));
+        titleAndDate(s_, "Bokningar av ", objekt_, "", 0.75 * s_.pageWidth(), dateText(out_.today));
         s_.writeLine("");
         s_.setFontSize(10);
     }
@@ -85,7 +85,7 @@ class ListWriter {
             weekHeaded_ = true;
             s_.writeLine("");
             s_.setCurrentX(0.15 * s_.pageWidth());
-            s_.writeOn("V " + taltext(shownWeek_));
+            s_.writeOn("V " + numberText(shownWeek_));
         }
         if (!dayNamed_) {
             dayNamed_ = true;
@@ -112,7 +112,7 @@ class ListWriter {
         s_.newPage();
         s_.writeLine("");
         s_.setCurrentX(0.15 * s_.pageWidth());
-        const std::string page = ", sida " + taltext(pages_ + 1);
+        const std::string page = ", sida " + numberText(pages_ + 1);
         const double room = 0.85 * s_.pageWidth() - s_.currentX() - s_.textWidth("Bokningar av " + page);
         s_.writeLine("Bokningar av " + shortenedName(s_, objekt_, room) + page);
         s_.writeLine("");

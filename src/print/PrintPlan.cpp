@@ -36,7 +36,7 @@ void markBooked(const Program& program, const PrintPlan& weeks, const Listing& r
     for (int r = std::max(table.antallektioner, 0) + 1, last = std::min(table.antalrader, kMaxRows);
          r <= last; ++r) {
         const Bokning& row = table.row(r);
-        if (row.cancelled() || !wholeWeekSpan(row.vecka).meets(weeks.forstavecka, weeks.sistavecka)) {
+        if (row.cancelled() || !wholeWeekSpan(row.vecka).meets(weeks.firstWeek, weeks.lastWeek)) {
             continue;
         }
         if (rooms.lists(row.objekt)) {
@@ -58,7 +58,7 @@ void markBooked(const Program& program, const PrintPlan& weeks, const Listing& r
 void addJobs(const std::vector<std::string>& names, const std::vector<bool>& marks, const Listing& listing,
              const PrintChoice& choice, PrintPlan& plan) {
     for (std::size_t k = 0; k < names.size(); ++k) {
-        if (marks[k] || (choice.avenObokade && listing.lists(names[k]))) {
+        if (marks[k] || (choice.withUnbooked && listing.lists(names[k]))) {
             plan.jobs.push_back(PrintJob{names[k], choice.listor, choice.veckoscheman});
         }
     }
@@ -90,27 +90,27 @@ std::optional<PrintPlan> printWeeks(const std::string& veckor, int startvecka, M
         return std::nullopt;
     }
     PrintPlan plan;
-    plan.forstavecka = static_cast<int>(first);
-    plan.sistavecka = static_cast<int>(last);
+    plan.firstWeek = static_cast<int>(first);
+    plan.lastWeek = static_cast<int>(last);
     return plan;
 }
 
-std::optional<PrintPlan> planera(const Program& program, const PrintChoice& choice, Messages& messages) {
+std::optional<PrintPlan> planPrintout(const Program& program, const PrintChoice& choice, Messages& messages) {
     std::optional<PrintPlan> plan = printWeeks(choice.veckor, program.settings.startvecka, messages);
     if (!plan) {
         return plan;
     }
-    const Listing rooms{normalisera(choice.salar), choice.allaSalar};
-    const Listing others{normalisera(choice.objekt), choice.allaObjekt};
+    const Listing rooms{normalisera(choice.salar), choice.everyRoom};
+    const Listing others{normalisera(choice.objekt), choice.everyObject};
     const std::vector<std::string>& bokaobjekt = program.settings.bokaobjekt;
     if (choice.oversikt) {
         OverviewChoice& sheet = plan->oversikt;
         addListed(program.salar, rooms, sheet.objects);
         addListed(bokaobjekt, others, sheet.objects);
-        sheet.all = choice.avenObokade;
+        sheet.all = choice.withUnbooked;
         sheet.lessons = choice.lektioner;
         // Weeks with nothing to show print no sheet; with none at all there is nothing to print.
-        if (!overviewHasSheets(program, sheet, plan->forstavecka, plan->sistavecka)) {
+        if (!overviewHasSheets(program, sheet, plan->firstWeek, plan->lastWeek)) {
             sheet.objects.clear();
         }
     }
@@ -119,7 +119,7 @@ std::optional<PrintPlan> planera(const Program& program, const PrintChoice& choi
     }
     std::vector<bool> roomMarks(program.salar.size());
     std::vector<bool> otherMarks(bokaobjekt.size());
-    if (!choice.avenObokade) {
+    if (!choice.withUnbooked) {
         markBooked(program, *plan, rooms, others, roomMarks, otherMarks);
     }
     addJobs(program.salar, roomMarks, rooms, choice, *plan);
@@ -128,9 +128,9 @@ std::optional<PrintPlan> planera(const Program& program, const PrintChoice& choi
 }
 
 int planSteps(const PrintPlan& plan) {
-    int steps = plan.oversikt.objects.empty() ? 0 : plan.sistavecka - plan.forstavecka + 1;
+    int steps = plan.oversikt.objects.empty() ? 0 : plan.lastWeek - plan.firstWeek + 1;
     for (const PrintJob& job : plan.jobs) {
-        steps += (job.lista ? 1 : 0) + (job.schema ? plan.sistavecka - plan.forstavecka + 1 : 0);
+        steps += (job.lista ? 1 : 0) + (job.schema ? plan.lastWeek - plan.firstWeek + 1 : 0);
     }
     return steps;
 }
@@ -139,8 +139,8 @@ PrintNotes renderPlan(const PrintPlan& plan, const Program& program, const Date&
                       const GoOn& goOn) {
     Printout out{surface, program, today, {}, goOn};
     if (!plan.oversikt.objects.empty()) {
-        skrivut_oversikt(out, plan.oversikt, plan.forstavecka, plan.sistavecka);
-        if (out.notes.avbruten) {
+        printOverview(out, plan.oversikt, plan.firstWeek, plan.lastWeek);
+        if (out.notes.interrupted) {
             return out.notes;
         }
         // Turned back only when pages follow: a print preview shows every page in the
@@ -151,15 +151,15 @@ PrintNotes renderPlan(const PrintPlan& plan, const Program& program, const Date&
     }
     for (const PrintJob& job : plan.jobs) {
         if (job.lista) {
-            skrivut(out, job.objekt, plan.forstavecka, plan.sistavecka);
+            skrivut(out, job.objekt, plan.firstWeek, plan.lastWeek);
             surface.newPage();
             if (!out.nextStep()) {
                 return out.notes;
             }
         }
         if (job.schema) {
-            skrivut_grafiskt(out, job.objekt, plan.forstavecka, plan.sistavecka);
-            if (out.notes.avbruten) {
+            skrivut_grafiskt(out, job.objekt, plan.firstWeek, plan.lastWeek);
+            if (out.notes.interrupted) {
                 return out.notes;
             }
         }

@@ -18,9 +18,9 @@ struct PrintChoice {
     std::string veckor;        // Text1: "36", "46-8"
     std::string salar;         // Text2: rooms, separated by blanks or commas
     std::string objekt;        // Text3: other objects
-    bool allaSalar = false;    // Check1
-    bool allaObjekt = false;   // Check2
-    bool avenObokade = false;  // Check3
+    bool everyRoom = false;    // Check1
+    bool everyObject = false;  // Check2
+    bool withUnbooked = false; // Check3
     bool listor = true;        // Check4
     bool veckoscheman = false; // Check5
     bool oversikt = false;     // Check6: the all-rooms week sheet
@@ -35,8 +35,8 @@ struct PrintJob {
 };
 
 struct PrintPlan {
-    int forstavecka = 0; // school-year weeks
-    int sistavecka = 0;
+    int firstWeek = 0; // school-year weeks
+    int lastWeek = 0;
     std::vector<PrintJob> jobs; // rooms in list order, then the other objects
     // The week sheet's objects (none when it is not printed or has nothing to show).
     OverviewChoice oversikt;
@@ -52,7 +52,7 @@ std::optional<PrintPlan> printWeeks(const std::string& veckor, int startvecka, M
 
 // The checks and the choice of objects. Nothing, after a message, when the weeks are
 // refused; an empty plan when there is nothing to print, which starts no document.
-std::optional<PrintPlan> planera(const Program& program, const PrintChoice& choice, Messages& messages);
+std::optional<PrintPlan> planPrintout(const Program& program, const PrintChoice& choice, Messages& messages);
 
 // The lists and week pages of the plan: the steps a progress bar counts.
 int planSteps(const PrintPlan& plan);

@@ -11,19 +11,19 @@ namespace tivra {
 namespace {
 
 std::string twoDigits(int value) {
-    std::string digits = decimaltext(static_cast<long long>(value));
+    std::string digits = decimalText(static_cast<long long>(value));
     return digits.size() < 2 ? "0" + digits : digits;
 }
 
 } // namespace
 
-std::string datumtext(const Date& date) {
+std::string dateText(const Date& date) {
     return twoDigits(date.day) + "-" + twoDigits(date.month) + "-" +
-           decimaltext(static_cast<long long>(date.year));
+           decimalText(static_cast<long long>(date.year));
 }
 
-std::string taltext(long long value) {
-    return printform(value) + " ";
+std::string numberText(long long value) {
+    return printForm(value) + " ";
 }
 
 void moveToColumn(PrintSurface& surface, double x) {
@@ -47,13 +47,13 @@ void titleAndDate(PrintSurface& surface, const std::string& before, const std::s
 int printedStartSlot(Printout& out, const Bokning& row) {
     int slot = startSlot(row);
     if (slot == 0) {
-        out.notes.felaktigTid = true;
+        out.notes.badStartTime = true;
     }
     return slot;
 }
 
 void reportPrintNotes(const PrintNotes& notes, Messages& messages) {
-    if (notes.felaktigTid) {
+    if (notes.badStartTime) {
         messages.show("Felaktigt tidsformat.", "Skriv ut", Icon::Exclamation);
     }
 }

@@ -14,8 +14,8 @@
 namespace tivra {
 
 struct PrintNotes {
-    bool felaktigTid = false; // a printed row's start time could not be read
-    bool avbruten = false;    // the user stopped the document part-way; it was not ended
+    bool badStartTime = false; // a printed row's start time could not be read
+    bool interrupted = false;  // the user stopped the document part-way; it was not ended
 };
 
 // Asked after each list and each week page: false stops the document there.
@@ -29,18 +29,18 @@ struct Printout {
     GoOn goOn;
     // After a list or a page: whether to go on, noting a stop.
     bool nextStep() {
-        if (goOn && !notes.avbruten && !goOn()) {
-            notes.avbruten = true;
+        if (goOn && !notes.interrupted && !goOn()) {
+            notes.interrupted = true;
         }
-        return !notes.avbruten;
+        return !notes.interrupted;
     }
 };
 
 // Today's date as the printouts head their pages: "05-12-2026".
-std::string datumtext(const Date& date);
+std::string dateText(const Date& date);
 
 // A number as the printouts write it: a blank, the digits, a blank (" 5 ").
-std::string taltext(long long value);
+std::string numberText(long long value);
 
 // Moves to the column x on the current line, or, when what stands on the line already
 // reaches it, one blank past that: a wide time or a long name pushes the next column

@@ -12,7 +12,7 @@ namespace {
 // the text.
 std::size_t proportionalLength(std::size_t length, double width, double printed) {
     double n = static_cast<double>(length) * width / printed;
-    return static_cast<std::size_t>(std::clamp<long long>(heltal(n), 0, static_cast<long long>(length)));
+    return static_cast<std::size_t>(std::clamp<long long>(wholePart(n), 0, static_cast<long long>(length)));
 }
 
 } // namespace
@@ -39,7 +39,7 @@ std::string shortenedName(PrintSurface& surface, const std::string& text, double
     return surface.textWidth(mark) > width ? std::string() : trim(cut) + mark;
 }
 
-Delat delarad(PrintSurface& surface, const std::string& text, double width) {
+WordSplit delarad(PrintSurface& surface, const std::string& text, double width) {
     if (text.empty()) {
         return {};
     }
@@ -50,7 +50,7 @@ Delat delarad(PrintSurface& surface, const std::string& text, double width) {
         tail = text.substr(std::min(cr + 2, text.size()));
     }
     const double room = width - 0.003 * surface.pageWidth();
-    Delat result;
+    WordSplit result;
     double printed = surface.textWidth(candidate);
     if (room > printed) {
         result.ord1 = candidate;

@@ -20,6 +20,6 @@ std::string shortenedName(PrintSurface& surface, const std::string& text, double
 // The first printed line of the text that fits the width, and the rest. A CR LF in the
 // text ends the line; a line too wide breaks at its last blank that fits, or, without
 // one, just before the characters that do not fit. Both parts are trimmed of blanks.
-Delat delarad(PrintSurface& surface, const std::string& text, double width);
+WordSplit delarad(PrintSurface& surface, const std::string& text, double width);
 
 } // namespace tivra

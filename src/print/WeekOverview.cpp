@@ -107,7 +107,7 @@ class OverviewSheets {
         const double width = dayWidth_ - 2 * kPad;
         lines.push_back({kortatext(s_, entry.head, width), entry.lesson});
         for (std::string rest = entry.comment; !rest.empty();) {
-            Delat parts = delarad(s_, rest, width);
+            WordSplit parts = delarad(s_, rest, width);
             lines.push_back({kortatext(s_, parts.ord1, width), entry.lesson});
             rest = std::move(parts.ordrest);
         }
@@ -162,7 +162,7 @@ class OverviewSheets {
     // The heading and the table's head; the top of the first row.
     double head() {
         const double W = s_.pageWidth();
-        const KalenderLage lage = kalenderLage(out_.program, out_.today);
+        const WeekDating dating = weekDating(out_.program, out_.today);
         s_.setFontSize(12);
         s_.moveTo(0, 0);
         s_.writeLine(out_.program.running.skola);
@@ -173,16 +173,16 @@ class OverviewSheets {
         s_.setFontSize(10);
         // On the heading's baseline, not at its top.
         s_.moveTo(s_.currentX(), line + tall - s_.textHeight("M"));
-        std::string dates = "   " + datum(week_, 1, lage) + " \x96 " + datum(week_, days_, lage);
+        std::string dates = "   " + datum(week_, 1, dating) + " \x96 " + datum(week_, days_, dating);
         s_.writeOn(lessons_ ? dates : dates + "   Endast bokningar");
-        moveToColumn(s_, std::min(0.85 * W, W - s_.textWidth(datumtext(out_.today))));
-        s_.writeOn(datumtext(out_.today));
+        moveToColumn(s_, std::min(0.85 * W, W - s_.textWidth(dateText(out_.today))));
+        s_.writeOn(dateText(out_.today));
         const double top = titleHeight() + lineHeight_ / 2;
         s_.setFontSize(size_);
         const double bottom = top + rowHeight(1);
         for (int d = 1; d <= days_; ++d) {
             s_.filledBox(left(d), top, left(d) + dayWidth_, bottom, out_.program.running.toning);
-            std::string heading = dagrubrik(d) + " " + datum(week_, d, lage);
+            std::string heading = dagrubrik(d) + " " + datum(week_, d, dating);
             s_.moveTo(left(d) + kPad, top + kPad);
             s_.writeOn(kortatext(s_, heading, dayWidth_ - 2 * kPad));
         }
@@ -194,8 +194,8 @@ class OverviewSheets {
 
     void foot(std::size_t sheet, std::size_t sheets) {
         s_.setFontSize(kSmallest);
-        const std::string text = "blad " + decimaltext(static_cast<long long>(sheet)) + " av " +
-                                 decimaltext(static_cast<long long>(sheets));
+        const std::string text = "blad " + decimalText(static_cast<long long>(sheet)) + " av " +
+                                 decimalText(static_cast<long long>(sheets));
         s_.moveTo(s_.pageWidth() - s_.textWidth(text), s_.pageHeight() - s_.textHeight(text));
         s_.writeOn(text);
     }
@@ -314,10 +314,9 @@ std::vector<OverviewRow> overviewRows(const Program& program, const OverviewChoi
     return rows;
 }
 
-bool overviewHasSheets(const Program& program, const OverviewChoice& choice, int forstavecka,
-                       int sistavecka) {
+bool overviewHasSheets(const Program& program, const OverviewChoice& choice, int firstWeek, int lastWeek) {
     const int days = program.settings.helg == 1 ? 7 : 5;
-    for (int w = forstavecka; w <= sistavecka; ++w) {
+    for (int w = firstWeek; w <= lastWeek; ++w) {
         if (!overviewRows(program, choice, w, days).empty()) {
             return true;
         }
@@ -325,10 +324,10 @@ bool overviewHasSheets(const Program& program, const OverviewChoice& choice, int
     return false;
 }
 
-void skrivut_oversikt(Printout& out, const OverviewChoice& choice, int forstavecka, int sistavecka) {
+void printOverview(Printout& out, const OverviewChoice& choice, int firstWeek, int lastWeek) {
     out.surface.setLandscape(true);
     const int days = out.program.settings.helg == 1 ? 7 : 5;
-    for (int w = forstavecka; w <= sistavecka; ++w) {
+    for (int w = firstWeek; w <= lastWeek; ++w) {
         std::vector<OverviewRow> rows = overviewRows(out.program, choice, w, days);
         if (!rows.empty()) {
             OverviewSheets(out, rows, w, choice.lessons).draw();

@@ -35,13 +35,13 @@ std::vector<OverviewRow> overviewRows(const Program& program, const OverviewChoi
                                       int days);
 
 // Whether any week forsta..sista has a sheet to print.
-bool overviewHasSheets(const Program& program, const OverviewChoice& choice, int forstavecka, int sistavecka);
+bool overviewHasSheets(const Program& program, const OverviewChoice& choice, int firstWeek, int lastWeek);
 
 // One sheet or more per school-year week forsta..sista that has something to show, the
 // heading and the table's head repeated on every sheet, "blad N av M" at its foot. The type
 // is as large as lets the week fill one sheet (9 to 12 pt); a row is never split across
 // sheets unless it alone is taller than a sheet. The document is not ended here, and its
 // pages stay landscape for what follows until the caller turns them back.
-void skrivut_oversikt(Printout& out, const OverviewChoice& choice, int forstavecka, int sistavecka);
+void printOverview(Printout& out, const OverviewChoice& choice, int firstWeek, int lastWeek);
 
 } // namespace tivra

@@ -12,7 +12,7 @@ namespace tivra {
 namespace {
 
 double whole(double value) {
-    return static_cast<double>(avrunda(value));
+    return static_cast<double>(roundHalfEven(value));
 }
 
 class SchedulePage {
@@ -51,8 +51,8 @@ class SchedulePage {
         s_.writeLine(look_.skola);
         s_.setFontSize(16);
         s_.moveTo(g_.x0, 0.04 * H);
-        titleAndDate(s_, "Bokningar av ", objekt_, "  vecka" + taltext(w > 52 ? w - 52 : w), 0.85 * W,
-                     datumtext(out_.today));
+        titleAndDate(s_, "Bokningar av ", objekt_, "  vecka" + numberText(w > 52 ? w - 52 : w), 0.85 * W,
+                     dateText(out_.today));
     }
 
     void grid() {
@@ -72,7 +72,7 @@ class SchedulePage {
         for (int h = g_.starttimme; h < g_.starttimme + g_.timmar; ++h) {
             double y = whole(g_.Y1 + (h - g_.starttimme) * g_.hpx);
             s_.line(g_.x0 + 0.04 * W, y, X(0), y);
-            std::string label = decimaltext(static_cast<long long>(h)) + ".00";
+            std::string label = decimalText(static_cast<long long>(h)) + ".00";
             s_.moveTo(g_.x0 + 0.038 * W - s_.textWidth(label), y - halfDigit);
             s_.writeLine(label);
             for (int mark = 1; mark <= 5; ++mark) {
@@ -85,9 +85,9 @@ class SchedulePage {
     void dayHeadings(int w) {
         s_.setFontSize(10);
         const double y = g_.Y0 + (g_.Y1 - g_.Y0 - s_.textHeight("M")) / 2;
-        const KalenderLage lage = kalenderLage(out_.program, out_.today);
+        const WeekDating dating = weekDating(out_.program, out_.today);
         for (int d = 1; d <= g_.n; ++d) {
-            std::string heading = dagrubrik(d) + " " + datum(w, d, lage);
+            std::string heading = dagrubrik(d) + " " + datum(w, d, dating);
             s_.moveTo(X(d - 1) + (g_.cw - s_.textWidth(heading)) / 2, y);
             s_.writeOn(heading);
         }
@@ -177,7 +177,7 @@ class SchedulePage {
         const double limit = T + B - 2 * digit - pad;
         const double width = whole(0.98 * g_.cw);
         for (std::string text = boxText(row); !text.empty() && s_.currentY() < limit;) {
-            Delat parts = delarad(s_, text, width);
+            WordSplit parts = delarad(s_, text, width);
             s_.setCurrentX(left + pad);
             s_.writeLine(parts.ord1);
             text = std::move(parts.ordrest);
@@ -256,7 +256,7 @@ void skrivut_grafiskt(Printout& out, const std::string& objekt, int forsta, int 
     out.surface.setLineWidth(out.program.running.linjebredd);
     out.surface.setFontName(out.program.running.font1);
     SchedulePage page(out, objekt);
-    for (int w = forsta; w <= sista && !out.notes.avbruten; ++w) {
+    for (int w = forsta; w <= sista && !out.notes.interrupted; ++w) {
         page.draw(w);
         out.nextStep();
     }

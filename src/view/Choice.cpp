@@ -11,15 +11,15 @@
 namespace tivra {
 namespace {
 
-int* storedIndex(Selection& val, Vy vy) {
-    switch (vy) {
-    case Vy::Salar:
+int* storedIndex(Selection& val, ViewKind viewKind) {
+    switch (viewKind) {
+    case ViewKind::Salar:
         return &val.valdsal;
-    case Vy::Annat:
+    case ViewKind::Annat:
         return &val.valtobjekt;
-    case Vy::Personal:
+    case ViewKind::Personal:
         return &val.valdperson;
-    case Vy::AllaBokningar:
+    case ViewKind::AllaBokningar:
         break;
     }
     return nullptr;
@@ -30,8 +30,9 @@ int* storedIndex(Selection& val, Vy vy) {
 int correctedWeek(std::string_view text, int startvecka, int slutvecka) {
     // The stored week is 16-bit; a number beyond that is as far out of the period as one
     // that fits, and is corrected the same way.
-    long long typed = std::clamp<long long>(heltal(textvarde(text)), std::numeric_limits<std::int16_t>::min(),
-                                            std::numeric_limits<std::int16_t>::max());
+    long long typed =
+        std::clamp<long long>(wholePart(textvarde(text)), std::numeric_limits<std::int16_t>::min(),
+                              std::numeric_limits<std::int16_t>::max());
     auto w = static_cast<int>(typed);
     if (w < startvecka) {
         w += 52;
@@ -60,13 +61,13 @@ int findStaff(const std::vector<std::string>& personal, std::string_view text) {
     return found == personal.end() ? 0 : static_cast<int>(found - personal.begin()) + 1;
 }
 
-ObjectField chooseView(Program& program, Vy vy) {
-    program.selection.vy = vy;
-    int* index = storedIndex(program.selection, vy);
+ObjectField chooseView(Program& program, ViewKind viewKind) {
+    program.selection.viewKind = viewKind;
+    int* index = storedIndex(program.selection, viewKind);
     if (index == nullptr) {
         return ObjectField{{}, {}, true};
     }
-    const std::vector<std::string>& list = objectList(program, vy);
+    const std::vector<std::string>& list = objectList(program, viewKind);
     ObjectField field{list, {}, false};
     if (list.empty()) {
         return field;
@@ -81,13 +82,13 @@ ObjectField chooseView(Program& program, Vy vy) {
 }
 
 bool chooseObject(Program& program, std::string_view text) {
-    Vy vy = program.selection.vy;
-    int* index = storedIndex(program.selection, vy);
+    ViewKind viewKind = program.selection.viewKind;
+    int* index = storedIndex(program.selection, viewKind);
     if (index == nullptr) {
         return false;
     }
-    const std::vector<std::string>& list = objectList(program, vy);
-    int found = vy == Vy::Personal ? findStaff(list, text) : findEntry(list, text);
+    const std::vector<std::string>& list = objectList(program, viewKind);
+    int found = viewKind == ViewKind::Personal ? findStaff(list, text) : findEntry(list, text);
     if (found == 0) {
         return false;
     }

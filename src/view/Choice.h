@@ -33,7 +33,7 @@ struct ObjectField {
 };
 // An option button: selects the view kind and returns to the entry chosen there before
 // (the first one the first time).
-ObjectField chooseView(Program& program, Vy vy);
+ObjectField chooseView(Program& program, ViewKind viewKind);
 // Text typed into or picked from the object field, looked up in the current view kind's
 // list; true when it named an entry, which is now chosen and must be drawn. Partial
 // text and the overview change nothing.

@@ -28,7 +28,7 @@ std::string weekSuffix(const BookingTable& table, int r) {
 
 } // namespace
 
-std::string detaljtext(const BookingTable& table, int r) {
+std::string detailsText(const BookingTable& table, int r) {
     if (r <= 0 || r > table.antalrader || r > kMaxRows) {
         return {};
     }
@@ -44,8 +44,8 @@ std::string detaljtext(const BookingTable& table, int r) {
     return text;
 }
 
-std::string bokningKort(const Bokning& row) {
-    int day = static_cast<int>(avrunda(textvarde(row.dag)));
+std::string bookingSummary(const Bokning& row) {
+    int day = static_cast<int>(roundHalfEven(textvarde(row.dag)));
     std::string dayName = day >= 1 && day <= 7 ? dagrubrik(day) : std::string();
     for (char& c : dayName) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

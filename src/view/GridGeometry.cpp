@@ -58,7 +58,7 @@ std::optional<Rect> placeBox(const GridGeometry& grid, const TimeAxis& axis, dou
         return std::nullopt;
     }
     // A day field that names no column (a hand-edited file) has nowhere to go.
-    long long day = avrunda(dag);
+    long long day = roundHalfEven(dag);
     if (!validDay(static_cast<int>(std::clamp(day, 0LL, 8LL)))) {
         return std::nullopt;
     }

@@ -24,12 +24,12 @@ double minutesOf(const std::string& time) {
 int slotAt(const TimeAxis& axis, double y, double boxHeight) {
     double fraction = boxHeight > 0 ? y / boxHeight : 0;
     double hours = (axis.sluttimme - axis.starttimme) * fraction + axis.starttimme;
-    return static_cast<int>(avrunda(hours * 12)) + 1;
+    return static_cast<int>(roundHalfEven(hours * 12)) + 1;
 }
 
 int pressMarking(Markering& m, const TimeAxis& axis, int day, double y) {
     m.markering = true;
-    m.markeringY = static_cast<int>(avrunda(y));
+    m.markeringY = static_cast<int>(roundHalfEven(y));
     m.markeringsdag = day;
     m.shape1Height = 0;
     m.startslot = slotAt(axis, y, axis.axisHeight);
@@ -65,7 +65,7 @@ int lengthStartSlot(std::string_view text) {
     if (!t || !(textvarde(*t) > 0 && textvarde(*t) < 24 && minutesOf(*t) < 60)) {
         return 0;
     }
-    return tidslotTyst(*t);
+    return tidslot(*t);
 }
 
 int typedTimeSlot(std::string_view text) {
@@ -73,7 +73,7 @@ int typedTimeSlot(std::string_view text) {
     if (!t || !(textvarde(*t) >= 0 && textvarde(*t) <= 24 && minutesOf(*t) < 60)) {
         return 0;
     }
-    return tidslotTyst(*t);
+    return tidslot(*t);
 }
 
 LengthTyped lengthTyped(std::string_view start, std::string_view length) {
@@ -95,7 +95,7 @@ std::optional<std::string> lengthFromEnd(std::string_view start, std::string_vie
     int s = typedTimeSlot(start);
     int e = typedTimeSlot(end);
     if (s > 0 && e > 0 && e > s) {
-        return decimaltext(static_cast<long long>(e - s) * 5);
+        return decimalText(static_cast<long long>(e - s) * 5);
     }
     return std::nullopt;
 }
@@ -121,7 +121,7 @@ StartTyped startTyped(std::string_view start, std::string_view end, std::string_
     if (editing) {
         return {}; // the length stays: the end could not follow, but still lies after the start
     }
-    return {StartTyped::Kind::Length, decimaltext(static_cast<long long>(e - s) * 5), s, e};
+    return {StartTyped::Kind::Length, decimalText(static_cast<long long>(e - s) * 5), s, e};
 }
 
 } // namespace tivra

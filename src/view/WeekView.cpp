@@ -47,7 +47,7 @@ class BoxFiller {
             return false;
         }
         BoxKind kind = table_.isLesson(r) ? BoxKind::Lesson : BoxKind::Booking;
-        int day = static_cast<int>(avrunda(textvarde(row.dag)));
+        int day = static_cast<int>(roundHalfEven(textvarde(row.dag)));
         view_.boxes.push_back(Box{r, day, *rect, captionOf(row, style), kind});
         return true;
     }
@@ -159,21 +159,21 @@ void reportOverflow(const WeekView& view, Messages& messages) {
 }
 
 std::array<std::string, 7> set_date(const Program& program, const Date& today) {
-    KalenderLage lage = kalenderLage(program, today);
+    WeekDating dating = weekDating(program, today);
     std::array<std::string, 7> headers;
     for (int d = 1; d <= 7; ++d) {
         headers[static_cast<std::size_t>(d - 1)] =
-            dagrubrik(d) + " " + datum(program.selection.valdvecka, d, lage);
+            dagrubrik(d) + " " + datum(program.selection.valdvecka, d, dating);
     }
     return headers;
 }
 
 WeekView visasalsschema(const Program& program, const GridGeometry& grid, const Date& today) {
     const Selection& val = program.selection;
-    if (val.vy == Vy::AllaBokningar) {
+    if (val.viewKind == ViewKind::AllaBokningar) {
         return visaallabokningar(program, grid, today);
     }
-    if (val.vy == Vy::Personal) {
+    if (val.viewKind == ViewKind::Personal) {
         return visapersschema(program, grid, today);
     }
     WeekView view = freshView(program, today);

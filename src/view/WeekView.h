@@ -55,7 +55,7 @@ void reportOverflow(const WeekView& view, Messages& messages);
 // The day headers for the chosen week: "Mån 5 jan" and so on.
 std::array<std::string, 7> set_date(const Program& program, const Date& today);
 
-// The redraw for the current choice (program.selection.vy): the overview, the staff view, or
+// The redraw for the current choice (program.selection.viewKind): the overview, the staff view, or
 // the view of the chosen room or object with its lessons. An empty grid with fresh
 // headers when no object is chosen.
 WeekView visasalsschema(const Program& program, const GridGeometry& grid, const Date& today);

@@ -77,7 +77,7 @@ TEST_F(AvbokaTest, RedigeraFillsTheFieldsAndBokaReplacesTheEditedBookingOrLeaves
     const EditFields& f = filled[0];
     EXPECT_EQ((Lines{f.objekt, f.dag, f.starttid, f.langd, f.kommentar, f.signatur}),
               (Lines{"KAMERA", "ONS", "13.00", "90", "M\xF6te", "AB"}));
-    EXPECT_EQ(f.vy, Vy::Annat);
+    EXPECT_EQ(f.viewKind, ViewKind::Annat);
     EXPECT_EQ(messages.log(), Lines{"Redigera bokningsdata|Redigera bokningsdata och klicka sedan Boka."});
     EXPECT_EQ(file(), bookingFile({kamera, gone, edited, other}));
 
@@ -134,9 +134,9 @@ TEST_F(AvbokaTest, AnEditKeepsTheBookingsWeeksAndIsCheckedInEachOfThem) {
     std::optional<Bokning> original = edit(2);
     ASSERT_TRUE(original);
     messages.shown.clear();
-    auto replace = [&](const char* start, const char* objekt = "SAL 1", Vy vy = Vy::Salar) {
+    auto replace = [&](const char* start, const char* objekt = "SAL 1", ViewKind viewKind = ViewKind::Salar) {
         BookingFields f = fields(start, "60", objekt);
-        f.vy = vy;
+        f.viewKind = viewKind;
         f.kommentar = "Prov";
         return said(boka(program, f, env, original));
     };
@@ -144,7 +144,7 @@ TEST_F(AvbokaTest, AnEditKeepsTheBookingsWeeksAndIsCheckedInEachOfThem) {
     EXPECT_EQ(replace("12.30"), "Refused: Boka|Angiven tid redan bokad vecka 20.");
     messages.answers = {false};
     EXPECT_EQ(replace("14.30"), std::string("Declined: Boka|") + kLessonQuestion);
-    EXPECT_EQ(replace("12.00", "DATORSAL", Vy::Annat),
+    EXPECT_EQ(replace("12.00", "DATORSAL", ViewKind::Annat),
               "Refused: Boka|DATORSAL kan bara bokas veckorna 12-20.");
     EXPECT_EQ(file(), before);
 

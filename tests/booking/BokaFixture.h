@@ -98,7 +98,7 @@ class BokaTest : public ::testing::Test {
     // The fields for a booking on Tuesday, as a user fills them.
     static BookingFields fields(const std::string& start = "10.00", const std::string& langd = "60",
                                 const std::string& objekt = "SAL 1") {
-        return {objekt, Vy::Salar, 2, start, langd, "", "abc"}; // Tuesday, no comment, signed "abc"
+        return {objekt, ViewKind::Salar, 2, start, langd, "", "abc"}; // Tuesday, no comment, signed "abc"
     }
 
     // How a change ended and the dialogs it showed, as "Refused: Boka|Angiven tid redan bokad.".

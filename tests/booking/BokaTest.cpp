@@ -21,9 +21,9 @@ TEST_F(BokaTest, EveryFieldRefusalHasItsMessageAndTouchesNothing) {
     program.selection.valdvecka = 21; // after DATORSAL's period
     const std::pair<BookingFields, std::string> cases[] = {
         {fields("10.00", "60", "SAL 3"), "V\xE4lj sal."},
-        {with([](BookingFields& f) { f.vy = Vy::Annat; }), "V\xE4lj bokningsobjekt."},
-        {with([](BookingFields& f) { f.vy = Vy::Personal; }), "V\xE4lj sal eller annat objekt."},
-        {with([](BookingFields& f) { f.vy = Vy::Annat, f.objekt = "datorsal"; }),
+        {with([](BookingFields& f) { f.viewKind = ViewKind::Annat; }), "V\xE4lj bokningsobjekt."},
+        {with([](BookingFields& f) { f.viewKind = ViewKind::Personal; }), "V\xE4lj sal eller annat objekt."},
+        {with([](BookingFields& f) { f.viewKind = ViewKind::Annat, f.objekt = "datorsal"; }),
          "DATORSAL kan bara bokas veckorna 12-20."},
         {fields("  "), "Ange starttid f\xF6r bokningen."},
         {fields("9.0"), badTime},
@@ -238,9 +238,10 @@ class FreeRoomsTest : public BokaTest {
                                [](const std::string& s, const std::string& name) { return s + name + ","; });
     }
     // Tuesday at the time asked about, in week 10 unless told: "free,|lessons only," or the refusal.
-    std::string free(const std::string& start, const std::string& langd, Vy vy = Vy::Salar, int week = 10) {
+    std::string free(const std::string& start, const std::string& langd, ViewKind viewKind = ViewKind::Salar,
+                     int week = 10) {
         BookingFields f = fields(start, langd);
-        f.vy = vy;
+        f.viewKind = viewKind;
         auto found = ledigaSalar(program, f, week);
         const FreeRooms* rooms = std::get_if<FreeRooms>(&found);
         return rooms ? joined(rooms->free) + "|" + joined(rooms->lessonsOnly) : std::get<std::string>(found);
@@ -256,7 +257,7 @@ TEST_F(FreeRoomsTest, RoomsWithNothingInTheWayInListOrderAndThoseOnlyALessonBloc
     EXPECT_EQ(free("9.30", "60"), "|SAL 1,SAL 2,") << "SAL 12's booking from 10.00 is in the way";
 
     // Other objects only inside their booking periods; the fields are checked as "Boka" checks them.
-    EXPECT_EQ(free("9.00", "60", Vy::Annat, 7), "KAMERA,|");
+    EXPECT_EQ(free("9.00", "60", ViewKind::Annat, 7), "KAMERA,|");
     EXPECT_EQ(free("9", "60"), "Skriv tiden i formen 9.00.");
 }
 

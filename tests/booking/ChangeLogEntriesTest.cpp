@@ -73,14 +73,14 @@ TEST_F(ChangeLogEntriesTest, RestoringPutsABookingBackUnlessItsTimeIsTakenAndLog
     const Row other = booked("CD", "SAL 1", "2", "10.30", "30", "11");
     use({});
     clock.second = 5;
-    EXPECT_EQ(said(aterstall(program, Bokning(removed), env)), "Saved");
+    EXPECT_EQ(said(restoreBooking(program, Bokning(removed), env)), "Saved");
     EXPECT_EQ(file(), bookingFile({removed}));
     EXPECT_EQ(logged(), "TIVRA-LOGG 1\r\n2025-03-04 12:00:05\t\xC5terst\xE4llt\tAB\tanna\trum-12\t" + none +
                             stored(removed) + ".\r\n");
 
     // Taken in one of its weeks now: refused, nothing written or logged.
     use({other});
-    EXPECT_EQ(said(aterstall(program, Bokning(removed), env)),
+    EXPECT_EQ(said(restoreBooking(program, Bokning(removed), env)),
               "Refused: Boka|Angiven tid redan bokad vecka 11.");
     EXPECT_EQ(file(), bookingFile({other}));
     EXPECT_EQ(readLogBytes(logged()).entries.size(), 1U);
@@ -88,10 +88,10 @@ TEST_F(ChangeLogEntriesTest, RestoringPutsABookingBackUnlessItsTimeIsTakenAndLog
     // A lesson in the way is asked about, No being the answer Enter gives.
     use({});
     addLesson("SAL 1", "10.00", "45");
-    EXPECT_EQ(said(aterstall(program, Bokning(removed), env)),
+    EXPECT_EQ(said(restoreBooking(program, Bokning(removed), env)),
               "Declined: Boka|" + std::string(kLessonQuestion));
     messages.answers = {true, true, true}; // once for each of its weeks
-    EXPECT_EQ(aterstall(program, Bokning(removed), env), ChangeResult::Saved);
+    EXPECT_EQ(restoreBooking(program, Bokning(removed), env), ChangeResult::Saved);
     EXPECT_EQ(file(), bookingFile({removed}));
     messages.shown.clear();
 }

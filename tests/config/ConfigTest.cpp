@@ -93,7 +93,7 @@ class SettingsEditTest : public SchoolFolder {
     Settings running;
     SettingsFields fields = settingsFields(Settings{});
 
-    SettingsSaved save() { return sparaInstallningar(fields, running, disk, messages); }
+    SettingsSaved save() { return saveSettings(fields, running, disk, messages); }
     // The message of a save that refuses, or "" when it saves.
     std::string refusal() {
         messages.shown.clear();
@@ -190,9 +190,9 @@ class TimetableFiles : public SchoolFolder {
         return name;
     }
     bool ini(const Lines& lines) {
-        return lasSchemaIni(put("s.ini", crlf(lines)), disk, messages, timetable);
+        return readTimetableIni(put("s.ini", crlf(lines)), disk, messages, timetable);
     }
-    bool sca(const std::string& bytes) { return lasLektioner(put("s.sca", bytes), disk, timetable, table); }
+    bool sca(const std::string& bytes) { return readLessons(put("s.sca", bytes), disk, timetable, table); }
     // A row's ten fields, each followed by "|".
     std::string row(int i) const {
         std::string out;
@@ -282,37 +282,37 @@ TEST(WeekLists, PeriodNamesBlanksAndFourDigitWeeks) {
 
 TEST_F(TimetableFiles, StaffRoomsAndLegacyObjectsNormalisedSkipEmptyLinesAndStopOverTwoHundred) {
     Lines lines{"ab, Anna Berg", "", "   ", "\x8Ek \xC5sa \xD6stlund", "  cd,,Carl D ", "ef"};
-    EXPECT_TRUE(lasPersonal(put("s.sig", crlf(lines)), disk, timetable));
+    EXPECT_TRUE(readStaff(put("s.sig", crlf(lines)), disk, timetable));
     EXPECT_EQ(timetable.personal, (Lines{"AB Anna Berg", "\xC4K \xC5sa \xD6stlund", "CD Carl D", "EF"}));
     lines.resize(lines.size() + 197, "s Namn"); // 201 entries: the first 200 kept
-    EXPECT_FALSE(lasPersonal(put("s.sig", crlf(lines)), disk, timetable));
+    EXPECT_FALSE(readStaff(put("s.sig", crlf(lines)), disk, timetable));
     EXPECT_EQ(timetable.personal.size(), 200u);
 
     // Descriptions, lower case, DOS letters, blank lines, bare line feeds and a last line
     // without line end: each room once, in file order.
     EXPECT_EQ(
-        lasSalar(put("s.sal", "A 101 Fysiksal\r\nb12\n\r\n   \n  sl\x94jd  verkstad\r\nm,\x8Flarsal\nC3"),
-                 disk),
+        readRooms(put("s.sal", "A 101 Fysiksal\r\nb12\n\r\n   \n  sl\x94jd  verkstad\r\nm,\x8Flarsal\nC3"),
+                  disk),
         (Lines{"A", "B12", "SL\xD6JD", "M", "C3"}));
     lines.assign(200, "R");
     lines.emplace_back(); // empty lines do not count as rooms
-    EXPECT_EQ(lasSalar(put("full.sal", crlf(lines)), disk).value_or(Lines{}).size(), 200u);
+    EXPECT_EQ(readRooms(put("full.sal", crlf(lines)), disk).value_or(Lines{}).size(), 200u);
     lines.emplace_back("R");
-    EXPECT_FALSE(lasSalar(put("over.sal", crlf(lines)), disk));
+    EXPECT_FALSE(readRooms(put("over.sal", crlf(lines)), disk));
     // A legacy object file keeps whole lines, normalised.
-    EXPECT_EQ(lasObjektfil(put("obj.txt", crlf({"Kanon 1", "", "   ", "dator,vagn", " tv "})), disk),
+    EXPECT_EQ(readObjectFile(put("obj.txt", crlf({"Kanon 1", "", "   ", "dator,vagn", " tv "})), disk),
               (Lines{"KANON 1", "DATOR VAGN", " TV "}));
-    EXPECT_FALSE(lasObjektfil(put("lang.txt", crlf(lines)), disk));
+    EXPECT_FALSE(readObjectFile(put("lang.txt", crlf(lines)), disk));
 }
 
 TEST(Periods, RestrictOnlyTheirObjectToTheirWeeks) {
     // The first of two entries counts; KANON is the first word of KANON 1, whose entry is no
     // period of KANON; entries that are no week or range restrict nothing.
     const Lines perioder{"DATASAL 36-39", "DATOR VAGN 40", "DATASAL 10-12", "KANON 1 36-39", "KANON 45"};
-    EXPECT_EQ(periodFor(perioder, "KANON 1"), "36-39");
-    EXPECT_EQ(periodFor(perioder, "KANON"), "45");
-    EXPECT_FALSE(periodFor(perioder, "DATOR") || periodFor(perioder, "B12") ||
-                 periodFor({"DATASAL HT", "DATASAL 36-", "DATASAL -39", "DATASAL"}, "DATASAL"));
+    EXPECT_EQ(periodRefusal(perioder, "KANON 1", 40), "KANON 1 kan bara bokas veckorna 36-39.");
+    EXPECT_EQ(periodRefusal(perioder, "KANON", 36), "KANON kan bara bokas vecka 45.");
+    EXPECT_FALSE(periodRefusal(perioder, "DATOR", 1) || periodRefusal(perioder, "B12", 1) ||
+                 periodRefusal({"DATASAL HT", "DATASAL 36-", "DATASAL -39", "DATASAL"}, "DATASAL", 1));
     // A range over the new year is written in school-year weeks.
     EXPECT_FALSE(periodRefusal(perioder, "DATASAL", 36) || periodRefusal(perioder, "DATASAL", 39) ||
                  periodRefusal(perioder, "B12", 1) || periodRefusal({"AULA 50-55"}, "AULA", 54));
@@ -365,8 +365,9 @@ TEST_F(Startup, WeeksDaysAndObjectsFromTheSettingsAndToday) {
                   std::tuple(false, weekList, week, weekText));
         EXPECT_EQ(std::tuple(view.dayList.size(), view.dayText, program.selection.valddag),
                   std::tuple(days, dayText, valddag));
-        EXPECT_EQ(std::tuple(modes(), program.selection.vy, view.objectList, program.selection.valtobjekt),
-                  std::tuple(std::tuple(true, false, false), Vy::Annat, objects, objects.empty() ? 0 : 1));
+        EXPECT_EQ(
+            std::tuple(modes(), program.selection.viewKind, view.objectList, program.selection.valtobjekt),
+            std::tuple(std::tuple(true, false, false), ViewKind::Annat, objects, objects.empty() ? 0 : 1));
     }
 }
 
@@ -395,7 +396,7 @@ TEST_F(Startup, HoursThatMakeNoDayAreReplacedAbsurdWeeksEndItAndTheBackupFolderI
     settings({"BACKUP: kopior"});
     EXPECT_TRUE(run().empty());
     EXPECT_TRUE(fs::is_directory(dir.path() / "kopior"));
-    EXPECT_EQ(program.settings.backupmapp, "kopior" + std::string(1, mappavskiljare()));
+    EXPECT_EQ(program.settings.backupmapp, "kopior" + std::string(1, folderSeparator()));
     // Only the last level is created; the reason is told in Swedish
     settings({"BACKUP: saknas/under"});
     EXPECT_EQ(run(),
@@ -483,9 +484,9 @@ TEST_F(Startup, TheTimetableAndBookingFileFillTheChoiceAndEachMissingFileDegrade
         };
         EXPECT_EQ(run(), log);
         EXPECT_EQ(this->modes(), modes);
-        EXPECT_EQ(std::tuple(view.objectList, program.selection.vy, view.objectText),
-                  std::get<0>(modes) ? std::tuple(Lines{"KANON"}, Vy::Annat, "KANON")
-                                     : std::tuple(Lines{"A", "B12"}, Vy::Salar, "A"));
+        EXPECT_EQ(std::tuple(view.objectList, program.selection.viewKind, view.objectText),
+                  std::get<0>(modes) ? std::tuple(Lines{"KANON"}, ViewKind::Annat, "KANON")
+                                     : std::tuple(Lines{"A", "B12"}, ViewKind::Salar, "A"));
         const BookingTable& table = program.bokningar;
         EXPECT_EQ(std::tuple(table.antallektioner, program.timetable.lasar,
                              table.antallektioner > 0 ? table.row(1).veckor : "", program.timetable.personal),

@@ -32,7 +32,7 @@ Program demo(const std::string& backupmapp) {
     p.settings.objektfil = "objekt.txt";
     p.settings.backupmapp = backupmapp;
     p.running = p.settings;
-    p.bookingFile.aktuellfil = "annan" + std::string(1, mappavskiljare()) + "ny.bok";
+    p.bookingFile.aktuellfil = "annan" + std::string(1, folderSeparator()) + "ny.bok";
     return p;
 }
 
@@ -46,7 +46,7 @@ TEST(SchoolFiles, EveryPathToASchoolFileIsRefusedAndNamesThatOnlyLookAlikeAreNot
         writeBytes(file, "x");
     }
     RealDisk disk;
-    const Program withFolder = demo(std::string("backup") + mappavskiljare());
+    const Program withFolder = demo(std::string("backup") + folderSeparator());
     const std::pair<std::string, bool> paths[] = {
         {"demo.bok", true},
         {dir.file("demo.bok"), true},

@@ -145,7 +145,7 @@ TEST_F(BackupTest, FirstLoadOfTheDayWritesTheBackupOnceAndAFailedCopyIsQuiet) {
     firstLoad(Date{2024, 4, 7});
     EXPECT_EQ(readBytes(copy), changed);
     // Without a backup folder the copy lies beside the file
-    EXPECT_EQ(backupnamn("/srv/a.b/Bok.2024.bok", "", 1), "/srv/a.b/Bok.bk1");
+    EXPECT_EQ(dailyBackupName("/srv/a.b/Bok.2024.bok", "", 1), "/srv/a.b/Bok.bk1");
 }
 
 // A link planted in the backup folder at the day's copy leads to the settings: the copy
@@ -187,7 +187,7 @@ class WriteTest : public BookingFixture {
     WriteTest() {
         writeBytes(file.aktuellfil, old);
         for (const Row& booking : bookings) {
-            laggTillRad(table, booking, messages);
+            appendRow(table, booking, messages);
         }
     }
 };
@@ -279,7 +279,7 @@ TEST_F(SaveTest, RefusesMoreLiveBookingsThanTheFileHoldsAndAppendRefusesAFullTab
     messages.shown.clear();
     table.antalrader = kMaxRows - 1;
     append("C"); // the last row
-    EXPECT_FALSE(laggTillRad(table, Row{.signatur = "D"}, messages));
+    EXPECT_FALSE(appendRow(table, Row{.signatur = "D"}, messages));
     EXPECT_EQ(table.antalrader, kMaxRows);
     EXPECT_EQ(messages.log(),
               Lines{"Boka|Bokningstabellen \xE4r full (h\xF6gst 20000 rader). Bokningen sparades inte."});
@@ -302,7 +302,7 @@ TEST_F(ReloadTest, RandomFilesLoadCellForCellAndAReloadTakesEveryChangedByte) {
             field += alphabet[random() % alphabet.size()];
         }
     }
-    lines[0] = antalrad(12);
+    lines[0] = countHeader(12);
     for (std::size_t k = 6; k < lines.size(); k += 9) {
         lines[k] += "B"; // a booking without an object is cancelled and would not be saved
     }
@@ -393,7 +393,7 @@ TEST_F(FileSafetyTest, ASaveRemovesOnlyTheFilesOwnStaleTemporariesAndNeverWrites
     const std::string saved = readBytes(file.aktuellfil);
     Bokning broken = Row{.signatur = "C"};
     broken.kommentar = "a\nb";
-    ASSERT_TRUE(laggTillRad(table, broken, messages));
+    ASSERT_TRUE(appendRow(table, broken, messages));
     EXPECT_EQ(saveIfUnchanged(table, file, platform), SaveResult::NotSaved);
     EXPECT_EQ(readBytes(file.aktuellfil), saved);
     EXPECT_EQ(messages.shown.back().title, "Spara bokningar");

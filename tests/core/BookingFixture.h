@@ -53,7 +53,7 @@ class SaveFixture : public BookingFixture {
     SaveFixture() { table.antallektioner = table.antalrader = 2; }
 
     void append(const std::string& signatur) {
-        ASSERT_TRUE(laggTillRad(table, Row{.signatur = signatur}, messages));
+        ASSERT_TRUE(appendRow(table, Row{.signatur = signatur}, messages));
     }
 };
 

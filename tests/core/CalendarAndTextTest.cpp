@@ -24,8 +24,8 @@ namespace chr = std::chrono;
 constexpr int kMin = -2147483647 - 1;
 constexpr int kMax = 2147483647;
 
-KalenderLage lageMed(std::string lasar, Date today = {2026, 3, 10}, int startvecka = 1) {
-    return {std::move(lasar), today, startvecka, idagsvecka(today, startvecka)};
+WeekDating lageMed(std::string lasar, Date today = {2026, 3, 10}, int startvecka = 1) {
+    return {std::move(lasar), today, startvecka, todaysWeek(today, startvecka)};
 }
 
 Date dateOf(chr::sys_days day) {
@@ -37,7 +37,7 @@ Date dateOf(chr::sys_days day) {
 TEST(Calendar, NamesAreWindows1252AndOutOfRangeIsEmpty) {
     std::string names;
     for (int i = 0; i <= 13; ++i) {
-        names += (i <= 8 ? dagnamn(i) + "," + dagrubrik(i) + "," : "") + manadnamn(i) + ";";
+        names += (i <= 8 ? dagnamn(i) + "," + dagrubrik(i) + "," : "") + monthName(i) + ";";
     }
     EXPECT_EQ(names, ",,;M\xC5N,M\xE5n,jan;TIS,Tis,feb;ONS,Ons,mar;TOR,Tor,apr;FRE,Fre,maj;L\xD6R,L\xF6r,jun;"
                      "S\xD6N,S\xF6n,jul;,,aug;sep;okt;nov;dec;;");
@@ -54,18 +54,18 @@ TEST(Calendar, WeekdayAndTodaysWeekFromAStartWeekMatchTheCalendarOfEveryDay) {
         // The first days that belong to last year's week count as week 0, the last days
         // that belong to next year's week 1 as week 53.
         int week = isoYear < date.year ? 0 : isoYear > date.year ? 53 : isoWeek;
-        ASSERT_EQ(veckodag(date), static_cast<int>(chr::weekday{day}.iso_encoding()))
+        ASSERT_EQ(dayOfWeek(date), static_cast<int>(chr::weekday{day}.iso_encoding()))
             << date.year << "-" << date.month << "-" << date.day;
-        ASSERT_EQ(idagsvecka(date, 0), week) << date.year << "-" << date.month << "-" << date.day;
+        ASSERT_EQ(todaysWeek(date, 0), week) << date.year << "-" << date.month << "-" << date.day;
         // Below the start week of the school year: next year's, from 53 on.
-        ASSERT_EQ(idagsvecka(date, 34), week < 34 ? week + 52 : week);
+        ASSERT_EQ(todaysWeek(date, 34), week < 34 ? week + 52 : week);
     }
 }
 
 TEST(Calendar, DatumMatchesTheCalendarForEveryWeekAndDay) {
     for (int year = 1898; year <= 2102; ++year) {
         // Every week in today's year: nothing is below the start week, today is not in spring.
-        KalenderLage lage = lageMed("", {year, 3, 1}, 0);
+        WeekDating dating = lageMed("", {year, 3, 1}, 0);
         chr::sys_days jan4 = chr::year{year} / chr::January / 4;
         chr::sys_days week1 = jan4 - (chr::weekday{jan4} - chr::Monday); // holds the first Thursday
         chr::sys_days firstShown = chr::sys_days{chr::year{year} / 1 / 1} - chr::days{7};
@@ -74,9 +74,9 @@ TEST(Calendar, DatumMatchesTheCalendarForEveryWeekAndDay) {
                 chr::sys_days day = week1 + chr::days{(week - 1) * 7 + d - 1};
                 Date date = dateOf(day);
                 std::string expected = date.year <= year && day >= firstShown
-                                           ? std::to_string(date.day) + " " + manadnamn(date.month)
+                                           ? std::to_string(date.day) + " " + monthName(date.month)
                                            : "";
-                ASSERT_EQ(datum(week, d, lage), expected) << year << " week " << week << " day " << d;
+                ASSERT_EQ(datum(week, d, dating), expected) << year << " week " << week << " day " << d;
             }
         }
     }
@@ -100,9 +100,9 @@ TEST(Calendar, EachHalfOfTheSchoolYearIsDatedFromTheTimetableYearOrElseFromToday
         {"2099/2100", y2030, 1, 0, 9, 1, "1 mar"},  {"2000", y2030, 1, 0, 9, 1, "28 feb"},
         {"2000", y2030, 1, 0, 9, 2, "29 feb"},      {"2026", {2026, 3, 10}, 1, 0, 53, 4, "1 jan"}};
     for (const auto& [lasar, today, startvecka, slutvecka, week, day, text] : cases) {
-        KalenderLage lage = lageMed(lasar, today, startvecka);
-        lage.slutvecka = slutvecka;
-        EXPECT_EQ(datum(week, day, lage), text) << lasar << " " << today.year << " week " << week;
+        WeekDating dating = lageMed(lasar, today, startvecka);
+        dating.slutvecka = slutvecka;
+        EXPECT_EQ(datum(week, day, dating), text) << lasar << " " << today.year << " week " << week;
     }
     for (const char* lasar : {"", "garbage", "20", "2026/28", "2026/2028", "2026-27", "20xx", "ab/cd", "2/3",
                               "2026/", "2026/2", "20262"}) {
@@ -128,13 +128,13 @@ TEST(Number, TextvardeSkipsBlanksAndStopsAtFirstNonNumberAndRoundingHalvesToEven
     const std::pair<double, long long> rounded[] = {
         {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.51, 3}, {-0.5, 0}, {1e300, 9000000000000000000LL}};
     for (const auto& [value, whole] : rounded) {
-        EXPECT_EQ(avrunda(value), whole) << value;
+        EXPECT_EQ(roundHalfEven(value), whole) << value;
     }
-    EXPECT_EQ(std::pair(heltal(7.75), heltal(-0.5)), std::pair(7LL, -1LL));
+    EXPECT_EQ(std::pair(wholePart(7.75), wholePart(-0.5)), std::pair(7LL, -1LL));
     EXPECT_FALSE(int16Of(32768).has_value());
     EXPECT_EQ(int16Of(-32768).value(), -32768);
-    EXPECT_EQ(printform(0LL) + printform(-3LL) + printform(45.5), " 0-3 45.5");
-    EXPECT_EQ(decimaltext(45.0) + "|" + decimaltext(0.1), "45|0.1");
+    EXPECT_EQ(printForm(0LL) + printForm(-3LL) + printForm(45.5), " 0-3 45.5");
+    EXPECT_EQ(decimalText(45.0) + "|" + decimalText(0.1), "45|0.1");
 }
 
 // A Swedish workstation writes decimal commas in its own programs; the files other
@@ -151,7 +151,7 @@ TEST(Number, DecimalsKeepThePointUnderASwedishLocale) {
         GTEST_SKIP() << "no Swedish locale on this machine";
     }
     const std::string written =
-        decimaltext(45.5) + "|" + printform(-0.25) + "|" + decimaltext(textvarde("7.75"));
+        decimalText(45.5) + "|" + printForm(-0.25) + "|" + decimalText(textvarde("7.75"));
     std::setlocale(LC_ALL, "C");
     EXPECT_EQ(written, "45.5|-0.25|7.75") << swedish;
 }
@@ -175,11 +175,11 @@ TEST(Path, UtantillaggCutsOnlyInTheFileNameAndFilnamnTakesEitherSeparator) {
         cut += utantillagg(path) + "|";
     }
     EXPECT_EQ(cut, "D:\\data\\schema|D:\\a.b\\nya|schema|/srv/a.b/nya|D:\\a.b/c.d\\e|D:/a.b\\c||");
-    EXPECT_EQ(filnamn("\\\\server\\bok\\Bokningar.bok") + "|" + filnamn("/srv/bok\\x.bok") + "|" +
-                  filnamn("x.bok") + "|" + filnamn("D:\\Backup\\"),
+    EXPECT_EQ(fileNamePart("\\\\server\\bok\\Bokningar.bok") + "|" + fileNamePart("/srv/bok\\x.bok") + "|" +
+                  fileNamePart("x.bok") + "|" + fileNamePart("D:\\Backup\\"),
               "Bokningar.bok|x.bok|x.bok|");
-    EXPECT_TRUE(slutarMedAvskiljare("D:\\Backup\\") && slutarMedAvskiljare("/backup/"));
-    EXPECT_FALSE(slutarMedAvskiljare("D:\\Backup") || slutarMedAvskiljare(""));
+    EXPECT_TRUE(endsWithSeparator("D:\\Backup\\") && endsWithSeparator("/backup/"));
+    EXPECT_FALSE(endsWithSeparator("D:\\Backup") || endsWithSeparator(""));
 }
 
 TEST(TextHelpers, NormaliseraUpperCasesRepairsDosLettersAndBlanksCommasAndDelaordSplitsTheFirstWord) {
@@ -189,16 +189,15 @@ TEST(TextHelpers, NormaliseraUpperCasesRepairsDosLettersAndBlanksCommasAndDelaor
         {"  AB, CD EF", "AB", "CD EF"}, {"ABC", "ABC", ""}, {"AB,CD", "AB", "CD"}, {"AB ,, CD ", "AB", "CD"},
         {"AB CD,EF", "AB", "CD,EF"},    {",AB", "", "AB"},  {"AB ,,,", "AB", ""},  {"   ", "", ""}};
     for (const auto& [text, ord1, ordrest] : cases) {
-        Delat d = delaord(text);
+        WordSplit d = delaord(text);
         EXPECT_EQ(d.ord1 + "|" + d.ordrest, std::string(ord1) + "|" + ordrest) << text;
     }
 }
 
 TEST(TextHelpers, TidtextAndTidslotRoundTripOverTheDayAndRefuseOtherText) {
     EXPECT_EQ(tidtext(1) + tidtext(115) + tidtext(289), "00.0009.3024.00");
-    test::ScriptedMessages messages;
     for (int slot = 1; slot <= 289; ++slot) {
-        EXPECT_EQ(tidslot(tidtext(slot), messages), slot);
+        EXPECT_EQ(tidslot(tidtext(slot)), slot);
     }
     // Minutes after the point round to the slot; huge numbers stay out of range instead of
     // wrapping (5461.20 would wrap in 16 bits).
@@ -207,11 +206,8 @@ TEST(TextHelpers, TidtextAndTidslotRoundTripOverTheDayAndRefuseOtherText) {
         {"9.", 109},  {"-1.00", -11}, {"915", 0},         {".30", 0},
         {"", 0},      {"abc", 0},     {"5461.20", 32767}, {"-99999999999.0", -32768}};
     for (const auto& [time, slot] : cases) {
-        EXPECT_EQ(tidslotTyst(time), slot) << time;
+        EXPECT_EQ(tidslot(time), slot) << time;
     }
-    // Only other text is told, once
-    EXPECT_EQ(tidslot("915", messages), 0);
-    EXPECT_EQ(messages.log(), std::vector<std::string>{"|Felaktigt tidsformat."});
 }
 
 TEST(TextHelpers, GallerveckaReadsSingleWeeksAndRangesOverTheNewYear) {

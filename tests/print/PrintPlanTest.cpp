@@ -17,7 +17,7 @@ class PrintPlanTest : public PrintFixture {
     // The objects of the plan, or the message that refused it.
     std::vector<std::string> objects(const PrintChoice& choice) {
         ScriptedMessages messages;
-        std::optional<PrintPlan> plan = planera(program, choice, messages);
+        std::optional<PrintPlan> plan = planPrintout(program, choice, messages);
         if (!plan) {
             return {messages.shown.at(0).text};
         }
@@ -55,8 +55,8 @@ TEST_F(PrintPlanTest, WeeksOfTheDialog) {
         std::optional<PrintPlan> plan = printWeeks(c.text, c.startvecka, messages);
         if (c.message.empty()) {
             ASSERT_TRUE(plan) << c.text;
-            EXPECT_EQ(plan->forstavecka, c.first) << c.text;
-            EXPECT_EQ(plan->sistavecka, c.last) << c.text;
+            EXPECT_EQ(plan->firstWeek, c.first) << c.text;
+            EXPECT_EQ(plan->lastWeek, c.last) << c.text;
         } else {
             EXPECT_FALSE(plan) << c.text;
             EXPECT_EQ(messages.log(), (std::vector<std::string>{"Skriv ut|" + c.message})) << c.text;
@@ -76,17 +76,17 @@ TEST_F(PrintPlanTest, ObjectsChosenByNameMarkAndKind) {
     EXPECT_EQ(with([](PrintChoice& c) { c.salar = "b12,b14"; }), (Names{"B12", "B14"})); // 30-40 meets 35-36
     EXPECT_EQ(with([](PrintChoice& c) { c.salar = " B12   B14 "; }), (Names{"B12", "B14"}));
     EXPECT_EQ(with([](PrintChoice& c) { c.salar = "B1"; }), Names{}); // not B12
-    EXPECT_EQ(with([](PrintChoice& c) { c.allaSalar = true; }),
+    EXPECT_EQ(with([](PrintChoice& c) { c.everyRoom = true; }),
               (Names{"B12", "B14"})); // lessons alone: not B2
     EXPECT_EQ(with([](PrintChoice& c) { c.objekt = "kanon 1"; }), Names{"KANON 1"});
     EXPECT_EQ(with([](PrintChoice& c) { c.salar = "KANON 1"; }), Names{}); // not a room
     EXPECT_EQ(with([](PrintChoice& c) {
-                  c.allaSalar = true;
-                  c.avenObokade = true;
+                  c.everyRoom = true;
+                  c.withUnbooked = true;
               }),
               (Names{"B1", "B12", "B14", "B2"}));
     EXPECT_EQ(with([](PrintChoice& c) {
-                  c.allaSalar = true;
+                  c.everyRoom = true;
                   c.listor = false;
               }),
               Names{});
@@ -100,7 +100,7 @@ TEST_F(PrintPlanTest, OneDocumentOfListsAndSchedulesObjectAfterObject) {
     choice.veckoscheman = true;
     booking("B12", "36", "1", "8", "60"); // unreadable start, listed and drawn
     ScriptedMessages messages;
-    std::optional<PrintPlan> plan = planera(program, choice, messages);
+    std::optional<PrintPlan> plan = planPrintout(program, choice, messages);
     ASSERT_TRUE(plan);
     PrintNotes notes = renderPlan(*plan, program, Date{2026, 12, 5}, surface);
     EXPECT_EQ(surface.pages(), 6);
@@ -122,7 +122,8 @@ TEST_F(PrintPlanTest, OneDocumentOfListsAndSchedulesObjectAfterObject) {
     EXPECT_EQ(planSteps(*plan), 6);
     RecordingSurface stopped;
     int steps = 0;
-    EXPECT_TRUE(renderPlan(*plan, program, Date{2026, 12, 5}, stopped, [&] { return ++steps < 2; }).avbruten);
+    EXPECT_TRUE(
+        renderPlan(*plan, program, Date{2026, 12, 5}, stopped, [&] { return ++steps < 2; }).interrupted);
     EXPECT_EQ(stopped.pages(), 2);
     EXPECT_EQ(stopped.endDocs(), 0);
 }

@@ -27,7 +27,7 @@ TEST(TextFitting, DelaradBreaksAtCrLfThenAtTheLastBlankThatFitsThenBeforeTheOver
     };
     RecordingSurface surface;
     for (const Case& c : cases) {
-        Delat parts = delarad(surface, c.text, c.width);
+        WordSplit parts = delarad(surface, c.text, c.width);
         EXPECT_EQ(parts.ord1, c.line) << c.text;
         EXPECT_EQ(parts.ordrest, c.rest) << c.text;
     }

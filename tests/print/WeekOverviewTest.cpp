@@ -63,11 +63,11 @@ TEST_F(WeekOverviewTest, RowsForObjectsWithSomethingOnTheShownDaysAndLessonsWhen
     ScriptedMessages messages;
     PrintChoice choice;
     choice.veckor = "20-22";
-    choice.allaSalar = choice.allaObjekt = choice.avenObokade = choice.oversikt = true;
+    choice.everyRoom = choice.everyObject = choice.withUnbooked = choice.oversikt = true;
     choice.listor = false;
-    EXPECT_TRUE(planera(program, choice, messages)->empty());
+    EXPECT_TRUE(planPrintout(program, choice, messages)->empty());
     choice.veckor = "10";
-    EXPECT_FALSE(planera(program, choice, messages)->empty());
+    EXPECT_FALSE(planPrintout(program, choice, messages)->empty());
 }
 
 // A busy week: comments wrap inside their cells, rows never split, every sheet has its head
@@ -88,7 +88,7 @@ TEST_F(WeekOverviewTest, SheetsWrapTheirCellsNumberTheirSheetsAndFollowTheLookOf
         }
     }
     Printout out = printout();
-    skrivut_oversikt(out, {program.salar, false, false}, 10, 10);
+    printOverview(out, {program.salar, false, false}, 10, 10);
     EXPECT_TRUE(surface.landscape);
     const int sheets = surface.pages();
     ASSERT_GE(sheets, 2);
@@ -131,7 +131,7 @@ TEST_F(WeekOverviewTest, SheetsWrapTheirCellsNumberTheirSheetsAndFollowTheLookOf
     program.bokningar = BookingTable();
     lesson("R1", "3", "09.00", "60").signatur = "MA1";
     Printout quiet = printout();
-    skrivut_oversikt(quiet, {{"R1", "R2"}, false, true}, 10, 10);
+    printOverview(quiet, {{"R1", "R2"}, false, true}, 10, 10);
     EXPECT_EQ(surface.pages(), 1);
     EXPECT_NE(surface.find("blad 1 av 1"), nullptr);
     EXPECT_EQ(surface
@@ -149,7 +149,7 @@ TEST_F(WeekOverviewTest, ARowTallerThanASheetGoesOnOverTheNext) {
         booking("B1", "10", "1", "08.00", "5", "S" + std::to_string(k));
     }
     Printout out = printout();
-    skrivut_oversikt(out, {{"B1"}, false, false}, 10, 10);
+    printOverview(out, {{"B1"}, false, false}, 10, 10);
     EXPECT_GE(surface.pages(), 3);
     EXPECT_NE(surface.find("B1", 2), nullptr) << "the name again on the next sheet";
     EXPECT_EQ(texts([](const Drawn& d) { return d.text.ends_with(" S119"); }).size(), 1u) << "nothing lost";

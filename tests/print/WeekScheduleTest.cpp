@@ -147,7 +147,7 @@ TEST_F(WeekSchedule, AnUnreadableStartTimeIsNotedAndDrawnFromTheTop) {
     program.settings.sluttimme = program.settings.starttimme; // hours that cannot be
     Printout out = printout();
     skrivut_grafiskt(out, "B12", 36, 36);
-    EXPECT_TRUE(out.notes.felaktigTid);
+    EXPECT_TRUE(out.notes.badStartTime);
     std::vector<Drawn> fills = surface.all(Drawn::Kind::Fill);
     ASSERT_EQ(fills.size(), 1u);
     EXPECT_DOUBLE_EQ(fills[0].y1, 1684);

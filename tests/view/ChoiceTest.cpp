@@ -36,7 +36,7 @@ TEST(Choice, ObjectFieldFindsWholeNamesAndEachListKeepsItsChoice) {
     prog.settings.bokaobjekt = {"PROJEKTOR", "AULA"};
     prog.timetable.personal = {"ABC Abel Cruz", "AB Anna Berg", "CD Carl Dahl"};
 
-    ObjectField rooms = chooseView(prog, Vy::Salar);
+    ObjectField rooms = chooseView(prog, ViewKind::Salar);
     EXPECT_EQ(rooms.entries, prog.salar);
     EXPECT_EQ(rooms.text, "B1");
     EXPECT_TRUE(rooms.redraw);
@@ -45,24 +45,24 @@ TEST(Choice, ObjectFieldFindsWholeNamesAndEachListKeepsItsChoice) {
     EXPECT_FALSE(chooseObject(prog, "B"));
     EXPECT_EQ(prog.selection.valdsal, 3);
 
-    EXPECT_EQ(chooseView(prog, Vy::Annat).text, "PROJEKTOR");
+    EXPECT_EQ(chooseView(prog, ViewKind::Annat).text, "PROJEKTOR");
     EXPECT_TRUE(chooseObject(prog, "aula"));
     EXPECT_EQ(prog.selection.valtobjekt, 2);
-    EXPECT_EQ(chooseView(prog, Vy::Salar).text, "B14");
-    EXPECT_EQ(chooseView(prog, Vy::Annat).text, "AULA");
+    EXPECT_EQ(chooseView(prog, ViewKind::Salar).text, "B14");
+    EXPECT_EQ(chooseView(prog, ViewKind::Annat).text, "AULA");
 
-    chooseView(prog, Vy::Personal);
+    chooseView(prog, ViewKind::Personal);
     EXPECT_TRUE(chooseObject(prog, "ab"));
     EXPECT_EQ(prog.selection.valdperson, 2);
     EXPECT_TRUE(chooseObject(prog, "cd,Carl"));
     EXPECT_FALSE(chooseObject(prog, "A"));
     EXPECT_EQ(prog.selection.valdperson, 3);
 
-    EXPECT_TRUE(chooseView(prog, Vy::AllaBokningar).redraw);
+    EXPECT_TRUE(chooseView(prog, ViewKind::AllaBokningar).redraw);
     EXPECT_FALSE(chooseObject(prog, "B14"));
     // An empty list: the grid stays as it was.
     prog.timetable.personal.clear();
-    EXPECT_FALSE(chooseView(prog, Vy::Personal).redraw);
+    EXPECT_FALSE(chooseView(prog, ViewKind::Personal).redraw);
 }
 
 TEST(Choice, DayFieldAndHeaders) {

@@ -21,22 +21,22 @@ TEST(Details, BookingAndLessonLinesByteForByte) {
     BookingTable& t = p.program.bokningar;
 
     const std::string lessonText = "AB    08.15 - 09.00   (45 min)   Veckor: 2-4 8-11\r\nNA2\r\nAB CD\r\nLab";
-    EXPECT_EQ(detaljtext(t, booking), "AB    08.15 - 09.00   (45 min)   Vecka: 8\r\nM\xF6te\r\n\r\n");
-    EXPECT_EQ(detaljtext(t, span), "CD    10.00 - 10.50   (50 min)   Veckor: 50-2\r\n\r\n\r\n");
-    EXPECT_EQ(detaljtext(t, lesson), lessonText);
-    EXPECT_EQ(detaljtext(t, everyWeek), "MA1    9.30 - 10.10   (40 min)\r\n\r\nEF\r\n");
+    EXPECT_EQ(detailsText(t, booking), "AB    08.15 - 09.00   (45 min)   Vecka: 8\r\nM\xF6te\r\n\r\n");
+    EXPECT_EQ(detailsText(t, span), "CD    10.00 - 10.50   (50 min)   Veckor: 50-2\r\n\r\n\r\n");
+    EXPECT_EQ(detailsText(t, lesson), lessonText);
+    EXPECT_EQ(detailsText(t, everyWeek), "MA1    9.30 - 10.10   (40 min)\r\n\r\nEF\r\n");
     // Everything from the first "%%" on is hidden.
-    EXPECT_EQ(detaljtext(t, comment), "AB    08.15 - 09.00   (45 min)   Vecka: 40\r\nProv");
-    EXPECT_EQ(detaljtext(t, note), "AB    08.15 - 09.00   (45 min)   Vecka: 40\r\nProv\r\n\r\nLab");
+    EXPECT_EQ(detailsText(t, comment), "AB    08.15 - 09.00   (45 min)   Vecka: 40\r\nProv");
+    EXPECT_EQ(detailsText(t, note), "AB    08.15 - 09.00   (45 min)   Vecka: 40\r\nProv\r\n\r\nLab");
     // The week list of a lesson wins over whatever its vecka holds.
     t.row(lesson).vecka = "40-42";
-    EXPECT_EQ(detaljtext(t, lesson), lessonText);
+    EXPECT_EQ(detailsText(t, lesson), lessonText);
     // A dash in front is no range: a booking shows its one week.
     t.row(span).vecka = "-5";
-    EXPECT_EQ(detaljtext(t, span), "CD    10.00 - 10.50   (50 min)   Vecka: -5\r\n\r\n\r\n");
+    EXPECT_EQ(detailsText(t, span), "CD    10.00 - 10.50   (50 min)   Vecka: -5\r\n\r\n\r\n");
     // No row: nothing.
-    EXPECT_EQ(detaljtext(t, 0), "");
-    EXPECT_EQ(detaljtext(t, t.antalrader + 1), "");
+    EXPECT_EQ(detailsText(t, 0), "");
+    EXPECT_EQ(detailsText(t, t.antalrader + 1), "");
 }
 
 TEST(Details, EndLabelRoundsAFractionalSlot) {

@@ -28,7 +28,7 @@ struct ViewProgram {
     int lesson(const Row& r) { return addLesson(program.bokningar, r); }
     int booking(const Row& r) { return addBooking(program.bokningar, r); }
     void room(const std::string& name) {
-        program.selection.vy = Vy::Salar;
+        program.selection.viewKind = ViewKind::Salar;
         auto at = std::find(program.salar.begin(), program.salar.end(), name);
         program.selection.valdsal = static_cast<int>(at - program.salar.begin()) + 1;
     }

@@ -67,7 +67,7 @@ TEST(WeekView, RoomsMatchLessonsByWholeWordAndBookingsExactly) {
     // Other objects by their own index; nothing chosen, or an index past the list: an
     // empty grid with fresh headers.
     p.program.settings.bokaobjekt = {"PROJEKTOR"};
-    p.program.selection.vy = Vy::Annat;
+    p.program.selection.viewKind = ViewKind::Annat;
     p.program.selection.valtobjekt = 1;
     EXPECT_EQ(p.shown(), Rows{projector});
     p.program.selection.valtobjekt = 2;
@@ -76,7 +76,7 @@ TEST(WeekView, RoomsMatchLessonsByWholeWordAndBookingsExactly) {
     EXPECT_EQ(none.headers[0], "M\xE5n 29 sep");
     p.program.selection.valtobjekt = 0;
     EXPECT_EQ(p.shown(), Rows{});
-    p.program.selection.vy = Vy::Salar;
+    p.program.selection.viewKind = ViewKind::Salar;
     p.program.salar.clear();
     EXPECT_EQ(p.shown(), Rows{});
 }
@@ -114,7 +114,7 @@ TEST(WeekView, StaffViewAndOverviewShowTheirRowsOnce) {
     int byCd = p.booking({.signatur = "CD"});
     int b12 = p.booking({.objekt = "B12", .vecka = "41"});
     p.booking({.objekt = ""}); // cancelled: never drawn
-    p.program.selection.vy = Vy::Personal;
+    p.program.selection.viewKind = ViewKind::Personal;
 
     // Nobody chosen: the grid is left alone.
     WeekView untouched = p.view();
@@ -134,7 +134,7 @@ TEST(WeekView, StaffViewAndOverviewShowTheirRowsOnce) {
     EXPECT_EQ(p.shown(), (Rows{taught, b12}));
 
     // The overview: every object's bookings of the week, no lessons.
-    p.program.selection.vy = Vy::AllaBokningar;
+    p.program.selection.viewKind = ViewKind::AllaBokningar;
     EXPECT_EQ(p.shown(), (Rows{several, b12}));
     EXPECT_EQ(p.view().boxes[1].caption, "B12  AB\r\n08.15 -09.00\r\n");
 }
@@ -149,7 +149,7 @@ TEST(WeekView, OverlappingBookingsOfTheOverviewStandSideBySide) {
     p.booking({.langd = "30", .starttid = "13.00", .objekt = "B14A"});
     p.booking({.langd = "30", .starttid = "13.30", .objekt = "B1"}); // only touches the one before
     p.booking({.dag = "3", .starttid = "10.00", .objekt = "B12"});   // another day
-    p.program.selection.vy = Vy::AllaBokningar;
+    p.program.selection.viewKind = ViewKind::AllaBokningar;
     const std::vector<Box> boxes = p.view().boxes;
     ASSERT_EQ(boxes.size(), 6U);
     const double day = p.grid().dayWidth();
@@ -173,18 +173,18 @@ TEST(WeekView, OverlappingBookingsOfTheOverviewStandSideBySide) {
 }
 
 TEST(WeekView, EveryViewStopsAtTheHundredFirstBoxAndSaysSoOnce) {
-    for (Vy vy : {Vy::Salar, Vy::Personal, Vy::AllaBokningar}) {
+    for (ViewKind viewKind : {ViewKind::Salar, ViewKind::Personal, ViewKind::AllaBokningar}) {
         for (int count : {100, 101}) {
             ViewProgram p;
             p.room("B14");
-            p.program.selection.vy = vy;
+            p.program.selection.viewKind = viewKind;
             p.program.selection.valdperson = 2;
             for (int i = 0; i < count; ++i) {
                 p.booking({.starttid = "17.00"}); // places no box: does not count
                 p.booking({.dag = std::to_string(i % 5 + 1), .starttid = "09.00"});
             }
             WeekView view = p.view();
-            SCOPED_TRACE(testing::Message() << static_cast<int>(vy) << " " << count);
+            SCOPED_TRACE(testing::Message() << static_cast<int>(viewKind) << " " << count);
             ASSERT_EQ(view.boxes.size(), 100u);
             EXPECT_EQ(view.boxes.back().rad, 200);
             test::ScriptedMessages messages;

@@ -61,7 +61,7 @@ std::vector<test::ScriptedMessages::Shown> startAndDraw(const std::filesystem::p
     Program program;
     try {
         if (!startup(program, platform).ended) {
-            program.selection.vy = Vy::Salar;
+            program.selection.viewKind = ViewKind::Salar;
             program.selection.valdsal = program.salar.empty() ? 0 : 1;
             visasalsschema(program, GridGeometry(15000, program.settings.helg), clock.date);
         }
