@@ -25,7 +25,7 @@ std::string stamp(const DateTime& t) {
 // folder, or beside the file.
 std::string replacedCopyName(const std::string& replaced, const std::string& backupmapp,
                              const DateTime& now) {
-    const std::string name = filnamn(replaced);
+    const std::string name = fileNamePart(replaced);
     const std::string folder =
         backupmapp.empty() ? replaced.substr(0, replaced.size() - name.size()) : backupmapp;
     return folder + utantillagg(name) + ".ersatt-" + stamp(now) + ".bok";
@@ -36,7 +36,7 @@ std::string replacedCopyName(const std::string& replaced, const std::string& bac
 bool mayReplace(const std::string& name, const std::string& backupmapp, Platform& platform) {
     const std::string replaced = platform.disk.resolved(name);
     std::optional<std::string> bytes = platform.disk.readAll(replaced);
-    const int bookings = bytes ? antalbokningar(*bytes).value_or(0) : 0;
+    const int bookings = bytes ? bookingCount(*bytes).value_or(0) : 0;
     if (!platform.messages.askNo(name + " finns redan och har " + std::to_string(bookings) +
                                      " bokningar. Vill du ers\xE4tta den?",
                                  kSaveTitle)) {

@@ -154,7 +154,7 @@ class Form1 : public QMainWindow {
     void Command3_Click(); // "Boka"
     void Command7_Click(); // "Lediga salar"
     // A room (or object) chosen in "Lediga salar": its week shows, the fields stay.
-    void chooseFreeRoom(Vy vy, const std::string& name);
+    void chooseFreeRoom(ViewKind viewKind, const std::string& name);
 
     // A press of `button` on lesson or booking box n chooses its row; a right press on a
     // booking box opens the pop-up menu there (`pos` in the box's pixels).
@@ -212,7 +212,7 @@ class Form1 : public QMainWindow {
     void stackShortestOnTop(const WeekView& view);
     // The choice (Form1Choice.cpp).
     void connectChoice();
-    void chooseList(Vy vy);
+    void chooseList(ViewKind viewKind);
     void writeWeekField(int w);
     void storeWeekFromField();
     // The booking fields (Form1Marking.cpp, Form1TimeFields.cpp, Form1Booking.cpp).

@@ -64,7 +64,7 @@ void Form1::connectAvbok() {
 void Form1::Label4_MouseDown(int n, Qt::MouseButton button, QPointF pos) {
     // The tag holds the row as decimal text; an empty tag reads as row 0.
     GridBox* box = Label4(n);
-    valdrad_ = static_cast<int>(heltal(textvarde(fromQString(box->tag()).value_or(std::string()))));
+    valdrad_ = static_cast<int>(wholePart(textvarde(fromQString(box->tag()).value_or(std::string()))));
     if (valdrad_ > program_.bokningar.antallektioner && button == Qt::RightButton) {
         Avbok->popup(box->mapToGlobal(pos.toPoint()));
     }
@@ -136,7 +136,7 @@ void Form1::Redigera_Click() {
     // The fields are set as a user would set them, so their handlers keep the object
     // list, the day and the end time in step.
     auto fill = [this](const EditFields& f) {
-        QRadioButton* option = f.vy == Vy::Salar ? Option1 : Option2;
+        QRadioButton* option = f.viewKind == ViewKind::Salar ? Option1 : Option2;
         option->setChecked(true);
         Combo1->setEditText(toQString(f.objekt));
         Combo3->setEditText(toQString(f.dag));
@@ -164,7 +164,7 @@ void Form1::markEdited() {
         if (!box->isVisible()) {
             continue;
         }
-        int r = static_cast<int>(heltal(textvarde(fromQString(box->tag()).value_or(std::string()))));
+        int r = static_cast<int>(wholePart(textvarde(fromQString(box->tag()).value_or(std::string()))));
         bool edited = redigerad_ && program_.bokningar.isBooking(r) &&
                       program_.bokningar.row(r).sameBooking(*redigerad_);
         box->setBorder(edited ? 3 : 1);

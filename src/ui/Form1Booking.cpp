@@ -23,10 +23,10 @@ void Form1::connectBooking() {
 BookingFields Form1::bookingFields() const {
     BookingFields fields;
     fields.objekt = textBytes(Combo1->currentText());
-    fields.vy = Option1->isChecked()   ? Vy::Salar
-                : Option2->isChecked() ? Vy::Annat
-                : Option3->isChecked() ? Vy::Personal
-                                       : Vy::AllaBokningar;
+    fields.viewKind = Option1->isChecked()   ? ViewKind::Salar
+                      : Option2->isChecked() ? ViewKind::Annat
+                      : Option3->isChecked() ? ViewKind::Personal
+                                             : ViewKind::AllaBokningar;
     fields.valddag = program_.selection.valddag;
     fields.starttid = textBytes(Text1->text());
     fields.langd = textBytes(Text2->text());

@@ -49,24 +49,24 @@ void Form1::connectChoice() {
 }
 
 void Form1::Option1_Click() {
-    chooseList(Vy::Salar);
+    chooseList(ViewKind::Salar);
 }
 
 void Form1::Option2_Click() {
-    chooseList(Vy::Annat);
+    chooseList(ViewKind::Annat);
 }
 
 void Form1::Option3_Click() {
-    chooseList(Vy::Personal);
+    chooseList(ViewKind::Personal);
 }
 
 void Form1::Option4_Click() {
-    chooseList(Vy::AllaBokningar);
+    chooseList(ViewKind::AllaBokningar);
 }
 
-void Form1::chooseList(Vy vy) {
+void Form1::chooseList(ViewKind viewKind) {
     endEdit();
-    ObjectField field = chooseView(program_, vy);
+    ObjectField field = chooseView(program_, viewKind);
     {
         QSignalBlocker quiet(Combo1);
         Combo1->clear();

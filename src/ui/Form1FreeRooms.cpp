@@ -20,7 +20,7 @@ void Form1::Command7_Click() {
     lookAtBookingFile();
     BookingFields fields = bookingFields();
     // The staff view and the overview book no object: they ask about rooms.
-    fields.vy = fields.vy == Vy::Annat ? Vy::Annat : Vy::Salar;
+    fields.viewKind = fields.viewKind == ViewKind::Annat ? ViewKind::Annat : ViewKind::Salar;
     const int week = program_.selection.valdvecka;
     std::variant<FreeRooms, std::string> found = ledigaSalar(program_, fields, week);
     if (const std::string* refusal = std::get_if<std::string>(&found)) {
@@ -33,10 +33,10 @@ void Form1::Command7_Click() {
     if (freeRooms_) {
         freeRooms_->close();
     }
-    const Vy vy = fields.vy;
+    const ViewKind viewKind = fields.viewKind;
     freeRooms_ = new FreeRoomsWindow(
-        title, std::get<FreeRooms>(found), [this, vy](const std::string& name) { chooseFreeRoom(vy, name); },
-        this);
+        title, std::get<FreeRooms>(found),
+        [this, viewKind](const std::string& name) { chooseFreeRoom(viewKind, name); }, this);
     // Under the booking buttons, the column's empty part, is the last place that hides
     // nothing the user needs next.
     const QPoint below = bookingColumn_->mapToGlobal(QPoint(0, Command6->geometry().bottom() + 8));
@@ -47,9 +47,9 @@ void Form1::Command7_Click() {
     freeRooms_->show();
 }
 
-void Form1::chooseFreeRoom(Vy vy, const std::string& name) {
+void Form1::chooseFreeRoom(ViewKind viewKind, const std::string& name) {
     // Each change redraws through its own handler: the option the list, the text the week.
-    (vy == Vy::Annat ? Option2 : Option1)->setChecked(true);
+    (viewKind == ViewKind::Annat ? Option2 : Option1)->setChecked(true);
     Combo1->setEditText(toQString(name));
     activateWindow();
 }

@@ -162,7 +162,7 @@ void Form1::relayoutGrid() {
 // Today's column is marked while the week shown is today's.
 void Form1::markToday() {
     const int today =
-        program_.selection.valdvecka == program_.selection.idagvecka ? veckodag(platform_.clock.today()) : 0;
+        program_.selection.valdvecka == program_.selection.idagvecka ? dayOfWeek(platform_.clock.today()) : 0;
     for (int d = 1; d <= 7; ++d) {
         Label3(d)->setFill(d == today ? kTodayColour : QColor());
         QFont font = Label3(d)->font();
@@ -249,7 +249,7 @@ void Form1::visaShape1(int s1, int s2) {
 void Form1::Label4_MouseMove(int n) {
     // The tag holds the row as decimal text; an empty tag reads as row 0.
     double r = textvarde(fromQString(Label4(n)->tag()).value_or(std::string()));
-    Label5->setText(toDisplay(detaljtext(program_.bokningar, static_cast<int>(heltal(r)))));
+    Label5->setText(toDisplay(detailsText(program_.bokningar, static_cast<int>(wholePart(r)))));
 }
 
 void Form1::Form_MouseMove() {

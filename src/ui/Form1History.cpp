@@ -17,7 +17,7 @@ namespace {
 std::string objectOnScreen(const Program& program) {
     const Selection& val = program.selection;
     const std::string* entry = chosenEntry(program);
-    if ((val.vy != Vy::Salar && val.vy != Vy::Annat) || entry == nullptr) {
+    if ((val.viewKind != ViewKind::Salar && val.viewKind != ViewKind::Annat) || entry == nullptr) {
         return {};
     }
     return *entry;
@@ -39,8 +39,8 @@ std::function<LogContent()> Form1::backupComparison() {
         platform_.messages.show("Ange dagen i m\xE5naden, 1-31.", title, Icon::Exclamation);
         return {};
     }
-    const std::string copy = backupnamn(program_.bookingFile.aktuellfil, program_.settings.backupmapp,
-                                        static_cast<int>(avrunda(day)));
+    const std::string copy = dailyBackupName(program_.bookingFile.aktuellfil, program_.settings.backupmapp,
+                                             static_cast<int>(roundHalfEven(day)));
     if (!platform_.disk.isFile(copy)) {
         platform_.messages.show("S\xE4kerhetskopian " + copy + " finns inte.", title, Icon::Exclamation);
         return {};
@@ -75,7 +75,7 @@ void Form1::Arkiv_historik_Click() {
     };
     source.restore = [this](const Bokning& booking) {
         ChangeResult result =
-            runBookingChange([&](ChangeEnvironment& env) { return aterstall(program_, booking, env); });
+            runBookingChange([&](ChangeEnvironment& env) { return restoreBooking(program_, booking, env); });
         if (result == ChangeResult::Saved) {
             tellDone("\xC5terst\xE4llt", booking);
         }

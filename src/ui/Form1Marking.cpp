@@ -66,7 +66,7 @@ void Form1::Label2_MouseMove(int index, QPointF pos) {
     Shape1->show();
     Text1->setText(toQString(tidtext(span.startslot)));
     Text5->setText(toQString(tidtext(span.endslot)));
-    Text2->setText(toQString(decimaltext(static_cast<long long>(span.endslot - span.startslot) * 5)));
+    Text2->setText(toQString(decimalText(static_cast<long long>(span.endslot - span.startslot) * 5)));
 }
 
 void Form1::Label2_MouseUp(int /*index*/, QPointF /*pos*/) {

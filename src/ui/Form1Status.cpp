@@ -101,7 +101,7 @@ void Form1::tell(const std::string& what) {
 void Form1::tellDone(const char* what, const Bokning& row) {
     // The change stands, but the one who looks for it in the history must learn why it
     // is not there.
-    tell(logFailure_.empty() ? std::string(what) + " " + bokningKort(row) : logFailure_);
+    tell(logFailure_.empty() ? std::string(what) + " " + bookingSummary(row) : logFailure_);
 }
 
 void Form1::rememberBookingFile() {

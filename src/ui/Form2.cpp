@@ -73,7 +73,7 @@ Form2::Form2(Program& program, Platform& platform,
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->addTab(buildAllmant(), toQString("Allm\xE4nt"));
     SSTab1->addTab(buildUtskrifter(), QStringLiteral("Utskrifter"));
-    SSTab1->addTab(buildBokningsobjekt(), QStringLiteral("Bokningsobjekt"));
+    SSTab1->addTab(buildObjectsTab(), QStringLiteral("Bokningsobjekt"));
     column->addWidget(SSTab1);
     auto* buttons = new QHBoxLayout;
     Command2 = button("Command2", "Spara i Tivra.ini", this);
@@ -146,7 +146,7 @@ QWidget* Form2::buildUtskrifter() {
     return tab;
 }
 
-QWidget* Form2::buildBokningsobjekt() {
+QWidget* Form2::buildObjectsTab() {
     auto* tab = new QWidget(SSTab1);
     auto* column = new QVBoxLayout(tab);
     Text8 = linesEdit("Text8", tab);
@@ -228,7 +228,7 @@ void Form2::Command6_Click() {
 }
 
 void Form2::Command2_Click() {
-    SettingsSaved saved = sparaInstallningar(fields(), program_.running, platform_.disk, platform_.messages);
+    SettingsSaved saved = saveSettings(fields(), program_.running, platform_.disk, platform_.messages);
     if (saved != SettingsSaved::Refused) {
         hide();
     }
@@ -239,7 +239,7 @@ void Form2::Command3_Click() {
 }
 
 void Form2::Command4_Click() {
-    help_("Tivra.ini", installningarHelpText());
+    help_("Tivra.ini", settingsHelpText());
 }
 
 } // namespace tivra

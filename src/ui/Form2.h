@@ -50,7 +50,7 @@ class Form2 : public QWidget {
   private:
     QWidget* buildAllmant();
     QWidget* buildUtskrifter();
-    QWidget* buildBokningsobjekt();
+    QWidget* buildObjectsTab();
     void browse(QLineEdit* field);
 
     Program& program_;

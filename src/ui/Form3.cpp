@@ -55,8 +55,9 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
     SSTab1->addTab(
         tab(Label3, "Label3", "Inst\xE4llningar och filer", Label2, "Label2", administratorText(), SSTab1),
         toQString("Till administrat\xF6ren"));
-    SSTab1->addTab(tab(Label5, "Label5", "Att boka och skriva ut", Label6, "Label6", bokaText(), SSTab1),
-                   QStringLiteral("Boka"));
+    SSTab1->addTab(
+        tab(Label5, "Label5", "Att boka och skriva ut", Label6, "Label6", bookingHelpText(), SSTab1),
+        QStringLiteral("Boka"));
     column->addWidget(SSTab1);
     resize(px(9600), px(7800));
 }

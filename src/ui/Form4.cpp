@@ -122,9 +122,9 @@ PrintChoice Form4::choice() const {
     c.veckor = textBytes(Text1->text());
     c.salar = textBytes(Text2->text());
     c.objekt = textBytes(Text3->text());
-    c.allaSalar = Check1->isChecked();
-    c.allaObjekt = Check2->isChecked();
-    c.avenObokade = Check3->isChecked();
+    c.everyRoom = Check1->isChecked();
+    c.everyObject = Check2->isChecked();
+    c.withUnbooked = Check3->isChecked();
     c.listor = Check4->isChecked();
     c.veckoscheman = Check5->isChecked();
     c.oversikt = Check6->isChecked();
@@ -134,7 +134,7 @@ PrintChoice Form4::choice() const {
 
 std::optional<PrintPlan> Form4::plan(bool quietWhenEmpty) {
     Messages& messages = context_.platform.messages;
-    std::optional<PrintPlan> made = planera(context_.program, choice(), messages);
+    std::optional<PrintPlan> made = planPrintout(context_.program, choice(), messages);
     if (made && made->empty() && !quietWhenEmpty) {
         messages.show(kNothing, kPrintTitle, Icon::Information);
         return std::nullopt;

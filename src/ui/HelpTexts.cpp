@@ -103,7 +103,7 @@ std::string administratorText() {
     return paragraphs(kAdministrator, false);
 }
 
-std::string bokaText() {
+std::string bookingHelpText() {
     return paragraphs(kBoka, true);
 }
 
@@ -111,7 +111,7 @@ std::string skrivUtHelpText() {
     return paragraphs(kSkrivUt, false);
 }
 
-std::string installningarHelpText() {
+std::string settingsHelpText() {
     // Each section: its heading, its body, an empty line; the closing sentence last.
     static const std::pair<const char*, const char*> sections[] = {
         {"Schema/Salslista",

@@ -8,10 +8,10 @@ namespace tivra {
 // The three tabs of the help window: "Översikt", "Till administratören", "Boka".
 std::string oversiktText();
 std::string administratorText();
-std::string bokaText();
+std::string bookingHelpText();
 
 // The settings dialog's "Hjälp".
-std::string installningarHelpText();
+std::string settingsHelpText();
 
 // The print dialog's "Hjälp".
 std::string skrivUtHelpText();

@@ -45,7 +45,7 @@ PrintResult printWithProgress(const PrintPlan& plan, const Program& program, con
     };
     return output.print([&](PrintSurface& surface) {
         notes = renderPlan(plan, program, today, surface, goOn);
-        return !notes.avbruten;
+        return !notes.interrupted;
     });
 }
 

@@ -354,8 +354,7 @@ TEST(SettingsDialog, ShowsBrowsesSavesAndCancelsAndEachHelpShowsItsOwnText) {
                              "Vecko\xF6versikt\n", "Page Up", "Ctrl+O", "Ctrl+P", "Statusraden"}) {
         EXPECT_NE(help.find(told), std::string::npos) << told;
     }
-    EXPECT_EQ(helpOf(w.settings()),
-              "Tivra.ini|" + fromQString(toDisplay(installningarHelpText())).value_or(""));
+    EXPECT_EQ(helpOf(w.settings()), "Tivra.ini|" + fromQString(toDisplay(settingsHelpText())).value_or(""));
     w.open("help_om");
     EXPECT_EQ(w.messages.log().back(),
               "Om programmet|" + aboutText() +
