@@ -38,7 +38,6 @@
 #include <utility>
 
 class QAction;
-class QFileSystemWatcher;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -51,14 +50,7 @@ class QWidget;
 
 namespace tivra {
 
-// What a look at the booking file compares: a write by another copy changes it.
-struct FileStamp {
-    qint64 size = -1;
-    qint64 modified = -1; // ms since the epoch
-    bool exists = false;
-    friend bool operator==(const FileStamp&, const FileStamp&) = default;
-};
-
+class BookingFileWatch;
 class Form2;
 class Form3;
 class Form4;
@@ -233,7 +225,8 @@ class Form1 : public QMainWindow {
     void tellDone(const char* what, const Bokning& row);
     // The booking file as this copy last read or wrote it: no reason to reload.
     void rememberBookingFile();
-    // Reloads and redraws when another copy wrote the booking file.
+    // Reloads and redraws when another copy wrote the booking file, unless this copy is
+    // changing it or a dialog or menu is open (the watch offers it again).
     void lookAtBookingFile();
     // Ends an edit without any change: the fields no longer stand for the booking.
     void endEdit();
@@ -316,8 +309,7 @@ class Form1 : public QMainWindow {
     // The status line and the watch on the booking file.
     QLabel* statusText_ = nullptr;
     QLabel* statusFile_ = nullptr;
-    QFileSystemWatcher* watcher_ = nullptr;
-    FileStamp stamp_;
+    BookingFileWatch* watch_ = nullptr;
     bool changing_ = false;  // a change of this copy runs: no reload from under it
     std::string logFailure_; // why the last change is missing from the change log
 
