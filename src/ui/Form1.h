@@ -38,19 +38,17 @@
 #include <utility>
 
 class QAction;
-class QButtonGroup;
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPrinter;
 class QPushButton;
-class QRadioButton;
 class QWidget;
 
 namespace tivra {
 
 class BookingFileWatch;
+class BookingPanel;
+class ChoiceBar;
 class Form2;
 class Form3;
 class Form4;
@@ -114,18 +112,6 @@ class Form1 : public QMainWindow {
     void Arkiv_avsluta();
     void Command5_Click();
 
-    // The choice of view kind, object, week and day.
-    void Option1_Click();
-    void Option2_Click();
-    void Option3_Click();
-    void Option4_Click();
-    void Combo1_Change();
-    void Combo2_Change();
-    void Command1_Click();
-    void Command2_Click();
-    void Combo3_Change();
-    void Label3_Click(int d);
-
     // The details line: the row of the box under the pointer, or nothing over the bare
     // window.
     void Label4_MouseMove(int n);
@@ -136,12 +122,6 @@ class Form1 : public QMainWindow {
     void Label2_MouseDown(int index, QPointF pos);
     void Label2_MouseMove(int index, QPointF pos);
     void Label2_MouseUp(int index, QPointF pos);
-
-    // The time fields keep start, end and length consistent while the user types.
-    void Text1_Change();
-    void Text2_Change();
-    void Text5_Change();
-    void Command6_Click(); // "Töm"
 
     void Command3_Click(); // "Boka"
     void Command7_Click(); // "Lediga salar"
@@ -182,6 +162,7 @@ class Form1 : public QMainWindow {
     QString schoolTitle() const;
     void buildControls();
     QWidget* buildBookingColumn();
+    void connectParts();
     void setTabOrder();
     void Form_Load();
     void applyStartup(const StartupView& view);
@@ -202,15 +183,7 @@ class Form1 : public QMainWindow {
     void set_date(const std::array<std::string, 7>& headers);
     void showBoxes(const WeekView& view);
     void stackShortestOnTop(const WeekView& view);
-    // The choice (Form1Choice.cpp).
-    void connectChoice();
-    void chooseList(Vy vy);
-    void writeWeekField(int w);
-    void storeWeekFromField();
-    // The booking fields (Form1Marking.cpp, Form1TimeFields.cpp, Form1Booking.cpp).
     void connectMarking();
-    void connectTimeFields();
-    void connectBooking();
     // The booking fields as they stand.
     BookingFields bookingFields() const;
     void connectAvbok();
@@ -257,28 +230,8 @@ class Form1 : public QMainWindow {
     QAction* help_help = nullptr;
     QAction* help_om = nullptr;
 
-    // Choice of view, object and week.
-    QButtonGroup* optionGroup_ = nullptr;
-    QRadioButton* Option1 = nullptr; // "Salar"
-    QRadioButton* Option2 = nullptr; // "Annat", or "Objekt" with no room list
-    QRadioButton* Option3 = nullptr; // "Visa personalscheman"
-    QRadioButton* Option4 = nullptr; // "Visa alla bokningar"
-    QComboBox* Combo1 = nullptr;     // object
-    QLabel* Label1 = nullptr;        // "Vecka"
-    QComboBox* Combo2 = nullptr;     // week
-    QPushButton* Command1 = nullptr; // ">"
-    QPushButton* Command2 = nullptr; // "<"
-
-    // Booking fields.
-    QComboBox* Combo3 = nullptr;     // day
-    QLineEdit* Text1 = nullptr;      // start time
-    QLineEdit* Text5 = nullptr;      // end time
-    QLineEdit* Text2 = nullptr;      // length in minutes
-    QLineEdit* Text3 = nullptr;      // comment
-    QLineEdit* Text4 = nullptr;      // signature
-    QPushButton* Command3 = nullptr; // "Boka"
-    QPushButton* Command6 = nullptr; // "Töm"
-    QPushButton* Command7 = nullptr; // "Lediga salar"
+    ChoiceBar* choice_ = nullptr;
+    BookingPanel* fields_ = nullptr;
     QPushButton* Command4 = nullptr; // "Skriv ut"
     QPushButton* Command5 = nullptr; // "Avsluta"
 

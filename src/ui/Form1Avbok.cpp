@@ -10,15 +10,14 @@
 #include "booking/FleraVeckor.h"
 #include "core/Number.h"
 #include "ui/ArkivCommands.h"
+#include "ui/BookingPanel.h"
+#include "ui/ChoiceBar.h"
 #include "ui/Convert.h"
 #include "ui/GridBox.h"
 #include "ui/WaitCursorLock.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QRadioButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -136,24 +135,21 @@ void Form1::Redigera_Click() {
     // The fields are set as a user would set them, so their handlers keep the object
     // list, the day and the end time in step.
     auto fill = [this](const EditFields& f) {
-        QRadioButton* option = f.vy == Vy::Salar ? Option1 : Option2;
-        option->setChecked(true);
-        Combo1->setEditText(toQString(f.objekt));
-        Combo3->setEditText(toQString(f.dag));
-        Text1->setText(toQString(f.starttid));
-        Text2->setText(toQString(f.langd));
-        Text3->setText(toQString(f.kommentar));
-        Text4->setText(toQString(f.signatur));
+        choice_->chooseObject(f.vy, f.objekt);
+        choice_->setDay(f.dag);
+        fields_->fill(f);
         Shape1->hide();
     };
     endEdit();
     redigerad_ = redigera(program_, valdrad_, platform_.messages, fill);
+    fields_->setEditing(redigerad_.has_value());
     markEdited();
 }
 
 void Form1::endEdit() {
     if (redigerad_) {
         redigerad_.reset();
+        fields_->setEditing(false);
         markEdited();
     }
 }

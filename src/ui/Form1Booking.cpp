@@ -3,35 +3,21 @@
 #include "ui/Form1.h"
 
 #include "booking/Boka.h"
+#include "ui/BookingPanel.h"
+#include "ui/ChoiceBar.h"
 #include "ui/Convert.h"
 #include "ui/GridBox.h"
 #include "ui/WaitCursorLock.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-
 #include <vector>
 
 namespace tivra {
-void Form1::connectBooking() {
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
-}
-
 BookingFields Form1::bookingFields() const {
     BookingFields fields;
-    fields.objekt = textBytes(Combo1->currentText());
-    fields.vy = Option1->isChecked()   ? Vy::Salar
-                : Option2->isChecked() ? Vy::Annat
-                : Option3->isChecked() ? Vy::Personal
-                                       : Vy::AllaBokningar;
+    fields.objekt = choice_->objectText();
+    fields.vy = choice_->chosenView();
     fields.valddag = program_.selection.valddag;
-    fields.starttid = textBytes(Text1->text());
-    fields.langd = textBytes(Text2->text());
-    fields.kommentar = textBytes(Text3->text());
-    fields.signatur = textBytes(Text4->text());
+    fields_->readInto(fields);
     return fields;
 }
 

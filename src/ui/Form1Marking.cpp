@@ -9,14 +9,13 @@
 #include "core/Calendar.h"
 #include "core/Number.h"
 #include "core/TextHelpers.h"
+#include "ui/BookingPanel.h"
+#include "ui/ChoiceBar.h"
 #include "ui/Convert.h"
 #include "ui/GridBox.h"
 #include "ui/Twips.h"
 
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QSignalBlocker>
 
 namespace tivra {
 
@@ -38,16 +37,8 @@ TimeAxis Form1::timeAxis() const {
 void Form1::Label2_MouseDown(int index, QPointF pos) {
     int slot = pressMarking(marking_, timeAxis(), index, twipsOf(pos.y()));
     Shape1->resize(Shape1->width(), 0);
-    // The drag's own writes must not feed back: the field handlers skip while it lasts.
-    Text1->setText(toQString(tidtext(slot)));
-    Text2->setText(QString());
-    Text5->setText(QString());
-    {
-        QSignalBlocker quiet(Combo3);
-        Combo3->setEditText(toQString(dagnamn(index)));
-    }
-    // Stores the day even when the field showed its name already.
-    Combo3_Change();
+    fields_->showMarkStart(slot);
+    choice_->setDay(dagnamn(index));
 }
 
 void Form1::Label2_MouseMove(int index, QPointF pos) {
@@ -64,9 +55,7 @@ void Form1::Label2_MouseMove(int index, QPointF pos) {
     const Rect& r = span.shape1;
     Shape1->setGeometry(pxRect(r.left, r.top, r.width, r.height));
     Shape1->show();
-    Text1->setText(toQString(tidtext(span.startslot)));
-    Text5->setText(toQString(tidtext(span.endslot)));
-    Text2->setText(toQString(decimaltext(static_cast<long long>(span.endslot - span.startslot) * 5)));
+    fields_->showMarkedSpan(span.startslot, span.endslot);
 }
 
 void Form1::Label2_MouseUp(int /*index*/, QPointF /*pos*/) {

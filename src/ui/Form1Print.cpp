@@ -2,6 +2,7 @@
 
 #include "core/Calendar.h"
 #include "core/TextHelpers.h"
+#include "ui/ChoiceBar.h"
 #include "ui/Convert.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
@@ -10,13 +11,11 @@
 #include "ui/HelpTexts.h"
 #include "ui/PrintOutput.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRadioButton>
 
 namespace tivra {
 
@@ -71,13 +70,13 @@ void Form1::Arkiv_skrivut_Click() {
 }
 
 void Form1::Command4_Click() {
-    const bool room = Option1->isChecked();
-    if (!room && !Option2->isChecked()) {
+    const Vy vy = choice_->chosenView();
+    if (vy != Vy::Salar && vy != Vy::Annat) {
         platform_.messages.show("V\xE4lj sal eller annat objekt.", "Skriv ut vald", Icon::Exclamation);
         return;
     }
-    std::string objekt = normalisera(fromQString(Combo1->currentText()).value_or(std::string()));
-    form4()->presetShown(room, objekt, shownWeek(program_.selection.valdvecka));
+    std::string objekt = normalisera(choice_->objectText());
+    form4()->presetShown(vy == Vy::Salar, objekt, shownWeek(program_.selection.valdvecka));
     Arkiv_skrivut_Click();
 }
 

@@ -7,6 +7,7 @@
 #include "ui/Form1.h"
 
 #include "ui/BookingFileWatch.h"
+#include "ui/ChoiceBar.h"
 #include "ui/Convert.h"
 #include "view/Details.h"
 
@@ -14,8 +15,6 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
 
@@ -52,14 +51,10 @@ void Form1::buildStatus() {
 }
 
 void Form1::connectKeys() {
-    // Enter in a booking field books, as "Boka" does.
-    for (QLineEdit* field : {Text1, Text5, Text2, Text3, Text4}) {
-        connect(field, &QLineEdit::returnPressed, this, &Form1::Command3_Click);
-    }
     auto* previous = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
-    connect(previous, &QShortcut::activated, this, &Form1::Command2_Click);
+    connect(previous, &QShortcut::activated, choice_, &ChoiceBar::previousWeek);
     auto* next = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
-    connect(next, &QShortcut::activated, this, &Form1::Command1_Click);
+    connect(next, &QShortcut::activated, choice_, &ChoiceBar::nextWeek);
     arkiv_open_->setShortcut(QKeySequence::Open);
     Arkiv_skrivut->setShortcut(QKeySequence::Print);
 }
