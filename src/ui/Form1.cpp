@@ -1,5 +1,6 @@
 #include "ui/Form1.h"
 
+#include "core/Calendar.h"
 #include "ui/BookingPanel.h"
 #include "ui/ChoiceBar.h"
 #include "ui/Convert.h"
@@ -7,10 +8,10 @@
 #include "ui/Form3.h"
 #include "ui/Form4.h"
 #include "ui/Form5.h"
-#include "ui/GridBox.h"
 #include "ui/NamedControls.h"
 #include "ui/PrintOutput.h"
 #include "ui/Twips.h"
+#include "ui/WeekGrid.h"
 #include "view/Choice.h"
 
 #include <QAction>
@@ -105,37 +106,22 @@ void Form1::buildControls() {
     bookingColumn_ = buildBookingColumn();
     row->addWidget(bookingColumn_);
 
-    // The grid's own controls stand at absolute positions (buildGrid); the layout only
-    // keeps their space free and puts the details line under them.
+    // The grid takes the rest of the window; a resize lays it out again for the space it
+    // gets.
     auto* right = new QVBoxLayout;
-    right->setContentsMargins(px(kHourScaleWidth), 0, px(120), px(60));
-    right->setSpacing(px(60));
-    // The grid takes every pixel of height the details line leaves; a resize lays it out
-    // again for the space it gets.
-    weekGrid_ = new QWidget(client_);
-    weekGrid_->setObjectName(QStringLiteral("weekGrid"));
-    weekGrid_->setMinimumHeight(px(kDayBoxTop + kDayBoxHeight / 2));
-    right->addWidget(weekGrid_, 1);
-    Label5 = new QLabel(client_);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    // Comments and notes are the users' own text: never read as markup.
-    Label5->setTextFormat(Qt::PlainText);
-    Label5->setWordWrap(true);
-    Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label5->setFixedHeight(px(900));
-    right->addWidget(Label5, 0);
+    right->setContentsMargins(0, 0, px(120), px(60));
+    grid_ = new WeekGrid(program_, client_);
+    right->addWidget(grid_);
     row->addLayout(right, 1);
     setCentralWidget(client_);
 
     // The bare window: moving over it clears the details line.
     for (QWidget* background : {client_, bookingColumn_, static_cast<QWidget*>(choice_),
-                                static_cast<QWidget*>(fields_), weekGrid_}) {
+                                static_cast<QWidget*>(fields_), static_cast<QWidget*>(grid_)}) {
         background->setMouseTracking(true);
         background->installEventFilter(this);
     }
-    buildGrid();
     connectParts();
-    connectMarking();
     connectAvbok();
 }
 
@@ -166,22 +152,28 @@ QWidget* Form1::buildBookingColumn() {
     return column;
 }
 
-// How the parts talk: a choice in the bar ends an edit and redraws the grid; the panel's
-// typed times mark their span, and its buttons book, look for free rooms or empty it.
+// How the parts talk: a choice in the bar ends an edit and redraws the grid; a marking on
+// the grid writes its day and times into the bar and the panel, and the panel's typed
+// times mark their span on the grid; the panel's buttons book, look for free rooms or
+// empty it.
 void Form1::connectParts() {
     connect(choice_, &ChoiceBar::choosing, this, &Form1::endEdit);
     connect(choice_, &ChoiceBar::chosen, this, &Form1::visasalsschema);
     connect(fields_, &BookingPanel::bookRequested, this, &Form1::Command3_Click);
     connect(fields_, &BookingPanel::freeRoomsRequested, this, &Form1::Command7_Click);
-    connect(fields_, &BookingPanel::spanTyped, this, &Form1::visaShape1);
-    connect(fields_, &BookingPanel::spanCleared, Shape1, &QWidget::hide);
+    connect(fields_, &BookingPanel::spanTyped, grid_, &WeekGrid::markSpan);
+    connect(fields_, &BookingPanel::spanCleared, grid_, &WeekGrid::hideSpan);
     connect(fields_, &BookingPanel::emptied, this, [this] {
-        Shape1->hide();
+        grid_->hideSpan();
         endEdit();
     });
-    for (int d = 1; d <= 7; ++d) {
-        connect(Label3(d), &GridBox::clicked, this, [this, d] { choice_->setDay(dayHeaderChoice(d)); });
-    }
+    connect(grid_, &WeekGrid::relaidOut, this, &Form1::visasalsschema);
+    connect(grid_, &WeekGrid::dayHeaderClicked, this, [this](int d) { choice_->setDay(dayHeaderChoice(d)); });
+    connect(grid_, &WeekGrid::markingStarted, this, [this](int day, int slot) {
+        fields_->showMarkStart(slot);
+        choice_->setDay(dagnamn(day));
+    });
+    connect(grid_, &WeekGrid::spanMarked, fields_, &BookingPanel::showMarkedSpan);
 }
 
 // Top to bottom, as the fields stand.

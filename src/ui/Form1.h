@@ -1,21 +1,11 @@
 #pragma once
 // The main window. It lives for the whole run: building it runs the start-up, and
-// closing it ends the program. The code is split by concern: Form1.cpp builds the
-// controls and menus, Form1Startup.cpp applies the start-up, Form1Menu.cpp holds the
-// Arkiv commands, Form1Grid.cpp the week grid and its redraw, Form1Choice.cpp the
-// handlers of the controls that choose view, object, week and day, Form1Marking.cpp the
-// marking of a time span on the day boxes, Form1TimeFields.cpp the start, end and length
-// fields and "Töm", Form1Booking.cpp "Boka", Form1Avbok.cpp the pop-up menu of a booking
-// box ("Redigera", "Flera veckor", "Avboka"), Form1Print.cpp the ways into the settings,
-// printing and help, Form1School.cpp the school's own menu entries ("Byt skola...", the
-// recent schools) and the word that a school is a demo.
-//
-// Control arrays keep one widget per element, named with its index in parentheses:
-// "Label2(1)".."Label2(7)", "Label3(1)".."Label3(7)", "Label4(0)".."Label4(100)", so a
-// test finds an element with findChild<GridBox*>("Label4(3)"). The accessors Label2(d),
-// Label3(d) and Label4(n) take the same index as the names. The grid's controls are
-// children of the client area (centralWidget()) and stand at their designed positions in
-// twips from its top-left, converted to pixels by ui/Twips.h.
+// closing it ends the program. It composes four parts and connects them by signals: the
+// choice bar (ui/ChoiceBar.h: view kind, object, week, day), the booking panel
+// (ui/BookingPanel.h: times, comment, signature, "Boka"), the week grid (ui/WeekGrid.h:
+// boxes, hour scale, marking, details line) and the watch on the booking file
+// (ui/BookingFileWatch.h). The window itself holds what joins them: the menus, the
+// pop-up menu of a booking box, the edit under way, the status line and the dialogs.
 #include "booking/Boka.h"
 #include "booking/ChangeSequence.h"
 #include "config/Program.h"
@@ -23,19 +13,14 @@
 #include "core/ChangeLog.h"
 #include "core/Platform.h"
 #include "ui/SchoolPlace.h"
-#include "view/GridGeometry.h"
-#include "view/Marking.h"
 
 #include <QMainWindow>
-#include <QPointF>
+#include <QPoint>
 #include <QPointer>
-#include <QSize>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <utility>
 
 class QAction;
 class QLabel;
@@ -55,9 +40,8 @@ class Form4;
 class Form5;
 class FreeRoomsWindow;
 class HistoryWindow;
-class GridBox;
 class PrintOutput;
-struct WeekView;
+class WeekGrid;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -70,33 +54,11 @@ class Form1 : public QMainWindow {
     Form1(Program& program, Platform& platform, SchoolPlace place, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // What the start-up reported, as the window applied it.
-    const StartupView& startupView() const { return view_; }
-
-    // The space the layout keeps free for the week grid, right of the booking fields.
-    QWidget* weekGrid() const { return weekGrid_; }
-
-    // The grid's control arrays: day boxes and headers d = 1..7 (Monday..Sunday), lesson
-    // and booking boxes n = 0..100 (Label4(0) never shows a row).
-    GridBox* Label2(int d) const;
-    GridBox* Label3(int d) const;
-    GridBox* Label4(int n) const;
-
-    // The grid's layout for the window's present size; nothing before start-up laid it out.
-    const GridGeometry* gridGeometry() const { return grid_ ? &*grid_ : nullptr; }
-
     // Redraws the week for the current choice (view kind, object, week) from the table.
     void visasalsschema();
     // How many redraws have run since the window was built, so a test can tell which
     // events redraw.
     int redrawCount() const { return redrawCount_; }
-    // Puts the marking rectangle over slots s1 (inclusive) to s2 (exclusive) of the day
-    // of the day field, or hides it when there is no day.
-    void visaShape1(int s1, int s2);
-    // The row of the lesson or booking box last pressed; the pop-up menu acts on it.
-    int valdrad() const { return valdrad_; }
-    // Whether "Redigera" is under way: the next "Boka" replaces the booking it chose.
-    bool redigerar() const { return redigerad_.has_value(); }
 
     // The print dialog, built on first use and again after the user closed it.
     Form4* form4();
@@ -112,25 +74,14 @@ class Form1 : public QMainWindow {
     void Arkiv_avsluta();
     void Command5_Click();
 
-    // The details line: the row of the box under the pointer, or nothing over the bare
-    // window.
-    void Label4_MouseMove(int n);
-    void Form_MouseMove();
-
-    // Marking a time span on day box `index` (1..7); `pos` in the box's pixels, outside
-    // the box too while the drag goes on.
-    void Label2_MouseDown(int index, QPointF pos);
-    void Label2_MouseMove(int index, QPointF pos);
-    void Label2_MouseUp(int index, QPointF pos);
-
     void Command3_Click(); // "Boka"
     void Command7_Click(); // "Lediga salar"
     // A room (or object) chosen in "Lediga salar": its week shows, the fields stay.
     void chooseFreeRoom(Vy vy, const std::string& name);
 
-    // A press of `button` on lesson or booking box n chooses its row; a right press on a
-    // booking box opens the pop-up menu there (`pos` in the box's pixels).
-    void Label4_MouseDown(int n, Qt::MouseButton button, QPointF pos);
+    // A press of `button` on a lesson or booking box chooses its row; a right press on a
+    // booking box opens the pop-up menu at `global`.
+    void chooseRow(int row, Qt::MouseButton button, QPoint global);
     bool pressBesideMenu(const QMouseEvent* event);
     void Redigera_Click();
     void Flera_veckor_Click();
@@ -173,17 +124,6 @@ class Form1 : public QMainWindow {
     // What a dialog's "Hjälp" calls: the shared pop-up with the dialog's title and text.
     std::function<void(const std::string& title, const std::string& text)> helpPopup();
 
-    // The grid (Form1Grid.cpp).
-    void buildGrid();
-    void layoutGrid();
-    void layoutHourScale();
-    // Lays the grid out again for a new size of its space, and redraws on it.
-    void relayoutGrid();
-    void markToday();
-    void set_date(const std::array<std::string, 7>& headers);
-    void showBoxes(const WeekView& view);
-    void stackShortestOnTop(const WeekView& view);
-    void connectMarking();
     // The booking fields as they stand.
     BookingFields bookingFields() const;
     void connectAvbok();
@@ -209,7 +149,6 @@ class Form1 : public QMainWindow {
     ChangeResult runBookingChange(const std::function<ChangeResult(ChangeEnvironment&)>& change);
     // Asks for a day backup; the reading of its differences from the file now, or nothing.
     std::function<LogContent()> backupComparison();
-    TimeAxis timeAxis() const;
 
     Program& program_;
     Platform& platform_;
@@ -237,19 +176,7 @@ class Form1 : public QMainWindow {
 
     QWidget* client_ = nullptr;
     QWidget* bookingColumn_ = nullptr;
-    QWidget* weekGrid_ = nullptr;
-    QLabel* Label5 = nullptr; // details line under the grid
-
-    // The week grid.
-    std::array<GridBox*, 7> label2_{};               // day boxes
-    std::array<GridBox*, 7> label3_{};               // day headers
-    std::array<GridBox*, 101> label4_{};             // lesson and booking boxes
-    GridBox* Shape1 = nullptr;                       // marking rectangle
-    std::optional<std::pair<int, int>> shape1Slots_; // the slots Shape1 last marked
-    std::array<QLabel*, 25> hourLabels_{};           // the hour scale, "0.00" to "24.00"
-    QSize laidOutFor_;                               // the grid space the layout is for
-    std::optional<GridGeometry> grid_;               // laid out once at start-up
-    Markering marking_;                              // the drag on the day boxes
+    WeekGrid* grid_ = nullptr;
     int redrawCount_ = 0;
 
     // The pop-up menu of the booking boxes.

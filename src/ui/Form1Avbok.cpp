@@ -8,13 +8,12 @@
 
 #include "booking/Avboka.h"
 #include "booking/FleraVeckor.h"
-#include "core/Number.h"
 #include "ui/ArkivCommands.h"
 #include "ui/BookingPanel.h"
 #include "ui/ChoiceBar.h"
 #include "ui/Convert.h"
-#include "ui/GridBox.h"
 #include "ui/WaitCursorLock.h"
+#include "ui/WeekGrid.h"
 
 #include <QMenu>
 #include <QMouseEvent>
@@ -54,18 +53,13 @@ void Form1::connectAvbok() {
     connect(menuItem(Avbok, "Flera_veckor", "Flera veckor"), &QAction::triggered, this,
             &Form1::Flera_veckor_Click);
     connect(menuItem(Avbok, "Avboka", "Avboka"), &QAction::triggered, this, &Form1::Avboka_Click);
-    for (int n = 0; n <= kBoxPool; ++n) {
-        connect(Label4(n), &GridBox::buttonPressed, this,
-                [this, n](Qt::MouseButton button, QPointF pos) { Label4_MouseDown(n, button, pos); });
-    }
+    connect(grid_, &WeekGrid::rowPressed, this, &Form1::chooseRow);
 }
 
-void Form1::Label4_MouseDown(int n, Qt::MouseButton button, QPointF pos) {
-    // The tag holds the row as decimal text; an empty tag reads as row 0.
-    GridBox* box = Label4(n);
-    valdrad_ = static_cast<int>(heltal(textvarde(fromQString(box->tag()).value_or(std::string()))));
+void Form1::chooseRow(int row, Qt::MouseButton button, QPoint global) {
+    valdrad_ = row;
     if (valdrad_ > program_.bokningar.antallektioner && button == Qt::RightButton) {
-        Avbok->popup(box->mapToGlobal(pos.toPoint()));
+        Avbok->popup(global);
     }
 }
 
@@ -77,16 +71,13 @@ bool Form1::pressBesideMenu(const QMouseEvent* event) {
     if (event->button() != Qt::RightButton || Avbok->rect().contains(Avbok->mapFromGlobal(global))) {
         return false;
     }
-    QWidget* under = client_->childAt(client_->mapFromGlobal(global));
-    auto box = std::find(label4_.begin(), label4_.end(), under);
-    if (under == nullptr || box == label4_.end()) {
+    std::optional<int> row = grid_->rowAt(global);
+    if (!row) {
         return false;
     }
     // The menu closes as the press asks; it opens again once the press is over.
     Avbok->hide();
-    const int n = static_cast<int>(box - label4_.begin());
-    const QPointF at = (*box)->mapFromGlobal(global);
-    QTimer::singleShot(0, this, [this, n, at] { Label4_MouseDown(n, Qt::RightButton, at); });
+    QTimer::singleShot(0, this, [this, r = *row, global] { chooseRow(r, Qt::RightButton, global); });
     return true;
 }
 
@@ -122,7 +113,7 @@ ChangeResult Form1::runBookingChange(const std::function<ChangeResult(ChangeEnvi
 }
 
 void Form1::Avboka_Click() {
-    Shape1->hide();
+    grid_->hideSpan();
     std::optional<Bokning> cancelled = snapshotOf(program_.bokningar, valdrad_);
     if (runBookingChange([this](ChangeEnvironment& env) { return avboka(program_, valdrad_, false, env); }) ==
             ChangeResult::Saved &&
@@ -138,7 +129,7 @@ void Form1::Redigera_Click() {
         choice_->chooseObject(f.vy, f.objekt);
         choice_->setDay(f.dag);
         fields_->fill(f);
-        Shape1->hide();
+        grid_->hideSpan();
     };
     endEdit();
     redigerad_ = redigera(program_, valdrad_, platform_.messages, fill);
@@ -155,16 +146,10 @@ void Form1::endEdit() {
 }
 
 void Form1::markEdited() {
-    for (int n = 1; n <= kBoxPool; ++n) {
-        GridBox* box = Label4(n);
-        if (!box->isVisible()) {
-            continue;
-        }
-        int r = static_cast<int>(heltal(textvarde(fromQString(box->tag()).value_or(std::string()))));
-        bool edited = redigerad_ && program_.bokningar.isBooking(r) &&
-                      program_.bokningar.row(r).sameBooking(*redigerad_);
-        box->setBorder(edited ? 3 : 1);
-    }
+    grid_->outlineRows([this](int r) {
+        return redigerad_ && program_.bokningar.isBooking(r) &&
+               program_.bokningar.row(r).sameBooking(*redigerad_);
+    });
 }
 
 void Form1::Flera_veckor_Click() {

@@ -6,8 +6,8 @@
 #include "ui/BookingPanel.h"
 #include "ui/ChoiceBar.h"
 #include "ui/Convert.h"
-#include "ui/GridBox.h"
 #include "ui/WaitCursorLock.h"
+#include "ui/WeekGrid.h"
 
 #include <vector>
 
@@ -29,7 +29,7 @@ void Form1::Command3_Click() {
     ChangeResult result =
         runBookingChange([&](ChangeEnvironment& env) { return boka(program_, fields, env, redigerad_); });
     if (result == ChangeResult::Saved) {
-        Shape1->hide();
+        grid_->hideSpan();
         tellDone(redigerad_ ? "\xC4ndrat" : "Bokat", program_.bokningar.row(program_.bokningar.antalrader));
     }
     if (result == ChangeResult::Saved || result == ChangeResult::Unchanged) {

@@ -2,6 +2,7 @@
 
 #include "ui/ChoiceBar.h"
 #include "ui/Convert.h"
+#include "ui/WeekGrid.h"
 
 #include <QLayout>
 
@@ -20,8 +21,7 @@ void Form1::applyStartup(const StartupView& view) {
     // drawing is already for the size the window opens with.
     layout()->activate();
     client_->layout()->activate();
-    laidOutFor_ = weekGrid_->size();
-    layoutGrid();
+    grid_->layOut();
     // A fault in the layout or list steps ends start-up before the first drawing.
     if (!view.ended) {
         visasalsschema();
