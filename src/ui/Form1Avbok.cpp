@@ -6,9 +6,9 @@
 // other box can be pressed before an item is chosen, and nothing blocks in between.
 #include "ui/Form1.h"
 
+#include "booking/ArkivCommands.h"
 #include "booking/Avboka.h"
 #include "booking/FleraVeckor.h"
-#include "ui/ArkivCommands.h"
 #include "ui/BookingPanel.h"
 #include "ui/ChoiceBar.h"
 #include "ui/Convert.h"
