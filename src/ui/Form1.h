@@ -184,7 +184,7 @@ class Form1 : public QMainWindow {
     int valdrad_ = 0; // the row behind the box last pressed
     // The booking "Redigera" filled the fields from: the next "Boka" replaces it. Its box
     // is outlined until the edit ends.
-    std::optional<Bokning> redigerad_;
+    std::optional<Bokning> edited_;
 
     // The status line and the watch on the booking file.
     QLabel* statusText_ = nullptr;

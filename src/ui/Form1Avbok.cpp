@@ -132,14 +132,14 @@ void Form1::Redigera_Click() {
         grid_->hideSpan();
     };
     endEdit();
-    redigerad_ = redigera(program_, valdrad_, platform_.messages, fill);
-    fields_->setEditing(redigerad_.has_value());
+    edited_ = redigera(program_, valdrad_, platform_.messages, fill);
+    fields_->setEditing(edited_.has_value());
     markEdited();
 }
 
 void Form1::endEdit() {
-    if (redigerad_) {
-        redigerad_.reset();
+    if (edited_) {
+        edited_.reset();
         fields_->setEditing(false);
         markEdited();
     }
@@ -147,8 +147,7 @@ void Form1::endEdit() {
 
 void Form1::markEdited() {
     grid_->outlineRows([this](int r) {
-        return redigerad_ && program_.bokningar.isBooking(r) &&
-               program_.bokningar.row(r).sameBooking(*redigerad_);
+        return edited_ && program_.bokningar.isBooking(r) && program_.bokningar.row(r).sameBooking(*edited_);
     });
 }
 

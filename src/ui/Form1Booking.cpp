@@ -27,10 +27,10 @@ void Form1::Command3_Click() {
     // The fields keep what the user typed, ready for a similar booking. An edit ends once
     // its booking is replaced, or found gone; a refusal leaves it for the user to correct.
     ChangeResult result =
-        runBookingChange([&](ChangeEnvironment& env) { return boka(program_, fields, env, redigerad_); });
+        runBookingChange([&](ChangeEnvironment& env) { return boka(program_, fields, env, edited_); });
     if (result == ChangeResult::Saved) {
         grid_->hideSpan();
-        tellDone(redigerad_ ? "\xC4ndrat" : "Bokat", program_.bokningar.row(program_.bokningar.antalrader));
+        tellDone(edited_ ? "\xC4ndrat" : "Bokat", program_.bokningar.row(program_.bokningar.antalrader));
     }
     if (result == ChangeResult::Saved || result == ChangeResult::Unchanged) {
         endEdit();

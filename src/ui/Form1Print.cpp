@@ -38,7 +38,7 @@ Form5* Form1::form5() {
 }
 
 std::function<void(const std::string&, const std::string&)> Form1::helpPopup() {
-    return [this](const std::string& title, const std::string& text) { form5()->visa(title, text); };
+    return [this](const std::string& title, const std::string& text) { form5()->showHelp(title, text); };
 }
 
 Form4* Form1::form4() {

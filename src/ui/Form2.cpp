@@ -71,9 +71,9 @@ Form2::Form2(Program& program, Platform& platform,
     auto* column = new QVBoxLayout(this);
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->addTab(buildAllmant(), toQString("Allm\xE4nt"));
-    SSTab1->addTab(buildUtskrifter(), QStringLiteral("Utskrifter"));
-    SSTab1->addTab(buildBokningsobjekt(), QStringLiteral("Bokningsobjekt"));
+    SSTab1->addTab(buildGeneralTab(), toQString("Allm\xE4nt"));
+    SSTab1->addTab(buildPrintoutsTab(), QStringLiteral("Utskrifter"));
+    SSTab1->addTab(buildObjectsTab(), QStringLiteral("Bokningsobjekt"));
     column->addWidget(SSTab1);
     auto* buttons = new QHBoxLayout;
     Command2 = button("Command2", "Spara i Tivra.ini", this);
@@ -92,7 +92,7 @@ Form2::Form2(Program& program, Platform& platform,
     Form_Activate();
 }
 
-QWidget* Form2::buildAllmant() {
+QWidget* Form2::buildGeneralTab() {
     auto* tab = new QWidget(SSTab1);
     auto* form = new QFormLayout(tab);
     for (int i = 0; i < 7; ++i) {
@@ -125,7 +125,7 @@ QWidget* Form2::buildAllmant() {
     return tab;
 }
 
-QWidget* Form2::buildUtskrifter() {
+QWidget* Form2::buildPrintoutsTab() {
     auto* tab = new QWidget(SSTab1);
     auto* form = new QFormLayout(tab);
     const std::pair<QLineEdit**, std::pair<const char*, const char*>> fields[] = {
@@ -146,7 +146,7 @@ QWidget* Form2::buildUtskrifter() {
     return tab;
 }
 
-QWidget* Form2::buildBokningsobjekt() {
+QWidget* Form2::buildObjectsTab() {
     auto* tab = new QWidget(SSTab1);
     auto* column = new QVBoxLayout(tab);
     Text8 = linesEdit("Text8", tab);
@@ -235,7 +235,7 @@ void Form2::Command3_Click() {
 }
 
 void Form2::Command4_Click() {
-    help_("Tivra.ini", installningarHelpText());
+    help_("Tivra.ini", settingsHelpText());
 }
 
 } // namespace tivra

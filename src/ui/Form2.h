@@ -48,9 +48,9 @@ class Form2 : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
-    QWidget* buildAllmant();
-    QWidget* buildUtskrifter();
-    QWidget* buildBokningsobjekt();
+    QWidget* buildGeneralTab();
+    QWidget* buildPrintoutsTab();
+    QWidget* buildObjectsTab();
     void browse(QLineEdit* field);
 
     Program& program_;

@@ -184,7 +184,7 @@ void Form4::Command2_Click() {
 }
 
 void Form4::Command4_Click() {
-    context_.help(kPrintTitle, skrivUtHelpText());
+    context_.help(kPrintTitle, printHelpText());
 }
 
 void Form4::Command5_Click() {

@@ -41,7 +41,7 @@ void Form5::setHelp(const std::string& title, const std::string& text) {
     Text1->setPlainText(toDisplay(text));
 }
 
-void Form5::visa(const std::string& title, const std::string& text) {
+void Form5::showHelp(const std::string& title, const std::string& text) {
     setHelp(title, text);
     exec();
 }

@@ -341,7 +341,7 @@ TEST(SettingsDialog, ShowsBrowsesSavesAndCancelsAndEachHelpShowsItsOwnText) {
         return seen;
     };
     const std::string printHelp = helpOf(w.print());
-    EXPECT_EQ(printHelp, "Skriv ut|" + fromQString(toDisplay(skrivUtHelpText())).value_or(""));
+    EXPECT_EQ(printHelp, "Skriv ut|" + fromQString(toDisplay(printHelpText())).value_or(""));
     // The help names the buttons as they are and tells of the window's newer parts.
     const std::string help =
         fromQString(w.child<QLabel>("Label6", w.child<QWidget>("Form3"))->text()).value_or("?") + printHelp;
@@ -352,8 +352,7 @@ TEST(SettingsDialog, ShowsBrowsesSavesAndCancelsAndEachHelpShowsItsOwnText) {
                              "Vecko\xF6versikt\n", "Page Up", "Ctrl+O", "Ctrl+P", "Statusraden"}) {
         EXPECT_NE(help.find(told), std::string::npos) << told;
     }
-    EXPECT_EQ(helpOf(w.settings()),
-              "Tivra.ini|" + fromQString(toDisplay(installningarHelpText())).value_or(""));
+    EXPECT_EQ(helpOf(w.settings()), "Tivra.ini|" + fromQString(toDisplay(settingsHelpText())).value_or(""));
     w.open("help_om");
     EXPECT_EQ(w.messages.log().back(),
               "Om programmet|" + aboutText() +
