@@ -9,7 +9,7 @@
 #include "core/RowRules.h"
 #include "print/PrintPlan.h"
 #include "support/RecordingSurface.h"
-#include "ui/QtPrintSurface.h"
+#include "gui/QtPrintSurface.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

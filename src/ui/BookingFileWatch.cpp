@@ -1,6 +1,6 @@
 #include "ui/BookingFileWatch.h"
 
-#include "ui/Convert.h"
+#include "gui/Convert.h"
 
 #include <QDateTime>
 #include <QFileInfo>

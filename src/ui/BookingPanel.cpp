@@ -4,9 +4,9 @@
 #include "booking/Boka.h"
 #include "core/Number.h"
 #include "core/TextHelpers.h"
-#include "ui/Convert.h"
+#include "gui/Convert.h"
+#include "gui/Twips.h"
 #include "ui/NamedControls.h"
-#include "ui/Twips.h"
 #include "view/Marking.h"
 
 #include <QGridLayout>

@@ -1,9 +1,9 @@
 #include "ui/ChoiceBar.h"
 
 #include "config/Startup.h"
-#include "ui/Convert.h"
+#include "gui/Convert.h"
+#include "gui/Twips.h"
 #include "ui/NamedControls.h"
-#include "ui/Twips.h"
 #include "view/Choice.h"
 
 #include <QButtonGroup>

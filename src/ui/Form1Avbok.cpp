@@ -9,9 +9,9 @@
 #include "booking/ArkivCommands.h"
 #include "booking/Avboka.h"
 #include "booking/FleraVeckor.h"
+#include "gui/Convert.h"
 #include "ui/BookingPanel.h"
 #include "ui/ChoiceBar.h"
-#include "ui/Convert.h"
 #include "ui/WaitCursorLock.h"
 #include "ui/WeekGrid.h"
 

@@ -3,9 +3,9 @@
 #include "ui/Form1.h"
 
 #include "booking/Boka.h"
+#include "gui/Convert.h"
 #include "ui/BookingPanel.h"
 #include "ui/ChoiceBar.h"
-#include "ui/Convert.h"
 #include "ui/WaitCursorLock.h"
 #include "ui/WeekGrid.h"
 

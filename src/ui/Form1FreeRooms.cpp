@@ -5,9 +5,9 @@
 #include "booking/FreeRooms.h"
 #include "core/Calendar.h"
 #include "core/RowRules.h"
+#include "gui/Convert.h"
 #include "ui/BookingPanel.h"
 #include "ui/ChoiceBar.h"
-#include "ui/Convert.h"
 #include "ui/FreeRoomsWindow.h"
 
 #include <QScreen>

@@ -2,14 +2,15 @@
 
 #include "core/Calendar.h"
 #include "core/TextHelpers.h"
+#include "gui/Convert.h"
+#include "gui/PrintOutput.h"
 #include "ui/ChoiceBar.h"
-#include "ui/Convert.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
 #include "ui/Form5.h"
 #include "ui/HelpTexts.h"
-#include "ui/PrintOutput.h"
+#include "ui/PrinterOutput.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

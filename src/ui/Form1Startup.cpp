@@ -1,7 +1,7 @@
 #include "ui/Form1.h"
 
+#include "gui/Convert.h"
 #include "ui/ChoiceBar.h"
-#include "ui/Convert.h"
 #include "ui/WeekGrid.h"
 
 #include <QLayout>

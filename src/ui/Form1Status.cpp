@@ -6,9 +6,9 @@
 // bookings and redraws, without a message and without touching the fields or the marking.
 #include "ui/Form1.h"
 
+#include "gui/Convert.h"
 #include "ui/BookingFileWatch.h"
 #include "ui/ChoiceBar.h"
-#include "ui/Convert.h"
 #include "view/Details.h"
 
 #include <QApplication>

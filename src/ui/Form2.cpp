@@ -1,8 +1,8 @@
 #include "ui/Form2.h"
 
-#include "ui/Convert.h"
+#include "gui/Convert.h"
+#include "gui/Twips.h"
 #include "ui/HelpTexts.h"
-#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QCheckBox>

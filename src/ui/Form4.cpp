@@ -2,11 +2,11 @@
 
 #include "config/SchoolFiles.h"
 #include "core/Calendar.h"
-#include "ui/Convert.h"
+#include "gui/Convert.h"
+#include "gui/QtPrintSurface.h"
+#include "gui/Twips.h"
 #include "ui/HelpTexts.h"
 #include "ui/PrintProgress.h"
-#include "ui/QtPrintSurface.h"
-#include "ui/Twips.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

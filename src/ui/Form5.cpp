@@ -1,7 +1,7 @@
 #include "ui/Form5.h"
 
-#include "ui/Convert.h"
-#include "ui/Twips.h"
+#include "gui/Convert.h"
+#include "gui/Twips.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "ui/HistoryWindow.h"
 
-#include "ui/Convert.h"
+#include "gui/Convert.h"
 
 #include <QAbstractTableModel>
 #include <QCheckBox>

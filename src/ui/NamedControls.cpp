@@ -1,6 +1,6 @@
 #include "ui/NamedControls.h"
 
-#include "ui/Convert.h"
+#include "gui/Convert.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -2,9 +2,9 @@
 
 #include "core/Number.h"
 #include "core/TextHelpers.h"
-#include "ui/Convert.h"
+#include "gui/Convert.h"
+#include "gui/Twips.h"
 #include "ui/GridBox.h"
-#include "ui/Twips.h"
 #include "view/Details.h"
 #include "view/WeekView.h"
 

@@ -2,9 +2,9 @@
 // and translation, the print surface and its PDF file, and the booking lock beside the
 // lock of copies that still lock through Qt.
 #include "booking/FileBookingLock.h"
-#include "ui/PrintOutput.h"
+#include "gui/PrintOutput.h"
 #include "ui/QtMessages.h"
-#include "ui/QtPrintSurface.h"
+#include "gui/QtPrintSurface.h"
 #include "ui/StartedWindow.h"
 #include "ui/SwedishQt.h"
 

@@ -4,7 +4,7 @@
 // the pointer through the window).
 #include "support/Fakes.h"
 #include "support/Rows.h"
-#include "ui/Convert.h"
+#include "gui/Convert.h"
 #include "ui/Form1.h"
 #include "ui/GridBox.h"
 #include "view/GridGeometry.h"

@@ -3,7 +3,7 @@
 // views, weeks, the pool of boxes) are tested below the window; here the window must
 // follow them.
 #include "ui/StartedWindow.h"
-#include "ui/Twips.h"
+#include "gui/Twips.h"
 
 #include <QAbstractButton>
 

@@ -2,7 +2,7 @@
 // choice as written to tivra.conf, TIVRA_DIR and the computer's file on XDG_CONFIG_DIRS.
 #include "app/SchoolFinder.h"
 #include "support/Fakes.h"
-#include "ui/Convert.h"
+#include "gui/Convert.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
