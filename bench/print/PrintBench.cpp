@@ -7,9 +7,9 @@
 #include "LargestProgram.h"
 
 #include "core/RowRules.h"
+#include "gui/QtPrintSurface.h"
 #include "print/PrintPlan.h"
 #include "support/RecordingSurface.h"
-#include "ui/QtPrintSurface.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

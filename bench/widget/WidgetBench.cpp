@@ -97,7 +97,7 @@ int run(int rounds) {
         });
         int shownBoxes = 0;
         for (int n = 1; n <= 100; ++n) {
-            shownBoxes += form.Label4(n)->isVisible() ? 1 : 0;
+            shownBoxes += form.findChild<GridBox*>(QStringLiteral("Label4(%1)").arg(n))->isVisible() ? 1 : 0;
         }
         std::printf("%-34s %d boxes\n", "", shownBoxes);
     }

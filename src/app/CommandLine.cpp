@@ -8,7 +8,6 @@
 #include "app/FreeCommand.h"
 #include "app/HistoryCommand.h"
 #include "app/PrintCommand.h"
-#include "app/WindowMode.h"
 #include "core/Disk.h"
 #include "core/Text1252.h"
 
@@ -245,13 +244,13 @@ bool enterFolder(const CommandOptions& options) {
     return !error;
 }
 
-int runMode(ModeCall& call, int argc, char** argv, const ChangeSetup& setup) {
+int runMode(ModeCall& call, int argc, char** argv, const ChangeSetup& setup, const PrinterMaker& printer) {
     if (!enterFolder(call.options)) {
         return exitCode(ExitStatus::Ended);
     }
     std::unique_ptr<QCoreApplication> app = application(*call.mode, argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tivra"));
-    return exitCode(call.mode->run(CommandContext{call.options, setup}));
+    return exitCode(call.mode->run(CommandContext{call.options, setup, printer}));
 }
 
 } // namespace
@@ -274,7 +273,7 @@ CommandCall readCommandLine(const QStringList& words) {
     return windowCall(s);
 }
 
-int runCommandLine(int argc, char** argv, const ChangeSetup& setup) {
+int runCommandLine(int argc, char** argv, const WidgetParts& parts, const ChangeSetup& setup) {
     QStringList words;
     for (int i = 1; i < argc; ++i) {
         words.append(QString::fromLocal8Bit(argv[i]));
@@ -285,9 +284,9 @@ int runCommandLine(int argc, char** argv, const ChangeSetup& setup) {
         return exitCode(answer->status);
     }
     if (ModeCall* mode = std::get_if<ModeCall>(&call)) {
-        return runMode(*mode, argc, argv, setup);
+        return runMode(*mode, argc, argv, setup, parts.printer);
     }
-    return runWindowMode(argc, argv, std::get<WindowCall>(call).start);
+    return parts.window(argc, argv, std::get<WindowCall>(call).start);
 }
 
 } // namespace tivra

@@ -10,6 +10,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <string>
 #include <variant>
 
@@ -32,12 +33,19 @@ struct Answer {
 
 using CommandCall = std::variant<WindowCall, ModeCall, Answer>;
 
+// What the command line leaves to the program's widgets, which it does not link: the
+// window, and the printer.
+struct WidgetParts {
+    std::function<int(int argc, char** argv, const WindowStart& start)> window;
+    PrinterMaker printer;
+};
+
 // Reads the words after the program's name. Looks at the disk only to tell whether a
 // word names a file or a folder, and whether a folder can be opened.
 CommandCall readCommandLine(const QStringList& words);
 
 // Runs what the command line asks for; returns the exit status. `setup` is how the modes
 // that change the booking file meet the disk and the lock (app/ChangeRunner.h).
-int runCommandLine(int argc, char** argv, const ChangeSetup& setup = {});
+int runCommandLine(int argc, char** argv, const WidgetParts& parts, const ChangeSetup& setup = {});
 
 } // namespace tivra

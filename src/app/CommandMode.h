@@ -4,15 +4,28 @@
 #include "app/ChangeRunner.h"
 #include "app/CommandOptions.h"
 #include "app/ExitStatus.h"
+#include "gui/PrintOutput.h"
 
+#include <QPageLayout>
+#include <QString>
+
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace tivra {
+
+// The printer named (the system's default when the name is empty) with the page layout.
+// Qt's print support needs widgets, which the command line does not link: the program
+// hands it in (ui/PrinterOutput.h).
+using PrinterMaker =
+    std::function<std::unique_ptr<PrintOutput>(const QString& name, const QPageLayout& layout)>;
 
 // What every mode runs with.
 struct CommandContext {
     const CommandOptions& options;
     const ChangeSetup& setup; // how the modes that change the booking file meet disk and lock
+    const PrinterMaker& printer;
 };
 
 struct CommandMode {

@@ -1,7 +1,7 @@
 #include "app/FirstStart.h"
 
 #include "app/SchoolFolder.h"
-#include "ui/Convert.h"
+#include "gui/Convert.h"
 
 #include <QDir>
 #include <QFileDialog>

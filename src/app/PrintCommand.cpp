@@ -6,11 +6,9 @@
 #include "app/ReadRunner.h"
 #include "core/Calendar.h"
 #include "core/Text1252.h"
+#include "gui/PrintOutput.h"
+#include "gui/QtPrintSurface.h"
 #include "print/PrintPlan.h"
-#include "ui/PrintOutput.h"
-#include "ui/QtPrintSurface.h"
-
-#include <QPrinter>
 
 #include <algorithm>
 #include <iostream>
@@ -96,26 +94,22 @@ ExitStatus toPdf(const PrintPlan& plan, const Program& program, const QString& p
     return ExitStatus::Done;
 }
 
-ExitStatus toPrinter(const PrintPlan& plan, const Program& program, const QString& name,
-                     const QPageLayout& layout, Platform& platform) {
-    QPrinter printer(QPrinter::HighResolution);
-    PrinterOutput output(printer);
-    if (!output.available()) {
+ExitStatus toPrinter(const PrintPlan& plan, const Program& program, const PrinterMaker& printer,
+                     const QString& name, const QPageLayout& layout, Platform& platform) {
+    std::unique_ptr<PrintOutput> output = printer ? printer(name, layout) : nullptr;
+    if (!output || !output->available()) {
         std::cerr << "Ingen skrivare är installerad. Använd --pdf FIL.\n";
         return ExitStatus::Refused;
     }
-    if (!name.isEmpty()) {
-        printer.setPrinterName(name);
-    }
-    printer.setPageLayout(layout);
-    if (send(plan, program, output, platform) != PrintResult::Done) {
+    if (send(plan, program, *output, platform) != PrintResult::Done) {
         std::cerr << "Utskriften kunde inte startas.\n";
         return ExitStatus::Refused;
     }
     return ExitStatus::Done;
 }
 
-ExitStatus printLoaded(const CommandOptions& o, const QPageLayout& layout, Loaded& loaded) {
+ExitStatus printLoaded(const CommandOptions& o, const PrinterMaker& printer, const QPageLayout& layout,
+                       Loaded& loaded) {
     const Program& program = loaded.program;
     if (o.isSet("pdf")) {
         const std::string refusal = schoolFileRefusalFor(program, o.text("pdf"), o.typed("pdf"));
@@ -139,7 +133,7 @@ ExitStatus printLoaded(const CommandOptions& o, const QPageLayout& layout, Loade
     if (o.isSet("pdf")) {
         return toPdf(*plan, program, o.text("pdf"), o.typed("pdf"), layout, loaded.platform);
     }
-    return toPrinter(*plan, program, o.text("printer"), layout, loaded.platform);
+    return toPrinter(*plan, program, printer, o.text("printer"), layout, loaded.platform);
 }
 
 ExitStatus runPrint(const CommandContext& context) {
@@ -147,8 +141,9 @@ ExitStatus runPrint(const CommandContext& context) {
     if (!layout) {
         return ExitStatus::Ended;
     }
-    return runReading(context.setup,
-                      [&](Loaded& loaded) { return printLoaded(context.options, *layout, loaded); });
+    return runReading(context.setup, [&](Loaded& loaded) {
+        return printLoaded(context.options, context.printer, *layout, loaded);
+    });
 }
 
 } // namespace

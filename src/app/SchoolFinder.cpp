@@ -2,7 +2,7 @@
 
 #include "app/SchoolFolder.h"
 #include "app/TivraConf.h"
-#include "ui/Convert.h"
+#include "gui/Convert.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -6,6 +6,7 @@
 #include "core/Clock.h"
 #include "core/Disk.h"
 #include "core/Platform.h"
+#include "ui/PrinterOutput.h"
 #include "ui/QtMessages.h"
 #include "ui/SwedishQt.h"
 
@@ -43,6 +44,10 @@ int runWindowMode(int argc, char** argv, const WindowStart& start) {
     WindowSession session(platform, placesOfThisUser());
     session.start(start);
     return QApplication::exec();
+}
+
+WidgetParts widgetParts() {
+    return {runWindowMode, systemPrinter};
 }
 
 } // namespace tivra

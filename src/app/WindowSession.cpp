@@ -2,7 +2,7 @@
 
 #include "app/FirstStart.h"
 #include "app/SchoolFolder.h"
-#include "ui/Convert.h"
+#include "gui/Convert.h"
 #include "ui/Form1.h"
 
 #include <QDir>

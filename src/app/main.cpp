@@ -1,5 +1,5 @@
-#include "app/CommandLine.h"
+#include "app/WindowMode.h"
 
 int main(int argc, char** argv) {
-    return tivra::runCommandLine(argc, argv);
+    return tivra::runCommandLine(argc, argv, tivra::widgetParts());
 }

@@ -1,21 +1,11 @@
 #pragma once
 // The main window. It lives for the whole run: building it runs the start-up, and
-// closing it ends the program. The code is split by concern: Form1.cpp builds the
-// controls and menus, Form1Startup.cpp applies the start-up, Form1Menu.cpp holds the
-// Arkiv commands, Form1Grid.cpp the week grid and its redraw, Form1Choice.cpp the
-// handlers of the controls that choose view, object, week and day, Form1Marking.cpp the
-// marking of a time span on the day boxes, Form1TimeFields.cpp the start, end and length
-// fields and "Töm", Form1Booking.cpp "Boka", Form1Avbok.cpp the pop-up menu of a booking
-// box ("Redigera", "Flera veckor", "Avboka"), Form1Print.cpp the ways into the settings,
-// printing and help, Form1School.cpp the school's own menu entries ("Byt skola...", the
-// recent schools) and the word that a school is a demo.
-//
-// Control arrays keep one widget per element, named with its index in parentheses:
-// "Label2(1)".."Label2(7)", "Label3(1)".."Label3(7)", "Label4(0)".."Label4(100)", so a
-// test finds an element with findChild<GridBox*>("Label4(3)"). The accessors Label2(d),
-// Label3(d) and Label4(n) take the same index as the names. The grid's controls are
-// children of the client area (centralWidget()) and stand at their designed positions in
-// twips from its top-left, converted to pixels by ui/Twips.h.
+// closing it ends the program. It composes four parts and connects them by signals: the
+// choice bar (ui/ChoiceBar.h: view kind, object, week, day), the booking panel
+// (ui/BookingPanel.h: times, comment, signature, "Boka"), the week grid (ui/WeekGrid.h:
+// boxes, hour scale, marking, details line) and the watch on the booking file
+// (ui/BookingFileWatch.h). The window itself holds what joins them: the menus, the
+// pop-up menu of a booking box, the edit under way, the status line and the dialogs.
 #include "booking/Boka.h"
 #include "booking/ChangeSequence.h"
 #include "config/Program.h"
@@ -23,51 +13,35 @@
 #include "core/ChangeLog.h"
 #include "core/Platform.h"
 #include "ui/SchoolPlace.h"
-#include "view/GridGeometry.h"
-#include "view/Marking.h"
 
 #include <QMainWindow>
-#include <QPointF>
+#include <QPoint>
 #include <QPointer>
-#include <QSize>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <utility>
 
 class QAction;
-class QFileSystemWatcher;
-class QButtonGroup;
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPrinter;
 class QPushButton;
-class QRadioButton;
 class QWidget;
 
 namespace tivra {
 
-// What a look at the booking file compares: a write by another copy changes it.
-struct FileStamp {
-    qint64 size = -1;
-    qint64 modified = -1; // ms since the epoch
-    bool exists = false;
-    friend bool operator==(const FileStamp&, const FileStamp&) = default;
-};
-
+class BookingFileWatch;
+class BookingPanel;
+class ChoiceBar;
 class Form2;
 class Form3;
 class Form4;
 class Form5;
 class FreeRoomsWindow;
 class HistoryWindow;
-class GridBox;
 class PrintOutput;
-struct WeekView;
+class WeekGrid;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -80,33 +54,11 @@ class Form1 : public QMainWindow {
     Form1(Program& program, Platform& platform, SchoolPlace place, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // What the start-up reported, as the window applied it.
-    const StartupView& startupView() const { return view_; }
-
-    // The space the layout keeps free for the week grid, right of the booking fields.
-    QWidget* weekGrid() const { return weekGrid_; }
-
-    // The grid's control arrays: day boxes and headers d = 1..7 (Monday..Sunday), lesson
-    // and booking boxes n = 0..100 (Label4(0) never shows a row).
-    GridBox* Label2(int d) const;
-    GridBox* Label3(int d) const;
-    GridBox* Label4(int n) const;
-
-    // The grid's layout for the window's present size; nothing before start-up laid it out.
-    const GridGeometry* gridGeometry() const { return grid_ ? &*grid_ : nullptr; }
-
     // Redraws the week for the current choice (view kind, object, week) from the table.
     void visasalsschema();
     // How many redraws have run since the window was built, so a test can tell which
     // events redraw.
     int redrawCount() const { return redrawCount_; }
-    // Puts the marking rectangle over slots s1 (inclusive) to s2 (exclusive) of the day
-    // of the day field, or hides it when there is no day.
-    void visaShape1(int s1, int s2);
-    // The row of the lesson or booking box last pressed; the pop-up menu acts on it.
-    int valdrad() const { return valdrad_; }
-    // Whether "Redigera" is under way: the next "Boka" replaces the booking it chose.
-    bool redigerar() const { return redigerad_.has_value(); }
 
     // The print dialog, built on first use and again after the user closed it.
     Form4* form4();
@@ -122,43 +74,14 @@ class Form1 : public QMainWindow {
     void Arkiv_avsluta();
     void Command5_Click();
 
-    // The choice of view kind, object, week and day.
-    void Option1_Click();
-    void Option2_Click();
-    void Option3_Click();
-    void Option4_Click();
-    void Combo1_Change();
-    void Combo2_Change();
-    void Command1_Click();
-    void Command2_Click();
-    void Combo3_Change();
-    void Label3_Click(int d);
-
-    // The details line: the row of the box under the pointer, or nothing over the bare
-    // window.
-    void Label4_MouseMove(int n);
-    void Form_MouseMove();
-
-    // Marking a time span on day box `index` (1..7); `pos` in the box's pixels, outside
-    // the box too while the drag goes on.
-    void Label2_MouseDown(int index, QPointF pos);
-    void Label2_MouseMove(int index, QPointF pos);
-    void Label2_MouseUp(int index, QPointF pos);
-
-    // The time fields keep start, end and length consistent while the user types.
-    void Text1_Change();
-    void Text2_Change();
-    void Text5_Change();
-    void Command6_Click(); // "Töm"
-
     void Command3_Click(); // "Boka"
     void Command7_Click(); // "Lediga salar"
     // A room (or object) chosen in "Lediga salar": its week shows, the fields stay.
     void chooseFreeRoom(ViewKind viewKind, const std::string& name);
 
-    // A press of `button` on lesson or booking box n chooses its row; a right press on a
-    // booking box opens the pop-up menu there (`pos` in the box's pixels).
-    void Label4_MouseDown(int n, Qt::MouseButton button, QPointF pos);
+    // A press of `button` on a lesson or booking box chooses its row; a right press on a
+    // booking box opens the pop-up menu at `global`.
+    void chooseRow(int row, Qt::MouseButton button, QPoint global);
     bool pressBesideMenu(const QMouseEvent* event);
     void Redigera_Click();
     void Flera_veckor_Click();
@@ -190,6 +113,7 @@ class Form1 : public QMainWindow {
     QString schoolTitle() const;
     void buildControls();
     QWidget* buildBookingColumn();
+    void connectParts();
     void setTabOrder();
     void Form_Load();
     void applyStartup(const StartupView& view);
@@ -200,25 +124,6 @@ class Form1 : public QMainWindow {
     // What a dialog's "Hjälp" calls: the shared pop-up with the dialog's title and text.
     std::function<void(const std::string& title, const std::string& text)> helpPopup();
 
-    // The grid (Form1Grid.cpp).
-    void buildGrid();
-    void layoutGrid();
-    void layoutHourScale();
-    // Lays the grid out again for a new size of its space, and redraws on it.
-    void relayoutGrid();
-    void markToday();
-    void set_date(const std::array<std::string, 7>& headers);
-    void showBoxes(const WeekView& view);
-    void stackShortestOnTop(const WeekView& view);
-    // The choice (Form1Choice.cpp).
-    void connectChoice();
-    void chooseList(ViewKind viewKind);
-    void writeWeekField(int w);
-    void storeWeekFromField();
-    // The booking fields (Form1Marking.cpp, Form1TimeFields.cpp, Form1Booking.cpp).
-    void connectMarking();
-    void connectTimeFields();
-    void connectBooking();
     // The booking fields as they stand.
     BookingFields bookingFields() const;
     void connectAvbok();
@@ -233,7 +138,8 @@ class Form1 : public QMainWindow {
     void tellDone(const char* what, const Bokning& row);
     // The booking file as this copy last read or wrote it: no reason to reload.
     void rememberBookingFile();
-    // Reloads and redraws when another copy wrote the booking file.
+    // Reloads and redraws when another copy wrote the booking file, unless this copy is
+    // changing it or a dialog or menu is open (the watch offers it again).
     void lookAtBookingFile();
     // Ends an edit without any change: the fields no longer stand for the booking.
     void endEdit();
@@ -243,7 +149,6 @@ class Form1 : public QMainWindow {
     ChangeResult runBookingChange(const std::function<ChangeResult(ChangeEnvironment&)>& change);
     // Asks for a day backup; the reading of its differences from the file now, or nothing.
     std::function<LogContent()> backupComparison();
-    TimeAxis timeAxis() const;
 
     Program& program_;
     Platform& platform_;
@@ -264,46 +169,14 @@ class Form1 : public QMainWindow {
     QAction* help_help = nullptr;
     QAction* help_om = nullptr;
 
-    // Choice of view, object and week.
-    QButtonGroup* optionGroup_ = nullptr;
-    QRadioButton* Option1 = nullptr; // "Salar"
-    QRadioButton* Option2 = nullptr; // "Annat", or "Objekt" with no room list
-    QRadioButton* Option3 = nullptr; // "Visa personalscheman"
-    QRadioButton* Option4 = nullptr; // "Visa alla bokningar"
-    QComboBox* Combo1 = nullptr;     // object
-    QLabel* Label1 = nullptr;        // "Vecka"
-    QComboBox* Combo2 = nullptr;     // week
-    QPushButton* Command1 = nullptr; // ">"
-    QPushButton* Command2 = nullptr; // "<"
-
-    // Booking fields.
-    QComboBox* Combo3 = nullptr;     // day
-    QLineEdit* Text1 = nullptr;      // start time
-    QLineEdit* Text5 = nullptr;      // end time
-    QLineEdit* Text2 = nullptr;      // length in minutes
-    QLineEdit* Text3 = nullptr;      // comment
-    QLineEdit* Text4 = nullptr;      // signature
-    QPushButton* Command3 = nullptr; // "Boka"
-    QPushButton* Command6 = nullptr; // "Töm"
-    QPushButton* Command7 = nullptr; // "Lediga salar"
+    ChoiceBar* choice_ = nullptr;
+    BookingPanel* fields_ = nullptr;
     QPushButton* Command4 = nullptr; // "Skriv ut"
     QPushButton* Command5 = nullptr; // "Avsluta"
 
     QWidget* client_ = nullptr;
     QWidget* bookingColumn_ = nullptr;
-    QWidget* weekGrid_ = nullptr;
-    QLabel* Label5 = nullptr; // details line under the grid
-
-    // The week grid.
-    std::array<GridBox*, 7> label2_{};               // day boxes
-    std::array<GridBox*, 7> label3_{};               // day headers
-    std::array<GridBox*, 101> label4_{};             // lesson and booking boxes
-    GridBox* Shape1 = nullptr;                       // marking rectangle
-    std::optional<std::pair<int, int>> shape1Slots_; // the slots Shape1 last marked
-    std::array<QLabel*, 25> hourLabels_{};           // the hour scale, "0.00" to "24.00"
-    QSize laidOutFor_;                               // the grid space the layout is for
-    std::optional<GridGeometry> grid_;               // laid out once at start-up
-    Markering marking_;                              // the drag on the day boxes
+    WeekGrid* grid_ = nullptr;
     int redrawCount_ = 0;
 
     // The pop-up menu of the booking boxes.
@@ -311,13 +184,12 @@ class Form1 : public QMainWindow {
     int valdrad_ = 0; // the row behind the box last pressed
     // The booking "Redigera" filled the fields from: the next "Boka" replaces it. Its box
     // is outlined until the edit ends.
-    std::optional<Bokning> redigerad_;
+    std::optional<Bokning> edited_;
 
     // The status line and the watch on the booking file.
     QLabel* statusText_ = nullptr;
     QLabel* statusFile_ = nullptr;
-    QFileSystemWatcher* watcher_ = nullptr;
-    FileStamp stamp_;
+    BookingFileWatch* watch_ = nullptr;
     bool changing_ = false;  // a change of this copy runs: no reload from under it
     std::string logFailure_; // why the last change is missing from the change log
 

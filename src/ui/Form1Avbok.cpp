@@ -6,19 +6,17 @@
 // other box can be pressed before an item is chosen, and nothing blocks in between.
 #include "ui/Form1.h"
 
+#include "booking/ArkivCommands.h"
 #include "booking/Avboka.h"
 #include "booking/FleraVeckor.h"
-#include "core/Number.h"
-#include "ui/ArkivCommands.h"
-#include "ui/Convert.h"
-#include "ui/GridBox.h"
+#include "gui/Convert.h"
+#include "ui/BookingPanel.h"
+#include "ui/ChoiceBar.h"
 #include "ui/WaitCursorLock.h"
+#include "ui/WeekGrid.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QRadioButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -55,18 +53,13 @@ void Form1::connectAvbok() {
     connect(menuItem(Avbok, "Flera_veckor", "Flera veckor"), &QAction::triggered, this,
             &Form1::Flera_veckor_Click);
     connect(menuItem(Avbok, "Avboka", "Avboka"), &QAction::triggered, this, &Form1::Avboka_Click);
-    for (int n = 0; n <= kBoxPool; ++n) {
-        connect(Label4(n), &GridBox::buttonPressed, this,
-                [this, n](Qt::MouseButton button, QPointF pos) { Label4_MouseDown(n, button, pos); });
-    }
+    connect(grid_, &WeekGrid::rowPressed, this, &Form1::chooseRow);
 }
 
-void Form1::Label4_MouseDown(int n, Qt::MouseButton button, QPointF pos) {
-    // The tag holds the row as decimal text; an empty tag reads as row 0.
-    GridBox* box = Label4(n);
-    valdrad_ = static_cast<int>(wholePart(textvarde(fromQString(box->tag()).value_or(std::string()))));
+void Form1::chooseRow(int row, Qt::MouseButton button, QPoint global) {
+    valdrad_ = row;
     if (valdrad_ > program_.bokningar.antallektioner && button == Qt::RightButton) {
-        Avbok->popup(box->mapToGlobal(pos.toPoint()));
+        Avbok->popup(global);
     }
 }
 
@@ -78,16 +71,13 @@ bool Form1::pressBesideMenu(const QMouseEvent* event) {
     if (event->button() != Qt::RightButton || Avbok->rect().contains(Avbok->mapFromGlobal(global))) {
         return false;
     }
-    QWidget* under = client_->childAt(client_->mapFromGlobal(global));
-    auto box = std::find(label4_.begin(), label4_.end(), under);
-    if (under == nullptr || box == label4_.end()) {
+    std::optional<int> row = grid_->rowAt(global);
+    if (!row) {
         return false;
     }
     // The menu closes as the press asks; it opens again once the press is over.
     Avbok->hide();
-    const int n = static_cast<int>(box - label4_.begin());
-    const QPointF at = (*box)->mapFromGlobal(global);
-    QTimer::singleShot(0, this, [this, n, at] { Label4_MouseDown(n, Qt::RightButton, at); });
+    QTimer::singleShot(0, this, [this, r = *row, global] { chooseRow(r, Qt::RightButton, global); });
     return true;
 }
 
@@ -123,7 +113,7 @@ ChangeResult Form1::runBookingChange(const std::function<ChangeResult(ChangeEnvi
 }
 
 void Form1::Avboka_Click() {
-    Shape1->hide();
+    grid_->hideSpan();
     std::optional<Bokning> cancelled = snapshotOf(program_.bokningar, valdrad_);
     if (runBookingChange([this](ChangeEnvironment& env) { return avboka(program_, valdrad_, false, env); }) ==
             ChangeResult::Saved &&
@@ -136,39 +126,29 @@ void Form1::Redigera_Click() {
     // The fields are set as a user would set them, so their handlers keep the object
     // list, the day and the end time in step.
     auto fill = [this](const EditFields& f) {
-        QRadioButton* option = f.viewKind == ViewKind::Salar ? Option1 : Option2;
-        option->setChecked(true);
-        Combo1->setEditText(toQString(f.objekt));
-        Combo3->setEditText(toQString(f.dag));
-        Text1->setText(toQString(f.starttid));
-        Text2->setText(toQString(f.langd));
-        Text3->setText(toQString(f.kommentar));
-        Text4->setText(toQString(f.signatur));
-        Shape1->hide();
+        choice_->chooseObject(f.viewKind, f.objekt);
+        choice_->setDay(f.dag);
+        fields_->fill(f);
+        grid_->hideSpan();
     };
     endEdit();
-    redigerad_ = redigera(program_, valdrad_, platform_.messages, fill);
+    edited_ = redigera(program_, valdrad_, platform_.messages, fill);
+    fields_->setEditing(edited_.has_value());
     markEdited();
 }
 
 void Form1::endEdit() {
-    if (redigerad_) {
-        redigerad_.reset();
+    if (edited_) {
+        edited_.reset();
+        fields_->setEditing(false);
         markEdited();
     }
 }
 
 void Form1::markEdited() {
-    for (int n = 1; n <= kBoxPool; ++n) {
-        GridBox* box = Label4(n);
-        if (!box->isVisible()) {
-            continue;
-        }
-        int r = static_cast<int>(wholePart(textvarde(fromQString(box->tag()).value_or(std::string()))));
-        bool edited = redigerad_ && program_.bokningar.isBooking(r) &&
-                      program_.bokningar.row(r).sameBooking(*redigerad_);
-        box->setBorder(edited ? 3 : 1);
-    }
+    grid_->outlineRows([this](int r) {
+        return edited_ && program_.bokningar.isBooking(r) && program_.bokningar.row(r).sameBooking(*edited_);
+    });
 }
 
 void Form1::Flera_veckor_Click() {

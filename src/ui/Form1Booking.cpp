@@ -3,35 +3,21 @@
 #include "ui/Form1.h"
 
 #include "booking/Boka.h"
-#include "ui/Convert.h"
-#include "ui/GridBox.h"
+#include "gui/Convert.h"
+#include "ui/BookingPanel.h"
+#include "ui/ChoiceBar.h"
 #include "ui/WaitCursorLock.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
+#include "ui/WeekGrid.h"
 
 #include <vector>
 
 namespace tivra {
-void Form1::connectBooking() {
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
-}
-
 BookingFields Form1::bookingFields() const {
     BookingFields fields;
-    fields.objekt = textBytes(Combo1->currentText());
-    fields.viewKind = Option1->isChecked()   ? ViewKind::Salar
-                      : Option2->isChecked() ? ViewKind::Annat
-                      : Option3->isChecked() ? ViewKind::Personal
-                                             : ViewKind::AllaBokningar;
+    fields.objekt = choice_->objectText();
+    fields.viewKind = choice_->chosenView();
     fields.valddag = program_.selection.valddag;
-    fields.starttid = textBytes(Text1->text());
-    fields.langd = textBytes(Text2->text());
-    fields.kommentar = textBytes(Text3->text());
-    fields.signatur = textBytes(Text4->text());
+    fields_->readInto(fields);
     return fields;
 }
 
@@ -41,10 +27,10 @@ void Form1::Command3_Click() {
     // The fields keep what the user typed, ready for a similar booking. An edit ends once
     // its booking is replaced, or found gone; a refusal leaves it for the user to correct.
     ChangeResult result =
-        runBookingChange([&](ChangeEnvironment& env) { return boka(program_, fields, env, redigerad_); });
+        runBookingChange([&](ChangeEnvironment& env) { return boka(program_, fields, env, edited_); });
     if (result == ChangeResult::Saved) {
-        Shape1->hide();
-        tellDone(redigerad_ ? "\xC4ndrat" : "Bokat", program_.bokningar.row(program_.bokningar.antalrader));
+        grid_->hideSpan();
+        tellDone(edited_ ? "\xC4ndrat" : "Bokat", program_.bokningar.row(program_.bokningar.antalrader));
     }
     if (result == ChangeResult::Saved || result == ChangeResult::Unchanged) {
         endEdit();

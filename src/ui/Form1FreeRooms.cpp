@@ -5,12 +5,11 @@
 #include "booking/FreeRooms.h"
 #include "core/Calendar.h"
 #include "core/RowRules.h"
-#include "ui/Convert.h"
+#include "gui/Convert.h"
+#include "ui/BookingPanel.h"
+#include "ui/ChoiceBar.h"
 #include "ui/FreeRoomsWindow.h"
 
-#include <QComboBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 
 namespace tivra {
@@ -28,8 +27,8 @@ void Form1::Command7_Click() {
         return;
     }
     Bokning asked = storedRow(fields, {});
-    std::string title = "Lediga salar vecka " + shownWeek(week) + ", " + textBytes(Combo3->currentText()) +
-                        " " + asked.starttid + "\x96" + endLabel(asked);
+    std::string title = "Lediga salar vecka " + shownWeek(week) + ", " + choice_->dayText() + " " +
+                        asked.starttid + "\x96" + endLabel(asked);
     if (freeRooms_) {
         freeRooms_->close();
     }
@@ -39,7 +38,7 @@ void Form1::Command7_Click() {
         [this, viewKind](const std::string& name) { chooseFreeRoom(viewKind, name); }, this);
     // Under the booking buttons, the column's empty part, is the last place that hides
     // nothing the user needs next.
-    const QPoint below = bookingColumn_->mapToGlobal(QPoint(0, Command6->geometry().bottom() + 8));
+    const QPoint below = bookingColumn_->mapToGlobal(QPoint(0, fields_->geometry().bottom() + 8));
     const QRect spare(below, QSize(bookingColumn_->width(), frameGeometry().bottom() - below.y()));
     const QRect place = besideGrid(screen()->availableGeometry(), frameGeometry(), spare, freeRooms_->size());
     freeRooms_->move(place.topLeft());
@@ -49,8 +48,7 @@ void Form1::Command7_Click() {
 
 void Form1::chooseFreeRoom(ViewKind viewKind, const std::string& name) {
     // Each change redraws through its own handler: the option the list, the text the week.
-    (viewKind == ViewKind::Annat ? Option2 : Option1)->setChecked(true);
-    Combo1->setEditText(toQString(name));
+    choice_->chooseObject(viewKind, name);
     activateWindow();
 }
 

@@ -1,6 +1,6 @@
 #include "ui/Form1.h"
 
-#include "ui/ArkivCommands.h"
+#include "booking/ArkivCommands.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

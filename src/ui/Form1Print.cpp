@@ -2,21 +2,21 @@
 
 #include "core/Calendar.h"
 #include "core/TextHelpers.h"
-#include "ui/Convert.h"
+#include "gui/Convert.h"
+#include "gui/PrintOutput.h"
+#include "ui/ChoiceBar.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
 #include "ui/Form5.h"
 #include "ui/HelpTexts.h"
-#include "ui/PrintOutput.h"
+#include "ui/PrinterOutput.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRadioButton>
 
 namespace tivra {
 
@@ -39,7 +39,7 @@ Form5* Form1::form5() {
 }
 
 std::function<void(const std::string&, const std::string&)> Form1::helpPopup() {
-    return [this](const std::string& title, const std::string& text) { form5()->visa(title, text); };
+    return [this](const std::string& title, const std::string& text) { form5()->showHelp(title, text); };
 }
 
 Form4* Form1::form4() {
@@ -71,13 +71,13 @@ void Form1::Arkiv_skrivut_Click() {
 }
 
 void Form1::Command4_Click() {
-    const bool room = Option1->isChecked();
-    if (!room && !Option2->isChecked()) {
+    const ViewKind viewKind = choice_->chosenView();
+    if (viewKind != ViewKind::Salar && viewKind != ViewKind::Annat) {
         platform_.messages.show("V\xE4lj sal eller annat objekt.", "Skriv ut vald", Icon::Exclamation);
         return;
     }
-    std::string objekt = normalisera(fromQString(Combo1->currentText()).value_or(std::string()));
-    form4()->presetShown(room, objekt, shownWeek(program_.selection.valdvecka));
+    std::string objekt = normalisera(choice_->objectText());
+    form4()->presetShown(viewKind == ViewKind::Salar, objekt, shownWeek(program_.selection.valdvecka));
     Arkiv_skrivut_Click();
 }
 

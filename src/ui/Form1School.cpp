@@ -2,7 +2,7 @@
 // title and the status line that the school is a demo whose bookings stay on this computer.
 #include "ui/Form1.h"
 
-#include "ui/Convert.h"
+#include "gui/Convert.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,32 +2,24 @@
 // status line, the last change made, and the week as other workstations change it. Also
 // the keys that save reaching for the mouse.
 //
-// The booking file is watched for writes by other copies of the program: a file watcher
-// where the system gives notice, and a look at the file's size and time every few
-// seconds besides, since notices from network folders are not to be relied on. A change
-// found reloads the bookings and redraws, without a message and without touching the
-// fields or the marking; never while this copy changes the file itself, nor while a
-// dialog or menu is open (it is tried again at the next look).
+// A write of the booking file by another copy (ui/BookingFileWatch.h) reloads the
+// bookings and redraws, without a message and without touching the fields or the marking.
 #include "ui/Form1.h"
 
-#include "ui/Convert.h"
+#include "gui/Convert.h"
+#include "ui/BookingFileWatch.h"
+#include "ui/ChoiceBar.h"
 #include "view/Details.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QKeySequence>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace tivra {
 namespace {
-
-constexpr int kLookEveryMs = 2000;
 
 // A reload nobody asked for shows nothing: a file it cannot read is left for the next
 // look, or for the user's next change, which reports it.
@@ -44,14 +36,6 @@ class QuietMessages : public Messages {
     }
 };
 
-FileStamp stampOf(const std::string& path) {
-    QFileInfo info(toQString(path));
-    if (!info.exists()) {
-        return {};
-    }
-    return {info.size(), info.lastModified().toMSecsSinceEpoch(), true};
-}
-
 } // namespace
 
 void Form1::buildStatus() {
@@ -62,24 +46,15 @@ void Form1::buildStatus() {
     statusBar()->addWidget(statusText_, 1);
     statusBar()->addPermanentWidget(statusFile_);
 
-    watcher_ = new QFileSystemWatcher(this);
-    connect(watcher_, &QFileSystemWatcher::fileChanged, this,
-            [this] { QTimer::singleShot(200, this, &Form1::lookAtBookingFile); });
-    auto* look = new QTimer(this);
-    look->setObjectName(QStringLiteral("bookingFileLook"));
-    connect(look, &QTimer::timeout, this, &Form1::lookAtBookingFile);
-    look->start(kLookEveryMs);
+    watch_ = new BookingFileWatch(this);
+    connect(watch_, &BookingFileWatch::changedElsewhere, this, &Form1::lookAtBookingFile);
 }
 
 void Form1::connectKeys() {
-    // Enter in a booking field books, as "Boka" does.
-    for (QLineEdit* field : {Text1, Text5, Text2, Text3, Text4}) {
-        connect(field, &QLineEdit::returnPressed, this, &Form1::Command3_Click);
-    }
     auto* previous = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
-    connect(previous, &QShortcut::activated, this, &Form1::Command2_Click);
+    connect(previous, &QShortcut::activated, choice_, &ChoiceBar::previousWeek);
     auto* next = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
-    connect(next, &QShortcut::activated, this, &Form1::Command1_Click);
+    connect(next, &QShortcut::activated, choice_, &ChoiceBar::nextWeek);
     arkiv_open_->setShortcut(QKeySequence::Open);
     Arkiv_skrivut->setShortcut(QKeySequence::Print);
 }
@@ -105,25 +80,12 @@ void Form1::tellDone(const char* what, const Bokning& row) {
 }
 
 void Form1::rememberBookingFile() {
-    const std::string& path = program_.bookingFile.aktuellfil;
-    stamp_ = path.empty() ? FileStamp{} : stampOf(path);
-    const QStringList watched = watcher_->files();
-    if (!watched.isEmpty()) {
-        watcher_->removePaths(watched);
-    }
-    if (stamp_.exists) {
-        watcher_->addPath(toQString(path));
-    }
+    watch_->watch(program_.bookingFile.aktuellfil);
 }
 
 void Form1::lookAtBookingFile() {
-    const std::string& path = program_.bookingFile.aktuellfil;
-    if (path.empty() || changing_ || QApplication::activeModalWidget() != nullptr ||
+    if (!watch_->changed() || changing_ || QApplication::activeModalWidget() != nullptr ||
         QApplication::activePopupWidget() != nullptr) {
-        return;
-    }
-    FileStamp now = stampOf(path);
-    if (!now.exists || now == stamp_) {
         return;
     }
     // Loaded beside the table in use, and taken over only when whole.

@@ -1,8 +1,8 @@
 #include "ui/Form2.h"
 
-#include "ui/Convert.h"
+#include "gui/Convert.h"
+#include "gui/Twips.h"
 #include "ui/HelpTexts.h"
-#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -71,8 +71,8 @@ Form2::Form2(Program& program, Platform& platform,
     auto* column = new QVBoxLayout(this);
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->addTab(buildAllmant(), toQString("Allm\xE4nt"));
-    SSTab1->addTab(buildUtskrifter(), QStringLiteral("Utskrifter"));
+    SSTab1->addTab(buildGeneralTab(), toQString("Allm\xE4nt"));
+    SSTab1->addTab(buildPrintoutsTab(), QStringLiteral("Utskrifter"));
     SSTab1->addTab(buildObjectsTab(), QStringLiteral("Bokningsobjekt"));
     column->addWidget(SSTab1);
     auto* buttons = new QHBoxLayout;
@@ -92,7 +92,7 @@ Form2::Form2(Program& program, Platform& platform,
     Form_Activate();
 }
 
-QWidget* Form2::buildAllmant() {
+QWidget* Form2::buildGeneralTab() {
     auto* tab = new QWidget(SSTab1);
     auto* form = new QFormLayout(tab);
     for (int i = 0; i < 7; ++i) {
@@ -125,7 +125,7 @@ QWidget* Form2::buildAllmant() {
     return tab;
 }
 
-QWidget* Form2::buildUtskrifter() {
+QWidget* Form2::buildPrintoutsTab() {
     auto* tab = new QWidget(SSTab1);
     auto* form = new QFormLayout(tab);
     const std::pair<QLineEdit**, std::pair<const char*, const char*>> fields[] = {

@@ -48,8 +48,8 @@ class Form2 : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
-    QWidget* buildAllmant();
-    QWidget* buildUtskrifter();
+    QWidget* buildGeneralTab();
+    QWidget* buildPrintoutsTab();
     QWidget* buildObjectsTab();
     void browse(QLineEdit* field);
 

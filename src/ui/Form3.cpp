@@ -1,8 +1,8 @@
 #include "ui/Form3.h"
 
-#include "ui/Convert.h"
+#include "gui/Convert.h"
+#include "gui/Twips.h"
 #include "ui/HelpTexts.h"
-#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QScrollArea>
@@ -50,14 +50,13 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* column = new QVBoxLayout(this);
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->addTab(tab(Label4, "Label4", "Tivra", Label1, "Label1", oversiktText(), SSTab1),
+    SSTab1->addTab(tab(Label4, "Label4", "Tivra", Label1, "Label1", overviewText(), SSTab1),
                    toQString("\xD6versikt"));
     SSTab1->addTab(
         tab(Label3, "Label3", "Inst\xE4llningar och filer", Label2, "Label2", administratorText(), SSTab1),
         toQString("Till administrat\xF6ren"));
-    SSTab1->addTab(
-        tab(Label5, "Label5", "Att boka och skriva ut", Label6, "Label6", bookingHelpText(), SSTab1),
-        QStringLiteral("Boka"));
+    SSTab1->addTab(tab(Label5, "Label5", "Att boka och skriva ut", Label6, "Label6", bookingText(), SSTab1),
+                   QStringLiteral("Boka"));
     column->addWidget(SSTab1);
     resize(px(9600), px(7800));
 }

@@ -2,11 +2,11 @@
 
 #include "config/SchoolFiles.h"
 #include "core/Calendar.h"
-#include "ui/Convert.h"
+#include "gui/Convert.h"
+#include "gui/QtPrintSurface.h"
+#include "gui/Twips.h"
 #include "ui/HelpTexts.h"
 #include "ui/PrintProgress.h"
-#include "ui/QtPrintSurface.h"
-#include "ui/Twips.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -184,7 +184,7 @@ void Form4::Command2_Click() {
 }
 
 void Form4::Command4_Click() {
-    context_.help(kPrintTitle, skrivUtHelpText());
+    context_.help(kPrintTitle, printHelpText());
 }
 
 void Form4::Command5_Click() {

@@ -6,8 +6,8 @@
 // the print plan and its render.
 #include "config/Program.h"
 #include "core/Platform.h"
+#include "gui/PrintOutput.h"
 #include "print/PrintPlan.h"
-#include "ui/PrintOutput.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "ui/Form5.h"
 
-#include "ui/Convert.h"
-#include "ui/Twips.h"
+#include "gui/Convert.h"
+#include "gui/Twips.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -41,7 +41,7 @@ void Form5::setHelp(const std::string& title, const std::string& text) {
     Text1->setPlainText(toDisplay(text));
 }
 
-void Form5::visa(const std::string& title, const std::string& text) {
+void Form5::showHelp(const std::string& title, const std::string& text) {
     setHelp(title, text);
     exec();
 }

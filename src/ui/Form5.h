@@ -21,7 +21,7 @@ class Form5 : public QDialog {
     // the user reads it but cannot change it.
     void setHelp(const std::string& title, const std::string& text);
     // setHelp, then shows the pop-up and waits until the user closes it.
-    void visa(const std::string& title, const std::string& text);
+    void showHelp(const std::string& title, const std::string& text);
 
   private:
     QLabel* Label1 = nullptr;

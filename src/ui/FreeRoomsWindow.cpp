@@ -1,6 +1,6 @@
 #include "ui/FreeRoomsWindow.h"
 
-#include "ui/Convert.h"
+#include "gui/Convert.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

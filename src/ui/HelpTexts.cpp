@@ -19,7 +19,7 @@ template <std::size_t N> std::string paragraphs(const char* const (&parts)[N], b
     return text;
 }
 
-const char* const kOversikt[] = {"Programmet anv\xE4nds f\xF6r bokning av salar och andra objekt. ",
+const char* const kOverview[] = {"Programmet anv\xE4nds f\xF6r bokning av salar och andra objekt. ",
                                  "Om det anv\xE4nds tillsammans med Timora visas vid bokningar salsschemat. "
                                  "\xC4ven personalscheman kan visas."};
 
@@ -42,7 +42,7 @@ const char* const kAdministrator[] = {
     "behov kan bokningsfilen \xE5terst\xE4llas fr\xE5n den kopia som bed\xF6ms l\xE4mplig. Kopiera kopian "
     "till bokningsfilens plats och \xE4ndra filtil\xE4gget till bok."};
 
-const char* const kBoka[] = {
+const char* const kBooking[] = {
     "V\xE4lj Salar eller Annat. Finns bara en lista heter det enda valet Objekt. Skriv salen eller objektet "
     "i rutan eller v\xE4lj fr\xE5n listan. V\xE4lj vecka. Befintliga bokningar (och/eller schemalagda tider "
     "f\xF6r salar) visas i schemat. Peka p\xE5 bokning f\xF6r visning av bokningsdata i rutan under schemat.",
@@ -78,7 +78,7 @@ const char* const kBoka[] = {
     "n\xE5gon p\xE5 en annan dator l\xE4ses bokningarna in igen och veckan ritas om inom n\xE5gra sekunder. "
     "Det du skrivit i rutorna och det du markerat i schemat finns kvar."};
 
-const char* const kSkrivUt[] = {
+const char* const kPrintHelp[] = {
     "Ange vilka salar och/eller andra objekt som ska skrivas ut. Eller kryssa rutan/rutorna Alla.",
     "Kryssa \xF6nskad(e) typ(er) av utskrift(er). En lista \xE4r en l\xF6pande f\xF6rteckning vecka f\xF6r "
     "vecka \xF6ver bokningar. Veckoscheman \xE4r grafiska scheman, en sida per vecka.",
@@ -95,20 +95,20 @@ const char* const kSkrivUt[] = {
 
 } // namespace
 
-std::string oversiktText() {
-    return paragraphs(kOversikt, false);
+std::string overviewText() {
+    return paragraphs(kOverview, false);
 }
 
 std::string administratorText() {
     return paragraphs(kAdministrator, false);
 }
 
-std::string bookingHelpText() {
-    return paragraphs(kBoka, true);
+std::string bookingText() {
+    return paragraphs(kBooking, true);
 }
 
-std::string skrivUtHelpText() {
-    return paragraphs(kSkrivUt, false);
+std::string printHelpText() {
+    return paragraphs(kPrintHelp, false);
 }
 
 std::string settingsHelpText() {

@@ -6,15 +6,15 @@
 namespace tivra {
 
 // The three tabs of the help window: "Översikt", "Till administratören", "Boka".
-std::string oversiktText();
+std::string overviewText();
 std::string administratorText();
-std::string bookingHelpText();
+std::string bookingText();
 
 // The settings dialog's "Hjälp".
 std::string settingsHelpText();
 
 // The print dialog's "Hjälp".
-std::string skrivUtHelpText();
+std::string printHelpText();
 
 // The about box: an empty line, what the program is, where new versions are told of,
 // and whom to ask.

@@ -1,6 +1,6 @@
 #include "ui/HistoryWindow.h"
 
-#include "ui/Convert.h"
+#include "gui/Convert.h"
 
 #include <QAbstractTableModel>
 #include <QCheckBox>
@@ -61,7 +61,7 @@ bool restorable(const LogEntry& entry) {
 
 HistoryWindow::HistoryWindow(const std::string& objekt, const Settings& settings, Source source,
                              QWidget* parent)
-    : QDialog(parent), objekt_(objekt), settings_(settings), source_(std::move(source)) {
+    : QDialog(parent), object_(objekt), settings_(settings), source_(std::move(source)) {
     setObjectName(QStringLiteral("historyWindow"));
     setWindowTitle(toQString(objekt.empty() ? std::string("Historik") : "Historik \x96 " + objekt));
     auto* layout = new QVBoxLayout(this);
@@ -124,7 +124,7 @@ void HistoryWindow::reload() {
 void HistoryWindow::fill() {
     lines_->show(nullptr);
     HistoryFilter filter;
-    filter.objekt = allObjects_->isChecked() ? std::string() : objekt_;
+    filter.objekt = allObjects_->isChecked() ? std::string() : object_;
     filter.text = textBytes(filterText_->text());
     shown_.clear();
     for (std::size_t i = entries_.size(); i-- > 0;) {

@@ -46,7 +46,7 @@ class HistoryWindow : public QDialog {
     // The entry of the chosen line; nullptr when none is chosen.
     const LogEntry* chosen() const;
 
-    std::string objekt_;
+    std::string object_;
     const Settings& settings_;
     Source source_;
     std::function<LogContent()> reading_; // the log, or a comparison with a backup

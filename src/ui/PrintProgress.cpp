@@ -1,6 +1,6 @@
 #include "ui/PrintProgress.h"
 
-#include "ui/Convert.h"
+#include "gui/Convert.h"
 
 #include <QApplication>
 #include <QProgressDialog>

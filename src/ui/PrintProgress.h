@@ -3,8 +3,8 @@
 // few pages a progress dialog ("Skriver ut...") whose "Avbryt" stops it; a stopped
 // document is withdrawn whole.
 #include "config/Program.h"
+#include "gui/PrintOutput.h"
 #include "print/PrintPlan.h"
-#include "ui/PrintOutput.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "ui/QtMessages.h"
 
-#include "ui/Convert.h"
+#include "gui/Convert.h"
 
 #include <QApplication>
 #include <QFileDialog>

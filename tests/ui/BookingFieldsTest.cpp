@@ -54,11 +54,11 @@ TEST(BookingFields, ThePointerMarksTheTimeAndDayAndBokaAndEnterBookIt) {
     EXPECT_EQ(w.times() + w.day(), "10.00||TIS2");
     // A day's header chooses the day too, and redraws nothing.
     int redraws = w.form->redrawCount();
-    QTest::mouseClick(w.form->Label3(4), Qt::LeftButton);
+    QTest::mouseClick(w.box("Label3", 4), Qt::LeftButton);
     EXPECT_EQ(w.day() + std::to_string(w.form->redrawCount() - redraws), "TOR40");
     w.drag(w.at(3, 10), w.at(3, 11.5));
     EXPECT_EQ(w.times() + w.day(), "10.00|11.30|90 markedONS3");
-    EXPECT_TRUE(w.form->Label2(3)->geometry().contains(w.shape1()->geometry()));
+    EXPECT_TRUE(w.box("Label2", 3)->geometry().contains(w.shape1()->geometry()));
     // Upwards, ending over Thursday's column: the same span on Wednesday.
     w.drag(w.at(3, 11.5), w.at(3, 10, 4));
     EXPECT_EQ(w.times() + w.day(), "10.00|11.30|90 markedONS3");
@@ -116,11 +116,12 @@ TEST(BookingFields, TypedTimesFollowEachOtherTomEmptiesAndTheFreeRoomsWindowFill
                                        "09.00"));
     auto* free = w.child<QListWidget>("freeList");
     ASSERT_EQ(free->count(), 1);
-    // Headed, twelve rows tall at least, and beside the grid rather than over it.
+    // Headed, twelve rows tall at least, and beside the day boxes rather than over them.
     EXPECT_EQ(w.child<QLabel>("freeCaption")->text(), QStringLiteral("Lediga"));
     EXPECT_GE(free->viewport()->height(), 12 * free->sizeHintForRow(0));
-    QWidget* grid = w.child<QWidget>("weekGrid");
-    EXPECT_FALSE(window->frameGeometry().intersects(QRect(grid->mapToGlobal(QPoint(0, 0)), grid->size())));
+    QWidget* monday = w.box("Label2", 1);
+    EXPECT_FALSE(
+        window->frameGeometry().intersects(QRect(monday->mapToGlobal(QPoint(0, 0)), monday->size())));
     EXPECT_EQ(free->item(0)->text() + w.child<QListWidget>("lessonList")->item(0)->text(),
               QStringLiteral("B12B14"));
     QPoint b12 = free->visualItemRect(free->item(0)).center();
@@ -180,16 +181,16 @@ TEST(AvbokMenu, FleraVeckorAndAvbokaActOnTheChosenBookingAndARefusalShowsOverThe
     EXPECT_TRUE(drawn);
 }
 
-// Only a right press on a booking opens the menu, but every press chooses the row.
+// Only a right press on a booking opens the menu.
 TEST(AvbokMenu, RightPressOpensTheMenuAndRedigeraMakesTheNextBokaReplaceTheBooking) {
     Window w;
-    std::string after; // the chosen row, and whether the menu is open
+    std::string after; // whether the menu is open
     for (const auto& [row, button] : {std::pair{1, Qt::RightButton}, std::pair{2, Qt::LeftButton},
                                       std::pair{1, Qt::LeftButton}, std::pair{2, Qt::RightButton}}) {
         w.click(w.boxOf(row), button);
-        after += std::to_string(w.form->valdrad()) + (w.menu()->isVisible() ? "menu " : " ");
+        after += w.menu()->isVisible() ? "menu " : "- ";
     }
-    EXPECT_EQ(after, "1 2 1 2menu ");
+    EXPECT_EQ(after, "- - - menu ");
     // A right press beside the open menu, as a platform that hands it to the menu alone
     // delivers it, opens the menu of the booking under it at once.
     w.click(w.boxOf(1), Qt::LeftButton);
@@ -199,7 +200,7 @@ TEST(AvbokMenu, RightPressOpensTheMenuAndRedigeraMakesTheNextBokaReplaceTheBooki
                       Qt::RightButton, {});
     QApplication::sendEvent(w.menu(), &press);
     QApplication::processEvents();
-    EXPECT_EQ(std::to_string(w.form->valdrad()) + (w.menu()->isVisible() ? "menu" : ""), "2menu");
+    EXPECT_TRUE(w.menu()->isVisible());
     EXPECT_EQ(w.menu()->pos(), global);
     QTest::keyClick(w.menu(), Qt::Key_Escape);
     w.messages.inputs = {"40-42"};

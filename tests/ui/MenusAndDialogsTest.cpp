@@ -343,7 +343,7 @@ TEST(SettingsDialog, ShowsBrowsesSavesAndCancelsAndEachHelpShowsItsOwnText) {
         return seen;
     };
     const std::string printHelp = helpOf(w.print());
-    EXPECT_EQ(printHelp, "Skriv ut|" + fromQString(toDisplay(skrivUtHelpText())).value_or(""));
+    EXPECT_EQ(printHelp, "Skriv ut|" + fromQString(toDisplay(printHelpText())).value_or(""));
     // The help names the buttons as they are and tells of the window's newer parts.
     const std::string help =
         fromQString(w.child<QLabel>("Label6", w.child<QWidget>("Form3"))->text()).value_or("?") + printHelp;

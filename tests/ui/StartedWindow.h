@@ -2,12 +2,13 @@
 // The main window as the program starts it: in a fresh current folder holding the given
 // files, on a pinned date, shown; driven as a user would (controls found by name, keys,
 // the pointer through the window).
+#include "gui/Convert.h"
 #include "support/Fakes.h"
 #include "support/Rows.h"
-#include "ui/Convert.h"
 #include "ui/Form1.h"
 #include "ui/GridBox.h"
 #include "ui/ModalMessages.h"
+#include "view/GridGeometry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -137,13 +138,18 @@ struct StartedWindow {
     }
     void choose(const char* option) const { child<QRadioButton>(option)->click(); }
     GridBox* shape1() const { return child<GridBox>("Shape1"); }
+    // Element i of a control array of the grid: "Label2" (day boxes), "Label3" (day
+    // headers), "Label4" (lesson and booking boxes).
+    GridBox* box(const char* array, int i) const {
+        return child<GridBox>((std::string(array) + "(" + std::to_string(i) + ")").c_str());
+    }
 
     // The lesson and booking boxes shown, the one that shows row r, and their captions.
     std::vector<GridBox*> shown() const {
         std::vector<GridBox*> out;
         for (int n = 1; n <= kBoxPool; ++n) {
-            if (form->Label4(n)->isVisible()) {
-                out.push_back(form->Label4(n));
+            if (box("Label4", n)->isVisible()) {
+                out.push_back(box("Label4", n));
             }
         }
         return out;
@@ -161,10 +167,11 @@ struct StartedWindow {
     // A point in the window at hour h of day box d (8 to 16 o'clock), across the middle of
     // column `column` (the box's own by default).
     QPoint at(int d, double h, int column = 0) const {
-        GridBox* across = form->Label2(column == 0 ? d : column);
+        GridBox* across = box("Label2", column == 0 ? d : column);
+        GridBox* day = box("Label2", d);
         return QPoint(across->mapTo(form.get(), QPoint(across->width() / 2, 0)).x(),
-                      form->Label2(d)->mapTo(form.get(), QPoint(0, 0)).y() +
-                          static_cast<int>(std::lround((h - 8) / 8 * form->Label2(d)->height())));
+                      day->mapTo(form.get(), QPoint(0, 0)).y() +
+                          static_cast<int>(std::lround((h - 8) / 8 * day->height())));
     }
     // Pointer events through the window, so that Qt routes them as it routes a user's.
     void press(QPoint p, Qt::MouseButton b = Qt::LeftButton) const {

@@ -5,7 +5,7 @@
 //   test removes it, so a test can write the file in between at a known moment;
 // - TIVRA_TEST_TODAY=YYYY-MM-DD: the day the program runs on, so that no test depends on
 //   the day it is run (the time of day and the pauses stay the system's).
-#include "app/CommandLine.h"
+#include "app/WindowMode.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -78,5 +78,5 @@ int main(int argc, char** argv) {
         setup.clock = &clock.emplace(*day);
     }
     setup.opened = [&disk](const std::string& bookingFile) { disk.bookingFile = bookingFile; };
-    return tivra::runCommandLine(argc, argv, setup);
+    return tivra::runCommandLine(argc, argv, tivra::widgetParts(), setup);
 }

@@ -1,8 +1,8 @@
 // Where the window finds its school: each source before the next, the user's remembered
 // choice as written to tivra.conf, TIVRA_DIR and the computer's file on XDG_CONFIG_DIRS.
 #include "app/SchoolFinder.h"
+#include "gui/Convert.h"
 #include "support/Fakes.h"
-#include "ui/Convert.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -106,8 +106,9 @@ struct Home {
     std::string captions() const {
         QStringList all;
         for (int n = 1; n <= kBoxPool; ++n) {
-            if (session->window()->Label4(n)->isVisible()) {
-                all << session->window()->Label4(n)->caption();
+            auto* box = session->window()->findChild<GridBox*>(QStringLiteral("Label4(%1)").arg(n));
+            if (box->isVisible()) {
+                all << box->caption();
             }
         }
         return joined(all);

@@ -1,6 +1,7 @@
 #pragma once
-// Where a printed document goes: the printer of this run, or a PDF file. The print
-// dialog and `tivra print` send documents here; tests put a recording in its place.
+// Where a printed document goes: the printer of this run (ui/PrinterOutput.h), or a PDF
+// file. The print dialog and `tivra print` send documents here; tests put a recording in
+// its place.
 #include "print/PrintSurface.h"
 
 #include <QPageLayout>
@@ -10,9 +11,10 @@
 #include <string>
 
 class QByteArray;
-class QPrinter;
 
 namespace tivra {
+
+class QtPrintSurface;
 
 enum class PrintResult {
     Done,      // the document went whole to the printer or the file
@@ -34,25 +36,13 @@ class PrintOutput {
     virtual std::string name() const = 0;
 };
 
-// The printer, as the printer choice last set it.
-class PrinterOutput : public PrintOutput {
-  public:
-    explicit PrinterOutput(QPrinter& printer) : printer_(printer) {}
-    // False when no printer is installed: a job would go nowhere, or to a stray file.
-    bool available() override;
-    PrintResult print(const std::function<bool(PrintSurface&)>& draw) override;
-    int pages() const override { return pages_; }
-    std::string name() const override;
-
-  private:
-    QPrinter& printer_;
-    int pages_ = 0;
-};
-
 // A PDF file. The document is made whole in memory, written to a temporary file of its own
 // beside its place (created new, never through a link), forced onto the disk, checked and
 // only then renamed there: a stopped or failed document never leaves part of a file, nor
 // removes the one that was there, and PDFs written to one name at once never mix.
+// Draws one document on `surface`: Cancelled (the document withdrawn) when `draw` stops.
+PrintResult drawOn(QtPrintSurface& surface, const std::function<bool(PrintSurface&)>& draw);
+
 class PdfOutput : public PrintOutput {
   public:
     PdfOutput(const QString& path, const QPageLayout& layout) : path_(path), layout_(layout) {}

@@ -1,5 +1,5 @@
 #pragma once
-// The print surface on a Qt paged device: a QPrinter for paper, a QPdfWriter for a file.
+// The print surface on a Qt paged device: a printer for paper, a QPdfWriter for a file.
 // Twips become device dots at the device's own resolution, and text is measured with the
 // device's font metrics, so what is measured is what is printed.
 //
@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -27,9 +28,16 @@ namespace tivra {
 
 class QtPrintSurface : public PrintSurface {
   public:
-    // The device must outlive the surface. A QPrinter is switched to colour when the job
-    // begins, so that grey levels print as the grey asked for.
-    explicit QtPrintSurface(QPagedPaintDevice& device);
+    // What a printer's job needs beyond the painting: a printer is switched to colour
+    // when the job begins, so that grey levels print as the grey asked for, and its job
+    // is cancelled when the document is withdrawn.
+    struct JobHooks {
+        std::function<void()> begin;
+        std::function<void()> abort;
+    };
+
+    // The device must outlive the surface.
+    explicit QtPrintSurface(QPagedPaintDevice& device, JobHooks hooks = {});
     ~QtPrintSurface() override;
     QtPrintSurface(const QtPrintSurface&) = delete;
     QtPrintSurface& operator=(const QtPrintSurface&) = delete;
@@ -88,6 +96,7 @@ class QtPrintSurface : public PrintSurface {
     QRectF dotRect(double x1, double y1, double x2, double y2) const;
 
     QPagedPaintDevice& device_;
+    JobHooks hooks_;
     QPageLayout::Orientation chosen_; // the device's own, which "not landscape" returns to
     QPainter painter_;
     State state_ = State::Waiting;

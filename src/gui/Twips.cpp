@@ -1,4 +1,4 @@
-#include "ui/Twips.h"
+#include "gui/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

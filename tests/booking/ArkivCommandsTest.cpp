@@ -1,6 +1,6 @@
 // "Spara som" over a booking file that exists: what it asks, and the copy it keeps first.
 // The menu's wiring is tested on the window (MenusAndDialogsTest).
-#include "ui/ArkivCommands.h"
+#include "booking/ArkivCommands.h"
 #include "core/ChangeLog.h"
 #include "support/Fakes.h"
 #include "support/InFolder.h"
@@ -59,10 +59,11 @@ TEST(ArkivSaveas, ReplacingABookingFileAsksWithItsBookingsAndKeepsACopyFirst) {
     EXPECT_EQ(readBytes("annan.logg"), "TIVRA-LOGG 1\r\n2026-12-07 14:25:01\tFilen ersatt\t\tanna\trum-12\t" +
                                            std::string(18, '\t') + ".\r\n");
 
+    clock.second = 2;
+#ifndef _WIN32
     // Through a link, without a backup folder: the copy lies beside the file replaced.
     writeBytes("annan.bok", theirs);
     fs::create_symlink("annan.bok", "l\xC3\xA4nk.bok");
-    clock.second = 2;
     messages.fileNames = {"l\xE4nk"};
     messages.answers = {true};
     EXPECT_TRUE(arkiv_saveas(table, file, "", platform));
@@ -71,6 +72,7 @@ TEST(ArkivSaveas, ReplacingABookingFileAsksWithItsBookingsAndKeepsACopyFirst) {
         << "beside the file the link leads to";
     EXPECT_EQ(readBytes("annan.bok"), ours);
     EXPECT_TRUE(fs::is_symlink("l\xC3\xA4nk.bok"));
+#endif
 
     // A copy that cannot be written (the backup folder is a file) replaces nothing.
     writeBytes("annan.bok", theirs);

@@ -1,19 +1,19 @@
-#include "ui/QtPrintSurface.h"
+#include "gui/QtPrintSurface.h"
 
-#include "ui/Convert.h"
-#include "ui/Twips.h"
+#include "gui/Convert.h"
+#include "gui/Twips.h"
 
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <QPen>
-#include <QPrinter>
 
 #include <algorithm>
+#include <utility>
 
 namespace tivra {
 
-QtPrintSurface::QtPrintSurface(QPagedPaintDevice& device)
-    : device_(device), chosen_(device.pageLayout().orientation()),
+QtPrintSurface::QtPrintSurface(QPagedPaintDevice& device, JobHooks hooks)
+    : device_(device), hooks_(std::move(hooks)), chosen_(device.pageLayout().orientation()),
       dotsPerTwipX_(device.logicalDpiX() / kTwipsPerInch),
       dotsPerTwipY_(device.logicalDpiY() / kTwipsPerInch) {}
 
@@ -127,8 +127,8 @@ void QtPrintSurface::newPage() {
 
 void QtPrintSurface::abort() {
     if (state_ == State::Drawing) {
-        if (auto* printer = dynamic_cast<QPrinter*>(&device_)) {
-            printer->abort();
+        if (hooks_.abort) {
+            hooks_.abort();
         }
         if (painter_.isActive()) {
             painter_.end();
@@ -149,8 +149,8 @@ void QtPrintSurface::endDoc() {
 bool QtPrintSurface::readyToDraw() {
     if (state_ == State::Waiting) {
         // Colour mode keeps a grey level the grey it is; a greyscale job may map it anew.
-        if (auto* printer = dynamic_cast<QPrinter*>(&device_)) {
-            printer->setColorMode(QPrinter::Color);
+        if (hooks_.begin) {
+            hooks_.begin();
         }
         if (!painter_.begin(&device_)) {
             state_ = State::Refused;

@@ -1,7 +1,7 @@
 #pragma once
 // The Arkiv menu's "Öppna" and "Spara som...": which booking file is open. They ask
-// through the file dialogs, so they live with the window. The settings
-// file is not changed; the next start opens the booking file of the settings again.
+// through the file dialogs of Messages. The settings file is not changed; the next start
+// opens the booking file of the settings again.
 #include "core/BookingFile.h"
 #include "core/BookingTable.h"
 #include "core/Platform.h"

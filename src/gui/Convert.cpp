@@ -1,4 +1,4 @@
-#include "ui/Convert.h"
+#include "gui/Convert.h"
 
 #include "core/Text1252.h"
 #include "core/TextHelpers.h"

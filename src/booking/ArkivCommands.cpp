@@ -1,4 +1,4 @@
-#include "ui/ArkivCommands.h"
+#include "booking/ArkivCommands.h"
 
 #include "core/BookingSave.h"
 #include "core/ChangeLog.h"

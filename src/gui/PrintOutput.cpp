@@ -1,15 +1,13 @@
-#include "ui/PrintOutput.h"
+#include "gui/PrintOutput.h"
 
 #include "core/FileReplace.h"
-#include "ui/Convert.h"
-#include "ui/QtPrintSurface.h"
+#include "gui/Convert.h"
+#include "gui/QtPrintSurface.h"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 #include <memory>
 #include <optional>
@@ -23,14 +21,6 @@ constexpr const char kNotWhole[] = "Filen blev inte hel.";
 constexpr const char kNotMade[] = "Dokumentet kunde inte g\xF6ras.";
 constexpr const char kEndMarker[] = "%%EOF";
 
-PrintResult drawOn(QtPrintSurface& surface, const std::function<bool(PrintSurface&)>& draw) {
-    if (!draw(surface)) {
-        surface.abort();
-        return PrintResult::Cancelled;
-    }
-    return surface.ok() ? PrintResult::Done : PrintResult::Refused;
-}
-
 // A PDF ends with its end marker, perhaps followed by a line break.
 bool endsWithEndMarker(QByteArray tail) {
     while (!tail.isEmpty() && (tail.back() == '\n' || tail.back() == '\r')) {
@@ -41,22 +31,12 @@ bool endsWithEndMarker(QByteArray tail) {
 
 } // namespace
 
-bool PrinterOutput::available() {
-    return !QPrinterInfo::availablePrinterNames().isEmpty();
-}
-
-PrintResult PrinterOutput::print(const std::function<bool(PrintSurface&)>& draw) {
-    // The printer serves the whole run: a week sheet must not leave it landscape.
-    const QPageLayout::Orientation chosen = printer_.pageLayout().orientation();
-    QtPrintSurface surface(printer_);
-    PrintResult result = drawOn(surface, draw);
-    pages_ = surface.pages();
-    printer_.setPageOrientation(chosen);
-    return result;
-}
-
-std::string PrinterOutput::name() const {
-    return fromQString(printer_.printerName()).value_or(std::string());
+PrintResult drawOn(QtPrintSurface& surface, const std::function<bool(PrintSurface&)>& draw) {
+    if (!draw(surface)) {
+        surface.abort();
+        return PrintResult::Cancelled;
+    }
+    return surface.ok() ? PrintResult::Done : PrintResult::Refused;
 }
 
 std::string PdfOutput::name() const {
