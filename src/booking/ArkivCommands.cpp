@@ -2,34 +2,16 @@
 
 #include "core/BookingSave.h"
 #include "core/ChangeLog.h"
+#include "core/FileNames.h"
 #include "core/FileReplace.h"
 #include "core/Path.h"
 
-#include <cstdio>
 #include <optional>
 
 namespace tivra {
 namespace {
 
 constexpr const char kSaveTitle[] = "Spara bokningar";
-
-// "20261207-142501": the moment as a name sorts it.
-std::string stamp(const DateTime& t) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d%02d%02d-%02d%02d%02d", t.date.year, t.date.month, t.date.day,
-                  t.hour, t.minute, t.second);
-    return text;
-}
-
-// The copy of a booking file about to be replaced: NAME.ersatt-DATE-TIME.bok in the backup
-// folder, or beside the file.
-std::string replacedCopyName(const std::string& replaced, const std::string& backupmapp,
-                             const DateTime& now) {
-    const std::string name = fileNamePart(replaced);
-    const std::string folder =
-        backupmapp.empty() ? replaced.substr(0, replaced.size() - name.size()) : backupmapp;
-    return folder + utantillagg(name) + ".ersatt-" + stamp(now) + ".bok";
-}
 
 // Asks before the existing booking file `name` is replaced and keeps a copy of it; false
 // leaves it as it is.
@@ -42,7 +24,7 @@ bool mayReplace(const std::string& name, const std::string& backupmapp, Platform
                                  kSaveTitle)) {
         return false;
     }
-    const std::string copy = replacedCopyName(replaced, backupmapp, platform.clock.now());
+    const std::string copy = replacedFileCopyName(replaced, backupmapp, platform.clock.now());
     if (!bytes ||
         writeWhole(platform.disk, copy, *bytes, std::nullopt, copyOptions(replaced, platform)).outcome !=
             WriteOutcome::Written) {
@@ -73,7 +55,7 @@ bool arkiv_saveas(BookingTable& table, BookingFileState& file, const std::string
         file.aktuellfil.clear();
         return false;
     }
-    std::string name = utantillagg(chosen) + ".bok";
+    std::string name = withBookingExtension(chosen);
     const bool replacing = platform.disk.exists(name);
     if (replacing && !mayReplace(name, backupmapp, platform)) {
         return false;
