@@ -119,6 +119,7 @@ TEST(Export, EveryRowReadsRightInASpreadsheetAndEndsWhereTheGridEndsIt) {
     const std::string ics = icsText(found, 0);
     EXPECT_NE(ics.find("DTEND;TZID=Europe/Stockholm:20260928T084500"), std::string::npos);
     EXPECT_NE(ics.find("DTEND;TZID=Europe/Stockholm:20261002T003000"), std::string::npos);
+    EXPECT_NE(ics.find("DTEND;TZID=Europe/Stockholm:20261003T003000"), std::string::npos);
     EXPECT_NE(ics.find("DTSTART;TZID=Europe/Stockholm:20261003T000000"), std::string::npos);
 }
 
