@@ -350,6 +350,7 @@ TEST_F(Startup, WeeksDaysAndObjectsFromTheSettingsAndToday) {
     const std::tuple<Lines, Date, std::string, int, std::string, std::size_t, std::string, int, Lines>
         cases[] = {{{}, {2024, 9, 11}, "1..52/52", 37, "37", 5, "ONS", 3, {}},
                    {period, {2024, 2, 14}, "34..24/43", 59, "7", 5, "ONS", 3, {"KANON", "VAGN"}},
+                   {{}, {2024, 9, 13}, "1..52/52", 37, "37", 5, "FRE", 5, {}},
                    {{}, {2024, 9, 15}, "1..52/52", 37, "37", 5, "", 0, {}},
                    {{"HELG: 1"}, {2024, 9, 15}, "1..52/52", 37, "37", 7, "S\xD6N", 7, {}},
                    {{"STARTVECKA: 40", "SLUTVECKA: 30"}, {2024, 9, 11}, "", 89, "37", 5, "ONS", 3, {}}};

@@ -118,6 +118,8 @@ TEST(Export, EveryRowReadsRightInASpreadsheetAndEndsWhereTheGridEndsIt) {
         }));
     const std::string ics = icsText(found, 0);
     EXPECT_NE(ics.find("DTEND;TZID=Europe/Stockholm:20260928T084500"), std::string::npos);
+    EXPECT_NE(ics.find("DTEND;TZID=Europe/Stockholm:20261002T003000"), std::string::npos);
+    EXPECT_NE(ics.find("DTEND;TZID=Europe/Stockholm:20261003T003000"), std::string::npos);
     EXPECT_NE(ics.find("DTSTART;TZID=Europe/Stockholm:20261003T000000"), std::string::npos);
 }
 
@@ -131,7 +133,8 @@ TEST(Export, ASpreadsheetNeverRunsATypedSignatureOrCommentAsAFormula) {
         {"BO", "-1", "B12;BO;\"'-1\""},
         {"@BO", "\tx", "B12;\"'@BO\";\"'\tx\""},
         {"BO", "\rx", "B12;BO;\"'\rx\""},
-        {"B-O", "a=b", "B12;B-O;a=b"}};
+        {"B-O", "a=b", "B12;B-O;a=b"},
+        {"BO", "Sal \"A\"", "B12;BO;\"Sal \"\"A\"\"\""}};
     for (const auto& [signatur, kommentar, cells] : cases) {
         booking.signatur = signatur;
         booking.kommentar = kommentar;

@@ -65,7 +65,9 @@ TEST_F(BookingList, HeadsTheWeeksOfAPeriodOverTheNewYearAsTheUserCountsThem) {
 
 // Pages break by the page height the device reports, here Letter in landscape.
 TEST_F(BookingList, ListsEveryBookingOverAsManyPagesAsItTakes) {
-    surface.H = 12240;
+    surface.W = 12240;
+    surface.H = 15840;
+    surface.landscape = true;
     for (int i = 0; i < 2500; ++i) {
         booking("B12", "5", "1", "08.00", "60", "S" + std::to_string(i));
     }
@@ -81,7 +83,7 @@ TEST_F(BookingList, ListsEveryBookingOverAsManyPagesAsItTakes) {
     EXPECT_EQ(surface.texts(2).front(), "Bokningar av B12, sida  2 ");
     EXPECT_EQ(body(surface, 2).front(), "08.00 - 09.00"); // neither week nor day again
     for (const Drawn& d : texts) {
-        ASSERT_LE(d.y1, 0.92 * surface.H + 240) << d.text << " on page " << d.page;
+        ASSERT_LE(d.y1, 0.92 * surface.pageHeight() + 240) << d.text << " on page " << d.page;
     }
 }
 

@@ -48,6 +48,7 @@ TEST_F(PrintPlanTest, WeeksOfTheDialog) {
         {"46-8", 33, 46, 60, ""},
         {"46-8", 1, 0, 0, "Ange giltiga veckor."},
         {"5", 33, 57, 57, ""},
+        {"33-34", 33, 33, 34, ""},                  // the school year's first week is this year's
         {"1-200", 1, 0, 0, "Ange giltiga veckor."}, // hundreds of empty pages
     };
     for (const Case& c : cases) {
@@ -126,6 +127,14 @@ TEST_F(PrintPlanTest, OneDocumentOfListsAndSchedulesObjectAfterObject) {
         renderPlan(*plan, program, Date{2026, 12, 5}, stopped, [&] { return ++steps < 2; }).interrupted);
     EXPECT_EQ(stopped.pages(), 2);
     EXPECT_EQ(stopped.endDocs(), 0);
+
+    // After an overview in landscape, the lists and schedules are upright again.
+    choice.oversikt = true;
+    std::optional<PrintPlan> withOverview = planera(program, choice, messages);
+    ASSERT_TRUE(withOverview);
+    RecordingSurface after;
+    renderPlan(*withOverview, program, Date{2026, 12, 5}, after);
+    EXPECT_FALSE(after.landscape);
 }
 
 } // namespace

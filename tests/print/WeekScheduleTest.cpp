@@ -74,6 +74,7 @@ TEST_F(WeekSchedule, EarlyAndEveningBookingsWidenTheirPagesAxisAndEveryBoxStaysI
     booking("B12", "36", "4", "23.30", "60", "NATT");      // ends after midnight
     booking("B12", "36", "6", "06.00", "60", "L\xD6RDAG"); // no Saturday column: no effect
     booking("B12", "37", "1", "10.00", "60", "N\xC4STA");
+    booking("B12", "37", "2", "15.30", "60", "SEN"); // ends 16.30: the axis takes in 16-17
     booking("B12", "36", "5", "10.00", "15", "KORT");
     Printout out = printout();
     skrivut_grafiskt(out, "B12", 36, 37);
@@ -83,7 +84,7 @@ TEST_F(WeekSchedule, EarlyAndEveningBookingsWidenTheirPagesAxisAndEveryBoxStaysI
     }
     EXPECT_EQ(hourLabels(surface, 1), wide);
     EXPECT_EQ(hourLabels(surface, 2), (std::vector<std::string>{"8.00", "9.00", "10.00", "11.00", "12.00",
-                                                                "13.00", "14.00", "15.00"}));
+                                                                "13.00", "14.00", "15.00", "16.00"}));
     std::vector<Drawn> fills = surface.all(Drawn::Kind::Fill, 1);
     ASSERT_EQ(fills.size(), 5u);
     for (const Drawn& f : fills) {

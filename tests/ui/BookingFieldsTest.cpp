@@ -128,6 +128,14 @@ TEST(BookingFields, TypedTimesFollowEachOtherTomEmptiesAndTheFreeRoomsWindowFill
     QTest::mouseClick(free->viewport(), Qt::LeftButton, {}, b12);
     QTest::mouseDClick(free->viewport(), Qt::LeftButton, {}, b12);
     EXPECT_EQ(w.texts({"Combo1", "Combo3", "Text1", "Text2", "Text4"}), "B12|TIS|8.30|30|xy");
+    // A room that only a lesson blocks is chosen the same way.
+    auto* lessons = w.child<QListWidget>("lessonList");
+    QPoint b14 = lessons->visualItemRect(lessons->item(0)).center();
+    QTest::mouseClick(lessons->viewport(), Qt::LeftButton, {}, b14);
+    QTest::mouseDClick(lessons->viewport(), Qt::LeftButton, {}, b14);
+    EXPECT_EQ(w.texts({"Combo1"}), "B14");
+    QTest::mouseClick(free->viewport(), Qt::LeftButton, {}, b12);
+    QTest::mouseDClick(free->viewport(), Qt::LeftButton, {}, b12);
     w.click("Command3");
     EXPECT_EQ(w.file(), bookingFile({meeting(), {"XY", "", "30", "2", "08.30", "B12", "", "40", ""}}));
     w.type("Text1", "8");

@@ -41,8 +41,12 @@ TEST(HistoryWindow, ListsTheObjectsChangesNewestFirstAndRestoresARemovedBooking)
     const Row none{"", "", "", "", "", "", "", "", ""};
     const Row prov = booked("Prov", "3", "10.00");
     const Row mote{"CD", "M\xF6te", "45", "4", "13.00", "B12", "", "40", ""};
+    const Row flytt{"CD", "Flytt", "45", "5", "12.00", "B12", "", "40", ""};
+    const Row flyttad{"CD", "Flytt", "45", "5", "14.00", "B12", "", "40", ""};
     Files files = school({mote});
-    files.push_back({"skolan.logg", "TIVRA-LOGG 1\r\n" + logLine("2026-09-28 08:00:00", "Bokat", none, prov) +
+    files.push_back({"skolan.logg", "TIVRA-LOGG 1\r\n" +
+                                        logLine("2026-09-27 08:00:00", "\xC4ndrat", flytt, flyttad) +
+                                        logLine("2026-09-28 08:00:00", "Bokat", none, prov) +
                                         logLine("2026-09-28 09:00:00", "Bokat", none, mote) +
                                         logLine("2026-09-29 10:00:00", "Avbokat", prov, none)});
     StartedWindow w(files);
@@ -54,20 +58,24 @@ TEST(HistoryWindow, ListsTheObjectsChangesNewestFirstAndRestoresARemovedBooking)
                             "11.00 AB Prov anna|Bokat B14 40 ONS 10.00\x96"
                             "11.00 AB Prov anna");
     w.child<QCheckBox>("allObjects", history)->setChecked(true);
-    EXPECT_EQ(table->model()->rowCount(), 3);
+    EXPECT_EQ(table->model()->rowCount(), 4);
     w.type("historyFilter", "m\xF6t", history);
     EXPECT_EQ(lines(table), "Bokat B12 40 TOR 13.00\x96"
                             "13.45 CD M\xF6te anna");
+    // An edit can be undone too.
+    w.type("historyFilter", "flytt", history);
+    table->selectRow(0);
+    EXPECT_TRUE(w.child<QPushButton>("restoreButton", history)->isEnabled());
     w.type("historyFilter", "", history);
 
-    // Only a removed booking can be put back; it is booked again and the log says so.
+    // Only a removed or changed booking can be put back; it is booked again and the log says so.
     table->selectRow(1);
     EXPECT_FALSE(w.child<QPushButton>("restoreButton", history)->isEnabled());
     table->selectRow(0);
     w.click("restoreButton", history);
     EXPECT_EQ(w.file(), bookingFile({mote, prov}));
     EXPECT_EQ(lines(table).substr(0, 14), "\xC5terst\xE4llt B14");
-    EXPECT_EQ(table->model()->rowCount(), 4);
+    EXPECT_EQ(table->model()->rowCount(), 5);
     EXPECT_EQ(fromQString(w.child<QLabel>("statusText")->text()).value_or("?").substr(0, 14),
               "\xC5terst\xE4llt B14");
 

@@ -244,6 +244,17 @@ TEST(PrintDialog, OkSendsThePlanToThePrinterAndSparaSomPdfToTheChosenFile) {
     EXPECT_EQ(status(), "Sparat d\xF6rrar.pdf, 5 sidor");
     EXPECT_EQ(w.output->documents.size(), 1u);
     EXPECT_TRUE(w.print()->isVisible());
+
+    // The overview alone, without lessons: one sheet of bookings only.
+    w.type("Text1", "40", w.print());
+    for (const char* box : {"Check4", "Check5", "Check7"}) {
+        w.check(box);
+    }
+    w.click("Command1", w.print());
+    ASSERT_EQ(w.output->documents.size(), 2u);
+    EXPECT_TRUE(std::ranges::any_of(w.output->documents[1].drawn,
+                                    [](const Drawn& d) { return d.text.ends_with("Endast bokningar"); }));
+    EXPECT_EQ(status(), "Utskrivet p\xE5 Skrivaren i 12, 1 sida");
 }
 
 // "Spara som PDF..." and "Exportera..." never write over the school's files, here through
@@ -279,7 +290,7 @@ TEST(PrintDialog, SparaSomPdfAndExporteraRefuseTheSchoolsFilesAndAFailedPdfSaysW
 // The dialog shows the running settings, again after a visit to the main window (an
 // unsaved edit is gone); a refused save keeps it open as typed.
 TEST(SettingsDialog, ShowsBrowsesSavesAndCancelsAndEachHelpShowsItsOwnText) {
-    Window w;
+    Window w(school({}, "1"));
     w.open("Arkiv_ini");
     auto edit = [&](const char* name) { return w.child<QLineEdit>(name, w.settings()); };
     QApplication::setActiveWindow(w.settings());
@@ -316,9 +327,14 @@ TEST(SettingsDialog, ShowsBrowsesSavesAndCancelsAndEachHelpShowsItsOwnText) {
               q("9Tivra.ini|Ange giltiga tider."));
     edit("Text1(4)")->setText(QStringLiteral("15"));
     edit("Text3")->setText(q("\xC5sens skola"));
+    edit("Text9")->setText(QStringLiteral("180"));
     w.click("Command2", w.settings());
     EXPECT_FALSE(w.settings()->isVisible());
-    EXPECT_NE(readBytes(w.dir.file("Tivra.ini")).find("SKOLA: \xC5sens skola\r\n"), std::string::npos);
+    const std::string saved = readBytes(w.dir.file("Tivra.ini"));
+    for (const char* line :
+         {"SKOLA: \xC5sens skola\r\n", "TONING:  230\r\n", "TONING LEKTION:  180\r\n", "HELG:  1\r\n"}) {
+        EXPECT_NE(saved.find(line), std::string::npos) << line << saved;
+    }
     w.open("Arkiv_ini");
     w.click("Command3", w.settings());
     EXPECT_FALSE(w.settings()->isVisible());
