@@ -130,7 +130,7 @@ TEST_F(PrintPlanTest, OneDocumentOfListsAndSchedulesObjectAfterObject) {
 
     // After an overview in landscape, the lists and schedules are upright again.
     choice.oversikt = true;
-    std::optional<PrintPlan> withOverview = planera(program, choice, messages);
+    std::optional<PrintPlan> withOverview = planPrintout(program, choice, messages);
     ASSERT_TRUE(withOverview);
     RecordingSurface after;
     renderPlan(*withOverview, program, Date{2026, 12, 5}, after);
