@@ -82,7 +82,7 @@ TEST(HistoryWindow, ListsTheObjectsChangesNewestFirstAndRestoresARemovedBooking)
     // Again: its time is taken now, by itself.
     table->selectRow(1);
     w.click("restoreButton", history);
-    EXPECT_EQ(w.messages.log().back(), "Boka|Angiven tid redan bokad vecka 40.");
+    EXPECT_EQ(w.messages.log(), std::vector<std::string>{"Boka|Angiven tid redan bokad vecka 40."});
     EXPECT_EQ(w.file(), bookingFile({mote, prov}));
 }
 
