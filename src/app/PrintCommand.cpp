@@ -42,10 +42,10 @@ std::optional<PrintChoice> choiceOf(const CommandOptions& o, const Program& prog
     choice.everyRoom = o.isSet("all-rooms");
     choice.everyObject = o.isSet("all-objects");
     choice.withUnbooked = o.isSet("unbooked");
-    choice.veckoscheman = o.isSet("schedules");
-    choice.oversikt = o.isSet("overview");
-    choice.lektioner = o.isSet("with-lessons");
-    choice.listor = o.isSet("lists") || !(choice.veckoscheman || choice.oversikt);
+    choice.weekSchedules = o.isSet("schedules");
+    choice.overview = o.isSet("overview");
+    choice.withLessons = o.isSet("with-lessons");
+    choice.lists = o.isSet("lists") || !(choice.weekSchedules || choice.overview);
     return choice;
 }
 

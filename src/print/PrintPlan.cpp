@@ -59,7 +59,7 @@ void addJobs(const std::vector<std::string>& names, const std::vector<bool>& mar
              const PrintChoice& choice, PrintPlan& plan) {
     for (std::size_t k = 0; k < names.size(); ++k) {
         if (marks[k] || (choice.withUnbooked && listing.lists(names[k]))) {
-            plan.jobs.push_back(PrintJob{names[k], choice.listor, choice.veckoscheman});
+            plan.jobs.push_back(PrintJob{names[k], choice.lists, choice.weekSchedules});
         }
     }
 }
@@ -103,18 +103,18 @@ std::optional<PrintPlan> planPrintout(const Program& program, const PrintChoice&
     const Listing rooms{normalisera(choice.salar), choice.everyRoom};
     const Listing others{normalisera(choice.objekt), choice.everyObject};
     const std::vector<std::string>& bokaobjekt = program.settings.bokaobjekt;
-    if (choice.oversikt) {
-        OverviewChoice& sheet = plan->oversikt;
+    if (choice.overview) {
+        OverviewChoice& sheet = plan->overview;
         addListed(program.salar, rooms, sheet.objects);
         addListed(bokaobjekt, others, sheet.objects);
         sheet.all = choice.withUnbooked;
-        sheet.lessons = choice.lektioner;
+        sheet.lessons = choice.withLessons;
         // Weeks with nothing to show print no sheet; with none at all there is nothing to print.
         if (!overviewHasSheets(program, sheet, plan->firstWeek, plan->lastWeek)) {
             sheet.objects.clear();
         }
     }
-    if (!(choice.listor || choice.veckoscheman)) {
+    if (!(choice.lists || choice.weekSchedules)) {
         return plan;
     }
     std::vector<bool> roomMarks(program.salar.size());
@@ -128,7 +128,7 @@ std::optional<PrintPlan> planPrintout(const Program& program, const PrintChoice&
 }
 
 int planSteps(const PrintPlan& plan) {
-    int steps = plan.oversikt.objects.empty() ? 0 : plan.lastWeek - plan.firstWeek + 1;
+    int steps = plan.overview.objects.empty() ? 0 : plan.lastWeek - plan.firstWeek + 1;
     for (const PrintJob& job : plan.jobs) {
         steps += (job.lista ? 1 : 0) + (job.schema ? plan.lastWeek - plan.firstWeek + 1 : 0);
     }
@@ -138,8 +138,8 @@ int planSteps(const PrintPlan& plan) {
 PrintNotes renderPlan(const PrintPlan& plan, const Program& program, const Date& today, PrintSurface& surface,
                       const GoOn& goOn) {
     Printout out{surface, program, today, {}, goOn};
-    if (!plan.oversikt.objects.empty()) {
-        printOverview(out, plan.oversikt, plan.firstWeek, plan.lastWeek);
+    if (!plan.overview.objects.empty()) {
+        printOverview(out, plan.overview, plan.firstWeek, plan.lastWeek);
         if (out.notes.interrupted) {
             return out.notes;
         }

@@ -15,16 +15,16 @@ namespace tivra {
 
 // The dialog's values, Windows-1252 as typed.
 struct PrintChoice {
-    std::string veckor;        // Text1: "36", "46-8"
-    std::string salar;         // Text2: rooms, separated by blanks or commas
-    std::string objekt;        // Text3: other objects
-    bool everyRoom = false;    // Check1
-    bool everyObject = false;  // Check2
-    bool withUnbooked = false; // Check3
-    bool listor = true;        // Check4
-    bool veckoscheman = false; // Check5
-    bool oversikt = false;     // Check6: the all-rooms week sheet
-    bool lektioner = false;    // Check7: the lessons on the week sheet too
+    std::string veckor;         // Text1: "36", "46-8"
+    std::string salar;          // Text2: rooms, separated by blanks or commas
+    std::string objekt;         // Text3: other objects
+    bool everyRoom = false;     // Check1
+    bool everyObject = false;   // Check2
+    bool withUnbooked = false;  // Check3
+    bool lists = true;          // Check4
+    bool weekSchedules = false; // Check5
+    bool overview = false;      // Check6: the all-rooms week sheet
+    bool withLessons = false;   // Check7: the lessons on the week sheet too
 };
 
 // One object of the document: its list, then its week schedules.
@@ -39,8 +39,8 @@ struct PrintPlan {
     int lastWeek = 0;
     std::vector<PrintJob> jobs; // rooms in list order, then the other objects
     // The week sheet's objects (none when it is not printed or has nothing to show).
-    OverviewChoice oversikt;
-    bool empty() const { return jobs.empty() && oversikt.objects.empty(); }
+    OverviewChoice overview;
+    bool empty() const { return jobs.empty() && overview.objects.empty(); }
 };
 
 inline constexpr const char* kPrintTitle = "Skriv ut";

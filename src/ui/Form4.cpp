@@ -125,10 +125,10 @@ PrintChoice Form4::choice() const {
     c.everyRoom = Check1->isChecked();
     c.everyObject = Check2->isChecked();
     c.withUnbooked = Check3->isChecked();
-    c.listor = Check4->isChecked();
-    c.veckoscheman = Check5->isChecked();
-    c.oversikt = Check6->isChecked();
-    c.lektioner = Check7->isChecked();
+    c.lists = Check4->isChecked();
+    c.weekSchedules = Check5->isChecked();
+    c.overview = Check6->isChecked();
+    c.withLessons = Check7->isChecked();
     return c;
 }
 
@@ -201,7 +201,7 @@ void Form4::Command5_Click() {
     const QPageLayout::Orientation chosen = context_.printer.pageLayout().orientation();
     // The same render as "OK", repainted as often as the preview asks; it shows nothing.
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* printer) {
-        if (!made->oversikt.objects.empty()) {
+        if (!made->overview.objects.empty()) {
             printer->setPageOrientation(chosen);
         }
         QtPrintSurface surface(*printer);

@@ -88,7 +88,7 @@ TEST_F(PrintPlanTest, ObjectsChosenByNameMarkAndKind) {
               (Names{"B1", "B12", "B14", "B2"}));
     EXPECT_EQ(with([](PrintChoice& c) {
                   c.everyRoom = true;
-                  c.listor = false;
+                  c.lists = false;
               }),
               Names{});
     EXPECT_EQ(with([](PrintChoice& c) { c.veckor = "54"; }), Names{"Ange vecka/veckor."});
@@ -98,7 +98,7 @@ TEST_F(PrintPlanTest, OneDocumentOfListsAndSchedulesObjectAfterObject) {
     PrintChoice choice;
     choice.veckor = "36-37";
     choice.salar = "B12 B14";
-    choice.veckoscheman = true;
+    choice.weekSchedules = true;
     booking("B12", "36", "1", "8", "60"); // unreadable start, listed and drawn
     ScriptedMessages messages;
     std::optional<PrintPlan> plan = planPrintout(program, choice, messages);
@@ -129,7 +129,7 @@ TEST_F(PrintPlanTest, OneDocumentOfListsAndSchedulesObjectAfterObject) {
     EXPECT_EQ(stopped.endDocs(), 0);
 
     // After an overview in landscape, the lists and schedules are upright again.
-    choice.oversikt = true;
+    choice.overview = true;
     std::optional<PrintPlan> withOverview = planPrintout(program, choice, messages);
     ASSERT_TRUE(withOverview);
     RecordingSurface after;

@@ -63,8 +63,8 @@ TEST_F(WeekOverviewTest, RowsForObjectsWithSomethingOnTheShownDaysAndLessonsWhen
     ScriptedMessages messages;
     PrintChoice choice;
     choice.veckor = "20-22";
-    choice.everyRoom = choice.everyObject = choice.withUnbooked = choice.oversikt = true;
-    choice.listor = false;
+    choice.everyRoom = choice.everyObject = choice.withUnbooked = choice.overview = true;
+    choice.lists = false;
     EXPECT_TRUE(planPrintout(program, choice, messages)->empty());
     choice.veckor = "10";
     EXPECT_FALSE(planPrintout(program, choice, messages)->empty());
