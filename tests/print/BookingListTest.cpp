@@ -43,7 +43,10 @@ TEST_F(BookingList, SortsByFirstWeekDayAndTimeAndNamesEachWeekAndDayOnce) {
     EXPECT_DOUBLE_EQ(surface.find("TIS")->x1, 0.2 * surface.W);
     EXPECT_DOUBLE_EQ(surface.find("Tidigt")->x1, 0.44 * surface.W);
     // A time wider than its column pushes the signature one blank along.
-    EXPECT_GT(surface.find("CDEFGH")->x1, surface.rightOf(*surface.find("08.00 - 09.00")));
+    const Drawn* signature = surface.find("CDEFGH");
+    const Drawn* time = surface.find("08.00 - 09.00");
+    ASSERT_TRUE(signature && time);
+    EXPECT_GT(signature->x1, surface.rightOf(*time));
     EXPECT_EQ(surface.pages(), 1);
 }
 
