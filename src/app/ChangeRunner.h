@@ -18,8 +18,8 @@ namespace tivra {
 // the same libraries (tests/app/tool) puts its own in their place to show, from outside,
 // what they prevent, and to set the day a test runs on.
 struct ChangeSetup {
-    Disk* disk = nullptr;     // the real disk when null
-    Clock* clock = nullptr;   // the system clock when null
+    Disk* disk = nullptr;   // the real disk when null
+    Clock* clock = nullptr; // the system clock when null
     // Told the booking file once start-up has opened it.
     std::function<void(const std::string& bookingFile)> opened;
 };
