@@ -10,49 +10,6 @@ namespace {
 
 using WeekSchedule = PrintFixture;
 
-// A4 portrait: W 11906, H 16838; hours 8 to 16.
-TEST_F(WeekSchedule, GridAxisAndHeadingsForFiveAndSevenDays) {
-    ScheduleGeometry five = scheduleGeometry(11906, 16838, program.settings);
-    // 0.8 W shared by the days from 0.13 W; the hours between 0.1 H and 0.8 H.
-    using Twips = std::vector<double>;
-    EXPECT_EQ(five.n, 5);
-    EXPECT_EQ((Twips{five.cw, five.x0, five.X[0], five.X[5], five.Y0, five.Y1, five.Y2}),
-              (Twips{1905, 952, 1548, 1548 + 5 * 1905, 1347, 1684, 13470}));
-    EXPECT_DOUBLE_EQ(five.hpx, (13470 - 1684) / 8.0);
-    program.settings.helg = 1;
-    ScheduleGeometry seven = scheduleGeometry(11906, 16838, program.settings);
-    EXPECT_EQ(seven.n, 7);
-    EXPECT_EQ(seven.cw, 1361);
-    program.settings.helg = 0;
-
-    Printout out = printout();
-    skrivut_grafiskt(out, "B12", 36, 36);
-    // Labels 8.00 to 15.00, right-aligned left of the first day; none at the end of the day.
-    std::vector<std::string> labels;
-    for (const Drawn& d : surface.all(Drawn::Kind::Text)) {
-        if (d.text.ends_with(".00") && d.size == 8) {
-            labels.push_back(d.text);
-            EXPECT_DOUBLE_EQ(surface.rightOf(d), surface.rightOf(*surface.find("8.00")));
-            EXPECT_LT(surface.rightOf(d), five.X[0]);
-        }
-    }
-    EXPECT_EQ(labels, (std::vector<std::string>{"8.00", "9.00", "10.00", "11.00", "12.00", "13.00", "14.00",
-                                                "15.00"}));
-    // Every day column is closed on its right, the last one too.
-    for (int i = 1; i <= 5; ++i) {
-        EXPECT_EQ(
-            std::ranges::count_if(surface.all(Drawn::Kind::Line),
-                                  [x = 1548.0 + i * 1905](const Drawn& d) { return d.x1 == x && d.x2 == x; }),
-            1)
-            << i;
-    }
-    EXPECT_TRUE(surface.find("Bokningar av B12  vecka 36 "));
-    const Drawn* friday = surface.find("Fre 4 sep"); // centred in its column
-    ASSERT_TRUE(friday);
-    EXPECT_DOUBLE_EQ(friday->x1 - five.X[4], five.X[5] - surface.rightOf(*friday));
-    EXPECT_EQ(surface.pages(), 1);
-}
-
 // The hour labels of a page, top to bottom.
 std::vector<std::string> hourLabels(const RecordingSurface& surface, int page) {
     std::vector<std::string> labels;
@@ -62,6 +19,34 @@ std::vector<std::string> hourLabels(const RecordingSurface& surface, int page) {
         }
     }
     return labels;
+}
+
+// A4 portrait; hours 8 to 16.
+TEST_F(WeekSchedule, HourLabelsClosedColumnsAndCentredHeadings) {
+    const ScheduleGeometry five = scheduleGeometry(11906, 16838, program.settings);
+    Printout out = printout();
+    skrivut_grafiskt(out, "B12", 36, 36);
+    // Labels 8.00 to 15.00, right-aligned left of the first day; none at the end of the day.
+    EXPECT_EQ(hourLabels(surface, 1), (std::vector<std::string>{"8.00", "9.00", "10.00", "11.00", "12.00",
+                                                                "13.00", "14.00", "15.00"}));
+    for (const Drawn& d : surface.all(Drawn::Kind::Text)) {
+        if (d.text.ends_with(".00") && d.size == 8) {
+            EXPECT_DOUBLE_EQ(surface.rightOf(d), surface.rightOf(*surface.find("8.00")));
+            EXPECT_LT(surface.rightOf(d), five.X[0]);
+        }
+    }
+    // Every day column is closed on its right, the last one too.
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(std::ranges::count_if(surface.all(Drawn::Kind::Line),
+                                        [x = five.X[i]](const Drawn& d) { return d.x1 == x && d.x2 == x; }),
+                  1)
+            << i;
+    }
+    EXPECT_TRUE(surface.find("Bokningar av B12  vecka 36 "));
+    const Drawn* friday = surface.find("Fre 4 sep"); // centred in its column
+    ASSERT_TRUE(friday);
+    EXPECT_DOUBLE_EQ(friday->x1 - five.X[4], five.X[5] - surface.rightOf(*friday));
+    EXPECT_EQ(surface.pages(), 1);
 }
 
 // A page with bookings before or after the day's hours widens its axis to the whole hours

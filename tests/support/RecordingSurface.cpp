@@ -1,5 +1,7 @@
 #include "support/RecordingSurface.h"
 
+#include <string_view>
+
 namespace tivra::test {
 
 void RecordingSurface::moveTo(double x, double y) {
@@ -41,24 +43,10 @@ void RecordingSurface::write(const std::string& text, bool endLine) {
 namespace {
 
 double characterWidth(char c) {
-    // Ã… Ã„ Ã– and Ã¥ Ã¤ Ã¶ as their base letters.
-    switch (static_cast<unsigned char>(c)) {
-    case 0xC5:
-    case 0xC4:
-        c = 'A';
-        break;
-    case 0xD6:
-        c = 'O';
-        break;
-    case 0xE5:
-    case 0xE4:
-        c = 'a';
-        break;
-    case 0xF6:
-        c = 'o';
-        break;
-    default:
-        break;
+    // Å Ä Ö and å ä ö as their base letters.
+    const std::string_view swedish = "\xC5\xC4\xD6\xE5\xE4\xF6";
+    if (const std::size_t at = swedish.find(c); at != std::string_view::npos) {
+        c = "AAOaao"[at];
     }
     if (c == 'W' || c == 'M') {
         return 16;
@@ -66,10 +54,7 @@ double characterWidth(char c) {
     if (c >= 'A' && c <= 'Z') {
         return 13;
     }
-    if (c == 'i' || c == 'l' || c == 'j' || c == '.' || c == ',' || c == '\'' || c == ' ') {
-        return 4;
-    }
-    return 10;
+    return std::string_view("ilj.,' ").find(c) != std::string_view::npos ? 4 : 10;
 }
 
 double measure(const std::string& text, double size) {
