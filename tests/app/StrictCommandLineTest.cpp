@@ -15,17 +15,13 @@ using namespace test;
 using std::string;
 using Words = std::vector<string>;
 
-QStringList qWords(const Words& words) {
-    QStringList out;
-    for (const string& w : words) {
-        out.append(QString::fromStdString(w));
-    }
-    return out;
-}
-
 // What the reader makes of the words, as "window FOLDER|FILE", "mode NAME" or the answer.
 string readAs(const Words& words) {
-    CommandCall call = readCommandLine(qWords(words));
+    QStringList arguments;
+    for (const string& w : words) {
+        arguments.append(QString::fromStdString(w));
+    }
+    CommandCall call = readCommandLine(arguments);
     if (const auto* window = std::get_if<WindowCall>(&call)) {
         return "window " + window->start.folder.toStdString() + "|" + window->start.bookingFile.toStdString();
     }
