@@ -7,13 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <fcntl.h>
 #include <filesystem>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
-#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -28,30 +26,20 @@ inline pid_t startWords(const std::vector<std::string>& words, const std::string
                         const std::vector<std::string>& env = {}, const std::string& out = "/dev/null") {
     const bool switched = std::ranges::any_of(
         env, [](const std::string& e) { return e.starts_with("TIVRA_TEST_") && e.find('=') + 1 < e.size(); });
-    std::vector<std::string> argv{switched ? TIVRA_TESTTOOL : TIVRA_EXECUTABLE};
+    // No display at all: env leaves those variables out and sets the test's own.
+    std::vector<std::string> argv{"/usr/bin/env",    "-u", "DISPLAY",        "-u",
+                                  "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM"};
+    argv.insert(argv.end(), env.begin(), env.end());
+    argv.emplace_back(switched ? TIVRA_TESTTOOL : TIVRA_EXECUTABLE);
     argv.insert(argv.end(), words.begin(), words.end());
-    // No display at all: those variables are not set. The test's own entries come first and win.
-    std::vector<std::string> envp(env.begin(), env.end());
-    for (char** e = environ; *e != nullptr; ++e) {
-        const std::string entry(*e);
-        if (!entry.starts_with("DISPLAY=") && !entry.starts_with("WAYLAND_DISPLAY=") &&
-            !entry.starts_with("QT_QPA_PLATFORM=")) {
-            envp.push_back(entry);
-        }
-    }
-    auto pointers = [](std::vector<std::string>& texts) {
-        std::vector<char*> p(texts.size() + 1, nullptr);
-        std::ranges::transform(texts, p.begin(), [](std::string& t) { return t.data(); });
-        return p;
-    };
+    std::vector<char*> pointers(argv.size() + 1, nullptr);
+    std::ranges::transform(argv, pointers.begin(), [](std::string& t) { return t.data(); });
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
     pid_t pid = 0;
-    EXPECT_EQ(
-        posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers(argv).data(), pointers(envp).data()),
-        0);
+    EXPECT_EQ(posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), environ), 0);
     posix_spawn_file_actions_destroy(&actions);
     return pid;
 }
@@ -63,15 +51,6 @@ inline pid_t start(const std::string& mode, const TempDir& folder, const std::ve
     std::vector<std::string> words{mode, "--dir", folder.path().string()};
     words.insert(words.end(), args.begin(), args.end());
     return startWords(words, err, env, out);
-}
-
-// Waits up to 20 seconds for a file to appear; false when it did not.
-inline bool waitFor(const std::string& path) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!std::filesystem::exists(path) && std::chrono::steady_clock::now() < until) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return std::filesystem::exists(path);
 }
 
 // The exit status, or -1 when the process was killed.
@@ -112,11 +91,12 @@ inline void demoSchool(const TempDir& into) {
 }
 
 // A school of the eight rooms R0..R7 without a timetable, with these bookings, whose school
-// year begins in week `startvecka` and runs for 52 weeks.
-inline void school(const TempDir& dir, const std::vector<Row>& bookings, int startvecka = 1) {
+// year runs from week `startvecka` to `slutvecka` (past 52 in the next calendar year).
+inline void school(const TempDir& dir, const std::vector<Row>& bookings, int startvecka = 1,
+                   int slutvecka = 52) {
     writeBytes(dir.file("Tivra.ini"),
                crlf({"SCHEMA: liten", "BOKNINGSFIL: liten.bok", "STARTVECKA: " + std::to_string(startvecka),
-                     "SLUTVECKA: " + std::to_string(startvecka + 51)}));
+                     "SLUTVECKA: " + std::to_string(slutvecka)}));
     writeBytes(dir.file("liten.sal"), crlf({"R0", "R1", "R2", "R3", "R4", "R5", "R6", "R7"}));
     writeBytes(dir.file("liten.bok"), bookingFile(bookings));
 }

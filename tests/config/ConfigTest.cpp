@@ -120,17 +120,20 @@ TEST_F(SettingsEditTest, HoursAndWeeks) {
     EXPECT_EQ(settingsFields(running).slutvecka, "24"); // shown as the calendar week again
 }
 
-TEST_F(SettingsEditTest, PeriodLinesOneRuleForAll) {
+TEST_F(SettingsEditTest, PeriodLinesOneRuleForAllAndNoListLongerThanTheProgramHolds) {
     const std::string weeks = "Redigera Tivra.ini|Ange giltiga veckor f\xF6r perioden.";
-    const std::pair<std::string, std::string> cases[] = {
-        {"Datasal 36-39\r\n\r\n  15 36-37  \r\nSAL 1 12-20\r\nDatasal 36 - 39", ""},
-        {"Datasal 36-39\r\nDatasal36-39",
+    // The periods, the objects, the refusal.
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"Datasal 36-39\r\n\r\n  15 36-37  \r\nSAL 1 12-20\r\nDatasal 36 - 39", "", ""},
+        {"Datasal 36-39\r\nDatasal36-39", "",
          "Redigera Tivra.ini|Ange perioder i formen objekt startvecka-slutvecka."},
-        {"Datasal 40-36", weeks},
-        {"Datasal 53", weeks}};
-    for (const auto& [text, message] : cases) {
-        fields.perioder = text;
-        EXPECT_EQ(refusal(), message) << text;
+        {"Datasal 40-36", "", weeks},
+        {"Datasal 53", "", weeks},
+        {crlf(Lines(101, "SAL 40")), "", "Tivra.ini|H\xF6gst 100 bokningsperioder."},
+        {"", crlf(Lines(201, "OBJ")), "Tivra.ini|H\xF6gst 200 bokningsobjekt."}};
+    for (const auto& [perioder, objekt, message] : cases) {
+        fields.perioder = perioder, fields.objekt = objekt;
+        EXPECT_EQ(refusal(), message) << perioder;
     }
 }
 
@@ -158,7 +161,7 @@ TEST_F(SettingsEditTest, TakesOverWritesEveryLineAndCreatesTheBookingFile) {
     EXPECT_EQ(readBytes("boka.bok"), "Antal: 1\r\n");
 }
 
-TEST_F(SettingsEditTest, FailuresLeaveFilesWholeAndRefuseTooManyLines) {
+TEST_F(SettingsEditTest, AFailedWriteLeavesTheFilesWholeAndSaysWhich) {
     writeBytes("Tivra.ini", "SKOLA: gammal\r\n");
     fields.schema = "ny", fields.starttid = "9", fields.bokningsfil = "ny.bok";
     disk.onWrite = [](const std::string& path, std::string_view) {
@@ -171,12 +174,6 @@ TEST_F(SettingsEditTest, FailuresLeaveFilesWholeAndRefuseTooManyLines) {
     EXPECT_EQ(save(), SettingsSaved::NotWritten);
     EXPECT_EQ(messages.log().back(), "Spara Tivra.ini|Kunde inte spara Tivra.ini");
     EXPECT_EQ(readBytes("Tivra.ini"), "SKOLA: gammal\r\n");
-
-    fields.perioder = crlf(Lines(101, "SAL 40"));
-    EXPECT_EQ(refusal(), "Tivra.ini|H\xF6gst 100 bokningsperioder.");
-    fields.perioder.clear();
-    fields.objekt = crlf(Lines(201, "OBJ"));
-    EXPECT_EQ(refusal(), "Tivra.ini|H\xF6gst 200 bokningsobjekt.");
 }
 
 // The files of the timetable and the object lists.
