@@ -7,11 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <fcntl.h>
 #include <filesystem>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -51,6 +53,15 @@ inline pid_t start(const std::string& mode, const TempDir& folder, const std::ve
     std::vector<std::string> words{mode, "--dir", folder.path().string()};
     words.insert(words.end(), args.begin(), args.end());
     return startWords(words, err, env, out);
+}
+
+// Waits up to 20 seconds for a file to appear; false when it did not.
+inline bool waitFor(const std::string& path) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!std::filesystem::exists(path) && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return std::filesystem::exists(path);
 }
 
 // The exit status, or -1 when the process was killed.
