@@ -41,7 +41,7 @@ LogEntry entryFor(const Bokning& booking, int i) {
                    "dator-" + std::to_string(i % 25),
                    {},
                    {}};
-    (i % 3 == 0 ? entry.fore : entry.efter) = booking;
+    (i % 3 == 0 ? entry.before : entry.after) = booking;
     return entry;
 }
 

@@ -24,32 +24,33 @@ bool touchesWeeks(const Bokning& booking, const WeekRange& weeks, const Settings
 } // namespace
 
 const Bokning& entryBooking(const LogEntry& entry) {
-    return entry.efter.objekt.empty() ? entry.fore : entry.efter;
+    return entry.after.objekt.empty() ? entry.before : entry.after;
 }
 
 bool keeps(const HistoryFilter& filter, const LogEntry& entry, const Settings& settings) {
     const Bokning& booking = entryBooking(entry);
-    if (!filter.objekt.empty() && entry.fore.objekt != filter.objekt && entry.efter.objekt != filter.objekt) {
+    if (!filter.objekt.empty() && entry.before.objekt != filter.objekt &&
+        entry.after.objekt != filter.objekt) {
         return false;
     }
     if (filter.onlyOther && !listed(settings.bokaobjekt, booking.objekt)) {
         return false;
     }
-    if (!filter.person.empty() && entry.signatur != filter.person && entry.fore.signatur != filter.person &&
-        entry.efter.signatur != filter.person) {
+    if (!filter.person.empty() && entry.signatur != filter.person && entry.before.signatur != filter.person &&
+        entry.after.signatur != filter.person) {
         return false;
     }
-    if (!filter.since.empty() && entry.tid.compare(0, filter.since.size(), filter.since) < 0) {
+    if (!filter.since.empty() && entry.time.compare(0, filter.since.size(), filter.since) < 0) {
         return false;
     }
-    if (filter.weeks && !touchesWeeks(entry.fore, *filter.weeks, settings) &&
-        !touchesWeeks(entry.efter, *filter.weeks, settings)) {
+    if (filter.weeks && !touchesWeeks(entry.before, *filter.weeks, settings) &&
+        !touchesWeeks(entry.after, *filter.weeks, settings)) {
         return false;
     }
     if (!filter.text.empty()) {
         const std::string wanted = upper(filter.text);
         return contains(entry.signatur, wanted) || contains(booking.signatur, wanted) ||
-               contains(booking.kommentar, wanted) || contains(entry.anvandare, wanted);
+               contains(booking.kommentar, wanted) || contains(entry.user, wanted);
     }
     return true;
 }
@@ -63,13 +64,12 @@ const std::vector<std::string>& historyHeader() {
 std::vector<std::string> historyColumns(const LogEntry& entry) {
     const Bokning& b = entryBooking(entry);
     if (b.objekt.empty()) {
-        return {entry.tid, entry.handelse, "", "", "", "", entry.signatur, "", entry.anvandare, entry.dator};
+        return {entry.time, entry.event, "", "", "", "", entry.signatur, "", entry.user, entry.computer};
     }
     const long long day = static_cast<long long>(roundHalfEven(textvarde(b.dag)));
     const std::string dayName = day >= 1 && day <= 7 ? dagnamn(static_cast<int>(day)) : b.dag;
-    return {
-        entry.tid,  entry.handelse, b.objekt,        b.vecka,    dayName, b.starttid + "\x96" + endLabel(b),
-        b.signatur, b.kommentar,    entry.anvandare, entry.dator};
+    return {entry.time, entry.event, b.objekt,   b.vecka,       dayName, b.starttid + "\x96" + endLabel(b),
+            b.signatur, b.kommentar, entry.user, entry.computer};
 }
 
 std::vector<LogEntry> differenceEntries(const BookingDifference& difference) {

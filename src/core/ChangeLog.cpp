@@ -58,13 +58,13 @@ bool readEntry(std::string_view line, LogEntry& entry) {
     if (!splitTabs(line, fields) || fields.back() != ".") {
         return false;
     }
-    entry.tid.assign(fields[0]);
-    entry.handelse.assign(fields[1]);
+    entry.time.assign(fields[0]);
+    entry.event.assign(fields[1]);
     entry.signatur.assign(fields[2]);
-    entry.anvandare.assign(fields[3]);
-    entry.dator.assign(fields[4]);
-    readBooking(fields, 5, entry.fore);
-    readBooking(fields, 5 + kBookingFields, entry.efter);
+    entry.user.assign(fields[3]);
+    entry.computer.assign(fields[4]);
+    readBooking(fields, 5, entry.before);
+    readBooking(fields, 5 + kBookingFields, entry.after);
     return true;
 }
 
@@ -84,13 +84,13 @@ std::string logTime(const DateTime& time) {
 std::string logLine(const LogEntry& entry) {
     std::string line;
     line.reserve(256);
-    appendField(line, entry.tid);
-    appendField(line, entry.handelse);
+    appendField(line, entry.time);
+    appendField(line, entry.event);
     appendField(line, entry.signatur);
-    appendField(line, entry.anvandare);
-    appendField(line, entry.dator);
-    appendBooking(line, entry.fore);
-    appendBooking(line, entry.efter);
+    appendField(line, entry.user);
+    appendField(line, entry.computer);
+    appendBooking(line, entry.before);
+    appendBooking(line, entry.after);
     line += ".\r\n";
     return line;
 }

@@ -37,13 +37,13 @@ inline constexpr const char* kEventReplaced = "Filen ersatt";
 inline constexpr const char* kEventRestored = "\xC5terst\xE4llt";
 
 struct LogEntry {
-    std::string tid; // "ÅÅÅÅ-MM-DD hh:mm:ss"
-    std::string handelse;
+    std::string time; // "ÅÅÅÅ-MM-DD hh:mm:ss"
+    std::string event;
     std::string signatur; // the signature the change was made with
-    std::string anvandare;
-    std::string dator;
-    Bokning fore;  // fields 1 to 9; objekt empty when there was none
-    Bokning efter; // fields 1 to 9; objekt empty when there is none
+    std::string user;
+    std::string computer;
+    Bokning before; // fields 1 to 9; objekt empty when there was none
+    Bokning after;  // fields 1 to 9; objekt empty when there is none
 };
 
 // The time as an entry's TID.

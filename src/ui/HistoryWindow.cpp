@@ -52,11 +52,10 @@ class HistoryWindow::Lines : public QAbstractTableModel {
 };
 
 bool restorable(const LogEntry& entry) {
-    if (entry.fore.objekt.empty()) {
+    if (entry.before.objekt.empty()) {
         return false;
     }
-    return entry.handelse == kEventCancelled || entry.handelse == kEventEdited ||
-           entry.handelse == kEventGone;
+    return entry.event == kEventCancelled || entry.event == kEventEdited || entry.event == kEventGone;
 }
 
 HistoryWindow::HistoryWindow(const std::string& objekt, const Settings& settings, Source source,
@@ -159,7 +158,7 @@ void HistoryWindow::restoreChosen() {
     if (entry == nullptr || !restorable(*entry)) {
         return;
     }
-    const Bokning booking = entry->fore;
+    const Bokning booking = entry->before;
     if (source_.restore(booking)) {
         reload();
     }

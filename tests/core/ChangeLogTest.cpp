@@ -16,7 +16,7 @@ const std::string kNoBooking = "\t\t\t\t\t\t\t\t\t";
 
 LogEntry cancelled(const std::string& tid) {
     LogEntry entry{tid, "Avbokat", "AB", "anna", "dator-7", {}, {}};
-    entry.fore = {"AB", "Prov", "60", "2", "10.00", "SAL 1", "", "36-38", "", ""};
+    entry.before = {"AB", "Prov", "60", "2", "10.00", "SAL 1", "", "36-38", "", ""};
     return entry;
 }
 
@@ -41,8 +41,8 @@ TEST(ChangeLogTest, AFirstEntryCreatesTheLogWithItsHeaderAndLaterOnesFollowOneLi
     const std::string booking = dir.file("demo.bok");
     // Given a user and host name with control characters, which a line cannot hold.
     LogEntry odd = cancelled("2025-03-04 12:00:01");
-    odd.anvandare = "anna\tb";
-    odd.dator = "dator\r\n7";
+    odd.user = "anna\tb";
+    odd.computer = "dator\r\n7";
     EXPECT_EQ(appendToLog(booking, cancelled("2025-03-04 12:00:00"), disk), "");
     EXPECT_EQ(appendToLog(booking, odd, disk), "");
     std::string second = kCancelledLine;
@@ -51,9 +51,9 @@ TEST(ChangeLogTest, AFirstEntryCreatesTheLogWithItsHeaderAndLaterOnesFollowOneLi
     EXPECT_EQ(readBytes(dir.file("demo.logg")), kHeader + kCancelledLine + second);
     LogContent read = readLogFile(dir.file("demo.logg"), disk);
     ASSERT_EQ(read.entries.size(), 2U);
-    EXPECT_EQ(read.entries[1].anvandare, "anna b");
-    EXPECT_EQ(read.entries[0].fore.vecka, "36-38");
-    EXPECT_EQ(read.entries[0].efter.objekt, "");
+    EXPECT_EQ(read.entries[1].user, "anna b");
+    EXPECT_EQ(read.entries[0].before.vecka, "36-38");
+    EXPECT_EQ(read.entries[0].after.objekt, "");
 }
 
 TEST(ChangeLogTest, ATornLastLineIsSkippedAndTheNextEntryStartsALineOfItsOwn) {

@@ -55,8 +55,8 @@ TEST(BookCommand, SixteenCopiesReachingOneFileByTwoPathsKeepAndLogExactlyTheBook
     std::set<std::string> logged;
     const LogContent log = readLogBytes(readBytes(dir.file("liten.logg")));
     for (const LogEntry& e : log.entries) {
-        EXPECT_EQ(e.handelse + e.signatur, "Bokat" + e.efter.signatur);
-        logged.insert(key(e.efter));
+        EXPECT_EQ(e.event + e.signatur, "Bokat" + e.after.signatur);
+        logged.insert(key(e.after));
     }
     EXPECT_EQ(std::tuple(log.error, log.entries.size(), logged.size()), std::tuple("", 80U, 80U));
     for (const Row& b : made) {
@@ -155,8 +155,8 @@ TEST(CancelCommand, AWriterKilledAtAnyMomentNeverTearsTheFileAndLeavesNoLockInTh
     EXPECT_EQ(log.error, "");
     ASSERT_FALSE(log.entries.empty());
     EXPECT_LE(log.entries.size(), static_cast<std::size_t>(changed) + 2);
-    EXPECT_EQ(log.entries.back().efter.signatur, "SIST");
-    EXPECT_EQ(log.entries.back().handelse, "Bokat");
+    EXPECT_EQ(log.entries.back().after.signatur, "SIST");
+    EXPECT_EQ(log.entries.back().event, "Bokat");
 }
 
 } // namespace
