@@ -2,11 +2,9 @@
 // them, narrowed by a text, and "Återställ" putting a removed booking back.
 #include "ui/HistoryWindow.h"
 #include "StartedWindow.h"
-#include "core/ChangeLog.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
-#include <QItemSelectionModel>
 #include <QTableView>
 
 namespace tivra::test {
@@ -78,12 +76,6 @@ TEST(HistoryWindow, ListsTheObjectsChangesNewestFirstAndRestoresARemovedBooking)
     EXPECT_EQ(table->model()->rowCount(), 5);
     EXPECT_EQ(fromQString(w.child<QLabel>("statusText")->text()).value_or("?").substr(0, 14),
               "\xC5terst\xE4llt B14");
-
-    // Again: its time is taken now, by itself.
-    table->selectRow(1);
-    w.click("restoreButton", history);
-    EXPECT_EQ(w.messages.log(), std::vector<std::string>{"Boka|Angiven tid redan bokad vecka 40."});
-    EXPECT_EQ(w.file(), bookingFile({mote, prov}));
 }
 
 // "Jämför med säkerhetskopia" lists what a day backup holds that the file no longer does,
