@@ -23,16 +23,13 @@ std::string logLine(const std::string& tid, const std::string& event, const Row&
 // The table's lines as "event object week day time signature comment user", joined by "|".
 std::string lines(QTableView* table) {
     QAbstractItemModel* model = table->model();
-    std::string out;
-    for (int r = 0; r < model->rowCount(); ++r) {
-        std::string line;
-        for (int c : {1, 2, 3, 4, 5, 6, 7, 8}) {
-            line +=
-                (line.empty() ? "" : " ") + fromQString(model->index(r, c).data().toString()).value_or("?");
+    return StartedWindow::join(std::views::iota(0, model->rowCount()), [model](int r) {
+        QStringList cells;
+        for (int c = 1; c <= 8; ++c) {
+            cells << model->index(r, c).data().toString();
         }
-        out += (out.empty() ? "" : "|") + line;
-    }
-    return out;
+        return cells.join(QLatin1Char(' '));
+    });
 }
 
 TEST(HistoryWindow, ListsTheObjectsChangesNewestFirstAndRestoresARemovedBooking) {

@@ -345,15 +345,8 @@ TEST(SettingsDialog, ShowsBrowsesSavesAndCancelsAndEachHelpShowsItsOwnText) {
         w.click("Command4", dialog);
         return seen;
     };
-    const std::string printHelp = helpOf(w.print());
-    EXPECT_EQ(printHelp, "Skriv ut|" + fromQString(toDisplay(printHelpText())).value_or(""));
-    // The help tells of the window's newer parts.
-    const std::string help =
-        fromQString(w.child<QLabel>("Label6", w.child<QWidget>("Form3"))->text()).value_or("?") + printHelp;
-    for (const char* told : {"Lediga salar\n", "Exportera\n", "Spara som PDF\n", "F\xF6rhandsgranska\n",
-                             "Vecko\xF6versikt\n", "Page Up", "Ctrl+O", "Ctrl+P", "Statusraden"}) {
-        EXPECT_NE(help.find(told), std::string::npos) << told;
-    }
+    EXPECT_EQ(helpOf(w.print()), "Skriv ut|" + fromQString(toDisplay(printHelpText())).value_or(""));
+    EXPECT_EQ(w.child<QLabel>("Label6", w.child<QWidget>("Form3"))->text(), toDisplay(bookingText()));
     EXPECT_EQ(helpOf(w.settings()), "Tivra.ini|" + fromQString(toDisplay(settingsHelpText())).value_or(""));
     w.open("help_om");
     EXPECT_EQ(w.messages.log().back(),

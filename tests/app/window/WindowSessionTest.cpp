@@ -165,7 +165,6 @@ TEST(WindowStart, TheFirstStartChoosesTheSchoolsFolderByDefaultAndRemembersIt) {
             auto* box = qobject_cast<QMessageBox*>(w);
             ASSERT_NE(box, nullptr);
             EXPECT_EQ(box->defaultButton()->text(), toQString("V\xE4lj mapp..."));
-            EXPECT_TRUE(box->text().contains(toQString("(din IT-ansvarige vet var)")));
             QTest::keyClick(box, Qt::Key_Return);
         });
         modal.answers.push_back(chooseIn(qs(home.dir.path() / "skolan")));
