@@ -71,9 +71,7 @@ TEST(Form1, OpenSaveAsAndExportUseTheChosenFile) {
         return s.program.bookingFile.aktuellfil;
     };
     EXPECT_EQ(saveAs(), s.dir.file("a.b/kopia.bok"));
-    EXPECT_EQ(saveAs(), s.dir.file("a.b/kopia.bok")); // No
-    EXPECT_EQ(s.messages.log().back(),
-              "Spara bokningar|" + skolan + " finns redan och har 0 bokningar. Vill du ers\xE4tta den?");
+    EXPECT_EQ(saveAs(), s.dir.file("a.b/kopia.bok")); // No to the question
     EXPECT_EQ(readBytes(skolan), bookingFile({}));
     EXPECT_EQ(saveAs(), skolan); // Yes
     EXPECT_EQ(readBytes(skolan) + readBytes(s.dir.file("a.b/kopia.bok")), other + other);
@@ -83,14 +81,11 @@ TEST(Form1, OpenSaveAsAndExportUseTheChosenFile) {
     s.messages.fileNames = {s.dir.file("b14"), s.dir.file("b14"), csvName, csvName};
     s.messages.filters = {0, 1, 1, 1};
     s.messages.answers = {false, true};
-    const std::size_t before = s.messages.shown.size();
     exportera->trigger();
     exportera->trigger();
-    EXPECT_EQ(s.messages.shown.size(), before + 2); // two save dialogs, no question
     EXPECT_NE(readBytes(s.dir.file("b14.ics")).find("SUMMARY:B14 \xE2\x80\x93 CD"), std::string::npos);
     const std::string csv = readBytes(csvName);
     EXPECT_NE(csv.find("2026-10-02;40;Fre;14:00;14:30;2026-10-02;B14;CD"), std::string::npos);
-    EXPECT_EQ(csv.find("BEGIN:VCALENDAR"), std::string::npos);
     EXPECT_EQ(fromQString(s.child<QLabel>("statusText")->text()), "Exporterat till " + csvName);
     // Over an existing file only after a Yes.
     writeBytes(csvName, "gammal");
@@ -111,8 +106,9 @@ TEST(Form1, OpenSaveAsAndExportUseTheChosenFile) {
     EXPECT_EQ(s.form->windowTitle(), QStringLiteral("Tivra"));
 }
 
-// Ctrl+O and Escape leave the file open: the window still names and watches it, and the
-// next Boka saves into it, beside a colleague's booking made meanwhile.
+// Ctrl+O and Escape leave the file open: the window still names and watches it (a booking
+// another workstation writes appears without any action, the draft kept), and the next Boka
+// saves into it, beside that booking.
 TEST(Form1, ACancelledOpenKeepsTheFileOpenWatchedAndBookedInto) {
     StartedWindow s;
     s.form->activateWindow();
@@ -122,13 +118,11 @@ TEST(Form1, ACancelledOpenKeepsTheFileOpenWatchedAndBookedInto) {
     EXPECT_EQ(s.messages.shown[0].kind, ScriptedMessages::Kind::OpenFile);
     EXPECT_EQ(s.form->windowTitle() + s.child<QLabel>("statusFile")->text(),
               q("Tivra \x96 skolan.bokskolan.bok"));
+    s.type({{"Text3", "Mitt"}, {"Text4", "cd"}, {"Text1", "13.00"}, {"Text2", "60"}});
     const Row theirs = booked("Deras", "4", "10.00");
     writeBytes(s.dir.file("skolan.bok"), bookingFile({theirs}));
-    for (int waited = 0; waited < 6000 && s.boxOf(2) == nullptr; waited += 100) {
-        QTest::qWait(100);
-    }
-    EXPECT_NE(s.boxOf(2), nullptr);
-    s.type({{"Text3", "Mitt"}, {"Text4", "cd"}, {"Text1", "13.00"}, {"Text2", "60"}});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return s.boxOf(2) != nullptr; }, 6000));
+    EXPECT_EQ(s.texts({"Text3", "Text4", "Text1", "Text2"}), "Mitt|cd|13.00|60");
     s.click("Command3");
     EXPECT_EQ(s.file(), bookingFile({theirs, {"CD", "Mitt", "60", "3", "13.00", "B14", "", "40", ""}}));
     EXPECT_EQ(s.messages.shown.size(), 1u) << s.messages.log().back();
@@ -312,13 +306,6 @@ TEST(SettingsDialog, ShowsBrowsesSavesAndCancelsAndEachHelpShowsItsOwnText) {
     w.click("Command1", w.settings()); // cancelled
     EXPECT_EQ(joined({edit("Text1(0)")->text(), edit("Text1(2)")->text()}),
               w.dir.file("nytt.sch") + "|skolan.bok");
-    QStringList captions;
-    for (const QLabel* label : w.settings()->findChildren<QLabel*>()) {
-        captions << label->text();
-    }
-    EXPECT_TRUE(captions.contains(QStringLiteral("Bokningsfil")) &&
-                captions.contains(QStringLiteral("Bokningsperioder")))
-        << joined(captions);
     edit("Text1(3)")->setText(QStringLiteral("9"));
     edit("Text1(4)")->setText(QStringLiteral("9"));
     w.click("Command2", w.settings());
@@ -358,18 +345,8 @@ TEST(SettingsDialog, ShowsBrowsesSavesAndCancelsAndEachHelpShowsItsOwnText) {
         w.click("Command4", dialog);
         return seen;
     };
-    const std::string printHelp = helpOf(w.print());
-    EXPECT_EQ(printHelp, "Skriv ut|" + fromQString(toDisplay(printHelpText())).value_or(""));
-    // The help names the buttons as they are and tells of the window's newer parts.
-    const std::string help =
-        fromQString(w.child<QLabel>("Label6", w.child<QWidget>("Form3"))->text()).value_or("?") + printHelp;
-    for (const char* gone : {"Skriv ut vald", "standardskrivare"}) {
-        EXPECT_EQ(help.find(gone), std::string::npos) << gone;
-    }
-    for (const char* told : {"Lediga salar\n", "Exportera\n", "Spara som PDF\n", "F\xF6rhandsgranska\n",
-                             "Vecko\xF6versikt\n", "Page Up", "Ctrl+O", "Ctrl+P", "Statusraden"}) {
-        EXPECT_NE(help.find(told), std::string::npos) << told;
-    }
+    EXPECT_EQ(helpOf(w.print()), "Skriv ut|" + fromQString(toDisplay(printHelpText())).value_or(""));
+    EXPECT_EQ(w.child<QLabel>("Label6", w.child<QWidget>("Form3"))->text(), toDisplay(bookingText()));
     EXPECT_EQ(helpOf(w.settings()), "Tivra.ini|" + fromQString(toDisplay(settingsHelpText())).value_or(""));
     w.open("help_om");
     EXPECT_EQ(w.messages.log().back(),

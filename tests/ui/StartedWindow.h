@@ -4,6 +4,7 @@
 // the pointer through the window).
 #include "gui/Convert.h"
 #include "support/Fakes.h"
+#include "support/InFolder.h"
 #include "support/Rows.h"
 #include "ui/Form1.h"
 #include "ui/GridBox.h"
@@ -75,20 +76,15 @@ inline void keys(QWidget* w, const QString& text) {
 }
 
 // Start-up reads its files from the current folder: the window lives in its own folder,
-// and the test goes back to the one it came from at the end.
+// and the test goes back to the one it came from once the window is gone.
 struct StartedWindow {
     explicit StartedWindow(const Files& files = school(), Date today = kWeek40) : clock(today) {
         for (const auto& [name, bytes] : files) {
             writeBytes(dir.file(name), bytes);
         }
-        std::filesystem::current_path(dir.path());
         form = std::make_unique<Form1>(program, platform);
         form->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    }
-    ~StartedWindow() {
-        form.reset();
-        std::filesystem::current_path(saved);
     }
 
     template <typename T> T* child(const char* name, QObject* in = nullptr) const {
@@ -193,8 +189,8 @@ struct StartedWindow {
         release(to);
     }
 
-    std::filesystem::path saved = std::filesystem::current_path();
     TempDir dir;
+    InFolder inDir{dir.path()};
     Program program;
     RealDisk disk;
     FixedClock clock;

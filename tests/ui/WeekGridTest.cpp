@@ -2,7 +2,6 @@
 // and redraws, the details line, and the window's layout. The rules behind them (geometry,
 // views, weeks, the pool of boxes) are tested below the window; here the window must
 // follow them.
-#include "gui/Twips.h"
 #include "ui/StartedWindow.h"
 
 #include <QAbstractButton>
@@ -63,17 +62,6 @@ TEST(WeekGrid, BoxesGoWhereTheLayoutPutsThemAndFollowTheFile) {
     QLabel* last = s.child<QLabel>("hour(16)");
     EXPECT_TRUE(last->isVisible() && !s.child<QLabel>("hour(17)")->isVisible());
     EXPECT_NEAR(last->geometry().center().y(), after.bottom(), 2);
-    // A booking another workstation writes appears without any action, the draft kept.
-    s.type("Text3", "Mitt utkast");
-    std::vector<Row> more = kThree;
-    more.push_back(booked("", "4", "10.00"));
-    writeBytes(s.dir.file("skolan.bok"), bookingFile(more));
-    for (int waited = 0; waited < 6000 && s.boxOf(5) == nullptr; waited += 100) {
-        QTest::qWait(100);
-    }
-    EXPECT_NE(s.boxOf(5), nullptr);
-    EXPECT_EQ(s.text("Text3"), QStringLiteral("Mitt utkast"));
-    EXPECT_TRUE(s.messages.shown.empty());
     // With weekends, seven days show, Saturday's booking too, and still nothing overlaps.
     StartedWindow weekend(school(kThree, "1"));
     expectNothingOverlaps(weekend);

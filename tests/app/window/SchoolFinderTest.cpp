@@ -21,38 +21,25 @@ QString qs(const std::filesystem::path& p) {
 }
 
 // An environment variable set for one test, as it was afterwards.
-class EnvVar {
-  public:
-    EnvVar(const char* name, const QString& value)
-        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
-        qputenv(name, value.toUtf8());
+struct EnvVar {
+    EnvVar(const char* variable, const QString& value) : name(variable), old(qgetenv(variable)) {
+        qputenv(variable, value.toUtf8());
     }
-    ~EnvVar() {
-        if (had_) {
-            qputenv(name_, old_);
-        } else {
-            qunsetenv(name_);
-        }
-    }
-
-  private:
-    const char* name_;
-    QByteArray old_;
-    bool had_;
+    ~EnvVar() { old.isNull() ? qunsetenv(name) : qputenv(name, old); }
+    const char* name;
+    QByteArray old; // null when it was not set
 };
 
 // A folder of folders, each one a school (a Tivra.ini in it) and some tivra.conf files.
 struct Places {
     Places() {
-        for (const char* name : {"named", "env", "mine", "computer", "other", "here", "config"}) {
+        for (const char* name : {"named", "env", "mine", "computer", "other", "here", "config", "xdg1/tivra",
+                                 "xdg2/tivra", "xdg3/tivra"}) {
             std::filesystem::create_directories(dir.path() / name);
         }
         for (const char* name : {"named", "env", "computer", "other", "here", "config"}) {
             writeBytes(dir.file(std::string(name) + "/Tivra.ini"), "BOKNINGSFIL: a.bok\r\n");
         }
-        std::filesystem::create_directories(dir.path() / "xdg1/tivra");
-        std::filesystem::create_directories(dir.path() / "xdg2/tivra");
-        std::filesystem::create_directories(dir.path() / "xdg3/tivra");
         // The first file on the path sets nothing: the next one that does wins.
         writeBytes(dir.file("xdg1/tivra/tivra.conf"), "# nothing set here\n");
         writeBytes(dir.file("xdg2/tivra/tivra.conf"), "skolmapp=" + dir.file("computer") + "\n");

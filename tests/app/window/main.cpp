@@ -1,13 +1,2 @@
-// The window's start on its school needs one QApplication for the whole run, on a platform
-// without a display unless the caller chose another.
-#include <QApplication>
-#include <gtest/gtest.h>
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+// The same main as the widget tests: one QApplication, offscreen unless chosen.
+#include "ui/main.cpp"
