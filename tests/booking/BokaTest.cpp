@@ -9,32 +9,27 @@ namespace tivra::test {
 namespace {
 
 TEST_F(BokaTest, EveryFieldRefusalHasItsMessageAndTouchesNothing) {
-    auto with = [](auto change) {
-        BookingFields f = fields();
-        change(f);
-        return f;
-    };
     const std::string badTime = "Skriv tiden i formen 9.00.";
     const std::string badLength = "Ange bokningstidens l\xE4ngd i minuter.";
     const std::string control =
         "Signatur och kommentar f\xE5r inte inneh\xE5lla radbrytningar eller andra styrtecken.";
+    constexpr ViewKind S = ViewKind::Salar, A = ViewKind::Annat;
     program.selection.valdvecka = 21; // after DATORSAL's period
     const std::pair<BookingFields, std::string> cases[] = {
-        {fields("10.00", "60", "SAL 3"), "V\xE4lj sal."},
-        {with([](BookingFields& f) { f.viewKind = ViewKind::Annat; }), "V\xE4lj bokningsobjekt."},
-        {with([](BookingFields& f) { f.viewKind = ViewKind::Personal; }), "V\xE4lj sal eller annat objekt."},
-        {with([](BookingFields& f) { f.viewKind = ViewKind::Annat, f.objekt = "datorsal"; }),
-         "DATORSAL kan bara bokas veckorna 12-20."},
-        {fields("  "), "Ange starttid f\xF6r bokningen."},
-        {fields("9.0"), badTime},
-        {fields("24.30"), badTime},
-        {fields("10.56"), badTime},
-        {fields("10.00", "4"), badLength},
-        {fields("10.00", "1441"), badLength},
-        {with([](BookingFields& f) { f.signatur = "   "; }), "Skriv din signatur."},
-        {with([](BookingFields& f) { f.valddag = 0; }), "V\xE4lj dag."},
-        {with([](BookingFields& f) { f.kommentar = "a\nb"; }), control},
-        {with([](BookingFields& f) { f.signatur = "A\tB"; }), control},
+        {{"SAL 3", S, 2, "10.00", "60", "", "abc"}, "V\xE4lj sal."},
+        {{"SAL 1", A, 2, "10.00", "60", "", "abc"}, "V\xE4lj bokningsobjekt."},
+        {{"SAL 1", ViewKind::Personal, 2, "10.00", "60", "", "abc"}, "V\xE4lj sal eller annat objekt."},
+        {{"datorsal", A, 2, "10.00", "60", "", "abc"}, "DATORSAL kan bara bokas veckorna 12-20."},
+        {{"SAL 1", S, 2, "  ", "60", "", "abc"}, "Ange starttid f\xF6r bokningen."},
+        {{"SAL 1", S, 2, "9.0", "60", "", "abc"}, badTime},
+        {{"SAL 1", S, 2, "24.30", "60", "", "abc"}, badTime},
+        {{"SAL 1", S, 2, "10.56", "60", "", "abc"}, badTime},
+        {{"SAL 1", S, 2, "10.00", "4", "", "abc"}, badLength},
+        {{"SAL 1", S, 2, "10.00", "1441", "", "abc"}, badLength},
+        {{"SAL 1", S, 2, "10.00", "60", "", "   "}, "Skriv din signatur."},
+        {{"SAL 1", S, 0, "10.00", "60", "", "abc"}, "V\xE4lj dag."},
+        {{"SAL 1", S, 2, "10.00", "60", "a\nb", "abc"}, control},
+        {{"SAL 1", S, 2, "10.00", "60", "", "A\tB"}, control},
     };
     const std::string before = file();
     for (const auto& [f, message] : cases) {
@@ -42,7 +37,7 @@ TEST_F(BokaTest, EveryFieldRefusalHasItsMessageAndTouchesNothing) {
     }
     // DEL and the bytes the code page leaves without a letter are control characters too.
     for (char c : std::string_view("\x7F\x81\x8D\x8F\x90\x9D")) {
-        EXPECT_EQ(said(book(with([c](BookingFields& f) { f.kommentar = std::string("Prov") + c; }))),
+        EXPECT_EQ(said(book({"SAL 1", S, 2, "10.00", "60", std::string("Prov") + c, "abc"})),
                   "Refused: Boka|" + control)
             << static_cast<int>(static_cast<unsigned char>(c));
     }
