@@ -27,8 +27,7 @@ class AvbokaTest : public BokaTest {
 // All weeks of a booking go at once, so the question names them as the week grid counts
 // them, with the booking's object, day and time; nothing is locked before the answer.
 TEST_F(AvbokaTest, TheCancelQuestionNamesTheBookingAndEveryWeekOfIt) {
-    program.settings.startvecka = 34;
-    program.settings.slutvecka = 76;
+    schoolYear();
     use({a, b, booked("AB", "KAMERA", "5", "13.00", "47", "50-54"),
          booked("AB", "SAL 12", "7", "09.05", "90", "57")});
     const std::string before = file();
@@ -118,23 +117,21 @@ TEST_F(AvbokaTest, AnEditKeepsTheBookingsWeeksAndIsCheckedInEachOfThem) {
     std::optional<Bokning> original = edit(2);
     ASSERT_TRUE(original);
     messages.shown.clear();
-    auto replace = [&](const char* start, const char* objekt = "SAL 1", ViewKind viewKind = ViewKind::Salar) {
-        BookingFields f = fields(start, "60", objekt);
-        f.viewKind = viewKind;
+    auto replace = [&](BookingFields f) {
         f.kommentar = "Prov";
         return said(boka(program, f, env, original));
     };
 
-    EXPECT_EQ(replace("12.30"), "Refused: Boka|Angiven tid redan bokad vecka 20.");
+    EXPECT_EQ(replace(fields("12.30")), "Refused: Boka|Angiven tid redan bokad vecka 20.");
     messages.answers = {false};
-    EXPECT_EQ(replace("14.30"), std::string("Declined: Boka|") + kLessonQuestion);
-    EXPECT_EQ(replace("12.00", "DATORSAL", ViewKind::Annat),
+    EXPECT_EQ(replace(fields("14.30")), std::string("Declined: Boka|") + kLessonQuestion);
+    EXPECT_EQ(replace({"DATORSAL", ViewKind::Annat, 2, "12.00", "60", "", "abc"}),
               "Refused: Boka|DATORSAL kan bara bokas veckorna 12-20.");
     EXPECT_EQ(file(), before);
 
     // Only the comment changed: the same weeks, even with another week shown.
     program.selection.valdvecka = 30;
-    EXPECT_EQ(replace("12.00"), "Saved");
+    EXPECT_EQ(replace(fields("12.00")), "Saved");
     EXPECT_EQ(file(), bookingFile({later, {"ABC", "Prov", "60", "2", "12.00", "SAL 1", "", "19-21"}}));
 
     // A damaged week field reaching far past the school year is checked within it, at once.
@@ -142,7 +139,7 @@ TEST_F(AvbokaTest, AnEditKeepsTheBookingsWeeksAndIsCheckedInEachOfThem) {
     original = edit(2);
     ASSERT_TRUE(original);
     messages.shown.clear();
-    EXPECT_EQ(replace("12.00"), "Saved");
+    EXPECT_EQ(replace(fields("12.00")), "Saved");
 }
 
 class FleraVeckorTest : public BokaTest {
@@ -151,10 +148,6 @@ class FleraVeckorTest : public BokaTest {
     std::string extend(int valdrad, const std::string& answer) {
         messages.inputs = {answer};
         return said(fleraVeckor(program, valdrad, env));
-    }
-    void schoolYear() {
-        program.settings.startvecka = 34;
-        program.settings.slutvecka = 76;
     }
     // The weeks question, and the answer it offers.
     static std::string asked(const std::string& offered) {

@@ -82,6 +82,12 @@ class BokaTest : public PlatformFixture {
             LoadResult::Loaded);
     }
 
+    // A school year from week 34 to week 24 of the next calendar year.
+    void schoolYear() {
+        program.settings.startvecka = 34;
+        program.settings.slutvecka = 76;
+    }
+
     // A lesson row: rooms, teachers, weeks as the timetable gives them.
     void addLesson(const std::string& rooms, const std::string& start, const std::string& langd,
                    const std::string& veckor = "") {

@@ -24,19 +24,8 @@ const std::string kCancelledLine = "2025-03-04 12:00:00\tAvbokat\tAB\tanna\tdato
                                    "AB\tProv\t60\t2\t10.00\tSAL 1\t\t36-38\t\t" +
                                    kNoBooking + ".\r\n";
 
-TEST(ChangeLogTest, NamesTheLogAfterTheBookingFile) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"/skola/demo.bok", "/skola/demo.logg"},
-        {"C:\\Bok.v2\\Bokningar", "C:\\Bok.v2\\Bokningar.logg"},
-        {"\\\\server\\dela\\bok\\Sal\xC5.BOK", "\\\\server\\dela\\bok\\Sal\xC5.logg"},
-    };
-    for (const auto& [booking, log] : cases) {
-        EXPECT_EQ(logFileName(booking), log) << booking;
-    }
-}
-
 // The log of demo.bok in a fresh folder, on a disk a test can make fail.
-class ChangeLogFile : public ::testing::Test {
+class ChangeLogTest : public ::testing::Test {
   protected:
     TempDir dir;
     FaultyDisk disk;
@@ -47,7 +36,18 @@ class ChangeLogFile : public ::testing::Test {
     }
 };
 
-TEST_F(ChangeLogFile, AFirstEntryCreatesTheLogWithItsHeaderAndLaterOnesFollowOneLineEach) {
+TEST_F(ChangeLogTest, NamesTheLogAfterTheBookingFile) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"/skola/demo.bok", "/skola/demo.logg"},
+        {"C:\\Bok.v2\\Bokningar", "C:\\Bok.v2\\Bokningar.logg"},
+        {"\\\\server\\dela\\bok\\Sal\xC5.BOK", "\\\\server\\dela\\bok\\Sal\xC5.logg"},
+    };
+    for (const auto& [booking, log] : cases) {
+        EXPECT_EQ(logFileName(booking), log) << booking;
+    }
+}
+
+TEST_F(ChangeLogTest, AFirstEntryCreatesTheLogWithItsHeaderAndLaterOnesFollowOneLineEach) {
     // Given a user and host name with control characters, which a line cannot hold.
     LogEntry odd = cancelled("2025-03-04 12:00:01");
     odd.anvandare = "anna\tb";
@@ -65,7 +65,7 @@ TEST_F(ChangeLogFile, AFirstEntryCreatesTheLogWithItsHeaderAndLaterOnesFollowOne
     EXPECT_EQ(read.entries[0].efter.objekt, "");
 }
 
-TEST_F(ChangeLogFile, ATornLastLineIsSkippedAndTheNextEntryStartsALineOfItsOwn) {
+TEST_F(ChangeLogTest, ATornLastLineIsSkippedAndTheNextEntryStartsALineOfItsOwn) {
     // Given writers killed after part of a line, and between its CR and LF.
     for (const std::string& torn : {std::string("2025-03-04 11:00:00\tBok"), kCancelledLine.substr(0, 60),
                                     kCancelledLine.substr(0, kCancelledLine.size() - 1)}) {
@@ -79,7 +79,7 @@ TEST_F(ChangeLogFile, ATornLastLineIsSkippedAndTheNextEntryStartsALineOfItsOwn) 
     }
 }
 
-TEST_F(ChangeLogFile, ALogOverTenMegabytesBecomesTheOnePreviousAtTheNextChange) {
+TEST_F(ChangeLogTest, ALogOverTenMegabytesBecomesTheOnePreviousAtTheNextChange) {
     writeBytes(log + ".1", "the one before");
     std::string big = kHeader;
     while (big.size() <= 10 * 1024 * 1024) {
@@ -97,14 +97,14 @@ TEST_F(ChangeLogFile, ALogOverTenMegabytesBecomesTheOnePreviousAtTheNextChange) 
 }
 
 // A log that cannot be made at all is told by the change that wrote it (ChangeLogEntriesTest).
-TEST_F(ChangeLogFile, AnEntryThatCannotBeAddedSaysWhyAndLeavesTheLogAsItWas) {
+TEST_F(ChangeLogTest, AnEntryThatCannotBeAddedSaysWhyAndLeavesTheLogAsItWas) {
     EXPECT_EQ(append(), "");
     disk.onAppend = [](const std::string&) { return std::make_error_code(std::errc::no_space_on_device); };
     EXPECT_EQ(append(), "Disken \xE4r full.");
     EXPECT_EQ(readBytes(log), kHeader + kCancelledLine);
 }
 
-TEST(ChangeLogTest, ALogOfAnotherFormatOrVersionIsAClearErrorWithNoEntries) {
+TEST_F(ChangeLogTest, ALogOfAnotherFormatOrVersionIsAClearErrorWithNoEntries) {
     const std::pair<std::string, std::string> cases[] = {
         {"TIVRA-LOGG 2\r\n" + kCancelledLine,
          "\xC4ndringsloggen \xE4r av en ok\xE4nd version (TIVRA-LOGG 2). Den kan l\xE4sas av en nyare "
