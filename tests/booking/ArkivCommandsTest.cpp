@@ -10,10 +10,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-Row booking(const char* signature) {
-    return {signature, "", "60", "2", "10.00", "B14", "", "40", ""};
-}
-
 // Replacing a booking file, by whatever path, asks with its number of bookings (No being
 // the default) and first keeps a copy of it, named after it and the moment of the replace,
 // in the backup folder or beside it; with no copy nothing is replaced.
@@ -23,8 +19,8 @@ TEST_F(ArkivSaveas, ReplacingABookingFileAsksWithItsBookingsAndKeepsACopyFirst) 
     InFolder inside(dir.path());
     fs::create_directory("backup");
     fs::create_directory("sub");
-    const std::string ours = bookingFile({booking("AB")});
-    const std::string theirs = bookingFile({booking("CD"), booking("EF"), booking("GH")});
+    const std::string ours = bookingFile({{.signatur = "AB"}});
+    const std::string theirs = bookingFile({{.signatur = "CD"}, {.signatur = "EF"}, {.signatur = "GH"}});
     writeBytes("skolan.bok", ours);
     writeBytes("annan.bok", theirs);
     clock.date = {2026, 12, 7};

@@ -55,13 +55,12 @@ TEST_F(BokaTest, TheStartIsRoundedToTheSlotAndTheFieldsAreStoredTrimmed) {
     program.selection.valdvecka = 57;
     std::vector<Row> stored;
     for (const auto& [start, langd, starttid, storedLength] : cases) {
-        BookingFields f = fields(start, langd, "sal 1");
-        f.valddag = static_cast<int>(stored.size()) + 1;
-        f.signatur = " abc ";
-        f.kommentar = " Prov i Fysik ";
-        ASSERT_EQ(book(f), ChangeResult::Saved) << start;
+        const int day = static_cast<int>(stored.size()) + 1;
+        ASSERT_EQ(book({"sal 1", ViewKind::Salar, day, start, langd, " Prov i Fysik ", " abc "}),
+                  ChangeResult::Saved)
+            << start;
         stored.push_back(
-            {"ABC", "Prov i Fysik", storedLength, std::to_string(f.valddag), starttid, "SAL 1", "", "57"});
+            {"ABC", "Prov i Fysik", storedLength, std::to_string(day), starttid, "SAL 1", "", "57"});
     }
     EXPECT_TRUE(messages.shown.empty()) << messages.log().front();
     EXPECT_EQ(file(), bookingFile(stored));
