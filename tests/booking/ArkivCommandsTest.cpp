@@ -1,48 +1,34 @@
 // "Spara som" over a booking file that exists: what it asks, and the copy it keeps first.
 // The menu's wiring is tested on the window (MenusAndDialogsTest).
 #include "booking/ArkivCommands.h"
+#include "core/BookingFixture.h"
 #include "core/ChangeLog.h"
-#include "support/Fakes.h"
 #include "support/InFolder.h"
-#include "support/Rows.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <string>
 
 namespace tivra::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-Row booking(const char* signature) {
-    return {signature, "", "60", "2", "10.00", "B14", "", "40", ""};
-}
-
 // Replacing a booking file, by whatever path, asks with its number of bookings (No being
 // the default) and first keeps a copy of it, named after it and the moment of the replace,
 // in the backup folder or beside it; with no copy nothing is replaced.
-TEST(ArkivSaveas, ReplacingABookingFileAsksWithItsBookingsAndKeepsACopyFirst) {
-    TempDir dir;
+using ArkivSaveas = BookingFixture;
+
+TEST_F(ArkivSaveas, ReplacingABookingFileAsksWithItsBookingsAndKeepsACopyFirst) {
     InFolder inside(dir.path());
     fs::create_directory("backup");
     fs::create_directory("sub");
-    const std::string ours = bookingFile({booking("AB")});
-    const std::string theirs = bookingFile({booking("CD"), booking("EF"), booking("GH")});
+    const std::string ours = bookingFile({{.signatur = "AB"}});
+    const std::string theirs = bookingFile({{.signatur = "CD"}, {.signatur = "EF"}, {.signatur = "GH"}});
     writeBytes("skolan.bok", ours);
     writeBytes("annan.bok", theirs);
-    RealDisk disk;
-    FixedClock clock(Date{2026, 12, 7});
+    clock.date = {2026, 12, 7};
     clock.hour = 14;
     clock.minute = 25;
     clock.second = 1;
-    ScriptedMessages messages;
-    Platform platform{disk, clock, messages};
-    BookingTable table;
-    BookingFileState file;
     file.aktuellfil = "skolan.bok";
-    ASSERT_EQ(oppnabokningar(table, file, "", platform), LoadResult::Loaded);
+    ASSERT_EQ(load(), LoadResult::Loaded);
 
     messages.fileNames = {"sub/../annan.txt", "sub/../annan"};
     messages.answers = {false, true};

@@ -15,110 +15,84 @@ class AvbokaTest : public BokaTest {
     }
     std::vector<EditFields> filled;
 
-    // The confirmation as shown, for the booking it names.
-    static std::string question(const std::string& booking) {
-        return ": Avboka|" + booking + "\r\n" + kCancelQuestion;
+    // The confirmation as shown, for the booking it names: its start, then its end and weeks.
+    static std::string question(const std::string& start, const std::string& end) {
+        return ": Avboka|" + start + "\x96" + end + "\r\n" + kCancelQuestion;
     }
     const Row a = booked("A", "SAL 1", "1", "08.00", "60", "10");
     const Row b = booked("B", "SAL 2", "2", "09.00", "30", "10-12");
     const Row c = booked("C", "KAMERA", "3", "10.00", "45", "11");
 };
 
+// All weeks of a booking go at once, so the question names them as the week grid counts
+// them, with the booking's object, day and time; nothing is locked before the answer.
+TEST_F(AvbokaTest, TheCancelQuestionNamesTheBookingAndEveryWeekOfIt) {
+    schoolYear();
+    use({a, b, booked("AB", "KAMERA", "5", "13.00", "47", "50-54"),
+         booked("AB", "SAL 12", "7", "09.05", "90", "57")});
+    const std::string before = file();
+    messages.answers = {false, false, false, false};
+    const std::pair<const char*, const char*> named[] = {{"SAL 1 M\xC5N 08.00", "09.00, vecka 10"},
+                                                         {"SAL 2 TIS 09.00", "09.30, veckor 10-12"},
+                                                         {"KAMERA FRE 13.00", "13.45, veckor 50-2"},
+                                                         {"SAL 12 S\xD6N 09.05", "10.35, vecka 5"}};
+    for (int r = 1; r <= 4; ++r) {
+        EXPECT_EQ(said(cancel(r)), "Declined" + question(named[r - 1].first, named[r - 1].second));
+    }
+    EXPECT_EQ(lock.taken, 0);
+    EXPECT_EQ(file(), before);
+}
+
+// Of two identical bookings the first goes; a booking another copy removed meanwhile is
+// left alone, and nothing is said.
 TEST_F(AvbokaTest, ConfirmedCancelEmptiesTheRowAndRemovesTheBookingFromTheFile) {
     addLesson("SAL 2", "09.00", "45"); // row 1
-    use({a, b, c});                    // rows 2, 3, 4
-
-    const std::string named = question("SAL 2 TIS 09.00\x96"
-                                       "09.30, veckor 10-12");
-    messages.answers = {false};
-    EXPECT_EQ(said(cancel(3)), "Declined" + named);
-    EXPECT_EQ(lock.taken, 0) << "nothing is locked before the answer";
+    use({a, b, a, c});                 // rows 2 to 5
     messages.answers = {true};
-    EXPECT_EQ(said(cancel(3)), "Saved" + named);
-    EXPECT_EQ(file(), bookingFile({a, c}));
-    EXPECT_TRUE(program.bokningar.row(3).sameBooking(Bokning{})) << "fields 1 to 9 emptied in place";
-    use({a, c});
+    EXPECT_EQ(cancel(4), ChangeResult::Saved);
+    EXPECT_EQ(file(), bookingFile({b, a, c}));
+    EXPECT_TRUE(program.bokningar.row(2).sameBooking(Bokning{})) << "the first one, emptied in place";
+    use({b, a, c});
 
     // A lesson box's row is no booking; during an edit nothing is asked.
+    messages.shown.clear();
     EXPECT_EQ(said(cancel(1)), "Unchanged");
-    EXPECT_EQ(said(cancel(3, true)), "Saved");
-    EXPECT_EQ(file(), bookingFile({a}));
-}
+    EXPECT_EQ(said(cancel(4, true)), "Saved");
+    EXPECT_EQ(file(), bookingFile({b, a}));
 
-TEST_F(AvbokaTest, OfTwoIdenticalBookingsTheFirstIsRemovedAndOneRemovedMeanwhileIsLeftAlone) {
-    Row x = booked("X", "SAL 1", "4", "12.00", "60", "10");
-    use({a, x, a});
-    messages.answers = {true};
-    EXPECT_EQ(said(cancel(3)), "Saved" + question("SAL 1 M\xC5N 08.00\x96"
-                                                  "09.00, vecka 10"));
-    EXPECT_EQ(file(), bookingFile({x, a}));
-
-    // Another copy removed X meanwhile: the file stays as that copy left it and nothing is said.
-    use({x, b});
     writeBytes(program.bookingFile.aktuellfil, bookingFile({b}));
     messages.answers = {true};
-    EXPECT_EQ(said(cancel(1)), "Unchanged" + question("SAL 1 TOR 12.00\x96"
-                                                      "13.00, vecka 10"));
+    EXPECT_EQ(said(cancel(3)), "Unchanged" + question("SAL 1 M\xC5N 08.00", "09.00, vecka 10"));
     EXPECT_EQ(file(), bookingFile({b}));
-    EXPECT_EQ(program.bokningar.antalrader, 1) << "the table holds the file as it is now";
+    EXPECT_EQ(program.bokningar.antalrader, 2) << "the table holds the file as it is now";
 }
 
-// Redigera fills the fields and writes nothing; "Boka" then replaces the edited booking by
-// one change, or leaves it standing.
-TEST_F(AvbokaTest, RedigeraFillsTheFieldsAndBokaReplacesTheEditedBookingOrLeavesItStanding) {
-    Row kamera{"AB", "M\xF6te", "90", "3", "13.00", "KAMERA", "", "45-50"};
-    Row gone = booked("Y", "GAMMAL SAL", "1", "08.00", "60", "10");
-    Row edited = booked("ABC", "SAL 1", "2", "10.00", "60", "10");
-    Row other = booked("X", "SAL 1", "2", "13.00", "60", "10");
-    use({kamera, gone, edited, other});
-
-    ASSERT_TRUE(edit(1));
-    ASSERT_EQ(filled.size(), 1U);
+// Redigera fills the fields and writes nothing; "Boka" then leaves alone an edited booking
+// that another copy removed meanwhile.
+TEST_F(AvbokaTest, RedigeraFillsTheFieldsAndBokaLeavesABookingGoneMeanwhile) {
+    const Row kamera{"AB", "M\xF6te", "90", "3", "13.00", "KAMERA", "", "45-50"};
+    use({kamera, booked("Y", "GAMMAL SAL", "1", "08.00", "60", "10")});
+    const std::string before = file();
+    std::optional<Bokning> original = edit(1);
+    ASSERT_TRUE(original && filled.size() == 1U);
     const EditFields& f = filled[0];
     EXPECT_EQ((Lines{f.objekt, f.dag, f.starttid, f.langd, f.kommentar, f.signatur}),
               (Lines{"KAMERA", "ONS", "13.00", "90", "M\xF6te", "AB"}));
     EXPECT_EQ(f.viewKind, ViewKind::Annat);
     EXPECT_EQ(messages.log(), Lines{"Redigera bokningsdata|Redigera bokningsdata och klicka sedan Boka."});
-    EXPECT_EQ(file(), bookingFile({kamera, gone, edited, other}));
 
     // An object in neither list: nothing at all happens.
     messages.shown.clear();
     EXPECT_FALSE(edit(2));
     EXPECT_EQ(filled.size(), 1U);
     EXPECT_TRUE(messages.shown.empty());
-
-    std::optional<Bokning> original = edit(3);
-    ASSERT_TRUE(original);
-    messages.shown.clear();
-    auto replace = [&](const char* start) { return said(boka(program, fields(start), env, original)); };
-
-    // A conflict refuses, naming the week, and the original still stands.
-    EXPECT_EQ(replace("12.30"), "Refused: Boka|Angiven tid redan bokad vecka 10.");
-    EXPECT_EQ(file(), bookingFile({kamera, gone, edited, other}));
-
-    // Overlapping only itself: moved.
-    EXPECT_EQ(replace("10.30"), "Saved");
-    const std::string moved =
-        bookingFile({kamera, gone, other, booked("ABC", "SAL 1", "2", "10.30", "60", "10")});
-    EXPECT_EQ(file(), moved);
+    EXPECT_EQ(file(), before);
 
     // Gone from the file meanwhile: nothing written, nothing said, as "Avboka" does.
-    EXPECT_EQ(replace("8.00"), "Unchanged");
-    EXPECT_EQ(file(), moved);
-}
-
-// All weeks of a booking go at once, so the question names them as the week grid counts
-// them, with the booking's object, day and time.
-TEST_F(AvbokaTest, TheCancelQuestionNamesTheBookingAndEveryWeekOfIt) {
-    program.settings.startvecka = 34;
-    program.settings.slutvecka = 76;
-    use({booked("AB", "KAMERA", "5", "13.00", "47", "50-54"),
-         booked("AB", "SAL 12", "7", "09.05", "90", "57")});
-    messages.answers = {false, false};
-    EXPECT_EQ(said(cancel(1)), "Declined" + question("KAMERA FRE 13.00\x96"
-                                                     "13.45, veckor 50-2"));
-    EXPECT_EQ(said(cancel(2)), "Declined" + question("SAL 12 S\xD6N 09.05\x96"
-                                                     "10.35, vecka 5"));
+    const std::string theirs = bookingFile({a});
+    writeBytes(program.bookingFile.aktuellfil, theirs);
+    EXPECT_EQ(said(boka(program, fields("8.00"), env, original)), "Unchanged");
+    EXPECT_EQ(file(), theirs);
 }
 
 // The edited booking keeps every week it had, whatever week is shown, and its new version
@@ -134,23 +108,21 @@ TEST_F(AvbokaTest, AnEditKeepsTheBookingsWeeksAndIsCheckedInEachOfThem) {
     std::optional<Bokning> original = edit(2);
     ASSERT_TRUE(original);
     messages.shown.clear();
-    auto replace = [&](const char* start, const char* objekt = "SAL 1", ViewKind viewKind = ViewKind::Salar) {
-        BookingFields f = fields(start, "60", objekt);
-        f.viewKind = viewKind;
+    auto replace = [&](BookingFields f) {
         f.kommentar = "Prov";
         return said(boka(program, f, env, original));
     };
 
-    EXPECT_EQ(replace("12.30"), "Refused: Boka|Angiven tid redan bokad vecka 20.");
+    EXPECT_EQ(replace(fields("12.30")), "Refused: Boka|Angiven tid redan bokad vecka 20.");
     messages.answers = {false};
-    EXPECT_EQ(replace("14.30"), std::string("Declined: Boka|") + kLessonQuestion);
-    EXPECT_EQ(replace("12.00", "DATORSAL", ViewKind::Annat),
+    EXPECT_EQ(replace(fields("14.30")), std::string("Declined: Boka|") + kLessonQuestion);
+    EXPECT_EQ(replace({"DATORSAL", ViewKind::Annat, 2, "12.00", "60", "", "abc"}),
               "Refused: Boka|DATORSAL kan bara bokas veckorna 12-20.");
     EXPECT_EQ(file(), before);
 
     // Only the comment changed: the same weeks, even with another week shown.
     program.selection.valdvecka = 30;
-    EXPECT_EQ(replace("12.00"), "Saved");
+    EXPECT_EQ(replace(fields("12.00")), "Saved");
     EXPECT_EQ(file(), bookingFile({later, {"ABC", "Prov", "60", "2", "12.00", "SAL 1", "", "19-21"}}));
 
     // A damaged week field reaching far past the school year is checked within it, at once.
@@ -158,7 +130,7 @@ TEST_F(AvbokaTest, AnEditKeepsTheBookingsWeeksAndIsCheckedInEachOfThem) {
     original = edit(2);
     ASSERT_TRUE(original);
     messages.shown.clear();
-    EXPECT_EQ(replace("12.00"), "Saved");
+    EXPECT_EQ(replace(fields("12.00")), "Saved");
 }
 
 class FleraVeckorTest : public BokaTest {
@@ -167,10 +139,6 @@ class FleraVeckorTest : public BokaTest {
     std::string extend(int valdrad, const std::string& answer) {
         messages.inputs = {answer};
         return said(fleraVeckor(program, valdrad, env));
-    }
-    void schoolYear() {
-        program.settings.startvecka = 34;
-        program.settings.slutvecka = 76;
     }
     // The weeks question, and the answer it offers.
     static std::string asked(const std::string& offered) {

@@ -5,11 +5,8 @@
 #include "booking/BookingLock.h"
 #include "booking/ChangeSequence.h"
 #include "config/Program.h"
-#include "core/BookingFile.h"
-#include "support/Fakes.h"
-#include "support/Rows.h"
+#include "core/BookingFixture.h"
 
-#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -21,7 +18,6 @@ class FakeLock : public BookingLock {
     explicit FakeLock(const ScriptedMessages& messages) : messages_(messages) {}
     LockResult answer = LockResult::Taken;
     LockHolder recorded;
-    std::error_code error;
     bool held = false;
     int taken = 0;
     std::size_t dialogsWhileHeld = 0;
@@ -39,7 +35,7 @@ class FakeLock : public BookingLock {
         held = false;
     }
     LockHolder holder() const override { return recorded; }
-    std::error_code failure() const override { return error; }
+    std::error_code failure() const override { return {}; }
 
   private:
     const ScriptedMessages& messages_;
@@ -55,16 +51,13 @@ inline Row booked(const std::string& sig, const std::string& objekt, const std::
     return {sig, "", langd, dag, start, objekt, "", vecka};
 }
 
-class BokaTest : public ::testing::Test {
+class BokaTest : public PlatformFixture {
   protected:
-    TempDir dir;
-    FaultyDisk disk;
-    FixedClock clock{Date{2025, 3, 4}};
-    ScriptedMessages messages;
     FakeLock lock{messages};
-    Platform platform{disk, clock, messages};
     ChangeEnvironment env{platform, lock};
     Program program;
+    // What the default fields book in week 10.
+    const Row tuesday = booked("ABC", "SAL 1", "2", "10.00", "60", "10");
 
     BokaTest() {
         program.salar = {"SAL 1", "SAL 12", "SAL 2"};
@@ -87,6 +80,12 @@ class BokaTest : public ::testing::Test {
         ASSERT_EQ(
             oppnabokningar(program.bokningar, program.bookingFile, program.settings.backupmapp, platform),
             LoadResult::Loaded);
+    }
+
+    // A school year from week 34 to week 24 of the next calendar year.
+    void schoolYear() {
+        program.settings.startvecka = 34;
+        program.settings.slutvecka = 76;
     }
 
     // A lesson row: rooms, teachers, weeks as the timetable gives them.

@@ -34,14 +34,19 @@ void stamp(const std::string& path, fs::file_time_type::duration age) {
     fs::last_write_time(path, fs::file_time_type::clock::now() - age);
 }
 
-// A second copy waits for the lock, then learns who holds it; only a lock left behind is
-// broken. Lock files of copies that still lock through Qt are read as ours.
-TEST(BookingLock, ASecondCopyWaitsThenLearnsWhoHoldsTheLockAndOnlyALeftOneIsBroken) {
+// Two users' copies of the program beside one booking file.
+class BookingLock : public ::testing::Test {
+  protected:
     TempDir dir;
     RealDisk disk;
     const std::string lockFile = dir.file("Bokningar.bok.lock");
-    FileBookingLock anna(disk, "anna");
-    FileBookingLock bo(disk, "bo");
+    FileBookingLock anna{disk, "anna"};
+    FileBookingLock bo{disk, "bo"};
+};
+
+// A second copy waits for the lock, then learns who holds it; only a lock left behind is
+// broken. Lock files of copies that still lock through Qt are read as ours.
+TEST_F(BookingLock, ASecondCopyWaitsThenLearnsWhoHoldsTheLockAndOnlyALeftOneIsBroken) {
     ASSERT_EQ(anna.tryLock(lockFile, milliseconds(0)), LockResult::Taken);
     const std::string host = hostIn(lockFile);
     EXPECT_FALSE(host.empty());
@@ -79,23 +84,19 @@ TEST(BookingLock, ASecondCopyWaitsThenLearnsWhoHoldsTheLockAndOnlyALeftOneIsBrok
     // A lock file that cannot be made at all is no lock held by somebody else.
     EXPECT_EQ(bo.tryLock(dir.file("saknas/Bokningar.bok.lock"), milliseconds(0)), LockResult::Failed);
     EXPECT_EQ(bo.failure(), std::errc::no_such_file_or_directory);
-    fs::create_directory(lockFile);
-    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::NotAFile);
 }
 
 // A link planted at the note's name leads to the booking file or the settings; a pipe
 // there would hang a writer. The lock is taken and neither is written.
-TEST(BookingLock, ALinkOrPipeAtTheLockOrItsNoteIsNeverWrittenThrough) {
-#ifdef _WIN32
-    GTEST_SKIP() << "POSIX only: symbolic links and pipes without a privilege";
-#else
-    TempDir dir;
-    RealDisk disk;
-    const std::string bok = dir.file("demo.bok"), ini = dir.file("Tivra.ini");
-    const std::string lockFile = bok + ".lock", note = lockFile + ".user";
+TEST_F(BookingLock, ALinkOrPipeAtTheLockOrItsNoteIsNeverWrittenThrough) {
+    // A folder at the lock's name is no lock of any copy.
+    fs::create_directory(lockFile);
+    EXPECT_EQ(bo.tryLock(lockFile, milliseconds(0)), LockResult::NotAFile);
+    fs::remove(lockFile);
+#ifndef _WIN32
+    const std::string bok = dir.file("Bokningar.bok"), ini = dir.file("Tivra.ini"), note = lockFile + ".user";
     writeBytes(bok, "Antal:  0 \r\n");
     writeBytes(ini, "SKOLA: Norra\r\n");
-    FileBookingLock anna(disk, "anna");
     const std::function<void()> plants[] = {[&] { fs::create_symlink(bok, note); },
                                             [&] { fs::create_symlink(ini, note); },
                                             [&] { ASSERT_EQ(::mkfifo(note.c_str(), 0666), 0); }};
@@ -106,7 +107,7 @@ TEST(BookingLock, ALinkOrPipeAtTheLockOrItsNoteIsNeverWrittenThrough) {
         EXPECT_TRUE(readBytes(note).ends_with("\nanna\n"));
         anna.unlock();
     }
-    // A link at the lock's own name is no lock of any copy, whether it leads anywhere or not.
+    // Nor is a link at its name, whether it leads anywhere or not.
     for (const std::string& to : {ini, dir.file("saknas")}) {
         fs::create_symlink(to, lockFile);
         EXPECT_EQ(anna.tryLock(lockFile, milliseconds(0)), LockResult::NotAFile);
@@ -121,7 +122,7 @@ TEST(BookingLock, ALinkOrPipeAtTheLockOrItsNoteIsNeverWrittenThrough) {
 // Several users of one group share the folder (2775) and the file (664). The lock and
 // its note are as shared as the file whatever the holder's umask, and a colleague breaks
 // a lock that another user's copy left behind, however its maker's umask made it.
-TEST(BookingLock, TheLockIsAsSharedAsTheFileAndAnyColleagueBreaksOneLeftBehind) {
+TEST_F(BookingLock, TheLockIsAsSharedAsTheFileAndAnyColleagueBreaksOneLeftBehind) {
 #ifdef _WIN32
     GTEST_SKIP() << "POSIX only: permission bits, groups and users";
 #else
@@ -131,14 +132,11 @@ TEST(BookingLock, TheLockIsAsSharedAsTheFileAndAnyColleagueBreaksOneLeftBehind) 
     constexpr gid_t kStaff = 4242;
     constexpr uid_t kColleague = 4243;
     constexpr gid_t kColleaguesOwn = 4244;
-    TempDir dir;
-    RealDisk disk;
     fs::permissions(dir.path(), fs::perms(0755));
     const fs::path folder = dir.path() / "delad";
     fs::create_directory(folder);
     ASSERT_EQ(::chown(folder.c_str(), 0, kStaff), 0);
-    const std::string bok = (folder / "demo.bok").string(), lockFile = bok + ".lock",
-                      note = lockFile + ".user";
+    const std::string bok = (folder / "demo.bok").string(), shared = bok + ".lock", note = shared + ".user";
     writeBytes(bok, "Antal: 0\r\n");
     ASSERT_EQ(::chown(bok.c_str(), 0, kStaff), 0);
     ASSERT_EQ(::chmod(bok.c_str(), 0664), 0);
@@ -151,20 +149,19 @@ TEST(BookingLock, TheLockIsAsSharedAsTheFileAndAnyColleagueBreaksOneLeftBehind) 
     // Taken under a strict umask, in a folder that passes no group on.
     ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);
     const mode_t umask = ::umask(077);
-    FileBookingLock anna(disk, "anna");
-    const LockResult taken = anna.tryLock(lockFile, milliseconds(0));
+    const LockResult taken = anna.tryLock(shared, milliseconds(0));
     ::umask(umask);
     ASSERT_EQ(taken, LockResult::Taken);
-    EXPECT_EQ(sharing(lockFile), std::pair(static_cast<unsigned>(0664), kStaff));
+    EXPECT_EQ(sharing(shared), std::pair(static_cast<unsigned>(0664), kStaff));
     EXPECT_EQ(sharing(note), std::pair(static_cast<unsigned>(0664), kStaff));
-    const std::string host = hostIn(lockFile);
+    const std::string host = hostIn(shared);
     anna.unlock();
 
     // Anna's copy, killed under umask 022, left its lock and note 644.
     ASSERT_EQ(::chmod(folder.c_str(), 02775), 0);
-    writeBytes(lockFile, "99999999\ntivra\n" + host + "\n");
+    writeBytes(shared, "99999999\ntivra\n" + host + "\n");
     writeBytes(note, "99999999\nanna\n");
-    ::chmod(lockFile.c_str(), 0644);
+    ::chmod(shared.c_str(), 0644);
     ::chmod(note.c_str(), 0644);
     const pid_t colleague = ::fork();
     if (colleague == 0) {
@@ -175,12 +172,12 @@ TEST(BookingLock, TheLockIsAsSharedAsTheFileAndAnyColleagueBreaksOneLeftBehind) 
         RealDisk theirs;
         FileBookingLock bo(theirs, "bo");
         // Ends without unlocking, so the lock stays to be looked at.
-        ::_exit(became && bo.tryLock(lockFile, milliseconds(2000)) == LockResult::Taken ? 0 : 1);
+        ::_exit(became && bo.tryLock(shared, milliseconds(2000)) == LockResult::Taken ? 0 : 1);
     }
     int status = -1;
     ::waitpid(colleague, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the colleague took the lock";
-    EXPECT_EQ(sharing(lockFile), std::pair(static_cast<unsigned>(0664), kStaff));
+    EXPECT_EQ(sharing(shared), std::pair(static_cast<unsigned>(0664), kStaff));
     EXPECT_EQ(readBytes(note).substr(readBytes(note).find('\n')), "\nbo\n");
 #endif
 }

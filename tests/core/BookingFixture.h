@@ -1,5 +1,5 @@
 #pragma once
-// A booking file in a fresh folder, with the fakes wired into one Platform.
+// A fresh folder with the fakes wired into one Platform, and a booking file in it.
 #include "core/BookingFile.h"
 #include "core/BookingSave.h"
 #include "core/BookingTable.h"
@@ -15,13 +15,18 @@
 
 namespace tivra::test {
 
-class BookingFixture : public ::testing::Test {
+// The seams every file test needs; the booking tests build their school on it too.
+class PlatformFixture : public ::testing::Test {
   protected:
     TempDir dir;
     FaultyDisk disk;
-    FixedClock clock{Date{2024, 5, 7}};
+    FixedClock clock{Date{2025, 3, 4}};
     ScriptedMessages messages;
     Platform platform{disk, clock, messages};
+};
+
+class BookingFixture : public PlatformFixture {
+  protected:
     BookingTable table;
     BookingFileState file;
 
@@ -48,8 +53,6 @@ class BookingFixture : public ::testing::Test {
 // Two lesson rows, then bookings appended as a test needs them.
 class SaveFixture : public BookingFixture {
   protected:
-    const std::string savedA = bookingFile({{.signatur = "A"}});
-
     SaveFixture() { table.antallektioner = table.antalrader = 2; }
 
     void append(const std::string& signatur) {
