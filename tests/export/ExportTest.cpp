@@ -28,24 +28,10 @@ struct ExportSchool {
     }
 };
 
-std::string dates(const std::vector<Occurrence>& found) {
-    std::string out;
-    for (const Occurrence& o : found) {
-        out += std::to_string(o.date.year) + "-" + std::to_string(o.date.month) + "-" +
-               std::to_string(o.date.day) + (o.lesson ? "L " : " ");
-    }
-    return out;
-}
-
-TEST(Export, OccurrencesCarryTheirRealDatesOverTheNewYearAndLessonsByTheirWeeks) {
+// The dates over the new year and the lessons' weeks are read in the spreadsheet rows below.
+TEST(Export, ASignatureChoosesItsBookingsAndEachOccurrenceKeepsItsIdentity) {
     ExportSchool school;
-    // Weeks 51 and 52 of 2026, then 1 and 2 of 2027, on Wednesdays.
-    EXPECT_EQ(dates(school.of("B14", false)), "2026-12-16 2026-12-23 2027-1-6 2027-1-13 ");
-    // With the lesson: Tuesdays of calendar weeks 2 to 4 of 2027, in date order.
-    EXPECT_EQ(dates(school.of("B14", true)),
-              "2026-12-16 2026-12-23 2027-1-6 2027-1-12L 2027-1-13 2027-1-19L 2027-1-26L ");
     EXPECT_EQ(occurrences(school.program, {{}, "\xC5SA", 33, 78, false}, school.today).size(), 4u);
-
     // The identity stays from one export to the next and differs for another booking.
     const std::vector<Occurrence> first = school.of("B14", false);
     EXPECT_EQ(first[0].uid, school.of("B14", false)[0].uid);
@@ -54,7 +40,7 @@ TEST(Export, OccurrencesCarryTheirRealDatesOverTheNewYearAndLessonsByTheirWeeks)
     EXPECT_NE(first[0].uid, school.of("B14", false)[0].uid) << "another comment";
 }
 
-TEST(Export, TheCalendarParsesBackInSwedishLocalTimeAndTheSpreadsheetHasItsMarkSemicolonsAndQuotes) {
+TEST(Export, TheCalendarParsesBackInSwedishLocalTimeAndTheSpreadsheetOpensWithItsMarkAndHeads) {
     ExportSchool school;
     std::string ics = icsText(school.of("B14", true), 0);
     icalcomponent* calendar = icalparser_parse_string(ics.c_str());
@@ -72,14 +58,9 @@ TEST(Export, TheCalendarParsesBackInSwedishLocalTimeAndTheSpreadsheetHasItsMarkS
               std::string::npos)
         << "escaped as the standard wants";
 
-    const std::string csv = csvText(school.of("B14", false));
-    EXPECT_TRUE(csv.starts_with(
-        "\xEF\xBB\xBF"
-        "Datum;Vecka;Dag;Start;Slut;Slutdatum;Objekt;Signatur;Kommentar;Kurs;Klass;L\xC3\xA4rare;"
-        "Typ\r\n"
-        "2026-12-16;51;Ons;13:00;14:30;2026-12-16;B14;\xC3\x85SA;\"M\xC3\xB6te; "
-        "\"\"viktigt\"\"\";;;;Bokning\r\n"))
-        << csv;
+    EXPECT_TRUE(csvText({}).starts_with("\xEF\xBB\xBF"
+                                        "Datum;Vecka;Dag;Start;Slut;Slutdatum;Objekt;Signatur;Kommentar;Kurs;"
+                                        "Klass;L\xC3\xA4rare;Typ\r\n"));
 }
 
 // Every row of a spreadsheet export: times a spreadsheet reads as times, the day a booking

@@ -66,32 +66,33 @@ TEST_F(PrintPlanTest, WeeksOfTheDialog) {
 }
 
 TEST_F(PrintPlanTest, ObjectsChosenByNameMarkAndKind) {
-    using Names = std::vector<std::string>;
-    PrintChoice period;
-    period.veckor = "35-36";
-    auto with = [&](auto change) {
-        PrintChoice choice = period;
-        change(choice);
-        return objects(choice);
+    struct Case {
+        std::string salar, objekt;
+        bool everyRoom, withUnbooked, lists;
+        std::vector<std::string> names;
     };
-    EXPECT_EQ(with([](PrintChoice& c) { c.salar = "b12,b14"; }), (Names{"B12", "B14"})); // 30-40 meets 35-36
-    EXPECT_EQ(with([](PrintChoice& c) { c.salar = " B12   B14 "; }), (Names{"B12", "B14"}));
-    EXPECT_EQ(with([](PrintChoice& c) { c.salar = "B1"; }), Names{}); // not B12
-    EXPECT_EQ(with([](PrintChoice& c) { c.everyRoom = true; }),
-              (Names{"B12", "B14"})); // lessons alone: not B2
-    EXPECT_EQ(with([](PrintChoice& c) { c.objekt = "kanon 1"; }), Names{"KANON 1"});
-    EXPECT_EQ(with([](PrintChoice& c) { c.salar = "KANON 1"; }), Names{}); // not a room
-    EXPECT_EQ(with([](PrintChoice& c) {
-                  c.everyRoom = true;
-                  c.withUnbooked = true;
-              }),
-              (Names{"B1", "B12", "B14", "B2"}));
-    EXPECT_EQ(with([](PrintChoice& c) {
-                  c.everyRoom = true;
-                  c.lists = false;
-              }),
-              Names{});
-    EXPECT_EQ(with([](PrintChoice& c) { c.veckor = "54"; }), Names{"Ange vecka/veckor."});
+    const Case cases[] = {
+        {"b12,b14", "", false, false, true, {"B12", "B14"}}, // 30-40 meets 35-36
+        {" B12   B14 ", "", false, false, true, {"B12", "B14"}},
+        {"B1", "", false, false, true, {}},          // not B12
+        {"", "", true, false, true, {"B12", "B14"}}, // lessons alone: not B2
+        {"", "kanon 1", false, false, true, {"KANON 1"}},
+        {"KANON 1", "", false, false, true, {}}, // not a room
+        {"", "", true, true, true, {"B1", "B12", "B14", "B2"}},
+        {"", "", true, false, false, {}},
+    };
+    PrintChoice choice;
+    for (const Case& c : cases) {
+        choice.veckor = "35-36";
+        choice.salar = c.salar;
+        choice.objekt = c.objekt;
+        choice.everyRoom = c.everyRoom;
+        choice.withUnbooked = c.withUnbooked;
+        choice.lists = c.lists;
+        EXPECT_EQ(objects(choice), c.names) << c.salar << "|" << c.objekt;
+    }
+    choice.veckor = "54";
+    EXPECT_EQ(objects(choice), std::vector<std::string>{"Ange vecka/veckor."});
 }
 
 TEST_F(PrintPlanTest, OneDocumentOfListsAndSchedulesObjectAfterObject) {
