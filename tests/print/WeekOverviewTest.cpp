@@ -5,7 +5,6 @@
 #include "support/Fakes.h"
 
 #include <algorithm>
-#include <set>
 
 namespace tivra::test {
 namespace {
@@ -96,11 +95,8 @@ TEST_F(WeekOverviewTest, SheetsWrapTheirCellsNumberTheirSheetsAndFollowTheLookOf
         EXPECT_LE(surface.rightOf(*comment), comment->x1 + surface.pageWidth() / 5) << i;
         EXPECT_EQ(comment->size, 9);
     }
-    std::set<int> widths;
-    for (const Drawn& d : surface.all(Drawn::Kind::Line)) {
-        widths.insert(d.lineWidth);
-    }
-    EXPECT_EQ(widths, std::set<int>{3});
+    EXPECT_TRUE(
+        std::ranges::all_of(surface.all(Drawn::Kind::Line), [](const Drawn& d) { return d.lineWidth == 3; }));
     EXPECT_EQ(surface.all(Drawn::Kind::Fill, 1).front().grey, 200);
     EXPECT_NE(surface.find("   2 mar \x96 6 mar   Endast bokningar"), nullptr);
 

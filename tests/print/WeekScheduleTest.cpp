@@ -42,7 +42,6 @@ TEST_F(WeekSchedule, HourLabelsClosedColumnsAndCentredHeadings) {
                   1)
             << i;
     }
-    EXPECT_TRUE(surface.find("Bokningar av B12  vecka 36 "));
     const Drawn* friday = surface.find("Fre 4 sep"); // centred in its column
     ASSERT_TRUE(friday);
     EXPECT_DOUBLE_EQ(friday->x1 - five.X[4], five.X[5] - surface.rightOf(*friday));
@@ -82,7 +81,6 @@ TEST_F(WeekSchedule, EarlyAndEveningBookingsWidenTheirPagesAxisAndEveryBoxStaysI
     EXPECT_EQ(fills[0].grey, 230);
     EXPECT_TRUE(surface.find("23.30-24.30")); // the real end of the night's booking
     EXPECT_TRUE(surface.find("10.00-10.15")); // too short for two lines: both times on one
-    EXPECT_FALSE(surface.find("Schemalagd lektion"));
 
     surface = RecordingSurface();
     program.settings.helg = 1;
@@ -112,9 +110,7 @@ TEST_F(WeekSchedule, LessonsInTheirRoomsAndWeeksWithTextAndLegend) {
     ASSERT_EQ(week3.size(), 2u + 2u); // the lesson, the booking over it, and the legend's two
     EXPECT_EQ(week3[0].grey, 245);
     EXPECT_EQ(week3[1].grey, 230);
-    std::vector<std::string> texts = surface.texts(3);
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "Matte"), texts.end());
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "Veckor: 2-4. Not"), texts.end());
+    EXPECT_TRUE(surface.find("Matte", 3) && surface.find("Veckor: 2-4. Not", 3));
     // The signature is cut short of the start time, which ends inside the booking's box.
     const Drawn* start = surface.find("08.30", 3);
     ASSERT_TRUE(start);
