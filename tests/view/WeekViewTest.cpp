@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 namespace tivra {
@@ -47,91 +47,77 @@ TEST(WeekView, BoxesCarryRowPlaceCaptionAndColourClippedToTheDay) {
     }
 }
 
-TEST(WeekView, RoomsMatchLessonsByWholeWordAndBookingsExactly) {
+// Rooms match a lesson's rooms by whole word and a booking's object exactly, a booking's
+// weeks run over the new year, a lesson keeps to its weeks; staff match
+// their lessons by whole word and their bookings by signature, a booking over several weeks
+// in its first week only; the overview shows every object's bookings and no lessons.
+TEST(WeekView, EachViewShowsTheRowsOfItsObjectOnce) {
     ViewProgram p;
-    int shared = p.lesson({.objekt = "B12 B14"});
-    int b14 = p.booking({});
-    int b14a = p.booking({.objekt = "B14A"});
-    int projector = p.booking({.objekt = "PROJEKTOR"});
-    const std::pair<const char*, Rows> rooms[] = {
-        {"B12", {shared}}, {"B14", {shared, b14}}, {"B1", {}}, {"B14A", {b14a}}};
-    for (const auto& [room, rows] : rooms) {
-        p.room(room);
-        EXPECT_EQ(p.shown(), rows) << room;
-    }
-    // Other objects by their own index; nothing chosen, or an index past the list: an
-    // empty grid with fresh headers.
     p.program.settings.bokaobjekt = {"PROJEKTOR"};
-    p.program.selection.viewKind = ViewKind::Annat;
-    p.program.selection.valtobjekt = 1;
-    EXPECT_EQ(p.shown(), Rows{projector});
-    p.program.selection.valtobjekt = 2;
-    WeekView none = p.view();
-    EXPECT_TRUE(none.boxes.empty() && !none.unchanged);
-    EXPECT_EQ(none.headers[0], "M\xE5n 29 sep");
-    p.program.selection.valtobjekt = 0;
-    EXPECT_EQ(p.shown(), Rows{});
-    p.program.selection.viewKind = ViewKind::Salar;
-    p.program.salar.clear();
-    EXPECT_EQ(p.shown(), Rows{});
-}
-
-TEST(WeekView, WeekRangesRunOverTheNewYearAndLessonsKeepToTheirWeeks) {
-    ViewProgram p;
-    int overNewYear = p.lesson({.veckor = "45-3"});
-    int spring = p.lesson({.veckor = "2-4"});
-    int span = p.booking({.vecka = "45-57"});
-    int later = p.booking({.vecka = "60"});
-    p.room("B14");
-    auto at = [&](int week) {
-        p.program.selection.valdvecka = week;
+    int shared = p.lesson({.signatur = "MA1", .objekt = "B12 B14"});
+    int taught = p.lesson({.signatur = "FY1", .objekt = "B12", .larare = "AB CD"});
+    int other = p.lesson({.signatur = "KE1", .objekt = "B12", .larare = "ABC"});
+    int roomless = p.lesson({.signatur = "MENTOR", .objekt = "", .larare = "CD"});
+    int overNewYear = p.lesson({.objekt = "B14A", .veckor = "45-3"});
+    int spring = p.lesson({.objekt = "B14A", .veckor = "2-4"});
+    int several = p.booking({.kommentar = "Prov", .vecka = "40-42"});
+    int byCd = p.booking({.signatur = "CD", .objekt = "B14A"});
+    int b12 = p.booking({.objekt = "B12", .vecka = "41"});
+    int projector = p.booking({.signatur = "EF", .objekt = "PROJEKTOR"});
+    int span = p.booking({.objekt = "B14A", .vecka = "45-57"});
+    int later = p.booking({.objekt = "B14A", .vecka = "60"});
+    p.booking({.objekt = ""}); // cancelled: never drawn
+    auto shown = [&](ViewKind kind, int index, int week) {
+        Selection& s = p.program.selection;
+        s.viewKind = kind;
+        s.valdsal = s.valtobjekt = s.valdperson = index;
+        s.valdvecka = week;
         return p.shown();
     };
-    EXPECT_EQ(at(44), Rows{});
-    EXPECT_EQ(at(45), (Rows{overNewYear, span}));
-    EXPECT_EQ(at(54), (Rows{overNewYear, spring, span})); // week 2
-    EXPECT_EQ(at(55), (Rows{overNewYear, spring, span}));
-    EXPECT_EQ(at(56), (Rows{spring, span}));
-    EXPECT_EQ(at(57), Rows{span});
-    EXPECT_EQ(at(58), Rows{});
-    EXPECT_EQ(at(60), Rows{later});
-    // The lesson lists calendar weeks, so week 2 means 2 as well as 54.
-    EXPECT_EQ(at(2), (Rows{overNewYear, spring}));
-    EXPECT_EQ(at(4), Rows{spring});
-}
-
-TEST(WeekView, StaffViewAndOverviewShowTheirRowsOnce) {
-    ViewProgram p;
-    int taught = p.lesson({.signatur = "FY1", .objekt = "B12", .larare = "AB CD"});
-    p.lesson({.signatur = "KE1", .objekt = "B12", .larare = "ABC"});
-    int roomless = p.lesson({.signatur = "MENTOR", .objekt = "", .larare = "CD"});
-    int several = p.booking({.kommentar = "Prov", .vecka = "40-42"});
-    int byCd = p.booking({.signatur = "CD"});
-    int b12 = p.booking({.objekt = "B12", .vecka = "41"});
-    p.booking({.objekt = ""}); // cancelled: never drawn
-    p.program.selection.viewKind = ViewKind::Personal;
-
-    // Nobody chosen: the grid is left alone.
+    using enum ViewKind;
+    const std::tuple<ViewKind, int, int, Rows> cases[] = {
+        {Salar, 2, 40, {shared, taught, other}},
+        {Salar, 3, 40, {shared, several}},
+        {Salar, 1, 40, {}},
+        {Salar, 4, 40, {byCd}},
+        {Salar, 4, 44, {}},
+        {Salar, 4, 45, {overNewYear, span}},
+        {Salar, 4, 54, {overNewYear, spring, span}}, // week 2
+        {Salar, 4, 55, {overNewYear, spring, span}},
+        {Salar, 4, 56, {spring, span}},
+        {Salar, 4, 57, {span}},
+        {Salar, 4, 58, {}},
+        {Salar, 4, 60, {later}},
+        {Salar, 4, 2, {overNewYear, spring}}, // a lesson's weeks are calendar weeks: 2 as well as 54
+        {Salar, 4, 4, {spring}},
+        {Annat, 1, 40, {projector}},
+        {Annat, 0, 40, {}},
+        {Personal, 2, 40, {taught, several}},
+        {Personal, 2, 41, {taught, b12}},
+        {Personal, 3, 40, {taught, roomless, byCd}},
+        {Personal, 1, 40, {}}, // "A" teaches nothing: no part-word matches
+        {AllaBokningar, 0, 40, {several, byCd, projector}},
+        {AllaBokningar, 0, 41, {several, b12}},
+    };
+    for (const auto& [kind, index, week, rows] : cases) {
+        EXPECT_EQ(shown(kind, index, week), rows) << static_cast<int>(kind) << " " << index << " " << week;
+    }
+    shown(Personal, 2, 40);
+    EXPECT_EQ(p.view().boxes[1].caption, "B14  AB\r\n08.15 -09.00\r\nProv");
+    shown(AllaBokningar, 0, 41);
+    EXPECT_EQ(p.view().boxes[1].caption, "B12  AB\r\n08.15 -09.00\r\n");
+    // Nobody chosen: the grid is left alone. An object past the list, or no rooms at all:
+    // an empty grid with fresh headers.
+    shown(Personal, 0, 40);
     WeekView untouched = p.view();
     EXPECT_TRUE(untouched.unchanged && untouched.boxes.empty());
     EXPECT_EQ(untouched.headers[0], "");
-
-    p.program.selection.valdperson = 2;
-    EXPECT_EQ(p.shown(), (Rows{taught, several}));
-    EXPECT_EQ(p.view().boxes[1].caption, "B14  AB\r\n08.15 -09.00\r\nProv");
-    p.program.selection.valdperson = 3;
-    EXPECT_EQ(p.shown(), (Rows{taught, roomless, byCd}));
-    p.program.selection.valdperson = 1; // "A" teaches nothing: no part-word matches
-    EXPECT_EQ(p.shown(), Rows{});
-    // A booking over several weeks: the staff view shows it in its first week only.
-    p.program.selection.valdvecka = 41;
-    p.program.selection.valdperson = 2;
-    EXPECT_EQ(p.shown(), (Rows{taught, b12}));
-
-    // The overview: every object's bookings of the week, no lessons.
-    p.program.selection.viewKind = ViewKind::AllaBokningar;
-    EXPECT_EQ(p.shown(), (Rows{several, b12}));
-    EXPECT_EQ(p.view().boxes[1].caption, "B12  AB\r\n08.15 -09.00\r\n");
+    shown(Annat, 2, 40);
+    WeekView none = p.view();
+    EXPECT_TRUE(none.boxes.empty() && !none.unchanged);
+    EXPECT_EQ(none.headers[0], "M\xE5n 29 sep");
+    p.program.salar.clear();
+    EXPECT_EQ(shown(Salar, 1, 40), Rows{});
 }
 
 // In the overview, bookings of a day that overlap in time stand side by side, each in an
