@@ -14,7 +14,6 @@ namespace {
 
 using test::ViewProgram;
 using Rows = std::vector<int>;
-using Lines = std::vector<std::string>;
 
 // Which days show is the grid's rule (a Saturday without weekends places no box).
 TEST(WeekView, BoxesCarryRowPlaceCaptionAndColourClippedToTheDay) {
@@ -158,7 +157,8 @@ TEST(WeekView, EveryViewStopsAtTheHundredFirstBoxAndSaysSoOnce) {
             EXPECT_EQ(view.boxes.back().rad, 200);
             test::ScriptedMessages messages;
             reportOverflow(view, messages);
-            EXPECT_EQ(messages.log(), Lines(count - 100, "Visa bokningar|Alla bokningar kunde inte visas."));
+            EXPECT_EQ(messages.log(),
+                      test::Lines(count - 100, "Visa bokningar|Alla bokningar kunde inte visas."));
         }
     }
 }
