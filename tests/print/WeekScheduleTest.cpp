@@ -21,36 +21,9 @@ std::vector<std::string> hourLabels(const RecordingSurface& surface, int page) {
     return labels;
 }
 
-// A4 portrait; hours 8 to 16.
-TEST_F(WeekSchedule, HourLabelsClosedColumnsAndCentredHeadings) {
-    const ScheduleGeometry five = scheduleGeometry(11906, 16838, program.settings);
-    Printout out = printout();
-    skrivut_grafiskt(out, "B12", 36, 36);
-    // Labels 8.00 to 15.00, right-aligned left of the first day; none at the end of the day.
-    EXPECT_EQ(hourLabels(surface, 1), (std::vector<std::string>{"8.00", "9.00", "10.00", "11.00", "12.00",
-                                                                "13.00", "14.00", "15.00"}));
-    for (const Drawn& d : surface.all(Drawn::Kind::Text)) {
-        if (d.text.ends_with(".00") && d.size == 8) {
-            EXPECT_DOUBLE_EQ(surface.rightOf(d), surface.rightOf(*surface.find("8.00")));
-            EXPECT_LT(surface.rightOf(d), five.X[0]);
-        }
-    }
-    // Every day column is closed on its right, the last one too.
-    for (int i = 1; i <= 5; ++i) {
-        EXPECT_EQ(std::ranges::count_if(surface.all(Drawn::Kind::Line),
-                                        [x = five.X[i]](const Drawn& d) { return d.x1 == x && d.x2 == x; }),
-                  1)
-            << i;
-    }
-    EXPECT_TRUE(surface.find("Bokningar av B12  vecka 36 "));
-    const Drawn* friday = surface.find("Fre 4 sep"); // centred in its column
-    ASSERT_TRUE(friday);
-    EXPECT_DOUBLE_EQ(friday->x1 - five.X[4], five.X[5] - surface.rightOf(*friday));
-    EXPECT_EQ(surface.pages(), 1);
-}
-
 // A page with bookings before or after the day's hours widens its axis to the whole hours
-// that cover them, in the same space; a page without keeps the settings' hours.
+// that cover them, in the same space; a page without keeps the settings' hours (A4
+// portrait, 8 to 16), labelled right-aligned left of the first day, none at the day's end.
 TEST_F(WeekSchedule, EarlyAndEveningBookingsWidenTheirPagesAxisAndEveryBoxStaysInTheGrid) {
     program.settings.helg = 0;
     booking("B12", "36", "1", "07.30", "60", "TIDIG");
@@ -62,7 +35,7 @@ TEST_F(WeekSchedule, EarlyAndEveningBookingsWidenTheirPagesAxisAndEveryBoxStaysI
     booking("B12", "37", "2", "15.30", "60", "SEN"); // ends 16.30: the axis takes in 16-17
     booking("B12", "36", "5", "10.00", "15", "KORT");
     Printout out = printout();
-    skrivut_grafiskt(out, "B12", 36, 37);
+    skrivut_grafiskt(out, "B12", 36, 38);
     std::vector<std::string> wide;
     for (int h = 7; h < 24; ++h) {
         wide.push_back(std::to_string(h) + ".00");
@@ -70,6 +43,26 @@ TEST_F(WeekSchedule, EarlyAndEveningBookingsWidenTheirPagesAxisAndEveryBoxStaysI
     EXPECT_EQ(hourLabels(surface, 1), wide);
     EXPECT_EQ(hourLabels(surface, 2), (std::vector<std::string>{"8.00", "9.00", "10.00", "11.00", "12.00",
                                                                 "13.00", "14.00", "15.00", "16.00"}));
+    EXPECT_EQ(hourLabels(surface, 3), (std::vector<std::string>{"8.00", "9.00", "10.00", "11.00", "12.00",
+                                                                "13.00", "14.00", "15.00"}));
+    const ScheduleGeometry five = scheduleGeometry(11906, 16838, program.settings);
+    for (const Drawn& d : surface.all(Drawn::Kind::Text, 3)) {
+        if (d.text.ends_with(".00") && d.size == 8) {
+            EXPECT_DOUBLE_EQ(surface.rightOf(d), surface.rightOf(*surface.find("8.00", 3)));
+            EXPECT_LT(surface.rightOf(d), five.X[0]);
+        }
+    }
+    // Every day column is closed on its right, the last one too, and headed in its middle.
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(std::ranges::count_if(surface.all(Drawn::Kind::Line, 3),
+                                        [x = five.X[i]](const Drawn& d) { return d.x1 == x && d.x2 == x; }),
+                  1)
+            << i;
+    }
+    const Drawn* friday = surface.find("Fre 18 sep", 3);
+    ASSERT_TRUE(friday);
+    EXPECT_DOUBLE_EQ(friday->x1 - five.X[4], five.X[5] - surface.rightOf(*friday));
+    EXPECT_EQ(surface.pages(), 3);
     std::vector<Drawn> fills = surface.all(Drawn::Kind::Fill, 1);
     ASSERT_EQ(fills.size(), 5u);
     for (const Drawn& f : fills) {
@@ -79,10 +72,8 @@ TEST_F(WeekSchedule, EarlyAndEveningBookingsWidenTheirPagesAxisAndEveryBoxStaysI
     EXPECT_DOUBLE_EQ(fills[3].y2, 13470); // the night's booking cut at midnight
     EXPECT_EQ(fills[1].x1, 1548 + 1905);  // Tuesday's column
     EXPECT_EQ(fills[1].x2, 1548 + 2 * 1905);
-    EXPECT_EQ(fills[0].grey, 230);
     EXPECT_TRUE(surface.find("23.30-24.30")); // the real end of the night's booking
     EXPECT_TRUE(surface.find("10.00-10.15")); // too short for two lines: both times on one
-    EXPECT_FALSE(surface.find("Schemalagd lektion"));
 
     surface = RecordingSurface();
     program.settings.helg = 1;
@@ -112,9 +103,7 @@ TEST_F(WeekSchedule, LessonsInTheirRoomsAndWeeksWithTextAndLegend) {
     ASSERT_EQ(week3.size(), 2u + 2u); // the lesson, the booking over it, and the legend's two
     EXPECT_EQ(week3[0].grey, 245);
     EXPECT_EQ(week3[1].grey, 230);
-    std::vector<std::string> texts = surface.texts(3);
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "Matte"), texts.end());
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "Veckor: 2-4. Not"), texts.end());
+    EXPECT_TRUE(surface.find("Matte", 3) && surface.find("Veckor: 2-4. Not", 3));
     // The signature is cut short of the start time, which ends inside the booking's box.
     const Drawn* start = surface.find("08.30", 3);
     ASSERT_TRUE(start);

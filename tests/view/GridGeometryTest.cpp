@@ -20,7 +20,6 @@ TEST(GridGeometry, DaysShareTheWindowInEqualColumnsWithGapsAndHeadingsAbove) {
         const GridGeometry grid(15000, n == 7 ? 1 : 0);
         EXPECT_EQ(grid.dayCount(), n);
         EXPECT_EQ(grid.dayBox(1).left, kDayBoxLeft);
-        EXPECT_GT(grid.dayWidth(), 0);
         for (int d = 1; d <= n; ++d) {
             const Rect box = grid.dayBox(d);
             const Rect head = grid.header(d);
@@ -45,17 +44,18 @@ TEST(GridGeometry, DaysShareTheWindowInEqualColumnsWithGapsAndHeadingsAbove) {
     EXPECT_EQ(GridGeometry(1000, 0).dayWidth(), 0);
 }
 
-TEST(GridGeometry, PlacedBoxesFollowTheFormulasClippedToTheDaysHours) {
+// A box covers its hours in its day's column, cut to the day's hours; the marking of typed
+// times covers the same hours inside the column.
+TEST(GridGeometry, BoxesAndTheTypedMarkingCoverTheirHoursClippedToTheDay) {
     const TimeAxis axis{8, 16};
     const GridGeometry grid(15000, 0), weekend(15000, 1);
-    // Column `day`; top and height in minutes from 8.00.
-    auto at = [](const GridGeometry& g, int day, double top, double height) {
-        return Rect{g.dayBox(day).left, 330 + kH * top / 480, g.dayWidth(), kH * height / 480};
-    };
-    EXPECT_EQ(placeBox(grid, axis, 2, slot(10, 0), 90), at(grid, 2, 120, 90));
-    EXPECT_EQ(placeBox(grid, axis, 1, slot(7, 30), 60), at(grid, 1, 0, 30));
-    EXPECT_EQ(placeBox(grid, axis, 5, slot(15, 30), 60), at(grid, 5, 450, 30));
-    EXPECT_EQ(placeBox(weekend, axis, 7, slot(9, 0), 60), at(weekend, 7, 60, 60));
+    const Rect wed = grid.dayBox(3);
+    // 10.00 for 90 minutes: a quarter of the way down the day, 3/16 of it high.
+    EXPECT_EQ(placeBox(grid, axis, 3, slot(10, 0), 90),
+              (Rect{wed.left, 330 + kH / 4, wed.width, kH * 3 / 16}));
+    EXPECT_EQ(placeBox(grid, axis, 3, slot(7, 30), 60), placeBox(grid, axis, 3, slot(8, 0), 30));
+    EXPECT_EQ(placeBox(grid, axis, 3, slot(15, 30), 60), placeBox(grid, axis, 3, slot(15, 30), 30));
+    EXPECT_EQ(placeBox(weekend, axis, 7, slot(9, 0), 60)->left, weekend.dayBox(7).left);
     // Beginning as the day ends, ending as it begins, no length, a malformed start (slot 0
     // lies before midnight), a weekend day without weekends, days that name no column.
     EXPECT_FALSE(placeBox(grid, axis, 3, slot(16, 0), 60));
@@ -67,23 +67,20 @@ TEST(GridGeometry, PlacedBoxesFollowTheFormulasClippedToTheDaysHours) {
     EXPECT_FALSE(placeBox(weekend, axis, 8, slot(9, 0), 60));
     // An axis without span shows nothing.
     EXPECT_FALSE(placeBox(grid, TimeAxis{12, 12}, 1, slot(12, 0), 60));
-}
 
-TEST(GridGeometry, Shape1CoversTheMarkedSlotsOfTheChosenDay) {
-    GridGeometry grid(15000, 0);
-    TimeAxis axis{8, 16};
-    double w = grid.dayWidth();
-    // 9.00 (slot 109) to 10.00 (slot 121) on Wednesday.
-    EXPECT_EQ(visaShape1(grid, axis, 3, 109, 121),
-              (Rect{grid.dayBox(3).left + 0.02 * w, 330 + kH * 12 / 96, 0.96 * w, kH * 12 / 96}));
-    // The end is held to the slot of 15.55; the start is not limited.
-    Rect late = *visaShape1(grid, axis, 1, 181, 250);
+    // 9.00 to 10.00 on Wednesday, inside the column; the end is held to 15.55, the start is not.
+    const Rect marked = *visaShape1(grid, axis, 3, slot(9, 0), slot(10, 0));
+    const Rect hour = *placeBox(grid, axis, 3, slot(9, 0), 60);
+    EXPECT_EQ(std::tuple(marked.top, marked.height), std::tuple(hour.top, hour.height));
+    EXPECT_GT(marked.left, wed.left);
+    EXPECT_LT(marked.left + marked.width, wed.left + wed.width);
+    Rect late = *visaShape1(grid, axis, 1, slot(15, 0), 250);
     EXPECT_DOUBLE_EQ(late.top + late.height, 330 + kH * 95 / 96);
-    EXPECT_DOUBLE_EQ(visaShape1(grid, axis, 1, 85, 109)->top, 330 - kH * 12 / 96);
+    EXPECT_LT(visaShape1(grid, axis, 1, slot(7, 0), slot(9, 0))->top, 330);
     // Hidden: no day, a start past the last slot, hours without span.
     EXPECT_FALSE(visaShape1(grid, axis, 0, 109, 121));
     EXPECT_FALSE(visaShape1(grid, axis, 8, 109, 121));
-    EXPECT_FALSE(visaShape1(grid, axis, 2, 193, 205));
+    EXPECT_FALSE(visaShape1(grid, axis, 2, slot(16, 0), slot(17, 0)));
     EXPECT_FALSE(visaShape1(grid, TimeAxis{8, 8}, 2, 109, 121));
 }
 

@@ -16,9 +16,9 @@ struct ViewProgram {
     Program program;
     Date today{2025, 9, 1};
 
-    explicit ViewProgram(int helg = 0) {
+    ViewProgram() {
         Settings& s = program.settings;
-        s.starttimme = 8, s.sluttimme = 16, s.startvecka = 34, s.slutvecka = 76, s.helg = helg;
+        s.starttimme = 8, s.sluttimme = 16, s.startvecka = 34, s.slutvecka = 76;
         program.salar = {"B1", "B12", "B14", "B14A"};
         program.timetable.lasar = "25/26";
         program.timetable.personal = {"A Ada", "AB Anna Berg", "CD Carl Dahl"};
