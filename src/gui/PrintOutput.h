@@ -36,13 +36,13 @@ class PrintOutput {
     virtual std::string name() const = 0;
 };
 
+// Draws one document on `surface`: Cancelled (the document withdrawn) when `draw` stops.
+PrintResult drawOn(QtPrintSurface& surface, const std::function<bool(PrintSurface&)>& draw);
+
 // A PDF file. The document is made whole in memory, written to a temporary file of its own
 // beside its place (created new, never through a link), forced onto the disk, checked and
 // only then renamed there: a stopped or failed document never leaves part of a file, nor
 // removes the one that was there, and PDFs written to one name at once never mix.
-// Draws one document on `surface`: Cancelled (the document withdrawn) when `draw` stops.
-PrintResult drawOn(QtPrintSurface& surface, const std::function<bool(PrintSurface&)>& draw);
-
 class PdfOutput : public PrintOutput {
   public:
     PdfOutput(const QString& path, const QPageLayout& layout) : path_(path), layout_(layout) {}
